@@ -1,0 +1,34 @@
+# The two commands: `make run` starts Liravox, `make check` runs every test.
+# Both install missing Debian packages first (tools/debian-packages.txt).
+
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build run check bench fuzz clean
+
+all: build
+
+deps:
+	@tools/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@tools/run-demo $(BUILD)
+
+check: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@tools/run-bench
+
+fuzz: deps
+	@tools/run-fuzz $(FUZZ_SECONDS)
+
+clean:
+	rm -rf $(BUILD)

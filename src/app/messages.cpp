@@ -1,0 +1,104 @@
+#include "messages.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace lvx {
+
+namespace {
+
+void printLine(const QString& text)
+{
+    QTextStream err(stderr);
+    err << text << Qt::endl;
+}
+
+} // namespace
+
+Answer negativeAnswer(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::OkCancel:
+    case Buttons::YesNoCancel:
+        break;
+    }
+    return Answer::Cancel;
+}
+
+void StderrMessages::inform(const QString& text, const QString&)
+{
+    printLine(text);
+}
+
+Answer StderrMessages::ask(const QString& text, const QString&, Buttons buttons)
+{
+    printLine(text);
+    return negativeAnswer(buttons);
+}
+
+std::optional<QString> StderrMessages::input(const QString& prompt, const QString&, const QString&)
+{
+    printLine(prompt);
+    return std::nullopt;
+}
+
+QString StderrMessages::openFile(const QString&, const QString&)
+{
+    return {};
+}
+
+QString StderrMessages::saveFile(const QString&, const QString&)
+{
+    return {};
+}
+
+void RecordingMessages::inform(const QString& text, const QString& title)
+{
+    m_entries.append({Kind::Inform, text, title});
+}
+
+Answer RecordingMessages::ask(const QString& text, const QString& title, Buttons buttons)
+{
+    m_entries.append({Kind::Ask, text, title});
+    return m_answers.isEmpty() ? negativeAnswer(buttons) : m_answers.takeFirst();
+}
+
+std::optional<QString> RecordingMessages::input(const QString& prompt, const QString& title, const QString&)
+{
+    m_entries.append({Kind::Input, prompt, title});
+    return m_texts.isEmpty() ? std::nullopt : m_texts.takeFirst();
+}
+
+QString RecordingMessages::openFile(const QString& filter, const QString&)
+{
+    m_entries.append({Kind::OpenFile, filter, {}});
+    return m_texts.isEmpty() ? QString() : m_texts.takeFirst().value_or(QString());
+}
+
+QString RecordingMessages::saveFile(const QString& filter, const QString&)
+{
+    m_entries.append({Kind::SaveFile, filter, {}});
+    return m_texts.isEmpty() ? QString() : m_texts.takeFirst().value_or(QString());
+}
+
+QStringList RecordingMessages::texts() const
+{
+    QStringList result;
+    for (const Entry& entry : m_entries)
+        result.append(entry.text);
+    return result;
+}
+
+void RecordingMessages::clear()
+{
+    m_entries.clear();
+    m_answers.clear();
+    m_texts.clear();
+}
+
+} // namespace lvx

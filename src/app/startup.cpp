@@ -1,0 +1,104 @@
+#include "startup.h"
+
+#include "appstate.h"
+#include "messages.h"
+#include "settings.h"
+#include "system.h"
+#include "text.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace lvx {
+
+namespace {
+
+void enterDefaultFolder()
+{
+    const QString home = programFolder();
+    const QString saved = GetSetting(QStringLiteral("Public"), QStringLiteral("DefDir"), home);
+    if (FolderExists(saved).isEmpty() || !QDir::setCurrent(saved))
+        QDir::setCurrent(home);
+}
+
+void readPublicSettings(AppState& state)
+{
+    const QString publicSection = QStringLiteral("Public");
+    state.notation = GetSetting(publicSection, QStringLiteral("Modo Acordes"), QStringLiteral("C"));
+    state.instrument = GetSetting(publicSection, QStringLiteral("Instrument"), QStringLiteral("Guitar"));
+}
+
+void readMidiTimes(AppState& state)
+{
+    const QString midi = QStringLiteral("Midi");
+    state.pianoSustain = GetSettingNumber(midi, QStringLiteral("PianoSustain"), QStringLiteral("300"));
+    state.guitarSustain = GetSettingNumber(midi, QStringLiteral("GuitarSustain"), QStringLiteral("200"));
+    state.pianoDelay = GetSettingNumber(midi, QStringLiteral("PianoDelay"), QStringLiteral("100"));
+    state.guitarDelay = GetSettingNumber(midi, QStringLiteral("GuitarDelay"), QStringLiteral("100"));
+}
+
+void createTimingCounters(AppState& state)
+{
+    state.timers = TimingCounters();
+    for (const QString& name : timingCounterNames())
+        state.timers.TimerAdd(name);
+    state.timers.TimerReset();
+}
+
+void takeCommandLineFile(AppState& state, Messages& messages, const QString& commandLine)
+{
+    state.CurrentFileName.clear();
+    const QString name = commandLineFileName(commandLine);
+    if (name.isEmpty())
+        return;
+    // Only a file counts: a folder of that name is as good as nothing.
+    if (!QFileInfo(name).isFile()) {
+        messages.inform(QStringLiteral("File not Found"));
+        return;
+    }
+    state.CurrentFileName = name;
+}
+
+} // namespace
+
+QStringList timingCounterNames()
+{
+    return {QStringLiteral("PrintLine"), QStringLiteral("AddChord"), QStringLiteral("Set Label"),
+            QStringLiteral("Set Text"), QStringLiteral("Draw Lines"), QStringLiteral("Set Label Prop")};
+}
+
+QString commandLineFileName(const QString& commandLine)
+{
+    const QString name = trimBlanks(commandLine);
+    if (name.startsWith(u'"'))
+        return name.mid(1, name.size() - 2);
+    return name;
+}
+
+void StartUp(AppState& state, Messages& messages, const QString& commandLine)
+{
+    enterDefaultFolder();
+    readStartupSettings(state);
+    takeCommandLineFile(state, messages, commandLine);
+}
+
+void readStartupSettings(AppState& state)
+{
+    readPublicSettings(state);
+    readMidiTimes(state);
+    state.colorPrinting = GetSettingFlag(QStringLiteral("Printer"), QStringLiteral("ColorPrintingFlag"), QStringLiteral("False"));
+    createTimingCounters(state);
+
+    state.ScaleNum = 1;
+    state.ScaleDen = 1.0;
+    state.PaintEnabled = true;
+    state.WriteModes = false;
+    state.WriteFormat = true;
+    state.WriteSongText = true;
+
+    state.LyricsOnly = GetSettingFlag(QStringLiteral("Public"), QStringLiteral("LyricsOnly"), QStringLiteral("False"));
+    state.ChordsOnly = GetSettingFlag(QStringLiteral("Public"), QStringLiteral("ChordsOnly"), QStringLiteral("False"));
+    state.PlayingCount = 0;
+}
+
+} // namespace lvx

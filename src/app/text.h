@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace lvx {
+
+// "Blank" throughout the program is the space character only, as in the classic
+// Trim: tabs, form feeds and Unicode spaces are text like any other.
+QString trimBlanks(QStringView text);
+QString trimLeadingBlanks(QStringView text);
+QString trimTrailingBlanks(QStringView text);
+
+// Case conversion one character at a time, so the length never changes
+// (QString::toLower would turn U+0130 into two characters).
+QString lowerChars(QStringView text);
+QString upperChars(QStringView text);
+
+// True exactly for "true", whatever its case and surrounding blanks.
+bool isTrueText(QStringView text);
+
+} // namespace lvx

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/appstate.h"
+#include "app/messages.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace lvx::cli {
+
+enum ExitCode : int { ExitOk = 0, ExitRefused = 1, ExitUsage = 2 };
+
+// What every subcommand gets: the state start-up filled, messages that go to
+// stderr, stdout for results, and its own arguments.
+struct Command
+{
+    AppState app;
+    StderrMessages messages;
+    QTextStream out{stdout};
+    QStringList args;
+
+    // Removes "--name VALUE" from args; false when absent. A missing value is a usage error.
+    bool takeOption(const QString& name, QString& value);
+    // Removes "--name" from args.
+    bool takeFlag(const QString& name);
+    // True when args still hold an option nobody took (a usage error).
+    bool hasUnknownOption() const;
+
+    void printLine(const QString& line);
+    // A usage error: the text on stderr, exit code 2.
+    int usage(const QString& text);
+};
+
+} // namespace lvx::cli

@@ -1,0 +1,59 @@
+// lvx: the program's libraries without windows, for scripts, tests and benchmarks.
+
+#include "command.h"
+#include "commands.h"
+
+#include "app/startup.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <map>
+
+using namespace lvx::cli;
+
+namespace {
+
+const char16_t* const UsageText =
+    u"usage: lvx [--notation C|Do] [--home DIR] COMMAND ARGS...\n"
+    u"commands:\n"
+    u"  chord NAME...        how each chord name is read, as JSON lines";
+
+using Runner = int (*)(Command&);
+
+const std::map<QString, Runner>& commands()
+{
+    static const std::map<QString, Runner> table{
+        {QStringLiteral("chord"), runChord},
+    };
+    return table;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    Command command;
+    command.args = app.arguments().mid(1);
+
+    QString home;
+    if (command.takeOption(QStringLiteral("--home"), home))
+        qputenv("LIRAVOX_HOME", QFile::encodeName(home));
+    QString notation;
+    const bool notationGiven = command.takeOption(QStringLiteral("--notation"), notation);
+    if (notationGiven && notation != u"C" && notation != u"Do")
+        return command.usage(QStringLiteral("--notation takes C or Do"));
+
+    if (command.takeFlag(QStringLiteral("--help")) || command.args.isEmpty())
+        return command.usage(QString::fromUtf16(UsageText));
+    const QString name = command.args.takeFirst();
+    const auto found = commands().find(name);
+    if (found == commands().end())
+        return command.usage(u"unknown command: " + name + u'\n' + QString::fromUtf16(UsageText));
+
+    lvx::readStartupSettings(command.app);
+    if (notationGiven)
+        command.app.notation = notation;
+    return found->second(command);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace lvx::test {
+
+// Points every per-user location at a fresh temporary folder before the
+// application object exists: the settings (XDG_CONFIG_HOME and HOME, since test
+// mode puts QSettings under ~/.qttest), the program folder (LIRAVOX_HOME) and the
+// runtime folder. The user's own files are never touched.
+class IsolatedEnvironment final
+{
+public:
+    IsolatedEnvironment();
+    QString path() const { return m_dir.path(); }
+    QString programFolder() const { return m_dir.filePath(QStringLiteral("home")); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Removes every setting, for tests that need a store with nothing in it.
+void clearSettings();
+
+// A file of the test's data folder (tests/<module>/data).
+QString dataFile(const QString& name);
+
+} // namespace lvx::test
+
+#define LIRAVOX_TEST_MAIN_IMPL(TestObject, App)                                                                        \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        lvx::test::IsolatedEnvironment environment;                                                                    \
+        App app(argc, argv);                                                                                           \
+        QStandardPaths::setTestModeEnabled(true);                                                                      \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        TestObject test;                                                                                               \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
+
+// For logic tests: no window system.
+#define LIRAVOX_TEST_MAIN(TestObject) LIRAVOX_TEST_MAIN_IMPL(TestObject, QCoreApplication)
