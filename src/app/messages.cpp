@@ -35,7 +35,7 @@ void StderrMessages::inform(const QString& text, const QString&)
     printLine(text);
 }
 
-Answer StderrMessages::ask(const QString& text, const QString&, Buttons buttons)
+Answer StderrMessages::ask(const QString& text, const QString&, Buttons buttons, Icon)
 {
     printLine(text);
     return negativeAnswer(buttons);
@@ -62,7 +62,7 @@ void RecordingMessages::inform(const QString& text, const QString& title)
     m_entries.append({Kind::Inform, text, title});
 }
 
-Answer RecordingMessages::ask(const QString& text, const QString& title, Buttons buttons)
+Answer RecordingMessages::ask(const QString& text, const QString& title, Buttons buttons, Icon)
 {
     m_entries.append({Kind::Ask, text, title});
     return m_answers.isEmpty() ? negativeAnswer(buttons) : m_answers.takeFirst();

@@ -9,6 +9,7 @@ namespace lvx {
 
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
+enum class Icon { None, Information, Question, Exclamation, Critical };
 
 // Every message box, question, input box and file dialog of the program goes
 // through this interface, so the logic never opens a window itself: the desktop
@@ -20,7 +21,7 @@ public:
 
     // A message box with an OK button; an empty title means the box has none.
     virtual void inform(const QString& text, const QString& title = {}) = 0;
-    virtual Answer ask(const QString& text, const QString& title, Buttons buttons) = 0;
+    virtual Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) = 0;
     // nullopt when the user cancels.
     virtual std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial = {}) = 0;
     // Empty text when the user cancels.
@@ -34,7 +35,7 @@ class StderrMessages final : public Messages
 {
 public:
     void inform(const QString& text, const QString& title = {}) override;
-    Answer ask(const QString& text, const QString& title, Buttons buttons) override;
+    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) override;
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial = {}) override;
     QString openFile(const QString& filter, const QString& start) override;
     QString saveFile(const QString& filter, const QString& suggested) override;
@@ -54,7 +55,7 @@ public:
     };
 
     void inform(const QString& text, const QString& title = {}) override;
-    Answer ask(const QString& text, const QString& title, Buttons buttons) override;
+    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) override;
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial = {}) override;
     QString openFile(const QString& filter, const QString& start) override;
     QString saveFile(const QString& filter, const QString& suggested) override;

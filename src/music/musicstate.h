@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chordtypetable.h"
+#include "guitarchord.h"
 #include "modos.h"
 
 #include <QString>
@@ -17,6 +18,8 @@ struct MusicState
     Modos activeChordType;
     qint16 dialogResult = 0;
     QString ChosenChord;
+    // The fingering handed between the dictionary windows and the songs.
+    GuitarChordDef activeChordDef;
 };
 
 } // namespace lvx::music

@@ -1,0 +1,89 @@
+#include "song.h"
+
+#include "music/chordsymbol.h"
+
+namespace lvx::song {
+
+Song::Song(SongContext& context) : m_context(context) {}
+
+void Song::StringToLinesRec(const QString& text)
+{
+    const QStringList source = SplitLines(text);
+    inTab = false;
+    lines.clear();
+    qsizetype definitionsRead = 0;
+    for (qsizetype index = 0; index < source.size(); ++index) {
+        QList<SongLine> records;
+        if (!parseLine(source[index], records))
+            continue;
+        const SongLine& record = records.first();
+        if (record.kind == KindModeDef) {
+            parseModeDef(record.text);
+        } else if (record.kind == KindChordDef) {
+            music::GuitarChordDef def;
+            if (!parseChordDef(record.text, def))
+                continue;
+            // The text's own definitions replace the song's, in text order.
+            ++definitionsRead;
+            chordDefs.resize(definitionsRead);
+            chordDefs[definitionsRead - 1] = def;
+            LastChordsAdd(def.name);
+        } else {
+            if (records.size() > 1) {
+                m_context.messages.inform(u"Line " + QString::number(index + 1)
+                                          + u" is longer than 32767 characters and was split into "
+                                          + QString::number(records.size()) + u" lines.");
+            }
+            lines.append(records);
+        }
+    }
+    TopLine = 1;
+    CollectChords = true;
+}
+
+void Song::LastChordsAdd(const QString& name)
+{
+    TimingCounters& timers = m_context.app.timers;
+    timers.TimerStart(TimerAddChord);
+    LastChords.removeOne(name);
+    LastChords.append(name);
+    timers.TimerStop(TimerAddChord);
+}
+
+void Song::ChordDefInsert(int pos)
+{
+    pos = qBound(0, pos, int(chordDefs.size()));
+    chordDefs.insert(pos, m_context.music.activeChordDef);
+    LastChordsAdd(m_context.music.activeChordDef.name);
+}
+
+void Song::ChordDefNew()
+{
+    music::GuitarChordDef def;
+    def.name = QStringLiteral("NewChord");
+    chordDefs.append(def);
+    m_context.music.activeChordDef = def;
+}
+
+void Song::ChordDefRemove(int index)
+{
+    if (index < 1 || index > chordDefs.size())
+        return;
+    chordDefs.removeAt(index - 1);
+    if (!chordDefs.isEmpty())
+        m_context.music.activeChordDef = chordDefs.at(qMin(index, int(chordDefs.size())) - 1);
+}
+
+void Song::ChordDefSetToActive(int index)
+{
+    if (index >= 1 && index <= chordDefs.size())
+        m_context.music.activeChordDef = chordDefs.at(index - 1);
+}
+
+void Song::ChordDefGetFromActive(int index)
+{
+    if (index >= 1 && index <= chordDefs.size())
+        chordDefs[index - 1] = m_context.music.activeChordDef;
+}
+
+} // namespace lvx::song

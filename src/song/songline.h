@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+namespace lvx::song {
+
+// What a line of a song is. The numbers are stable: other code compares them.
+enum LineKind : qint16 {
+    KindChordDef = 1,     // read from a file, never stored as a line
+    KindModeDef = 2,      // read from a file, never stored as a line
+    KindLyric = 5,
+    KindComment = 6,
+    KindBlockStart = 8,
+    KindBlockEnd = 9,
+    KindNewPage = 10,
+    KindColumnBreak = 11,
+    KindChorusStart = 21,
+    KindChorusEnd = 22,
+    KindBridgeStart = 31,
+    KindBridgeEnd = 32,
+    KindTabStart = 41,
+    KindTabEnd = 42,
+    KindTwoColumnsOn = 101,
+    KindTwoColumnsOff = 102,
+};
+
+// A chord as written between the brackets, and how many lyric characters precede it.
+struct ChordPlacement
+{
+    QString name;
+    qint16 position = 0;
+
+    friend bool operator==(const ChordPlacement&, const ChordPlacement&) = default;
+};
+
+// One line of a song: a lyric with its chords taken out, or a directive line.
+struct SongLine
+{
+    qint16 kind = KindLyric;
+    QString text;
+    QList<ChordPlacement> chords;   // lyric lines only, in ascending position
+
+    friend bool operator==(const SongLine&, const SongLine&) = default;
+};
+
+// The lyric with every chord put back in brackets where it stands.
+QString lyricWithChords(const SongLine& line);
+
+} // namespace lvx::song

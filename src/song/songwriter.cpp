@@ -1,0 +1,150 @@
+// Writing a song back as ChordPro text.
+
+#include "song.h"
+
+#include "app/text.h"
+#include "music/chordtypetable.h"
+#include "music/modos.h"
+
+namespace lvx::song {
+
+namespace {
+
+// Interval names by semitone, three characters a cell.
+constexpr QStringView IntervalCells = u"1  1# 2  3b 3  4  5b 5  5# 6  7b 7  8  9b 9  9# 10 11 11#12 13b13 13#14 ";
+
+QString intervalName(int semitones)
+{
+    if (semitones < 0 || semitones * 3 >= IntervalCells.size())
+        return {};
+    return trimBlanks(IntervalCells.mid(semitones * 3, 3));
+}
+
+QString yesNo(bool flag)
+{
+    return flag ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+class Writer
+{
+public:
+    void line(const QString& text) { m_out += text + u"\r\n"; }
+    void directive(QStringView name, const QString& argument) { line(u'{' + name + u':' + argument + u'}'); }
+    void directive(QStringView name, qint16 value) { directive(name, QString::number(value)); }
+    void directive(QStringView name, bool flag) { directive(name, yesNo(flag)); }
+    QString text() const { return m_out; }
+
+private:
+    QString m_out;
+};
+
+QString directiveFor(const SongLine& line)
+{
+    switch (line.kind) {
+    case KindLyric:
+        return lyricWithChords(line);
+    case KindComment:
+        return u"{comment:" + line.text + u'}';
+    case KindBlockStart:
+        return u"{start_of_block:" + line.text + u'}';
+    case KindBlockEnd:
+        return QStringLiteral("{end_of_block}");
+    case KindNewPage:
+        return QStringLiteral("{new_page}");
+    case KindColumnBreak:
+        return QStringLiteral("{column_break}");
+    case KindChorusStart:
+        return QStringLiteral("{start_of_chorus}");
+    case KindChorusEnd:
+        return QStringLiteral("{end_of_chorus}");
+    case KindBridgeStart:
+        return QStringLiteral("{start_of_bridge}");
+    case KindBridgeEnd:
+        return QStringLiteral("{end_of_bridge}");
+    case KindTabStart:
+        return QStringLiteral("{start_of_tab}");
+    case KindTabEnd:
+        return QStringLiteral("{end_of_tab}");
+    case KindTwoColumnsOn:
+        return QStringLiteral("{two_column_on}");
+    case KindTwoColumnsOff:
+        return QStringLiteral("{two_column_off}");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString lyricWithChords(const SongLine& line)
+{
+    QString out;
+    out.reserve(line.text.size() + line.chords.size() * 6);
+    qsizetype copied = 0;
+    for (const ChordPlacement& chord : line.chords) {
+        if (chord.position > copied) {
+            out += QStringView(line.text).mid(copied, chord.position - copied);
+            copied = chord.position;
+        }
+        out += u'[' + chord.name + u']';
+    }
+    if (copied < line.text.size())
+        out += QStringView(line.text).mid(copied);
+    return out;
+}
+
+QString Song::ModeDefToStr(const music::Modos& mode)
+{
+    QString text = u'"' + mode.Nombre;
+    for (int alias = 1; alias <= mode.SinonimosDim; ++alias)
+        text += u' ' + mode.SinonimosGet(alias);
+    text += u"\" \"" + mode.Descripcion + u'"';
+    for (int slot = 0; slot < mode.GetNumInv(); ++slot)
+        text += u' ' + intervalName(mode.GetInv(slot));
+    return text;
+}
+
+QString Song::LinesToString() const
+{
+    const AppState& app = m_context.app;
+    Writer out;
+    if (app.WriteSongText) {
+        if (!trimBlanks(title).isEmpty())
+            out.line(u"{t:" + title + u'}');
+        if (!trimBlanks(subtitle).isEmpty())
+            out.line(u"{st:" + subtitle + u'}');
+    }
+    if (app.WriteFormat) {
+        out.directive(u"chords_size", ChordSize);
+        out.directive(u"chords_position", ChordPosition);
+        out.directive(u"print_chords", PrintChordsFlag);
+        out.directive(u"print_major", PrintMajorFlag);
+        out.directive(u"print_minor", PrintMinorFlag);
+        out.directive(u"print_seventh", PrintSeventhFlag);
+        out.directive(u"print_bemol", PrintBemolFlag);
+        out.directive(u"print_bass_not_root", PrintBassNotRootFlag);
+        for (const Fonts& font : fonts->items())
+            out.directive(u"font", lvx::FontToStr(font));
+        out.directive(u"left_margin", MargenL);
+        out.directive(u"right_margin", MargenR);
+        out.directive(u"top_margin", MargenT);
+        out.directive(u"botton_margin", MargenB);
+        out.directive(u"print_orientation", PrintOrientation);
+    }
+    if (app.WriteModes) {
+        for (const music::Modos& mode : m_context.music.chordTypes)
+            out.line(u"{mode: " + ModeDefToStr(mode) + u'}');
+    }
+    for (const music::GuitarChordDef& def : chordDefs)
+        out.line(u"{chord: " + music::ChordDefToText(def) + u'}');
+    if (app.WriteSongText) {
+        for (const SongLine& line : lines) {
+            const QString text = directiveFor(line);
+            if (line.kind == KindLyric || !text.isEmpty())
+                out.line(text);
+        }
+    }
+    return out.text();
+}
+
+} // namespace lvx::song

@@ -1,0 +1,185 @@
+#include "textfile.h"
+
+#include "app/messages.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <array>
+
+namespace lvx::song {
+
+namespace {
+
+// Windows-1252 in 0x80..0x9F; the five unassigned bytes keep their C1 code point
+// so that any byte sequence reads and writes back unchanged.
+constexpr std::array<char16_t, 32> Cp1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+const QByteArray Utf8Bom("\xEF\xBB\xBF");
+
+QString decodeCp1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        text[i] = byte >= 0x80 && byte < 0xA0 ? QChar(Cp1252High[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
+
+bool encodeCp1252(const QString& text, QByteArray& bytes)
+{
+    bytes.resize(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c < 0x100)) {
+            bytes[i] = char(c);
+            continue;
+        }
+        const auto found = std::find(Cp1252High.begin(), Cp1252High.end(), c);
+        if (found == Cp1252High.end())
+            return false;
+        bytes[i] = char(0x80 + (found - Cp1252High.begin()));
+    }
+    return true;
+}
+
+// Bytes of a multi-byte UTF-8 sequence that the size cap cut off at the end.
+qsizetype cutSequenceLength(const QByteArray& bytes)
+{
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;   // a continuation byte: keep looking for the lead
+        const int needed = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return needed > back ? back : 0;
+    }
+    return 0;
+}
+
+bool isValidUtf8(const QByteArray& bytes, QString& text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+bool isAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+TextFile decodeText(QByteArray bytes, bool truncated)
+{
+    TextFile result;
+    const bool bom = bytes.startsWith(Utf8Bom);
+    if (bom)
+        bytes.remove(0, Utf8Bom.size());
+    if (isAscii(bytes)) {
+        result.text = QString::fromLatin1(bytes);
+        result.encoding = bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
+        return result;
+    }
+    QByteArray candidate = bytes;
+    if (truncated)
+        candidate.chop(cutSequenceLength(candidate));
+    if (isValidUtf8(candidate, result.text)) {
+        result.encoding = bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
+        return result;
+    }
+    // Not UTF-8: every byte is a Windows-1252 character, the mark included.
+    result.text = decodeCp1252(bom ? Utf8Bom + bytes : bytes);
+    result.encoding = TextEncoding::Windows1252;
+    return result;
+}
+
+bool encodeText(const QString& text, TextEncoding encoding, QByteArray& bytes)
+{
+    switch (encoding) {
+    case TextEncoding::Windows1252:
+        return encodeCp1252(text, bytes);
+    case TextEncoding::Utf8Bom:
+        bytes = Utf8Bom + text.toUtf8();
+        return true;
+    case TextEncoding::Utf8:
+        break;
+    }
+    bytes = text.toUtf8();
+    return true;
+}
+
+TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missing)
+{
+    QFile file(path);
+    if (!file.exists() && missing == MissingFile::Create) {
+        // Reading a file that is not there leaves it there, empty.
+        if (!file.open(QIODevice::WriteOnly)) {
+            messages.inform(u"Cannot open file " + path + u": " + file.errorString());
+            return {QString(), TextEncoding::Utf8, false};
+        }
+        return {};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        messages.inform(u"Cannot open file " + path + u": " + file.errorString());
+        return {QString(), TextEncoding::Utf8, false};
+    }
+    const bool truncated = file.size() > MaxReadBytes;
+    if (truncated)
+        messages.inform(QStringLiteral("File to Large, read first 60000 bytes"), QStringLiteral("Error"));
+    const QByteArray bytes = file.read(MaxReadBytes);
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
+        messages.inform(u"Cannot open file " + path + u": " + file.errorString());
+        return {QString(), TextEncoding::Utf8, false};
+    }
+    return decodeText(bytes, truncated);
+}
+
+bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages)
+{
+    const QString content = text + u"\r\n";
+    QByteArray bytes;
+    if (!encodeText(content, encoding, bytes)) {
+        // Characters typed that the old code page cannot hold: keep them, in UTF-8.
+        encoding = TextEncoding::Utf8;
+        encodeText(content, encoding, bytes);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        messages.inform(u"Cannot save file " + path + u": " + file.errorString());
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        messages.inform(u"Cannot save file " + path + u": " + file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+QStringList SplitLines(QStringView text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start).toString());
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.mid(start).toString());
+    return lines;
+}
+
+} // namespace lvx::song

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace lvx {
+class Messages;
+}
+
+namespace lvx::song {
+
+// How a song file's bytes become text, remembered so that saving writes the
+// file back the way it was read.
+enum class TextEncoding {
+    Utf8,        // also every file that is plain ASCII
+    Utf8Bom,     // UTF-8 that started with a byte-order mark
+    Windows1252, // bytes that are not valid UTF-8
+};
+
+inline constexpr qsizetype MaxReadBytes = 60000;
+
+struct TextFile
+{
+    QString text;
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool ok = true;   // false when the file could not be opened or created
+};
+
+enum class MissingFile { Create, Refuse };
+
+// Reads at most 60000 bytes ("File to Large, read first 60000 bytes" beyond that).
+// A missing file is created empty, or refused with a message.
+TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missing = MissingFile::Create);
+
+// Writes the text and one final CR LF through a temporary file renamed over the
+// old one, so a failed save leaves the old file whole. Text that Windows-1252
+// cannot hold is written as UTF-8 instead, and encoding says so afterwards.
+bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages);
+
+// CR, LF and CR LF each end a line; a final line end adds no empty line;
+// LF followed by CR is two line ends.
+QStringList SplitLines(QStringView text);
+
+// The decoding rules on their own, for callers that already hold the bytes.
+TextFile decodeText(QByteArray bytes, bool truncated);
+// nullopt-like: empty array and false when the encoding cannot hold the text.
+bool encodeText(const QString& text, TextEncoding encoding, QByteArray& bytes);
+
+} // namespace lvx::song
