@@ -44,4 +44,16 @@ int Command::usage(const QString& text)
     return ExitUsage;
 }
 
+int Command::refuse(const QString& text)
+{
+    messages.inform(text);
+    return ExitRefused;
+}
+
+void Command::print(const QString& text)
+{
+    out << text;
+    out.flush();
+}
+
 } // namespace lvx::cli

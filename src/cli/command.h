@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/messages.h"
+#include "song/songcontext.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -14,8 +15,9 @@ enum ExitCode : int { ExitOk = 0, ExitRefused = 1, ExitUsage = 2 };
 // stderr, stdout for results, and its own arguments.
 struct Command
 {
-    AppState app;
     StderrMessages messages;
+    song::SongContext context{messages};
+    AppState& app = context.app;
     QTextStream out{stdout};
     QStringList args;
 
@@ -29,6 +31,10 @@ struct Command
     void printLine(const QString& line);
     // A usage error: the text on stderr, exit code 2.
     int usage(const QString& text);
+    // A refused input: the reason on stderr, exit code 1.
+    int refuse(const QString& text);
+    // Writes text to stdout as it is (UTF-8), without adding a line end.
+    void print(const QString& text);
 };
 
 } // namespace lvx::cli

@@ -6,5 +6,12 @@ struct Command;
 
 // One function per subcommand; each returns the process exit code.
 int runChord(Command& command);
+int runDump(Command& command);
+int runWrite(Command& command);
+int runTranspose(Command& command);
+int runReplace(Command& command);
+int runName(Command& command);
+int runConvertCrd(Command& command);
+int runSolfege(Command& command);
 
 } // namespace lvx::cli

@@ -17,7 +17,14 @@ namespace {
 const char16_t* const UsageText =
     u"usage: lvx [--notation C|Do] [--home DIR] COMMAND ARGS...\n"
     u"commands:\n"
-    u"  chord NAME...        how each chord name is read, as JSON lines";
+    u"  chord NAME...                  how each chord name is read, as JSON lines\n"
+    u"  dump FILE                      the song as the program holds it, as JSON\n"
+    u"  write FILE                     the song written back as ChordPro text\n"
+    u"  transpose N FILE               the song transposed by N semitones\n"
+    u"  replace FIND REPLACEMENT FILE  the song with one chord replaced by another\n"
+    u"  name PITCHCLASS... [--bass PC] the chord made of these pitch classes (0 = C)\n"
+    u"  convert-crd FILE               chord lines over lyric lines merged into ChordPro\n"
+    u"  solfege FILE                   solfege chord names turned into letters";
 
 using Runner = int (*)(Command&);
 
@@ -25,6 +32,13 @@ const std::map<QString, Runner>& commands()
 {
     static const std::map<QString, Runner> table{
         {QStringLiteral("chord"), runChord},
+        {QStringLiteral("dump"), runDump},
+        {QStringLiteral("write"), runWrite},
+        {QStringLiteral("transpose"), runTranspose},
+        {QStringLiteral("replace"), runReplace},
+        {QStringLiteral("name"), runName},
+        {QStringLiteral("convert-crd"), runConvertCrd},
+        {QStringLiteral("solfege"), runSolfege},
     };
     return table;
 }
