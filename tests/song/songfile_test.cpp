@@ -1,0 +1,329 @@
+#include "songfixture.h"
+#include "testmain.h"
+
+#include "app/settings.h"
+#include "app/system.h"
+#include "song/songquestions.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace lvx;
+using namespace lvx::song;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class SongFileTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // Loads a file the way opening it in the program does.
+    void load(SongFixture& f, const QString& file)
+    {
+        f.context.app.CurrentFileName = file;
+        f.song.LoadFile();
+        f.song.caption = file;
+    }
+
+private slots:
+    void init()
+    {
+        test::clearSettings();
+        QFile::remove(defaultSongPath());
+    }
+
+    void loadingResetsToSettingsAndDefaults()
+    {
+        SaveSetting(u"Margins"_s, u"LeftMargin"_s, u"50"_s);
+        SaveSetting(u"Margins"_s, u"BottonMargin"_s, u"200"_s);
+        SaveSetting(u"Margins"_s, u"TopMargin"_s, u"wide"_s);
+        SaveSetting(u"Margins"_s, u"RightMargin"_s, u"900"_s);
+        writeBytes(path(u"a.cho"_s), "{t:A}\r\n{print_major:no}\r\n{new_define}\r\n{chord: X 1 1 1 1 1 1 1}\r\nla");
+        writeBytes(path(u"b.cho"_s), "{define: G 1 3 2 0 0 0 3}\r\nlo");
+        SongFixture f;
+        load(f, path(u"a.cho"_s));
+        QCOMPARE(f.song.PrintMajorFlag, false);
+        load(f, path(u"b.cho"_s));
+        const Song& song = f.song;
+        QCOMPARE(song.title, QString());
+        QCOMPARE(song.PrintMajorFlag, true);
+        QCOMPARE(song.MargenL, qint16(100));
+        QCOMPARE(song.MargenR, qint16(900));
+        QCOMPARE(song.MargenT, qint16(1000));
+        QCOMPARE(song.MargenB, qint16(360));
+        // The new syntax ended with the last load: this define is old syntax again.
+        QCOMPARE(song.chordDefs.size(), 1);
+        QCOMPARE(song.chordDefs[0].baseFret, qint16(0));
+        QCOMPARE(song.LastChords, QStringList{u"G"_s});
+        QCOMPARE(f.context.fonts.publicSet, song.fonts);
+        QCOMPARE(f.context.app.CurrentFileName, path(u"b.cho"_s));
+    }
+
+    void chordProFlag_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("chordPro");
+        QTest::addRow("title directive") << QByteArray("{t:x}") << true;
+        QTest::addRow("subtitle with a blank") << QByteArray("{ st:x}") << true;
+        QTest::addRow("start of chorus counts as {s") << QByteArray("{soc}") << true;
+        QTest::addRow("only comments") << QByteArray("{c:x}\r\nla") << false;
+        QTest::addRow("capital T does not count") << QByteArray("{T:x}") << false;
+    }
+    void chordProFlag()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, chordPro);
+        writeBytes(path(u"f.txt"_s), bytes);
+        SongFixture f;
+        load(f, path(u"f.txt"_s));
+        QCOMPARE(f.song.chordPro, chordPro);
+    }
+
+    void notChordProIsAskedOnce()
+    {
+        writeBytes(path(u"plain.crd"_s), "C  G\r\nla la");
+        SongFixture f;
+        load(f, path(u"plain.crd"_s));
+        f.messages.scriptAnswer(Answer::No);
+        QCOMPARE(askConvertToChordPro(f.song), false);
+        QCOMPARE(askConvertToChordPro(f.song), false);
+        QCOMPARE(f.messages.entries().size(), 1);
+        QCOMPARE(f.messages.entries()[0].text, u"The file you are opening is not ChordPro type.\n"
+                                               u"Do you prefer to use the Text to ChordPro convert tools?"_s);
+        QCOMPARE(f.messages.entries()[0].title, u"Warning"_s);
+    }
+
+    void newSongCreatesTheDefaultSongOnce()
+    {
+        SongFixture f;
+        f.song.LoadFile();
+        QCOMPARE(f.messages.texts(), QStringList{u"Default.lvx file created.\nPage setup will be saved in each Song File.\n"
+                                                 u"For New Song, Default.lvx setup will be used."_s});
+        QVERIFY(QFile::exists(defaultSongPath()));
+        QCOMPARE(f.song.title, u"(title)"_s);
+        QCOMPARE(f.song.lines.size(), 1);
+        QCOMPARE(f.song.lines[0].text, u"Write your lyrics here"_s);
+        QCOMPARE(f.context.app.CurrentFileName, QString());
+        SongFixture second;
+        second.song.LoadFile();
+        QVERIFY(second.messages.texts().isEmpty());
+        // The saved file ends with an empty line, which the next song reads.
+        QCOMPARE(second.song.lines.first(f.song.lines.size()), f.song.lines);
+    }
+
+    void saveAndLoadAddsOneEmptyLine()
+    {
+        SongFixture f;
+        f.song.StringToLinesRec(u"{t:T}\r\n[C]la"_s);
+        QVERIFY(f.song.SaveSongFileAs(path(u"s.cho"_s)));
+        QVERIFY(readBytes(path(u"s.cho"_s)).endsWith("[C]la\r\n\r\n"));
+        SongFixture again;
+        load(again, path(u"s.cho"_s));
+        QCOMPARE(again.song.lines.size(), 2);
+        QCOMPARE(again.song.lines[1], (SongLine{KindLyric, QString(), {}}));
+    }
+
+    void saveWithoutNameSaysSo()
+    {
+        SongFixture f;
+        QVERIFY(!f.song.SaveFile());
+        QCOMPARE(f.messages.texts(), QStringList{u"File Name missing"_s});
+    }
+
+    void failedSaveKeepsTheOldFileAndTheChanges()
+    {
+        const QString folder = path(u"locked"_s);
+        QDir().mkpath(folder);
+        const QString file = folder + u"/song.cho";
+        writeBytes(file, "{t:Old}\r\n");
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        SongFixture f;
+        load(f, file);
+        f.song.title = u"New"_s;
+        f.song.Modificada = true;
+        const bool saved = f.song.SaveSongFileAs(file);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (saved)
+            QSKIP("running as a user who may write anywhere");
+        QCOMPARE(readBytes(file), QByteArray("{t:Old}\r\n"));
+        QVERIFY(f.song.Modificada);
+        QVERIFY(f.messages.texts().last().startsWith(u"Cannot save file " + file + u": "));
+    }
+
+    void saveWhereNoFileCanBeFails()
+    {
+        // A path through a plain file fails for every user, root included.
+        const QString blocker = path(u"blocker"_s);
+        writeBytes(blocker, "x");
+        SongFixture f;
+        f.song.StringToLinesRec(u"la"_s);
+        f.song.Modificada = true;
+        QVERIFY(!f.song.SaveSongFileAs(blocker + u"/song.cho"));
+        QVERIFY(f.song.Modificada);
+        QCOMPARE(f.song.caption, QString());
+        QVERIFY(f.messages.texts().last().startsWith(u"Cannot save file " + blocker + u"/song.cho: "));
+        QCOMPARE(readBytes(blocker), QByteArray("x"));
+    }
+
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addRow("UTF-8") << QByteArray("Ni\xc3\xb1o [G]caf\xc3\xa9") << u"Niño café"_s;
+        QTest::addRow("UTF-8 with byte-order mark") << QByteArray("\xef\xbb\xbfPi\xc3\xb1" "a") << u"Piña"_s;
+        QTest::addRow("Windows-1252") << QByteArray("Ni\xf1o \x93quoted\x94 \x80") << u"Niño \u201cquoted\u201d \u20ac"_s;
+        QTest::addRow("invalid UTF-8 is Windows-1252") << QByteArray("a\xc3(b") << u"aÃ(b"_s;
+        QTest::addRow("binary garbage") << QByteArray("\x00\x01\xff\xfe\x81\x8d", 6) << QString::fromUtf16(u"\u0000\u0001ÿþ\u0081\u008d", 6);
+    }
+    void encodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, firstLine);
+        const QString file = path(u"enc.cho"_s);
+        writeBytes(file, bytes + "\r\n");
+        SongFixture f;
+        load(f, file);
+        QCOMPARE(f.song.lines[0].text, firstLine);
+        // Saved back the way it was read: the same bytes, the program's own directives aside.
+        f.context.app.WriteFormat = false;
+        QVERIFY(f.song.SaveFile());
+        QCOMPARE(readBytes(file), bytes + "\r\n\r\n");
+    }
+
+    void charactersTheOldCodePageLacksAreSavedAsUtf8()
+    {
+        const QString file = path(u"latin.cho"_s);
+        writeBytes(file, "caf\xe9\r\n");
+        SongFixture f;
+        load(f, file);
+        QCOMPARE(f.song.encoding, TextEncoding::Windows1252);
+        f.song.lines[0].text += u" \u266b"_s;
+        f.context.app.WriteFormat = false;
+        QVERIFY(f.song.SaveFile());
+        QCOMPARE(readBytes(file), QByteArray("caf\xc3\xa9 \xe2\x99\xab\r\n\r\n"));
+        QCOMPARE(f.song.encoding, TextEncoding::Utf8);
+    }
+
+    void oversizedFileReadsItsFirst60000Bytes()
+    {
+        QByteArray bytes;
+        for (int i = 0; i < 600; ++i)
+            bytes += QByteArray(98, 'a') + "\r\n";
+        bytes.chop(3);
+        bytes += "\xc3\xa9\xc3\xa9";   // 60001 bytes, the cap cuts the second é
+        const QString file = path(u"big.cho"_s);
+        writeBytes(file, bytes);
+        SongFixture f;
+        load(f, file);
+        QCOMPARE(f.messages.entries().size(), 1);
+        QCOMPARE(f.messages.entries()[0].text, u"File to Large, read first 60000 bytes"_s);
+        QCOMPARE(f.messages.entries()[0].title, u"Error"_s);
+        QCOMPARE(f.song.lines.size(), 600);
+        QCOMPARE(f.song.lines.last().text, QString(97, u'a') + u"\u00e9");
+        SongFixture exact;
+        writeBytes(file, QByteArray(98, 'b').append("\r\n").repeated(600));
+        load(exact, file);
+        QVERIFY(exact.messages.entries().isEmpty());
+    }
+
+    void readingAMissingFileCreatesIt()
+    {
+        RecordingMessages messages;
+        const QString file = path(u"new.dat"_s);
+        const TextFile read = ReadTextFile(file, messages);
+        QVERIFY(read.ok);
+        QVERIFY(read.text.isEmpty());
+        QVERIFY(QFile::exists(file));
+        QVERIFY(!ReadTextFile(path(u"none.dat"_s), messages, MissingFile::Refuse).ok);
+        QVERIFY(messages.texts().last().startsWith(u"Cannot open file "_s));
+    }
+
+    void closingAskingToSave_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("playing");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("answer");       // Answer, or -1 for no question expected
+        QTest::addColumn<QString>("fileName"); // from the save dialog
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("saved");
+        QTest::addRow("unchanged closes") << false << 0 << u"x.cho"_s << -1 << QString() << true << false;
+        QTest::addRow("a sounding chord keeps it open") << true << 1 << u"x.cho"_s << -1 << QString() << false << false;
+        QTest::addRow("cancel keeps it open") << true << 0 << u"x.cho"_s << int(Answer::Cancel) << QString() << false << false;
+        QTest::addRow("no closes without saving") << true << 0 << u"x.cho"_s << int(Answer::No) << QString() << true << false;
+        QTest::addRow("yes saves under the caption") << true << 0 << u"x.cho"_s << int(Answer::Yes) << QString() << true << true;
+        QTest::addRow("untitled with no name closes unsaved") << true << 0 << u"Untitled:2"_s << int(Answer::Yes) << QString() << true << false;
+        QTest::addRow("untitled with a name saves") << true << 0 << u"Untitled:2"_s << int(Answer::Yes) << u"x.cho"_s << true << true;
+    }
+    void closingAskingToSave()
+    {
+        QFETCH(bool, modified);
+        QFETCH(int, playing);
+        QFETCH(QString, caption);
+        QFETCH(int, answer);
+        QFETCH(QString, fileName);
+        QFETCH(bool, closes);
+        QFETCH(bool, saved);
+        const QString file = path(u"x.cho"_s);
+        QFile::remove(file);
+        SongFixture f;
+        f.song.StringToLinesRec(u"la"_s);
+        f.song.caption = caption.startsWith(u"Untitled") ? caption : file;
+        f.song.Modificada = modified;
+        f.context.app.PlayingCount = qint16(playing);
+        if (answer >= 0)
+            f.messages.scriptAnswer(Answer(answer));
+        f.messages.scriptText(fileName.isEmpty() ? QString() : path(fileName));
+        const QString shownCaption = f.song.caption;
+        const CloseDecision decision = queryUnload(f.song, u"Liravox"_s);
+        QCOMPARE(decision == CloseDecision::Close, closes);
+        QCOMPARE(QFile::exists(file), saved);
+        if (answer >= 0) {
+            QCOMPARE(f.messages.entries()[0].text, u"The text in [" + shownCaption + u"] has changed.\nDo you want to save the changes?");
+        }
+    }
+
+    void defaultSongTakesThisSongsSetupOnly()
+    {
+        SongFixture f;
+        f.context.app.CurrentFileName = path(u"mine.cho"_s);
+        f.song.StringToLinesRec(u"{t:Mine}\r\n{left_margin:2000}\r\n{chord: Am -1 0 2 2 1 0 1}\r\n[Am]my lyric"_s);
+        f.song.Modificada = true;
+        const QList<SongLine> lines = f.song.lines;
+        f.song.SaveDefaultFile();
+        QCOMPARE(f.song.lines, lines);
+        QCOMPARE(f.song.title, u"Mine"_s);
+        QVERIFY(f.song.Modificada);
+        QCOMPARE(f.context.app.CurrentFileName, path(u"mine.cho"_s));
+        const QByteArray saved = readBytes(defaultSongPath());
+        QVERIFY(saved.startsWith("{t:(title)}\r\n{st:(subtitle)}\r\n"));
+        QVERIFY(saved.contains("{left_margin:2000}"));
+        QVERIFY(saved.contains("{chord: Am -1 0 2 2 1 0 1}"));
+        QVERIFY(saved.contains("[C]Write your [F]lyrics [G7]here"));
+        QVERIFY(!saved.contains("my lyric"));
+    }
+};
+
+LIRAVOX_TEST_MAIN(SongFileTest)
+#include "songfile_test.moc"
