@@ -1,0 +1,70 @@
+#include "testmain.h"
+
+#include <QFile>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray readData(const QString& name)
+{
+    QFile file(lvx::test::dataFile(name));
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+class SongCommandsTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void run_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("expectedFile");   // stdout, from tests/cli/data
+        QTest::addColumn<QString>("expectedError");  // stderr
+        const QString song = lvx::test::dataFile(u"example.cho"_s);
+        QTest::addRow("write") << QStringList{u"write"_s, song} << 0 << u"example-write-ref.cho"_s << QString();
+        QTest::addRow("transpose") << QStringList{u"transpose"_s, u"1"_s, song} << 0 << u"example-transpose-ref.cho"_s << QString();
+        QTest::addRow("dump") << QStringList{u"dump"_s, song} << 0 << u"example-dump-ref.json"_s << QString();
+        QTest::addRow("convert-crd") << QStringList{u"convert-crd"_s, lvx::test::dataFile(u"crd.txt"_s)} << 0 << u"crd-ref.cho"_s << QString();
+        QTest::addRow("solfege") << QStringList{u"solfege"_s, lvx::test::dataFile(u"solfege.cho"_s)} << 0 << u"solfege-ref.cho"_s << QString();
+        QTest::addRow("missing file is refused")
+            << QStringList{u"write"_s, u"/nonexistent/song.cho"_s} << 1 << QString()
+            << u"Cannot open file /nonexistent/song.cho: No such file or directory\n"_s;
+        QTest::addRow("transpose needs a number") << QStringList{u"transpose"_s, u"up"_s, song} << 2 << QString() << QString();
+        QTest::addRow("replace needs three arguments") << QStringList{u"replace"_s, u"C"_s, song} << 2 << QString() << QString();
+        QTest::addRow("name a chord from pitch classes") << QStringList{u"name"_s, u"9"_s, u"0"_s, u"4"_s, u"--bass"_s, u"7"_s} << 0 << QString() << QString();
+        QTest::addRow("name refuses what no chord type fits") << QStringList{u"name"_s, u"0"_s, u"1"_s, u"2"_s} << 1 << QString() << QString();
+        QTest::addRow("name needs pitch classes 0 to 11") << QStringList{u"name"_s, u"12"_s} << 2 << QString() << QString();
+    }
+    void run()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, expectedFile);
+        QFETCH(QString, expectedError);
+        QProcess lvx;
+        lvx.start(QStringLiteral(LVX_PATH), arguments);
+        QVERIFY(lvx.waitForFinished(30000));
+        QCOMPARE(lvx.exitStatus(), QProcess::NormalExit);
+        const QByteArray out = lvx.readAllStandardOutput();
+        const QString error = QString::fromUtf8(lvx.readAllStandardError());
+        QCOMPARE(lvx.exitCode(), exitCode);
+        if (!expectedFile.isEmpty())
+            QCOMPARE(out, readData(expectedFile));
+        if (exitCode == 0 && arguments.first() == u"name")
+            QCOMPARE(out, QByteArray("Am/G\n"));
+        if (!expectedError.isEmpty())
+            QCOMPARE(error, expectedError);
+        if (exitCode == 2)
+            QVERIFY(error.contains(u"usage"_s));
+    }
+};
+
+LIRAVOX_TEST_MAIN(SongCommandsTest)
+#include "songcommands_test.moc"
