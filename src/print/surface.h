@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/fonts.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace lvx::print {
+
+// Something the printing code draws on, in twips (1/1440 inch) with the origin
+// at the top-left corner of the page: a PDF or printer page, a preview picture,
+// or a recording surface in tests. Text is drawn with its top at the pen and
+// moves the pen right by its width.
+class Surface : public FontSurface
+{
+public:
+    // The pen.
+    double CurrentX = 0;
+    double CurrentY = 0;
+
+    // The font in use; sizes are points and may be fractional.
+    QString FontName = QStringLiteral("Arial");
+    double FontSize = 10;
+    bool FontBold = false;
+    bool FontItalic = false;
+
+    qint32 ForeColor = 0;   // red in the low byte
+    qint32 FillColor = 0;
+
+    // The drawable page size.
+    virtual double ScaleWidth() const = 0;
+    virtual double ScaleHeight() const = 0;
+
+    virtual double TextWidth(const QString& text) = 0;
+    virtual double TextHeight(const QString& text) = 0;
+
+    // A line in the fore colour.
+    virtual void Line(double x1, double y1, double x2, double y2) = 0;
+    // A circle outlined in the fore colour, filled with the fill colour when asked.
+    virtual void Circle(double x, double y, double radius, bool filled) = 0;
+    // A rectangle filled with the fill colour (black keys of a piano diagram).
+    virtual void FillRect(double x1, double y1, double x2, double y2) = 0;
+    // Draws text at the pen and moves the pen right by its width.
+    void Print(const QString& text)
+    {
+        if (text.isEmpty())
+            return;
+        drawText(CurrentX, CurrentY, text);
+        CurrentX += TextWidth(text);
+    }
+
+    // Page handling: the current page number (1 for the first), a new page,
+    // and throwing away what the document holds so far.
+    virtual int Page() const { return 1; }
+    virtual void NewPage() {}
+    virtual void Discard() {}
+
+    // FontSurface: how a text role reaches a surface.
+    void setFont(const QString& name, qint16 size, bool bold, bool italic) override
+    {
+        FontName = name;
+        FontSize = size;
+        FontBold = bold;
+        FontItalic = italic;
+    }
+    void setForeColor(qint32 color) override { ForeColor = color; }
+
+protected:
+    virtual void drawText(double x, double y, const QString& text) = 0;
+};
+
+} // namespace lvx::print
