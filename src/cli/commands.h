@@ -13,5 +13,7 @@ int runReplace(Command& command);
 int runName(Command& command);
 int runConvertCrd(Command& command);
 int runSolfege(Command& command);
+int runFingering(Command& command);
+int runPlay(Command& command);
 
 } // namespace lvx::cli

@@ -24,7 +24,10 @@ const char16_t* const UsageText =
     u"  replace FIND REPLACEMENT FILE  the song with one chord replaced by another\n"
     u"  name PITCHCLASS... [--bass PC] the chord made of these pitch classes (0 = C)\n"
     u"  convert-crd FILE               chord lines over lyric lines merged into ChordPro\n"
-    u"  solfege FILE                   solfege chord names turned into letters";
+    u"  solfege FILE                   solfege chord names turned into letters\n"
+    u"  fingering NAME [--song FILE]   the guitar fingering drawn for a chord, as JSON\n"
+    u"  play NAME... [--instrument Guitar|Piano] [--log] [--wav OUT.wav]\n"
+    u"                                 plays chords as a click on their label does";
 
 using Runner = int (*)(Command&);
 
@@ -39,6 +42,8 @@ const std::map<QString, Runner>& commands()
         {QStringLiteral("name"), runName},
         {QStringLiteral("convert-crd"), runConvertCrd},
         {QStringLiteral("solfege"), runSolfege},
+        {QStringLiteral("fingering"), runFingering},
+        {QStringLiteral("play"), runPlay},
     };
     return table;
 }
