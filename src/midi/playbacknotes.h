@@ -29,6 +29,12 @@ public:
         }
         return false;
     }
+    // Puts a pitch (or -1) into entry 1..10; other entries are left alone.
+    void set(int entry, int pitch)
+    {
+        if (entry >= 1 && entry <= Capacity)
+            m_notes[entry - 1] = qint16(pitch);
+    }
     // Entry 1..10; -1 for an empty entry or an index out of range.
     qint16 at(int entry) const { return entry >= 1 && entry <= Capacity ? m_notes[entry - 1] : qint16(-1); }
     QList<int> notes() const

@@ -1,0 +1,52 @@
+#include "directnotes.h"
+
+#include "chordplayer.h"
+#include "midilib.h"
+
+#include "app/appstate.h"
+
+namespace lvx::midi {
+
+namespace {
+
+constexpr quint8 Channel = 0;
+constexpr int PianoKeyBaseNote = 48;
+constexpr qint32 PianoKeyDelay = 100;
+
+} // namespace
+
+int fretboardNote(const QString& instrument, int baseFret, int openStringPitch, int row)
+{
+    const int base = instrument == u"Piano" ? PianoKeyBaseNote : PlaybackBaseNote;
+    return base + baseFret + openStringPitch + row - 1;
+}
+
+void playFretboardNote(MidiLib& midi, int baseFret, int openStringPitch, int row)
+{
+    const int note = fretboardNote(midi.app().instrument, baseFret, openStringPitch, row);
+    midi.noteOn(Channel, quint8(note), PlaybackVelocity);
+}
+
+int pianoKeyNote(int key)
+{
+    return PianoKeyBaseNote + key;
+}
+
+void playPianoKey(MidiLib& midi, int key)
+{
+    midi.programChange(Channel, midi.app().pianoPatch);
+    midi.noteOn(Channel, quint8(pianoKeyNote(key)), PlaybackVelocity);
+}
+
+void playPianoKeys(MidiLib& midi, const PianoKeyboard& pressed)
+{
+    midi.programChange(Channel, midi.app().pianoPatch);
+    for (int key = 0; key < PianoKeys; ++key) {
+        if (!pressed[size_t(key)])
+            continue;
+        midi.noteOn(Channel, quint8(pianoKeyNote(key)), PlaybackVelocity);
+        midi.wait(PianoKeyDelay);
+    }
+}
+
+} // namespace lvx::midi

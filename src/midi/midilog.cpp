@@ -1,0 +1,3 @@
+#include "midilog.h"
+
+Q_LOGGING_CATEGORY(lcMidi, "liravox.midi", QtWarningMsg)

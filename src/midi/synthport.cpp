@@ -1,0 +1,119 @@
+#include "synthport.h"
+
+#include "midilog.h"
+#include "midiport.h"
+#include "soundfontsynth.h"
+
+#ifdef LIRAVOX_HAVE_ALSA
+#include <alsa/asoundlib.h>
+
+#include <cstdarg>
+#include <cstdio>
+#endif
+
+namespace lvx::midi {
+
+namespace {
+
+// The rate sound servers and cards most often run at.
+constexpr int LiveSampleRate = 44100;
+
+// "file" would write a WAV into the current folder and "sdl2" needs SDL started
+// by the program: neither is a way to hear a chord.
+const char* const PreferredDrivers[] = {"pulseaudio", "pipewire", "alsa", "jack", "oss", "coreaudio", "dsound", "wasapi", "waveout"};
+
+#ifdef LIRAVOX_HAVE_ALSA
+// The ALSA library prints every card it cannot find on stderr; on a machine
+// without sound that is the normal case, not news.
+void logAlsa(const char* file, int line, const char* function, int, const char* format, ...)
+{
+    char text[512];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    qCDebug(lcMidi) << "ALSA" << file << line << function << text;
+}
+#endif
+
+void quietSoundLibraries()
+{
+    // Trying JACK must not start a JACK server that would take the sound card.
+    if (!qEnvironmentVariableIsSet("JACK_NO_START_SERVER"))
+        qputenv("JACK_NO_START_SERVER", "1");
+#ifdef LIRAVOX_HAVE_ALSA
+    snd_lib_error_set_handler(logAlsa);
+#endif
+}
+
+void collectOption(void* data, const char*, const char* option)
+{
+    static_cast<QStringList*>(data)->append(QString::fromUtf8(option));
+}
+
+class SynthPort final : public MidiPort
+{
+public:
+    explicit SynthPort(std::unique_ptr<SoundFontSynth> synth) : m_synth(std::move(synth)) {}
+    ~SynthPort() override
+    {
+        if (m_driver)
+            delete_fluid_audio_driver(m_driver);
+    }
+
+    // Tries the drivers in order and keeps the first that starts.
+    bool startAudio()
+    {
+        for (const QString& driver : synthAudioDrivers()) {
+            fluid_settings_setstr(m_synth->settings(), "audio.driver", driver.toUtf8().constData());
+            m_driver = new_fluid_audio_driver(m_synth->settings(), m_synth->synth());
+            if (m_driver) {
+                qCDebug(lcMidi) << "Built-in synthesizer plays through" << driver;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    MidiError sendShort(quint32 message) override { return m_synth->apply(message); }
+
+private:
+    std::unique_ptr<SoundFontSynth> m_synth;
+    fluid_audio_driver_t* m_driver = nullptr;
+};
+
+} // namespace
+
+QStringList synthAudioDrivers()
+{
+    QStringList offered;
+    fluid_settings_t* settings = new_fluid_settings();
+    if (!settings)
+        return offered;
+    fluid_settings_foreach_option(settings, "audio.driver", &offered, collectOption);
+    delete_fluid_settings(settings);
+
+    QStringList drivers;
+    for (const char* driver : PreferredDrivers) {
+        if (offered.contains(QString::fromUtf8(driver)))
+            drivers.append(QString::fromUtf8(driver));
+    }
+    return drivers;
+}
+
+std::unique_ptr<MidiPort> openSynthOutput(MidiError& error)
+{
+    quietSoundLibraries();
+    auto synth = std::make_unique<SoundFontSynth>(LiveSampleRate);
+    error = synth->start();
+    if (error != MidiError::None)
+        return nullptr;
+    auto port = std::make_unique<SynthPort>(std::move(synth));
+    if (!port->startAudio()) {
+        error = MidiError::NoAudio;
+        return nullptr;
+    }
+    return port;
+}
+
+} // namespace lvx::midi

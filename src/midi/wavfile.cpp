@@ -1,0 +1,44 @@
+#include "wavfile.h"
+
+#include <QDataStream>
+#include <QSaveFile>
+
+namespace lvx::midi {
+
+namespace {
+
+void writeHeader(QDataStream& out, quint32 dataBytes, int channels, int sampleRate)
+{
+    constexpr quint16 BitsPerSample = 16;
+    const quint16 blockAlign = quint16(channels * BitsPerSample / 8);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + dataBytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(channels) << quint32(sampleRate)
+        << quint32(sampleRate) * blockAlign << blockAlign << BitsPerSample;
+    out.writeRawData("data", 4);
+    out << dataBytes;
+}
+
+} // namespace
+
+bool writeWavFile(const QString& path, const QList<qint16>& samples, int channels, int sampleRate, QString& error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    writeHeader(out, quint32(samples.size()) * 2, channels, sampleRate);
+    for (qint16 sample : samples)
+        out << sample;
+    if (out.status() != QDataStream::Ok || !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace lvx::midi
