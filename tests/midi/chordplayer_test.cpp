@@ -1,0 +1,304 @@
+#include "fakemidisystem.h"
+#include "testmain.h"
+
+#include "app/appstate.h"
+#include "app/messages.h"
+#include "midi/chordplayer.h"
+#include "midi/directnotes.h"
+#include "midi/midilib.h"
+#include "midi/playbacknotes.h"
+#include "music/guitarchord.h"
+#include "music/notetables.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+using namespace lvx;
+using namespace lvx::midi;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A MidiLib whose output records on a virtual clock, so a chord is played at
+// once and logged at its scheduled times.
+struct Rig
+{
+    explicit Rig(RecordingPort::Clock clock = RecordingPort::Clock::Virtual)
+    {
+        auto port = std::make_unique<RecordingPort>(clock);
+        recorder = port.get();
+        midi.openPort(std::move(port));
+    }
+
+    QStringList log() const { return recorder->log().lines(); }
+
+    AppState app;
+    RecordingMessages messages;
+    MidiLib midi{app, messages, std::make_unique<FakeMidiSystem>()};
+    RecordingPort* recorder = nullptr;
+};
+
+// Entries 1..n of the playback note list, -1 for an empty one.
+PlaybackNotes noteList(const QList<int>& entries)
+{
+    PlaybackNotes notes;
+    for (int entry = 1; entry <= entries.size(); ++entry)
+        notes.set(entry, entries[entry - 1]);
+    return notes;
+}
+
+music::GuitarChordDef fingering(qint16 baseFret, const QList<int>& lowToHigh)
+{
+    music::GuitarChordDef def;
+    def.baseFret = baseFret;
+    for (int string = 6; string >= 1; --string)
+        def.frets[size_t(string)] = qint16(lowToHigh[6 - string]);
+    return def;
+}
+
+QList<int> noteOnsOf(const QStringList& log)
+{
+    QList<int> notes;
+    for (const QString& line : log) {
+        const QStringList fields = line.split(u' ');
+        if (fields[1] == u"144" && fields[3] != u"0")
+            notes.append(fields[2].toInt());
+    }
+    return notes;
+}
+
+} // namespace
+
+class ChordPlayerTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void playedChord_data()
+    {
+        QTest::addColumn<QString>("instrument");
+        QTest::addColumn<int>("sustain");
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<QList<int>>("entries");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::addRow("C major, string 6 muted: offs interleave with later ons")
+            << u"Guitar"_s << 200 << 100 << QList<int>{12, 16, 19, 24, 28}
+            << QStringList{u"0 192 24 0"_s,     u"0 144 48 127"_s,   u"100 144 52 127"_s, u"200 144 48 0"_s,
+                           u"200 144 55 127"_s, u"300 144 52 0"_s,   u"300 144 60 127"_s, u"400 144 55 0"_s,
+                           u"400 144 64 127"_s, u"500 144 60 0"_s,   u"600 144 64 0"_s};
+        QTest::addRow("an empty list sends only the program change")
+            << u"Guitar"_s << 200 << 100 << QList<int>{-1, -1, -1} << QStringList{u"0 192 24 0"_s};
+        QTest::addRow("empty entries take no time")
+            << u"Guitar"_s << 50 << 100 << QList<int>{-1, 0, -1, 7}
+            << QStringList{u"0 192 24 0"_s, u"0 144 36 127"_s, u"50 144 36 0"_s, u"100 144 43 127"_s, u"150 144 43 0"_s};
+        QTest::addRow("the tenth entry sounds too")
+            << u"Guitar"_s << 10 << 10 << QList<int>{-1, -1, -1, -1, -1, -1, -1, -1, -1, 40}
+            << QStringList{u"0 192 24 0"_s, u"0 144 76 127"_s, u"10 144 76 0"_s};
+        QTest::addRow("piano plays with the piano patch, sustain and delay")
+            << u"Piano"_s << 300 << 100 << QList<int>{0, 4}
+            << QStringList{u"0 192 0 0"_s, u"0 144 36 127"_s, u"100 144 40 127"_s, u"300 144 36 0"_s, u"400 144 40 0"_s};
+        QTest::addRow("any instrument but exactly Guitar is the piano")
+            << u"guitar"_s << 300 << 100 << QList<int>{0} << QStringList{u"0 192 0 0"_s, u"0 144 36 127"_s, u"300 144 36 0"_s};
+        QTest::addRow("no delay: all ons in entry order, then all offs")
+            << u"Guitar"_s << 100 << 0 << QList<int>{7, 0, 4}
+            << QStringList{u"0 192 24 0"_s,   u"0 144 43 127"_s,   u"0 144 36 127"_s, u"0 144 40 127"_s,
+                           u"100 144 43 0"_s, u"100 144 36 0"_s,   u"100 144 40 0"_s};
+        QTest::addRow("sustain equal to delay: each off just before the next on")
+            << u"Guitar"_s << 100 << 100 << QList<int>{0, 4}
+            << QStringList{u"0 192 24 0"_s, u"0 144 36 127"_s, u"100 144 36 0"_s, u"100 144 40 127"_s, u"200 144 40 0"_s};
+        QTest::addRow("no sustain: each note ends as it starts")
+            << u"Guitar"_s << 0 << 100 << QList<int>{0, 4}
+            << QStringList{u"0 192 24 0"_s, u"0 144 36 127"_s, u"0 144 36 0"_s, u"100 144 40 127"_s, u"100 144 40 0"_s};
+        // Times before 0 are not waited for: the walk starts from time 0.
+        QTest::addRow("a negative delay starts from the last entry")
+            << u"Guitar"_s << 200 << -100 << QList<int>{0, 4, 7}
+            << QStringList{u"0 192 24 0"_s,    u"0 144 43 127"_s,   u"100 144 40 127"_s, u"200 144 36 127"_s,
+                           u"200 144 43 0"_s,  u"300 144 40 0"_s,   u"400 144 36 0"_s};
+    }
+    void playedChord()
+    {
+        QFETCH(QString, instrument);
+        QFETCH(int, sustain);
+        QFETCH(int, delay);
+        QFETCH(QList<int>, entries);
+        QFETCH(QStringList, expected);
+        Rig rig;
+        rig.app.instrument = instrument;
+        rig.app.guitarSustain = rig.app.pianoSustain = qint16(sustain);
+        rig.app.guitarDelay = rig.app.pianoDelay = qint16(delay);
+        PlayChordNotes(rig.midi, noteList(entries));
+        QCOMPARE(rig.log(), expected);
+        QCOMPARE(rig.app.PlayingCount, qint16(0));
+        QVERIFY(rig.messages.entries().isEmpty());
+    }
+
+    void sortKeepsEqualTimesInOrder()
+    {
+        QList<NoteEvent> events{{30, 1, 127}, {10, 2, 127}, {30, 3, 0}, {10, 4, 0}, {20, 5, 127}, {10, 6, 127}};
+        sortByTime(events);
+        const QList<NoteEvent> expected{{10, 2, 127}, {10, 4, 0}, {10, 6, 127}, {20, 5, 127}, {30, 1, 127}, {30, 3, 0}};
+        QCOMPARE(events, expected);
+    }
+
+    void playingCounter_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<bool>("sounds");
+        QTest::addRow("idle: plays and returns to 0") << 0 << true;
+        QTest::addRow("inside another playback: plays and returns to 1") << 1 << true;
+        QTest::addRow("-1 keeps the chord silent") << -1 << false;
+    }
+    void playingCounter()
+    {
+        QFETCH(int, before);
+        QFETCH(bool, sounds);
+        Rig rig;
+        rig.app.PlayingCount = qint16(before);
+        PlayChordNotes(rig.midi, noteList({0, 4, 7}));
+        QCOMPARE(int(rig.app.PlayingCount), before);
+        QCOMPARE(rig.log().isEmpty(), !sounds);
+    }
+
+    void aChordStartedDuringAChordCountsTwice()
+    {
+        Rig rig(RecordingPort::Clock::Wall);
+        rig.app.guitarSustain = 60;
+        rig.app.guitarDelay = 30;
+        int countInside = -1;
+        QTimer::singleShot(20, this, [&] {
+            PlaybackNotes inner = noteList({24});
+            rig.app.guitarSustain = 10;
+            QTimer::singleShot(0, this, [&] { countInside = rig.app.PlayingCount; });
+            PlayChordNotes(rig.midi, inner);
+        });
+        PlayChordNotes(rig.midi, noteList({0, 4, 7}));
+        QCOMPARE(countInside, 2);
+        QCOMPARE(rig.app.PlayingCount, qint16(0));
+        QCOMPARE(noteOnsOf(rig.log()).size(), 4);
+    }
+
+    void realWaitsHoldTheSchedule()
+    {
+        Rig rig(RecordingPort::Clock::Wall);
+        rig.app.guitarSustain = 60;
+        rig.app.guitarDelay = 30;
+        PlayChordNotes(rig.midi, noteList({0, 4, 7}));
+        const QList<double> scheduled{0, 0, 30, 60, 60, 90, 120};
+        const QList<LoggedMessage> sent = rig.recorder->log().messages();
+        QCOMPARE(sent.size(), scheduled.size());
+        for (qsizetype index = 0; index < sent.size(); ++index) {
+            const double late = sent[index].time - scheduled[index];
+            QVERIFY2(late >= -0.5, qPrintable(u"event %1 came %2 ms early"_s.arg(index).arg(-late)));
+            QVERIFY2(late < 25, qPrintable(u"event %1 came %2 ms late"_s.arg(index).arg(late)));
+        }
+    }
+
+    void withoutAnOutputEveryMessageFailsAndPlayingGoesOn()
+    {
+        AppState app;
+        RecordingMessages messages;
+        MidiLib midi(app, messages, std::make_unique<FakeMidiSystem>());
+        app.guitarSustain = 2;
+        app.guitarDelay = 1;
+        PlayChordNotes(midi, noteList({12, 16, 19, 24, 28}));
+        QCOMPARE(messages.texts(), QStringList(11, u"No MIDI output device is open."_s));
+        QCOMPARE(app.PlayingCount, qint16(0));
+    }
+
+    void aRefusedMessageDoesNotStopTheChord()
+    {
+        Rig rig;
+        rig.recorder->failWith(MidiError::SendFailed);
+        PlayChordNotes(rig.midi, noteList({0, 4}));
+        QCOMPARE(rig.log().size(), 5);
+        QCOMPARE(rig.messages.texts().size(), 5);
+    }
+
+    void guitarFingeringSounds_data()
+    {
+        QTest::addColumn<int>("baseFret");
+        QTest::addColumn<QList<int>>("frets");   // strings 6 (low E) to 1 (high E)
+        QTest::addColumn<QList<int>>("noteOns");
+        QTest::addRow("open low E sounds 40") << 0 << QList<int>{0, -1, -1, -1, -1, -1} << QList<int>{40};
+        QTest::addRow("open high E sounds 64") << 0 << QList<int>{-1, -1, -1, -1, -1, 0} << QList<int>{64};
+        QTest::addRow("C major, lowest string first, muted string left out")
+            << 0 << QList<int>{-1, 3, 2, 0, 1, 0} << QList<int>{48, 52, 55, 60, 64};
+        QTest::addRow("the base fret raises every string") << 4 << QList<int>{1, -1, -1, -1, -1, 0} << QList<int>{45, 68};
+        QTest::addRow("base fret -1 counts as 0") << -1 << QList<int>{0, -1, -1, -1, -1, -1} << QList<int>{40};
+    }
+    void guitarFingeringSounds()
+    {
+        QFETCH(int, baseFret);
+        QFETCH(QList<int>, frets);
+        QFETCH(QList<int>, noteOns);
+        Rig rig;
+        PlaybackNotes notes;
+        for (int pitch : music::fingeringNotes(fingering(qint16(baseFret), frets)))
+            notes.append(pitch);
+        PlayChordNotes(rig.midi, notes);
+        QCOMPARE(noteOnsOf(rig.log()), noteOns);
+    }
+
+    void fretboardClick_data()
+    {
+        QTest::addColumn<QString>("instrument");
+        QTest::addColumn<int>("baseFret");
+        QTest::addColumn<int>("string");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("note");
+        QTest::addRow("open low E on the guitar") << u"Guitar"_s << 0 << 6 << 1 << 40;
+        QTest::addRow("open high E on the guitar") << u"Guitar"_s << 0 << 1 << 1 << 64;
+        QTest::addRow("the piano an octave up") << u"Piano"_s << 0 << 6 << 1 << 52;
+        QTest::addRow("base fret and row both count") << u"Guitar"_s << 3 << 2 << 4 << 36 + 3 + 23 + 3;
+        QTest::addRow("only exactly Piano moves up") << u"piano"_s << 0 << 6 << 1 << 40;
+    }
+    void fretboardClick()
+    {
+        QFETCH(QString, instrument);
+        QFETCH(int, baseFret);
+        QFETCH(int, string);
+        QFETCH(int, row);
+        QFETCH(int, note);
+        Rig rig;
+        rig.app.instrument = instrument;
+        playFretboardNote(rig.midi, baseFret, music::OpenStringPitches[size_t(string)], row);
+        QCOMPARE(rig.log(), QStringList{u"0 144 %1 127"_s.arg(note)});
+    }
+
+    void pianoSearchKeys()
+    {
+        Rig rig;
+        rig.app.pianoPatch = 5;
+        playPianoKey(rig.midi, 35);
+        QCOMPARE(rig.log(), (QStringList{u"0 192 5 0"_s, u"0 144 83 127"_s}));
+
+        rig.recorder->clear();
+        PianoKeyboard pressed{};
+        for (int key : {12, 4, 7})
+            pressed[size_t(key)] = true;
+        playPianoKeys(rig.midi, pressed);
+        QCOMPARE(rig.log(), (QStringList{u"0 192 5 0"_s, u"0 144 52 127"_s, u"100 144 55 127"_s, u"200 144 60 127"_s}));
+        QCOMPARE(rig.recorder->elapsed(), 300.0);
+    }
+
+    void testChordUsesTheShownVoiceThenRestores()
+    {
+        Rig rig;
+        rig.app.instrument = u"Guitar"_s;
+        rig.app.pianoPatch = 1;
+        rig.app.pianoSustain = 300;
+        rig.app.pianoDelay = 100;
+        playTestChord(rig.midi, u"Piano"_s, PlaybackVoice{5, 100, 20});
+        QCOMPARE(rig.log(), (QStringList{u"0 192 5 0"_s, u"0 144 36 127"_s, u"20 144 40 127"_s, u"40 144 43 127"_s,
+                                         u"60 144 48 127"_s, u"100 144 36 0"_s, u"120 144 40 0"_s, u"140 144 43 0"_s,
+                                         u"160 144 48 0"_s}));
+        QCOMPARE(rig.app.instrument, u"Guitar"_s);
+        QCOMPARE(rig.app.pianoPatch, qint16(1));
+        QCOMPARE(rig.app.pianoSustain, qint16(300));
+        QCOMPARE(rig.app.pianoDelay, qint16(100));
+    }
+};
+
+LIRAVOX_TEST_MAIN(ChordPlayerTest)
+#include "chordplayer_test.moc"
