@@ -54,6 +54,8 @@ public:
     virtual int Page() const { return 1; }
     virtual void NewPage() {}
     virtual void Discard() {}
+    // Wipes a picture for the next page of a preview.
+    virtual void Clear() {}
 
     // FontSurface: how a text role reaches a surface.
     void setFont(const QString& name, qint16 size, bool bold, bool italic) override

@@ -1,0 +1,99 @@
+#include "album.h"
+
+#include "app/messages.h"
+#include "song/textfile.h"
+
+#include <QFileInfo>
+
+namespace lvx::print {
+
+QStringList readAlbumFile(const QString& path, Messages& messages, bool* ok)
+{
+    const song::TextFile file = song::ReadTextFile(path, messages, song::MissingFile::Refuse);
+    if (ok != nullptr)
+        *ok = file.ok;
+    QStringList songs;
+    for (const QString& line : song::SplitLines(file.text)) {
+        if (line.isEmpty())
+            continue;
+        if (QFileInfo(line).isFile())
+            songs.append(line);
+        else
+            messages.inform(line + u" file not found");
+    }
+    return songs;
+}
+
+bool writeAlbumFile(const QString& path, const QStringList& files, Messages& messages)
+{
+    QString text;
+    for (const QString& file : files)
+        text += file + u"\r\n";
+    text.chop(2);   // the writer ends the last line itself
+    song::TextEncoding encoding = song::TextEncoding::Utf8;
+    return song::WriteTextFile(path, text, encoding, messages);
+}
+
+void Album::NewAlbum()
+{
+    AlbumFiles.clear();
+    AlbumPath.clear();
+    AlbumChanged = false;
+}
+
+bool Album::OpenAlbum(const QString& path, Messages& messages)
+{
+    bool ok = false;
+    const QStringList files = readAlbumFile(path, messages, &ok);
+    if (!ok)
+        return false;
+    AlbumFiles = files;
+    AlbumPath = path;
+    AlbumChanged = false;
+    return true;
+}
+
+bool Album::SaveAlbum(Messages& messages)
+{
+    if (AlbumPath.isEmpty() || !writeAlbumFile(AlbumPath, AlbumFiles, messages))
+        return false;
+    AlbumChanged = false;
+    return true;
+}
+
+void Album::addSong(const QString& path)
+{
+    AlbumFiles.append(path);
+    AlbumChanged = true;
+}
+
+int Album::deleteSong(int index)
+{
+    if (index < 0 || index >= AlbumFiles.size())
+        return AlbumFiles.isEmpty() ? -1 : 0;
+    AlbumFiles.removeAt(index);
+    AlbumChanged = true;
+    if (AlbumFiles.isEmpty())
+        return -1;
+    return qMax(0, index - 1);
+}
+
+bool Album::moveUp(int index)
+{
+    if (index < 1 || index >= AlbumFiles.size())
+        return false;
+    AlbumFiles.swapItemsAt(index, index - 1);
+    AlbumChanged = true;
+    return true;
+}
+
+bool Album::moveDown(int index)
+{
+    if (index < 0 || index >= AlbumFiles.size() - 1)
+        return false;
+    AlbumFiles.swapItemsAt(index, index + 1);
+    AlbumChanged = true;
+    return true;
+}
+
+} // namespace lvx::print

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace lvx {
+class Messages;
+}
+
+namespace lvx::print {
+
+// An ordered list of song files printed as one document: a songbook.
+struct Album
+{
+    QStringList AlbumFiles;
+    QString AlbumPath;
+    bool AlbumChanged = false;
+
+    void NewAlbum();
+    // Reads an album file; songs that are gone are reported and dropped.
+    bool OpenAlbum(const QString& path, Messages& messages);
+    // Writes the album to AlbumPath (which must be set).
+    bool SaveAlbum(Messages& messages);
+
+    void addSong(const QString& path);
+    // Removes entry index; returns the entry to select afterwards (-1: none left).
+    int deleteSong(int index);
+    // Swap with the neighbour; false, and nothing changed, at the ends.
+    bool moveUp(int index);
+    bool moveDown(int index);
+};
+
+// The song files an album file names, one per line; empty lines are skipped,
+// a missing file is reported as the line followed by " file not found".
+QStringList readAlbumFile(const QString& path, Messages& messages, bool* ok = nullptr);
+bool writeAlbumFile(const QString& path, const QStringList& files, Messages& messages);
+
+} // namespace lvx::print

@@ -1,0 +1,290 @@
+#include "pagerenderer.h"
+
+#include "surface.h"
+
+#include "app/fonts.h"
+#include "app/messages.h"
+#include "app/numbers.h"
+#include "app/text.h"
+#include "song/song.h"
+
+#include <cmath>
+
+namespace lvx::print {
+
+namespace {
+
+// A number in a tag: the leading number, "." as the decimal point.
+double tagNumber(const QString& argument)
+{
+    return leadingNumber(trimBlanks(argument));
+}
+
+double rounded(double value)
+{
+    return roundHalfEven(value);
+}
+
+} // namespace
+
+PageRenderer::PageRenderer(PrintState& state, const song::Song& song, Messages& messages, DiagramsAtPageEnd diagrams)
+    : m_state(state), m_song(song), m_messages(messages), m_diagrams(std::move(diagrams))
+{
+}
+
+void PageRenderer::RenderMarkupLine(Surface& target, Surface& reference, const QString& line)
+{
+    const double startY = reference.CurrentY;
+    m_state.TextLeft = m_state.FirstColumn
+        ? double(m_song.MargenL)
+        : m_song.MargenL + rounded((target.ScaleWidth() - m_song.MargenL - m_song.MargenR) / 2);
+    target.CurrentX = reference.CurrentX = m_state.TextLeft;
+    m_state.CenterLine = m_state.NewPageRequested = m_state.ColumnBreakRequested = false;
+    target.FontBold = reference.FontBold = false;
+    target.FontItalic = reference.FontItalic = false;
+
+    QString rest = line;
+    qsizetype open = rest.indexOf(u'<');
+    while (open >= 0) {
+        drawTextPiece(target, reference, rest.left(open), true);
+        const qsizetype close = rest.indexOf(u'>', open + 1);
+        if (close < 0) {
+            m_messages.inform(QStringLiteral("Error falta >"));
+            rest = rest.mid(open + 1);
+        } else {
+            InterpretTag(target, reference, trimBlanks(QStringView(rest).mid(open + 1, close - open - 1)));
+            rest = rest.mid(close + 1);
+        }
+        open = rest.indexOf(u'<');
+    }
+    drawTextPiece(target, reference, rest, false);
+    m_state.MaxLineHeight = qMax(m_state.MaxLineHeight, reference.CurrentY - startY);
+}
+
+void PageRenderer::drawTextPiece(Surface& target, Surface& reference, const QString& text, bool beforeTag)
+{
+    if (m_state.CenterLine) {
+        // Before a tag the reference measures; for the line's last piece the target does.
+        Surface& measure = beforeTag ? reference : target;
+        target.CurrentX = m_state.TextLeft + (measure.ScaleWidth() - m_song.MargenR - m_state.TextLeft) / 2
+            - measure.TextWidth(text) / 2;
+    }
+    const double y = target.CurrentY;
+    target.Print(text);
+    target.CurrentY = y;
+}
+
+void PageRenderer::InterpretTag(Surface& target, Surface& reference, const QString& tag)
+{
+    const bool closing = tag.startsWith(u'/');
+    const QString body = closing ? tag.mid(1) : tag;
+    const qsizetype colon = body.indexOf(u':');
+    const QString name = upperChars(trimBlanks(colon < 0 ? QStringView(body) : QStringView(body).left(colon)));
+    const QString argument = colon < 0 ? QString() : trimBlanks(QStringView(body).mid(colon + 1));
+
+    if (name == u"CR") {
+        m_state.TextRight = qMax(m_state.TextRight, rounded(target.CurrentX));
+        target.CurrentX = reference.CurrentX = m_state.TextLeft;
+    } else if (name == u"LF") {
+        double y = 0;
+        if (!closing) {
+            const double factor = argument.isEmpty() ? 1.0 : tagNumber(argument);
+            m_state.LastLineFeed = rounded(reference.TextHeight(QStringLiteral("Hola")) * factor);
+            y = reference.CurrentY + m_state.LastLineFeed;
+        } else {
+            y = reference.CurrentY - m_state.LastLineFeed;
+        }
+        target.CurrentY = reference.CurrentY = rounded(y);
+    } else if (name == u"B") {
+        target.FontBold = reference.FontBold = !closing;
+    } else if (name == u"I") {
+        target.FontItalic = reference.FontItalic = !closing;
+    } else if (name == u"FONTNAME" || name == u"FN") {
+        target.FontName = reference.FontName = argument;
+    } else if (name == u"FONTSIZE" || name == u"FS") {
+        const double size = tagNumber(argument);
+        m_state.BaseFontSize = int(rounded(size));
+        target.FontSize = m_state.scaled(size);
+        reference.FontSize = size;
+    } else if (name == u"FONTCOLOR" || name == u"FC") {
+        const qint32 color = toInt32(tagNumber(argument));
+        target.ForeColor = m_state.ToPaper && !m_state.ColorPrinting ? 0 : color;
+    } else if (name == u"SUBSCRIPT" || name == u"S-") {
+        if (!closing) {
+            target.FontSize = m_state.BaseFontSize * 0.8;
+            m_state.ScriptShift = int(target.TextHeight(QStringLiteral("0"))) / 3;
+            target.CurrentY += m_state.ScriptShift;
+        } else {
+            target.FontSize = m_state.BaseFontSize;
+            target.CurrentY -= m_state.ScriptShift;
+        }
+    } else if (name == u"SUPERSCRIPT" || name == u"S+") {
+        if (!closing) {
+            m_state.ScriptShift = int(target.TextHeight(QStringLiteral("0"))) / 3;
+            target.CurrentY -= m_state.ScriptShift;
+        } else {
+            target.CurrentY += m_state.ScriptShift;
+        }
+    } else if (name == u"NP") {
+        m_state.NewPageRequested = true;
+    } else if (name == u"CB") {
+        m_state.ColumnBreakRequested = true;
+    } else if (name == u"CENTER" || name == u"C") {
+        m_state.CenterLine = true;
+    } else if (name == u"TCON") {
+        m_state.TextTop = rounded(target.CurrentY);
+        m_state.TwoColumns = true;
+    } else if (name == u"TCOFF") {
+        m_state.TwoColumns = false;
+    } else if (name == u"SOC") {
+        startMark(target, QStringLiteral(" Chorus "));
+    } else if (name == u"SOB") {
+        startMark(target, QStringLiteral(" Bridge "));
+    } else if (name == u"SOBLK") {
+        startMark(target, u' ' + argument + u' ');
+    } else if ((name == u"EOC" || name == u"EOB" || name == u"EOBLK") && m_state.SectionOpen) {
+        endMark(target);
+    }
+}
+
+void PageRenderer::blackLine(Surface& target, double x1, double y1, double x2, double y2)
+{
+    const qint32 color = target.ForeColor;
+    target.ForeColor = 0;
+    target.Line(x1, y1, x2, y2);
+    target.ForeColor = color;
+}
+
+void PageRenderer::endMark(Surface& target)
+{
+    const double x0 = m_state.TextLeft;
+    const int h = int(target.TextHeight(QStringLiteral("0")));
+    const double yb = target.CurrentY + h / 2;
+    blackLine(target, x0 - 100, yb - 1.5 * h, x0 - 100, yb);
+    blackLine(target, x0 - 100, yb, x0 + 1000, yb);
+    m_state.SectionOpen = false;
+}
+
+void PageRenderer::startMark(Surface& target, const QString& label)
+{
+    if (m_state.SectionOpen)
+        endMark(target);
+    m_state.SectionOpen = true;
+    const double x0 = m_state.TextLeft;
+    const double penX = target.CurrentX;
+    const double penY = target.CurrentY;
+    const int h = int(target.TextHeight(QStringLiteral("0")));
+    const double yt = penY + h / 2;
+    blackLine(target, x0 - 100, yt, x0 + 1000, yt);
+    target.CurrentY = penY - h / 2;
+    target.Print(label);
+    blackLine(target, target.CurrentX, yt, target.CurrentX + 1000, yt);
+    blackLine(target, x0 - 100, yt, x0 - 100, yt + 1.5 * h);
+    target.CurrentX = penX;
+    target.CurrentY = penY;
+}
+
+void PageRenderer::applyRoleScaled(Surface& target, const QString& role)
+{
+    ApplyFontRole(target, *m_song.fonts, role);
+    target.FontSize = m_state.scaled(target.FontSize);
+}
+
+void PageRenderer::DrawHeader(Surface& target, Surface& reference)
+{
+    applyRoleScaled(target, QStringLiteral("Header"));
+    const double y = m_song.MargenT - m_song.MargenT / 4;
+    blackLine(target, m_song.MargenL, y, reference.ScaleWidth() - m_song.MargenR, y);
+    target.CurrentX = reference.CurrentX = m_song.MargenL;
+    target.CurrentY = reference.CurrentY = m_song.MargenT;
+}
+
+void PageRenderer::DrawFooter(Surface& target, Surface& reference)
+{
+    applyRoleScaled(target, QStringLiteral("Footer"));
+    const double footerY = reference.ScaleHeight() - m_song.MargenB + m_song.MargenB / 4;
+    blackLine(target, m_song.MargenL, footerY, reference.ScaleWidth() - m_song.MargenR, footerY);
+    target.CurrentX = m_song.MargenL;
+    target.CurrentY = footerY + 100;
+    target.Print(m_state.PrintTitle + u" - " + m_state.PrintSubTitle);
+    target.CurrentX = reference.ScaleWidth() - m_song.MargenR - target.TextWidth(QStringLiteral("Page    "));
+    target.CurrentY = footerY + 100;
+    const int page = m_state.ToPreview ? m_state.PreviewPage : reference.Page();
+    target.Print(u"Page " + QString::number(page));
+}
+
+bool PageRenderer::pageFinished(const Surface& reference) const
+{
+    return reference.CurrentY >= reference.ScaleHeight() - m_song.MargenB - m_state.MaxLineHeight
+        || m_state.NewPageRequested || m_state.ColumnBreakRequested;
+}
+
+void PageRenderer::finishPage(Surface& target, Surface& reference, bool lyricsOnly)
+{
+    m_state.TextBottom = qMax(m_state.TextBottom, target.CurrentY);
+    if (!lyricsOnly && m_diagrams)
+        m_diagrams(target, reference);
+    DrawFooter(target, reference);
+}
+
+void PageRenderer::startPage(Surface& target, Surface& reference)
+{
+    DrawHeader(target, reference);
+    m_state.TextBottom = m_state.TextTop;
+    m_state.TextRight = m_state.TextLeft;
+    m_state.FirstColumn = true;
+}
+
+bool PageRenderer::renderPages(Surface& target, Surface& reference, bool lyricsOnly, const NextPage& nextPage)
+{
+    DrawHeader(target, reference);
+    m_state.MaxLineHeight = 0;
+    m_state.TextBottom = m_state.TextTop;
+    m_state.TextRight = m_state.TextLeft;
+    m_state.FirstColumn = true;
+    m_state.NextChordIndex = 0;
+
+    const QStringList& lines = m_state.MarkupLines;
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        RenderMarkupLine(target, reference, lines[index]);
+        if (pageFinished(reference)) {
+            if (m_state.ColumnBreakRequested && m_state.FirstColumn && m_state.TwoColumns
+                && !m_state.NewPageRequested) {
+                m_state.TextBottom = target.CurrentY;
+                target.CurrentX = reference.CurrentX = m_song.MargenL;
+                target.CurrentY = reference.CurrentY = m_state.TextTop;
+                m_state.FirstColumn = false;
+            } else {
+                finishPage(target, reference, lyricsOnly);
+                if (!nextPage(index == lines.size() - 1))
+                    return false;
+                startPage(target, reference);
+            }
+        }
+        m_state.NewPageRequested = m_state.ColumnBreakRequested = false;
+    }
+    finishPage(target, reference, lyricsOnly);
+
+    // Diagrams that did not fit get one page of their own, once.
+    if (!lyricsOnly && m_state.NextChordIndex < m_state.UsedChords.size() && hasDiagramsLeft()) {
+        if (!nextPage(true))
+            return false;
+        DrawHeader(target, reference);
+        m_state.TextBottom = m_state.TextTop;
+        if (m_diagrams)
+            m_diagrams(target, reference);
+        DrawFooter(target, reference);
+    }
+    return true;
+}
+
+bool PageRenderer::hasDiagramsLeft() const
+{
+    for (qsizetype index = m_state.NextChordIndex; index < m_state.UsedChords.size(); ++index) {
+        if (m_state.UsedChords[index].print)
+            return true;
+    }
+    return false;
+}
+
+} // namespace lvx::print

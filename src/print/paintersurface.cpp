@@ -1,0 +1,99 @@
+#include "paintersurface.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+namespace lvx::print {
+
+namespace {
+
+constexpr double TwipsPerPoint = 20.0;
+
+} // namespace
+
+QColor toQColor(qint32 color)
+{
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+void installFontSubstitutions()
+{
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+}
+
+PainterSurface::PainterSurface(QPainter* painter, QSizeF pageTwips) : m_painter(painter), m_page(pageTwips) {}
+
+const QFontMetricsF& PainterSurface::metrics()
+{
+    const FontKey key{FontName, FontSize, FontBold, FontItalic};
+    if (!m_key || !(*m_key == key)) {
+        m_key = key;
+        m_font = QFont(FontName);
+        // A size of 0 or less would make Qt pick its default; keep it tiny instead.
+        m_font.setPixelSize(qMax(1, int(std::lround(FontSize * TwipsPerPoint))));
+        m_font.setBold(FontBold);
+        m_font.setItalic(FontItalic);
+        m_font.setKerning(false);
+        m_metrics.emplace(m_font);
+    }
+    return *m_metrics;
+}
+
+double PainterSurface::TextWidth(const QString& text)
+{
+    return metrics().horizontalAdvance(text);
+}
+
+double PainterSurface::TextHeight(const QString&)
+{
+    return metrics().height();
+}
+
+void PainterSurface::usePenAndBrush(bool filled)
+{
+    QPen pen(toQColor(ForeColor));
+    pen.setWidthF(TwipsPerPoint * 0.6);
+    m_painter->setPen(pen);
+    m_painter->setBrush(filled ? QBrush(toQColor(FillColor)) : QBrush(Qt::NoBrush));
+}
+
+void PainterSurface::Line(double x1, double y1, double x2, double y2)
+{
+    if (m_painter == nullptr)
+        return;
+    usePenAndBrush(false);
+    m_painter->drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void PainterSurface::Circle(double x, double y, double radius, bool filled)
+{
+    if (m_painter == nullptr)
+        return;
+    usePenAndBrush(filled);
+    m_painter->drawEllipse(QPointF(x, y), radius, radius);
+}
+
+void PainterSurface::FillRect(double x1, double y1, double x2, double y2)
+{
+    if (m_painter == nullptr)
+        return;
+    m_painter->fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)), toQColor(FillColor));
+}
+
+void PainterSurface::drawText(double x, double y, const QString& text)
+{
+    if (m_painter == nullptr)
+        return;
+    const QFontMetricsF& fontMetrics = metrics();
+    m_painter->setFont(m_font);
+    m_painter->setPen(toQColor(ForeColor));
+    m_painter->drawText(QPointF(x, y + fontMetrics.ascent()), text);
+}
+
+} // namespace lvx::print

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "paintersurface.h"
+
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <memory>
+
+class QIODevice;
+
+namespace lvx::print {
+
+enum class Orientation { Portrait = 1, Landscape = 2 };
+
+// The page size a PDF gets when nobody chose one: Letter where the measurement
+// system is imperial, A4 elsewhere.
+QPageSize defaultPdfPageSize();
+
+// A PDF document being printed: one device unit is one twip, no margins, pages
+// numbered from 1. Writes to the device given (a file, or a buffer when only
+// measuring).
+class PdfSurface final : public PainterSurface
+{
+public:
+    PdfSurface(QIODevice* device, const QPageSize& pageSize, Orientation orientation, const QString& title = {});
+    ~PdfSurface() override;
+    Q_DISABLE_COPY_MOVE(PdfSurface)
+
+    int Page() const override { return m_page; }
+    void NewPage() override;
+    // Finishes the document; nothing is drawn after this.
+    void end();
+
+private:
+    std::unique_ptr<QPdfWriter> m_writer;
+    std::unique_ptr<QPainter> m_painter;
+    int m_page = 1;
+
+    static QSizeF pageTwips(const QPageSize& pageSize, Orientation orientation);
+};
+
+} // namespace lvx::print

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "printstate.h"
+
+#include "midi/playbacknotes.h"
+
+#include <QStringList>
+
+namespace lvx::song {
+class Song;
+struct SongContext;
+}
+
+namespace lvx::print {
+
+class Surface;
+
+// One print or preview: the page state, the notes the last diagram showed,
+// and where songs find the chord dictionary.
+class PrintJob final
+{
+public:
+    PrintJob(song::SongContext& context, const song::Song* globalDictionary);
+
+    PrintState state;
+    midi::PlaybackNotes notes;
+
+    // Prints a song on the printer: its pages, then one page more for the chord
+    // diagrams that did not fit.
+    void PrintSongPages(Surface& printer, const song::Song& song);
+
+    // Draws page `page` (from 1) of the song on the picture, measuring with the
+    // printer. A page past the end shows the last one and lowers `page` to it.
+    // Returns whether the page shown is the last.
+    bool RenderPreviewPage(Surface& picture, Surface& printer, const song::Song& song, int& page);
+
+    // Prints the songs one after the other as one document with running page
+    // numbers; a file that is gone is reported and skipped.
+    void PrintAlbum(Surface& printer, const QStringList& files);
+
+private:
+    song::SongContext& m_context;
+    const song::Song* m_globalDictionary;
+
+    void prepare(Surface& measuring, const song::Song& song);
+};
+
+} // namespace lvx::print

@@ -1,0 +1,180 @@
+#include "printmarkup.h"
+
+#include "surface.h"
+
+#include "app/appstate.h"
+#include "app/fonts.h"
+#include "app/messages.h"
+#include "app/text.h"
+#include "song/song.h"
+
+#include <QRegularExpression>
+
+namespace lvx::print {
+
+namespace {
+
+// The markup of one lyric line with its chord row above it.
+class LyricLine
+{
+public:
+    LyricLine(Surface& measuring, const song::Song& song, const AppState& app, PrintState& state, Messages& messages)
+        : m_measuring(measuring), m_song(song), m_app(app), m_state(state), m_messages(messages)
+    {
+    }
+
+    QString markup(const song::SongLine& line)
+    {
+        QString row;
+        for (const song::ChordPlacement& chord : line.chords)
+            appendChord(row, line.text, chord);
+        const FontSet& fonts = *m_song.fonts;
+        const QString lyric = FontTags(fonts, QStringLiteral("Lyric"));
+        const QString chordTags = FontTags(fonts, QStringLiteral("Chord"));
+        if (!row.isEmpty() && !m_app.LyricsOnly && !m_app.ChordsOnly) {
+            return chordTags + u"<LF:0.75>" + lyric + line.text + chordTags + u"<CR></LF>" + row + u"<LF:0.75>" + lyric
+                + u"<CR><LF> ";
+        }
+        if (m_app.LyricsOnly || (row.isEmpty() && !m_app.ChordsOnly))
+            return lyric + line.text + u"<CR><LF> ";
+        if (!row.isEmpty())
+            return chordTags + JoinChordNames(row, QStringLiteral(" - ")) + u"<CR><LF> ";
+        return {};
+    }
+
+private:
+    Surface& m_measuring;
+    const song::Song& m_song;
+    const AppState& m_app;
+    PrintState& m_state;
+    Messages& m_messages;
+
+    QString chordText(const QString& name)
+    {
+        const music::ChordSymbol chord = music::ParseChord(name);
+        if (music::isTextLabel(name))
+            return name.mid(1);
+        if (chord.tone < 0 || chord.bass < 0)
+            return name;
+        AddUsedChord(m_state.UsedChords, chord);
+        const QString text = music::FormatChord(chord, m_app.notation);
+        if (text.isEmpty())
+            m_messages.inform(u"Invalid Chord: " + name);
+        return text;
+    }
+
+    void appendChord(QString& row, const QString& lyric, const song::ChordPlacement& chord)
+    {
+        const QString text = chordText(chord.name);
+        const FontSet& fonts = *m_song.fonts;
+        ApplyFontRole(m_measuring, fonts, QStringLiteral("Lyric"));
+        const double lyricWidth = m_measuring.TextWidth(lyric.left(qMax<int>(chord.position, 0)));
+        ApplyFontRole(m_measuring, fonts, QStringLiteral("Chord"));
+        const double blank = m_measuring.TextWidth(QStringLiteral(" "));
+        const double rowWidth = m_measuring.TextWidth(row);
+        qsizetype blanks = 0;
+        if (lyricWidth != 0)
+            blanks = lyricWidth - rowWidth >= 0 && blank > 0 ? qsizetype((lyricWidth - rowWidth) / blank) : 1;
+        row += QString(blanks, u' ') + text + u' ';
+    }
+};
+
+QString directiveMarkup(const FontSet& fonts, const song::SongLine& line, bool& inTab)
+{
+    const QString comment = FontTags(fonts, QStringLiteral("Comment"));
+    switch (line.kind) {
+    case song::KindComment:
+        return comment + line.text + u"<CR><LF>";
+    case 7:   // an italic comment, should a reader ever produce one
+        return comment + u"<I>" + line.text + u"<CR><LF>";
+    case song::KindNewPage:
+        return comment + u"<NP>";
+    case song::KindColumnBreak:
+        return comment + u"<CB>";
+    case song::KindChorusStart:
+        return comment + u"<SOC><CR><LF>";
+    case song::KindChorusEnd:
+        return comment + u"<EOC><CR><LF>";
+    case song::KindBridgeStart:
+        return comment + u"<SOB><CR><LF>";
+    case song::KindBridgeEnd:
+        return comment + u"<EOB><CR><LF>";
+    case song::KindBlockStart:
+        return comment + u"<SOBLK:" + line.text + u"><CR><LF>";
+    case song::KindBlockEnd:
+        return comment + u"<EOBLK><CR><LF>";
+    case song::KindTwoColumnsOn:
+        return comment + u"<TCOn>";
+    case song::KindTwoColumnsOff:
+        return comment + u"<TCOff>";
+    case song::KindTabStart:
+        inTab = true;
+        return {};
+    case song::KindTabEnd:
+        inTab = false;
+        return {};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString FontTags(const FontSet& fonts, const QString& role)
+{
+    const Fonts* font = fonts.find(role);
+    const Fonts none;
+    const Fonts& f = font != nullptr ? *font : none;
+    return u"<FN:" + f.Name + u"><FC:" + QString::number(f.Color) + u"><FS:" + QString::number(f.Size) + u'>'
+        + (f.Bold ? u"<B>" : u"</B>") + (f.Italic ? u"<I>" : u"</I>");
+}
+
+void AddUsedChord(QList<UsedChord>& usedChords, const music::ChordSymbol& chord)
+{
+    for (const UsedChord& used : usedChords) {
+        if (used.chord.tone == chord.tone && used.chord.bass == chord.bass && used.chord.mode == chord.mode)
+            return;
+    }
+    usedChords.append({chord, false});
+}
+
+QString JoinChordNames(QString& row, const QString& separator)
+{
+    row = trimBlanks(row);
+    static const QRegularExpression blanks(QStringLiteral(" +"));
+    return QString(row).replace(blanks, separator);
+}
+
+void BuildPrintMarkup(Surface& measuring, const song::Song& song, const AppState& app, PrintState& state,
+                      Messages& messages)
+{
+    state.MarkupLines.clear();
+    state.UsedChords.clear();
+    state.SectionOpen = false;
+    state.TwoColumns = false;
+    state.TextTop = song.MargenT;
+    bool inTab = false;
+
+    const FontSet& fonts = *song.fonts;
+    state.PrintTitle = song.title;
+    state.MarkupLines.append(FontTags(fonts, QStringLiteral("Title")) + u"<C>" + state.PrintTitle + u"<CR><LF>");
+    state.PrintSubTitle = song.subtitle;
+    state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + state.PrintSubTitle + u"<CR><LF>");
+
+    LyricLine lyrics(measuring, song, app, state, messages);
+    for (const song::SongLine& line : song.lines) {
+        if (trimLeadingBlanks(line.text).startsWith(u'#'))
+            continue;
+        if (line.kind == song::KindLyric) {
+            state.MarkupLines.append(inTab ? FontTags(fonts, QStringLiteral("Tablature")) + line.text + u"<CR><LF> "
+                                           : lyrics.markup(line));
+            continue;
+        }
+        const QString markup = directiveMarkup(fonts, line, inTab);
+        if (line.kind != song::KindTabStart && line.kind != song::KindTabEnd)
+            state.MarkupLines.append(markup);
+    }
+    state.MarkupLines.append(FontTags(fonts, QStringLiteral("Comment")) + u"<EOBLK>");
+}
+
+} // namespace lvx::print
