@@ -5,6 +5,7 @@
 
 #include "app/appstate.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace lvx::midi {
@@ -83,8 +84,12 @@ void PlayChordNotes(MidiLib& midi, const PlaybackNotes& notes)
     QList<NoteEvent> events = chordEvents(notes, voice.sustain, voice.delay);
     sortByTime(events);
     qint32 previousTime = 0;
+    double due = midi.elapsed();
     for (const NoteEvent& event : std::as_const(events)) {
-        midi.wait(event.time - previousTime);
+        // Each wait ends a little late; waiting only for what is left until the
+        // event is due keeps those bits from adding up over the chord.
+        due += std::max(0, event.time - previousTime);
+        midi.wait(qRound(due - midi.elapsed()));
         midi.noteOn(Channel, event.note, event.velocity);
         previousTime = event.time;
     }
