@@ -15,5 +15,7 @@ int runConvertCrd(Command& command);
 int runSolfege(Command& command);
 int runFingering(Command& command);
 int runPlay(Command& command);
+int runPdf(Command& command);
+int runMarkup(Command& command);
 
 } // namespace lvx::cli

@@ -5,7 +5,7 @@
 
 #include "app/startup.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 
 #include <map>
@@ -27,7 +27,9 @@ const char16_t* const UsageText =
     u"  solfege FILE                   solfege chord names turned into letters\n"
     u"  fingering NAME [--song FILE]   the guitar fingering drawn for a chord, as JSON\n"
     u"  play NAME... [--instrument Guitar|Piano] [--log] [--wav OUT.wav]\n"
-    u"                                 plays chords as a click on their label does";
+    u"                                 plays chords as a click on their label does\n"
+    u"  pdf [OPTIONS] -o OUT.pdf FILE... a song, several songs or an .abm album printed to PDF\n"
+    u"  markup FILE                    the print markup of a song";
 
 using Runner = int (*)(Command&);
 
@@ -44,6 +46,8 @@ const std::map<QString, Runner>& commands()
         {QStringLiteral("solfege"), runSolfege},
         {QStringLiteral("fingering"), runFingering},
         {QStringLiteral("play"), runPlay},
+        {QStringLiteral("pdf"), runPdf},
+        {QStringLiteral("markup"), runMarkup},
     };
     return table;
 }
@@ -52,7 +56,10 @@ const std::map<QString, Runner>& commands()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Printing needs fonts, and fonts need a platform; lvx never shows a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     Command command;
     command.args = app.arguments().mid(1);
 

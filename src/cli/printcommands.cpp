@@ -1,0 +1,127 @@
+// Subcommands that print: a song or an album to PDF, and the print markup.
+
+#include "command.h"
+#include "commands.h"
+
+#include "print/album.h"
+#include "print/pdfsurface.h"
+#include "print/printjob.h"
+#include "print/printmarkup.h"
+#include "song/globaldictionary.h"
+#include "song/song.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace lvx::cli {
+
+namespace {
+
+const QString PdfUsage = QStringLiteral(
+    "usage: lvx pdf [--instrument Guitar|Piano] [--notation C|Do] [--lyrics-only|--chords-only] [--color]\n"
+    "               [--page-size A4|Letter] -o OUT.pdf FILE...");
+
+// The output options of a print, taken from the command line into the state.
+bool takePrintOptions(Command& command, QPageSize& pageSize)
+{
+    QString instrument;
+    if (command.takeOption(QStringLiteral("--instrument"), instrument)) {
+        if (instrument != u"Guitar" && instrument != u"Piano")
+            return false;
+        command.app.instrument = instrument;
+    }
+    const bool lyricsOnly = command.takeFlag(QStringLiteral("--lyrics-only"));
+    const bool chordsOnly = command.takeFlag(QStringLiteral("--chords-only"));
+    if (lyricsOnly && chordsOnly)
+        return false;
+    if (lyricsOnly || chordsOnly) {
+        command.app.LyricsOnly = lyricsOnly;
+        command.app.ChordsOnly = chordsOnly;
+    }
+    if (command.takeFlag(QStringLiteral("--color")))
+        command.app.colorPrinting = true;
+    QString size;
+    if (command.takeOption(QStringLiteral("--page-size"), size)) {
+        if (size == u"A4")
+            pageSize = QPageSize(QPageSize::A4);
+        else if (size == u"Letter")
+            pageSize = QPageSize(QPageSize::Letter);
+        else
+            return false;
+    }
+    return true;
+}
+
+// The songs to print: the files named, or the songs of one album file.
+QStringList songFiles(Command& command)
+{
+    if (command.args.size() == 1 && command.args.first().endsWith(u".abm", Qt::CaseInsensitive))
+        return print::readAlbumFile(command.args.first(), command.messages);
+    return command.args;
+}
+
+print::Orientation orientationOf(Command& command, const QString& file)
+{
+    song::Song song(command.context);
+    command.app.CurrentFileName = file;
+    song.LoadFile();
+    return song.PrintOrientation == 2 ? print::Orientation::Landscape : print::Orientation::Portrait;
+}
+
+} // namespace
+
+int runPdf(Command& command)
+{
+    QPageSize pageSize = print::defaultPdfPageSize();
+    QString output;
+    if (!command.takeOption(QStringLiteral("-o"), output) || !takePrintOptions(command, pageSize)
+        || command.hasUnknownOption() || command.args.isEmpty()) {
+        return command.usage(PdfUsage);
+    }
+    for (const QString& file : std::as_const(command.args)) {
+        if (!QFileInfo(file).isFile())
+            return command.refuse(u"Cannot open file " + file + u": No such file or directory");
+    }
+    const QStringList files = songFiles(command);
+    if (files.isEmpty())
+        return command.refuse(QStringLiteral("Nothing to print"));
+
+    song::Song dictionary(command.context);
+    song::loadGlobalDictionary(dictionary);
+
+    QSaveFile out(output);
+    if (!out.open(QIODevice::WriteOnly))
+        return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
+    {
+        print::PdfSurface printer(&out, pageSize, orientationOf(command, files.first()));
+        print::PrintJob job(command.context, &dictionary);
+        job.PrintAlbum(printer, files);
+        printer.end();
+    }
+    if (!out.commit())
+        return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
+    return ExitOk;
+}
+
+int runMarkup(Command& command)
+{
+    if (command.hasUnknownOption() || command.args.size() != 1)
+        return command.usage(QStringLiteral("usage: lvx markup FILE"));
+    const QString file = command.args.first();
+    if (!QFileInfo(file).isFile())
+        return command.refuse(u"Cannot open file " + file + u": No such file or directory");
+    song::Song song(command.context);
+    command.app.CurrentFileName = file;
+    song.LoadFile();
+    QBuffer nowhere;
+    nowhere.open(QIODevice::WriteOnly);
+    print::PdfSurface measuring(&nowhere, print::defaultPdfPageSize(), print::Orientation::Portrait);
+    print::PrintState state;
+    print::BuildPrintMarkup(measuring, song, command.app, state, command.messages);
+    for (const QString& line : std::as_const(state.MarkupLines))
+        command.printLine(line);
+    return ExitOk;
+}
+
+} // namespace lvx::cli

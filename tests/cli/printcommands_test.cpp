@@ -1,0 +1,167 @@
+#include "testmain.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString error;
+};
+
+Run run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+Run runLvx(const QStringList& arguments)
+{
+    return run(QStringLiteral(LVX_PATH), arguments);
+}
+
+// The PDF's text with its layout, one string per page.
+QStringList pdfPages(const QString& pdf)
+{
+    const Run text = run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+    QStringList pages = text.out.split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+struct Word
+{
+    QString text;
+    double x;
+    double y;
+};
+
+// The words of the PDF with their positions, in points.
+QList<Word> pdfWords(const QString& pdf)
+{
+    const Run html = run(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
+    static const QRegularExpression word(uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"_s);
+    QList<Word> words;
+    for (const QRegularExpressionMatch& match : word.globalMatch(html.out))
+        words.append({match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble()});
+    return words;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class PrintCommandsTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+
+    void songPrintsWithChordsOverSyllables()
+    {
+        const QString pdf = m_dir.filePath(u"song.pdf"_s);
+        const Run printed = runLvx({u"pdf"_s, u"--page-size"_s, u"A4"_s, u"-o"_s, pdf, lvx::test::dataFile(u"example.cho"_s)});
+        QCOMPARE(printed.exitCode, 0);
+        const QStringList pages = pdfPages(pdf);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(pages.first().contains(u"Example"_s));
+        QVERIFY(pages.first().contains(u"Example - Spec walk"_s));
+        QVERIFY(pages.first().contains(QRegularExpression(u"Page 1\\s*$"_s)));
+        // Each chord stands just above its syllable, at most one blank before it.
+        const QList<Word> words = pdfWords(pdf);
+        const auto find = [&words](const QString& text) {
+            return *std::find_if(words.begin(), words.end(), [&text](const Word& w) { return w.text == text; });
+        };
+        const Word hello = find(u"Hello"_s);
+        const Word world = find(u"world"_s);
+        const Word c = find(u"C"_s);
+        const Word g = find(u"G"_s);
+        QVERIFY(c.y < hello.y && hello.y - c.y < 12);
+        QCOMPARE(c.x, hello.x);
+        QVERIFY2(g.x <= world.x + 0.5 && g.x >= world.x - 3, qPrintable(QString::number(g.x) + u' ' + QString::number(world.x)));
+    }
+
+    void albumNumbersPagesThroughAndSkipsMissingSongs()
+    {
+        const QString one = m_dir.filePath(u"one.cho"_s);
+        const QString two = m_dir.filePath(u"two.cho"_s);
+        writeFile(one, "{t:First}\r\n[C]one\r\n{np}\r\nmore of one\r\n");
+        writeFile(two, "{t:Second}\r\n[G]two\r\n");
+        const QString album = m_dir.filePath(u"book.abm"_s);
+        const QString missing = m_dir.filePath(u"gone.cho"_s);
+        writeFile(album, (one + u"\r\n\r\n" + missing + u"\r\n" + two + u"\r\n").toUtf8());
+        const QString pdf = m_dir.filePath(u"book.pdf"_s);
+        const Run printed = runLvx({u"pdf"_s, u"-o"_s, pdf, album});
+        QCOMPARE(printed.exitCode, 0);
+        QVERIFY2(printed.error.contains(missing + u" file not found"), qPrintable(printed.error));
+        const QStringList pages = pdfPages(pdf);
+        QCOMPARE(pages.size(), 3);
+        for (int page = 0; page < pages.size(); ++page)
+            QVERIFY2(pages[page].contains(u"Page " + QString::number(page + 1)), qPrintable(pages[page]));
+        QVERIFY(pages[0].contains(u"First"_s));
+        QVERIFY(pages[2].contains(u"Second"_s));
+    }
+
+    void lyricsOnlyPrintsNoChords()
+    {
+        const QString pdf = m_dir.filePath(u"words.pdf"_s);
+        QCOMPARE(runLvx({u"pdf"_s, u"--lyrics-only"_s, u"-o"_s, pdf, lvx::test::dataFile(u"example.cho"_s)}).exitCode, 0);
+        const QString text = pdfPages(pdf).join(u'\n');
+        QVERIFY(text.contains(u"Hello world"_s));
+        QVERIFY(!text.contains(u"Dbmaj7"_s));
+    }
+
+    void markupLines()
+    {
+        const Run markup = runLvx({u"markup"_s, lvx::test::dataFile(u"example.cho"_s)});
+        QCOMPARE(markup.exitCode, 0);
+        const QStringList lines = markup.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.first(), u"<FN:Comic Sans MS><FC:0><FS:20><B></I><C>Example<CR><LF>"_s);
+        QCOMPARE(lines.last(), u"<FN:Comic Sans MS><FC:16711680><FS:8></B></I><EOBLK>"_s);
+        QCOMPARE(lines.size(), 10);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addRow("no output") << QStringList{u"pdf"_s, u"x.cho"_s} << 2;
+        QTest::addRow("both output options") << QStringList{u"pdf"_s, u"--lyrics-only"_s, u"--chords-only"_s, u"-o"_s, u"o.pdf"_s, u"x.cho"_s} << 2;
+        QTest::addRow("unknown instrument") << QStringList{u"pdf"_s, u"--instrument"_s, u"Banjo"_s, u"-o"_s, u"o.pdf"_s, u"x.cho"_s} << 2;
+        QTest::addRow("missing song") << QStringList{u"pdf"_s, u"-o"_s, u"o.pdf"_s, u"/nonexistent.cho"_s} << 1;
+        QTest::addRow("unwritable output") << QStringList{u"pdf"_s, u"-o"_s, u"/nonexistent/o.pdf"_s, lvx::test::dataFile(u"example.cho"_s)} << 1;
+    }
+    void refusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QCOMPARE(runLvx(arguments).exitCode, exitCode);
+    }
+};
+
+LIRAVOX_TEST_MAIN(PrintCommandsTest)
+#include "printcommands_test.moc"
