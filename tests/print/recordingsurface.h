@@ -39,6 +39,8 @@ public:
         calls.append(QStringLiteral("newpage"));
     }
     void Discard() override { calls.append(QStringLiteral("discard")); }
+    // A wiped picture keeps no calls.
+    void Clear() override { calls.clear(); }
 
     // The calls that start with a word, e.g. all "text" calls.
     QStringList callsOf(const QString& kind) const
