@@ -30,6 +30,13 @@ void openSavedDevice(MidiLib& midi, qint16 device)
         midi.openQuietly(qint16(MidiMapper));
 }
 
+void readDeviceAndPatches(AppState& app)
+{
+    app.midiDevice = GetSettingInteger(midiSection(), QStringLiteral("MidiDev"), 0);
+    app.guitarPatch = GetSettingInteger(midiSection(), QStringLiteral("GuitarPatch"), 24);
+    app.pianoPatch = GetSettingInteger(midiSection(), QStringLiteral("PianoPatch"), 0);
+}
+
 } // namespace
 
 void midiStartUp(MidiLib& midi)
@@ -42,15 +49,19 @@ void midiStartUp(MidiLib& midi)
     if (app.midiHandle != 0)
         midi.close();
 
-    app.midiDevice = GetSettingInteger(midiSection(), QStringLiteral("MidiDev"), 0);
-    app.guitarPatch = GetSettingInteger(midiSection(), QStringLiteral("GuitarPatch"), 24);
-    app.pianoPatch = GetSettingInteger(midiSection(), QStringLiteral("PianoPatch"), 0);
-
+    readDeviceAndPatches(app);
     if (anyDevice)
         openSavedDevice(midi, app.midiDevice);
     saveHandle(app.midiHandle);
 
     midi.instrumentNames().fill();
+}
+
+void openConfiguredOutput(MidiLib& midi)
+{
+    readDeviceAndPatches(midi.app());
+    if (midi.hasOutputDevice())
+        openSavedDevice(midi, midi.app().midiDevice);
 }
 
 void midiShutDown(MidiLib& midi)

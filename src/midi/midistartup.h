@@ -12,6 +12,10 @@ class MidiLib;
 // program stays silent and says nothing.
 void midiStartUp(MidiLib& midi);
 
+// The device and patches start-up would take, opened the same way, without
+// touching "LastHandle": for a program that plays while the editor may be running.
+void openConfiguredOutput(MidiLib& midi);
+
 // Exit: closes the output when it is open and records that no handle is held.
 void midiShutDown(MidiLib& midi);
 
