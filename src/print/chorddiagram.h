@@ -1,0 +1,74 @@
+#pragma once
+
+#include "printstate.h"
+
+#include "app/appstate.h"
+#include "music/guitarchord.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+namespace lvx::midi {
+class PlaybackNotes;
+}
+
+namespace lvx::music {
+class ChordTypeTable;
+struct ChordSymbol;
+}
+
+namespace lvx::song {
+class Song;
+}
+
+namespace lvx::print {
+
+class Surface;
+
+// What a diagram needs to know besides the chord.
+struct DiagramSources
+{
+    const AppState& app;                          // instrument ("Piano" or other = guitar), notation
+    const music::ChordTypeTable& chordTypes;
+    const QList<music::GuitarChordDef>& songDefs;
+    const QList<music::GuitarChordDef>& globalDefs;
+};
+
+// The measures of a diagram for the song's diagram size 0 (small), 1 or 2 (large);
+// other indexes count as the nearest of these. The piano keyboard is wider.
+DiagramSize SetDiagramSize(int sizeIndex, bool piano);
+
+// The fingering a guitar diagram draws for the chord, and where it came from.
+enum class FingeringOrigin { Song, Global, Computed, NotFound };
+
+struct DrawnFingering
+{
+    QString name;                   // the chord in the user's notation, " (not found)" added when not found
+    int baseFret = 0;
+    bool barre = false;
+    std::array<int, 7> strings{};   // strings 1..6: fret, -1 not played, music::BassMark on the bass string
+    FingeringOrigin origin = FingeringOrigin::NotFound;
+    // False when there is nothing to draw: the chord type is known but no
+    // position fits a hand, or the chord has no note at all.
+    bool drawn = true;
+};
+
+// Which fingering the guitar diagram of the chord shows: the song's, then the
+// global dictionary's (a slash chord may borrow its plain chord's shape), then one
+// computed from the chord type.
+DrawnFingering guitarFingering(const music::ChordSymbol& chord, const DiagramSources& sources);
+
+// Draws one diagram with its top-left corner at the target's pen (the pen is
+// restored) and leaves the notes it shows in the playback list, lowest first.
+void DrawChordDiagram(Surface& target, const music::ChordSymbol& chord, const DiagramSources& sources,
+                      const PrintState& state, midi::PlaybackNotes& notes);
+
+// At the end of a page: marks the used chords that get a diagram, then places
+// them beside or below the text until the page is full. Advances
+// state.NextChordIndex past what was drawn.
+void DrawChordDiagrams(Surface& target, Surface& reference, PrintState& state, const song::Song& song,
+                       const DiagramSources& sources, midi::PlaybackNotes& notes);
+
+} // namespace lvx::print
