@@ -102,6 +102,9 @@ private slots:
         const Word g = find(u"G"_s);
         QVERIFY(c.y < hello.y && hello.y - c.y < 12);
         QCOMPARE(c.x, hello.x);
+        // The classic faces songs name come out in their free look-alikes, never a script face.
+        const QString fonts = run(u"pdffonts"_s, {pdf}).out;
+        QVERIFY2(fonts.contains(u"ComicNeue"_s) && fonts.contains(u"LiberationSans"_s), qPrintable(fonts));
         QVERIFY2(g.x <= world.x + 0.5 && g.x >= world.x - 3, qPrintable(QString::number(g.x) + u' ' + QString::number(world.x)));
     }
 
