@@ -134,25 +134,6 @@ private slots:
         QCOMPARE(renderer->elapsed(), 57.0);
     }
 
-    void withoutASoundFontNothingRenders()
-    {
-        qputenv("LIRAVOX_SOUNDFONT", QFile::encodeName(m_dir.filePath(u"missing.sf2"_s)));
-        MidiError error = MidiError::None;
-        const std::unique_ptr<RenderPort> port = RenderPort::create(error);
-        qunsetenv("LIRAVOX_SOUNDFONT");
-        QVERIFY(!port);
-        QCOMPARE(error, MidiError::NoSoundFont);
-    }
-
-    void anUnwritableFileIsReported()
-    {
-        MidiError error = MidiError::None;
-        const std::unique_ptr<RenderPort> port = RenderPort::create(error);
-        QVERIFY(port);
-        QString writeError;
-        QVERIFY(!port->writeWav(m_dir.filePath(u"no/such/folder/out.wav"_s), writeError));
-        QVERIFY(!writeError.isEmpty());
-    }
 };
 
 LIRAVOX_TEST_MAIN(RenderTest)

@@ -57,19 +57,6 @@ private slots:
         QCOMPARE(GetSetting(u"Midi"_s, u"LastHandle"_s, QString()), u"0"_s);
     }
 
-    void openingTheMapperOpensOrSaysWhy()
-    {
-        AppState app;
-        RecordingMessages messages;
-        MidiLib midi(app, messages);
-        midi.open(qint16(MidiMapper));
-        if (app.midiOpen)
-            QVERIFY(messages.entries().isEmpty());
-        else
-            QCOMPARE(messages.texts().size(), 1);
-        midi.close();
-    }
-
     void aPortNumberBeyondTheListIsRefused()
     {
         AppState app;
