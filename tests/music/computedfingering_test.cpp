@@ -71,33 +71,6 @@ private slots:
         if (shape)
             QCOMPARE(shape->barre, shape->baseFret >= 1);
     }
-
-    void notesLowestFirst()
-    {
-        const std::optional<ComputedFingering> shape = computeFingering(ParseChord(u"G#"_s), Major);
-        QVERIFY(shape);
-        // strings 6 .. 1 at position 1: E+1+3, A+1+2, D+1, G+1, B+1, E+1+3
-        QCOMPARE(computedNotes(*shape), (QList<int>{8, 12, 15, 20, 24, 32}));
-    }
-
-    void markedValues_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("fret");
-        QTest::addColumn<bool>("bass");
-        QTest::addRow("muted string") << -1 << -1 << false;
-        QTest::addRow("open string") << 0 << 0 << false;
-        QTest::addRow("open bass") << 16 << 0 << true;
-        QTest::addRow("stopped bass") << 19 << 3 << true;
-    }
-    void markedValues()
-    {
-        QFETCH(int, value);
-        QFETCH(int, fret);
-        QFETCH(bool, bass);
-        QCOMPARE(fretOf(value), fret);
-        QCOMPARE(hasBassMark(value), bass);
-    }
 };
 
 LIRAVOX_TEST_MAIN(ComputedFingeringTest)
