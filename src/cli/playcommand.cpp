@@ -27,6 +27,8 @@ const QString PlayUsage = QStringLiteral("usage: lvx play NAME... [--instrument 
 // Where a click draws the diagram that fills the note list: above the window,
 // out of sight.
 constexpr double HiddenPenY = -2000;
+// Closing the output ends every sound at once; the last note rings this long first.
+constexpr qint32 RingOut = 500;
 
 struct PlayOptions
 {
@@ -132,6 +134,8 @@ int runPlay(Command& command)
     }
     if (renderer && !finishWav(command, *renderer, options.wavPath))
         refused = true;
+    if (!renderer)
+        midi.wait(RingOut);
     midi.close();
     return refused ? ExitRefused : ExitOk;
 }
