@@ -1,5 +1,9 @@
 #include "command.h"
 
+#include "song/song.h"
+
+#include <QFileInfo>
+
 namespace lvx::cli {
 
 bool Command::takeOption(const QString& name, QString& value)
@@ -54,6 +58,28 @@ void Command::print(const QString& text)
 {
     out << text;
     out.flush();
+}
+
+bool Command::readableFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isFile() && info.isReadable())
+        return true;
+    const QString reason = !info.exists() ? QStringLiteral("No such file or directory")
+                           : info.isDir() ? QStringLiteral("Is a directory")
+                                          : QStringLiteral("Permission denied");
+    messages.inform(u"Cannot open file " + path + u": " + reason);
+    return false;
+}
+
+bool Command::loadSong(song::Song& song, const QString& path)
+{
+    if (!readableFile(path))
+        return false;
+    app.CurrentFileName = path;
+    song.LoadFile();
+    song.caption = path;
+    return true;
 }
 
 } // namespace lvx::cli

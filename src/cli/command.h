@@ -7,6 +7,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+namespace lvx::song {
+class Song;
+}
+
 namespace lvx::cli {
 
 enum ExitCode : int { ExitOk = 0, ExitRefused = 1, ExitUsage = 2 };
@@ -35,6 +39,12 @@ struct Command
     int refuse(const QString& text);
     // Writes text to stdout as it is (UTF-8), without adding a line end.
     void print(const QString& text);
+
+    // lvx never creates a file it was asked to read: false, with the reason on
+    // stderr, when the file is not there or cannot be read.
+    bool readableFile(const QString& path);
+    // Loads a song file as opening it in the program does.
+    bool loadSong(song::Song& song, const QString& path);
 };
 
 } // namespace lvx::cli

@@ -12,8 +12,6 @@
 #include "song/globaldictionary.h"
 #include "song/song.h"
 
-#include <QFile>
-
 namespace lvx::cli {
 
 namespace {
@@ -22,8 +20,9 @@ const QString FingeringUsage = QStringLiteral("usage: lvx fingering NAME [--song
 
 QString sourceText(const print::DrawnFingering& fingering)
 {
+    // A known chord type with no playable position draws nothing: not found either.
     if (!fingering.drawn)
-        return QStringLiteral("none");   // a known chord type with no playable position
+        return QStringLiteral("notfound");
     switch (fingering.origin) {
     case print::FingeringOrigin::Song:
         return QStringLiteral("song");
@@ -35,20 +34,6 @@ QString sourceText(const print::DrawnFingering& fingering)
         break;
     }
     return QStringLiteral("notfound");
-}
-
-// The song's own fingerings come with it; lvx never creates a file it was asked to read.
-bool loadSongFile(Command& command, song::Song& song, const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        command.refuse(u"Cannot open file " + path + u": " + file.errorString());
-        return false;
-    }
-    file.close();
-    command.app.CurrentFileName = path;
-    song.LoadFile();
-    return true;
 }
 
 // The notes as the diagram leaves them, drawn where nobody sees it.
@@ -96,7 +81,7 @@ int runFingering(Command& command)
     song::Song dictionary(command.context);
     song::loadGlobalDictionary(dictionary);
     song::Song song(command.context);
-    if (withSong && !loadSongFile(command, song, songPath))
+    if (withSong && !command.loadSong(song, songPath))
         return ExitRefused;
 
     // The guitar's diagram, whatever instrument the settings choose.

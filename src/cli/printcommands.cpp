@@ -11,7 +11,6 @@
 #include "song/song.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace lvx::cli {
@@ -80,8 +79,8 @@ int runPdf(Command& command)
         return command.usage(PdfUsage);
     }
     for (const QString& file : std::as_const(command.args)) {
-        if (!QFileInfo(file).isFile())
-            return command.refuse(u"Cannot open file " + file + u": No such file or directory");
+        if (!command.readableFile(file))
+            return ExitRefused;
     }
     const QStringList files = songFiles(command);
     if (files.isEmpty())
@@ -108,12 +107,9 @@ int runMarkup(Command& command)
 {
     if (command.hasUnknownOption() || command.args.size() != 1)
         return command.usage(QStringLiteral("usage: lvx markup FILE"));
-    const QString file = command.args.first();
-    if (!QFileInfo(file).isFile())
-        return command.refuse(u"Cannot open file " + file + u": No such file or directory");
     song::Song song(command.context);
-    command.app.CurrentFileName = file;
-    song.LoadFile();
+    if (!command.loadSong(song, command.args.first()))
+        return ExitRefused;
     QBuffer nowhere;
     nowhere.open(QIODevice::WriteOnly);
     print::PdfSurface measuring(&nowhere, print::defaultPdfPageSize(), print::Orientation::Portrait);

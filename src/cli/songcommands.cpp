@@ -8,8 +8,6 @@
 #include "song/song.h"
 #include "song/sourceconversions.h"
 
-#include <QFileInfo>
-
 namespace lvx::cli {
 
 namespace {
@@ -18,29 +16,6 @@ namespace {
 bool argumentsFit(const Command& command, qsizetype count)
 {
     return !command.hasUnknownOption() && command.args.size() == count;
-}
-
-// lvx never creates a file it was asked to read.
-bool readableFile(Command& command, const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.isFile() && info.isReadable())
-        return true;
-    const QString reason = !info.exists() ? QStringLiteral("No such file or directory")
-                           : info.isDir() ? QStringLiteral("Is a directory")
-                                          : QStringLiteral("Permission denied");
-    command.messages.inform(u"Cannot open file " + path + u": " + reason);
-    return false;
-}
-
-bool loadSong(Command& command, song::Song& song, const QString& path)
-{
-    if (!readableFile(command, path))
-        return false;
-    command.app.CurrentFileName = path;
-    song.LoadFile();
-    song.caption = path;
-    return true;
 }
 
 Json songJson(const song::Song& song)
@@ -109,7 +84,7 @@ int withSong(Command& command, qsizetype arguments, const QString& usageText, Ac
     if (!argumentsFit(command, arguments))
         return command.usage(usageText);
     song::Song song(command.context);
-    if (!loadSong(command, song, command.args.last()))
+    if (!command.loadSong(song, command.args.last()))
         return ExitRefused;
     return action(song);
 }
@@ -121,7 +96,7 @@ int convertFile(Command& command, const QString& usageText, Convert convert)
     if (!argumentsFit(command, 1))
         return command.usage(usageText);
     const QString path = command.args.first();
-    if (!readableFile(command, path))
+    if (!command.readableFile(path))
         return ExitRefused;
     const song::TextFile file = song::ReadTextFile(path, command.messages, song::MissingFile::Refuse);
     if (!file.ok)

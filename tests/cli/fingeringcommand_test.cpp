@@ -47,7 +47,7 @@ void FingeringCommandTest::run_data()
         << uR"j({"name":"Cxyz (not found)","baseFret":0,"barre":false,"strings":[-1,-1,-1,-1,-1,-1],"source":"notfound","notes":[]})j"_s;
     QTest::addRow("a song's chord type with no playable position")
         << QStringList{u"fingering"_s, u"Csolo"_s, u"--song"_s, u"SONG"_s} << u"{mode: \"solo\" \"Solo\" 1}\n"_s << 0
-        << uR"j({"name":"Csolo","baseFret":0,"barre":false,"strings":[-1,-1,-1,-1,-1,-1],"source":"none","notes":[]})j"_s;
+        << uR"j({"name":"Csolo","baseFret":0,"barre":false,"strings":[-1,-1,-1,-1,-1,-1],"source":"notfound","notes":[]})j"_s;
     QTest::addRow("not a chord is refused") << QStringList{u"fingering"_s, u"N.C."_s} << QString() << 1 << QString();
     QTest::addRow("missing song file is refused")
         << QStringList{u"fingering"_s, u"C"_s, u"--song"_s, u"/nonexistent/song.cho"_s} << QString() << 1 << QString();
