@@ -26,6 +26,7 @@ check: build
 
 bench: deps
 	@tools/run-bench
+	@tools/run-print-bench
 
 fuzz: deps
 	@tools/run-fuzz $(FUZZ_SECONDS)
