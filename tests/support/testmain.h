@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,3 +44,5 @@ QString dataFile(const QString& name);
 
 // For logic tests: no window system.
 #define LIRAVOX_TEST_MAIN(TestObject) LIRAVOX_TEST_MAIN_IMPL(TestObject, QCoreApplication)
+// For tests that draw text (fonts need the offscreen platform), without widgets.
+#define LIRAVOX_GUI_TEST_MAIN(TestObject) LIRAVOX_TEST_MAIN_IMPL(TestObject, QGuiApplication)
