@@ -1,0 +1,76 @@
+#include "faceset.h"
+
+#include "characters.h"
+#include "facelibrary.h"
+
+namespace lvx::print::pdf {
+
+int FaceSet::select(const QString& name, bool bold, bool italic)
+{
+    if (m_selected != -2 && bold == m_bold && italic == m_italic && name == m_name)
+        return m_selected;
+    m_name = name;
+    m_bold = bold;
+    m_italic = italic;
+    const QString key = name + QChar(bold ? u'B' : u'-') + QChar(italic ? u'I' : u'-');
+    const auto known = m_byRequest.constFind(key);
+    if (known != m_byRequest.cend())
+        return m_selected = *known;
+    std::shared_ptr<const SfntFont> font = findFace(name, bold, italic);
+    m_selected = font != nullptr ? add(std::move(font), name, bold, italic) : -1;
+    m_byRequest.insert(key, m_selected);
+    return m_selected;
+}
+
+int FaceSet::add(std::shared_ptr<const SfntFont> font, const QString& name, bool bold, bool italic)
+{
+    // Names that end in one face file share one entry, and so one document font.
+    for (size_t i = 0; i < m_faces.size(); ++i) {
+        if (m_faces[i].font == font)
+            return int(i);
+    }
+    m_faces.push_back({std::move(font), name, bold, italic, {}, nullptr});
+    return int(m_faces.size() - 1);
+}
+
+FaceSet::Glyph FaceSet::standIn(int face, char32_t c)
+{
+    const auto known = m_faces[face].standIns.constFind(c);
+    if (known != m_faces[face].standIns.cend())
+        return *known;
+    Glyph glyph{face, 0};
+    // Control characters have no glyph anywhere; asking would only cost time.
+    if (c >= 0x20) {
+        // Copies: adding a face may move the one asked about.
+        const QString name = m_faces[face].name;
+        const bool bold = m_faces[face].bold;
+        const bool italic = m_faces[face].italic;
+        std::shared_ptr<const SfntFont> other = findFaceWith(c, name, bold, italic);
+        if (other != nullptr) {
+            const quint16 id = other->glyph(c);
+            glyph = {add(std::move(other), name, bold, italic), id};
+        }
+    }
+    m_faces[face].standIns.insert(c, glyph);
+    return glyph;
+}
+
+double FaceSet::width(int face, const QString& text)
+{
+    const SfntFont& own = *m_faces[face].font;
+    qint64 units = 0;
+    double standIns = 0;
+    forEachCharacter(text, [&](char32_t c) {
+        const quint16 id = own.glyph(c);
+        if (id != 0) {
+            units += own.advance(id);
+            return;
+        }
+        const Glyph other = standIn(face, c);
+        const SfntFont& font = *m_faces[other.face].font;
+        standIns += double(font.advance(other.id)) / font.metrics().unitsPerEm;
+    });
+    return double(units) / own.metrics().unitsPerEm + standIns;
+}
+
+} // namespace lvx::print::pdf
