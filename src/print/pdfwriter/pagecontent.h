@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+namespace lvx::print::pdf {
+
+// The drawing operators of one page. Callers speak in twips from the top-left
+// corner; one transform at the start of the stream maps that onto PDF points
+// from the bottom-left. The colours and font in effect are remembered so each
+// call writes only what changes.
+class PageContent final
+{
+public:
+    explicit PageContent(double pageHeightPoints);
+
+    void line(double x1, double y1, double x2, double y2, qint32 stroke);
+    // A circle outlined in `stroke`, filled with `fill` when `filled`.
+    void circle(double x, double y, double radius, qint32 stroke, bool filled, qint32 fill);
+    void fillRect(double x1, double y1, double x2, double y2, qint32 fill);
+
+    // A run of glyphs (two-byte ids) of resource font `font`, its baseline at y.
+    void text(int font, double size, qint32 color, double x, double baseline, const quint16* glyphs, qsizetype count);
+
+    // The finished stream.
+    QByteArray take();
+
+private:
+    QByteArray m_out;
+    bool m_inText = false;
+    int m_font = -1;
+    double m_size = 0;
+    qint32 m_fill = 0;    // black, as every page starts
+    qint32 m_stroke = 0;
+
+    void point(double x, double y);
+    void endText();
+    void useFill(qint32 color);
+    void useStroke(qint32 color);
+};
+
+} // namespace lvx::print::pdf

@@ -1,0 +1,84 @@
+#include "pdfsyntax.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace lvx::print::pdf {
+
+namespace {
+
+constexpr char HexDigits[] = "0123456789ABCDEF";
+
+// "0", "0.004" ... "1": each colour component written once, looked up after.
+const std::array<QByteArray, 256>& componentTexts()
+{
+    static const std::array<QByteArray, 256> texts = [] {
+        std::array<QByteArray, 256> result;
+        for (int i = 0; i < 256; ++i) {
+            QByteArray text = QByteArray::number(i / 255.0, 'f', 3);
+            while (text.endsWith('0'))
+                text.chop(1);
+            if (text.endsWith('.'))
+                text.chop(1);
+            result[i] = text;
+        }
+        return result;
+    }();
+    return texts;
+}
+
+} // namespace
+
+void appendInteger(QByteArray& out, qint64 value)
+{
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    out.append(buffer, end - buffer);
+}
+
+void appendNumber(QByteArray& out, double value)
+{
+    // Past a billion twips nothing is on any page; clamping keeps the
+    // arithmetic below in range and NaN out of the file.
+    if (!(std::abs(value) < 1e9))
+        value = std::isnan(value) ? 0 : std::copysign(1e9, value);
+    const qint64 hundredths = std::llround(value * 100);
+    const qint64 magnitude = hundredths < 0 ? -hundredths : hundredths;
+    if (hundredths < 0)
+        out.append('-');
+    appendInteger(out, magnitude / 100);
+    const int fraction = int(magnitude % 100);
+    if (fraction != 0) {
+        out.append('.');
+        out.append(char('0' + fraction / 10));
+        if (fraction % 10 != 0)
+            out.append(char('0' + fraction % 10));
+    }
+}
+
+void appendRgb(QByteArray& out, qint32 color)
+{
+    const auto& texts = componentTexts();
+    out.append(texts[color & 0xFF]).append(' ');
+    out.append(texts[(color >> 8) & 0xFF]).append(' ');
+    out.append(texts[(color >> 16) & 0xFF]);
+}
+
+void appendHex4(QByteArray& out, quint32 value)
+{
+    const char digits[4] = {HexDigits[(value >> 12) & 0xF], HexDigits[(value >> 8) & 0xF], HexDigits[(value >> 4) & 0xF],
+                            HexDigits[value & 0xF]};
+    out.append(digits, 4);
+}
+
+QByteArray textString(const QString& text)
+{
+    QByteArray out("<FEFF");
+    for (const QChar c : text)
+        appendHex4(out, c.unicode());
+    out.append('>');
+    return out;
+}
+
+} // namespace lvx::print::pdf

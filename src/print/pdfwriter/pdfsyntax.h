@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace lvx::print::pdf {
+
+// Appends a number the way content streams want it: short, no exponent,
+// hundredths at most (a twip is already a twentieth of a point).
+void appendNumber(QByteArray& out, double value);
+void appendInteger(QByteArray& out, qint64 value);
+
+// Appends a colour stored with red in the low byte as three components.
+void appendRgb(QByteArray& out, qint32 color);
+
+// Appends a 16-bit value as four hex digits, as glyph ids go in a hex string.
+void appendHex4(QByteArray& out, quint32 value);
+
+// A text string for the document information: UTF-16 with a byte order
+// mark, in hex, so any title survives.
+QByteArray textString(const QString& text);
+
+} // namespace lvx::print::pdf
