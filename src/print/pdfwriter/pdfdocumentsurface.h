@@ -1,0 +1,79 @@
+#pragma once
+
+#include "faceset.h"
+#include "print/pdfsurface.h"
+#include "print/surface.h"
+
+#include <QPageSize>
+
+#include <memory>
+#include <vector>
+
+class QIODevice;
+
+namespace lvx::print {
+
+namespace pdf {
+class DocumentFont;
+class PageContent;
+class PdfFile;
+}
+
+// A PDF document written straight to the device, page by page, without
+// QPainter: text is measured and drawn from the glyph advances of the face
+// files themselves (no shaping, no kerning), so TextWidth is exactly how far
+// the drawn text reaches. Characters a face lacks come from a face that has
+// them. Faces are embedded whole, once per document. Pages are numbered from 1.
+class PdfDocumentSurface final : public Surface
+{
+public:
+    PdfDocumentSurface(QIODevice* device, const QPageSize& pageSize, Orientation orientation,
+                       const QString& title = {});
+    ~PdfDocumentSurface() override;
+    Q_DISABLE_COPY_MOVE(PdfDocumentSurface)
+
+    double ScaleWidth() const override { return m_width; }
+    double ScaleHeight() const override { return m_height; }
+    double TextWidth(const QString& text) override;
+    double TextHeight(const QString& text) override;
+
+    void Line(double x1, double y1, double x2, double y2) override;
+    void Circle(double x, double y, double radius, bool filled) override;
+    void FillRect(double x1, double y1, double x2, double y2) override;
+
+    int Page() const override { return m_page; }
+    void NewPage() override;
+    // Finishes the document; nothing is drawn after this.
+    void end();
+
+    // Deflates page content at this zlib level; 0 (the default) leaves it
+    // plain, which writes faster and costs little space beside the fonts.
+    void setPageCompression(int level) { m_compression = level; }
+
+protected:
+    void drawText(double x, double y, const QString& text) override;
+
+private:
+    std::unique_ptr<pdf::PdfFile> m_file;  // null once ended
+    std::unique_ptr<pdf::PageContent> m_content;
+    int m_compression = 0;
+    QString m_title;
+    double m_width;
+    double m_height;
+    int m_page = 1;
+    int m_pageTree;
+    int m_resources;
+    std::vector<int> m_pages;
+    pdf::FaceSet m_faces;
+    std::vector<std::unique_ptr<pdf::DocumentFont>> m_fonts;
+    std::vector<quint16> m_glyphs;
+
+    int face() { return m_faces.select(FontName, FontBold, FontItalic); }
+    pdf::DocumentFont& documentFont(int face);
+    void drawRun(int face, double x, double baseline);
+    double sizeTwips() const;
+    void finishPage();
+    void writeDocumentObjects();
+};
+
+} // namespace lvx::print
