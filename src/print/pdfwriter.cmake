@@ -6,6 +6,7 @@ target_sources(liravox_print PRIVATE
     ${_pdfwriter}/bigendian.h
     ${_pdfwriter}/characters.h
     ${_pdfwriter}/cidtables.cpp ${_pdfwriter}/cidtables.h
+    ${_pdfwriter}/circleforms.cpp ${_pdfwriter}/circleforms.h
     ${_pdfwriter}/deflate.cpp ${_pdfwriter}/deflate.h
     ${_pdfwriter}/documentfont.cpp ${_pdfwriter}/documentfont.h
     ${_pdfwriter}/facelibrary.cpp ${_pdfwriter}/facelibrary.h

@@ -4,13 +4,6 @@
 
 namespace lvx::print::pdf {
 
-namespace {
-
-// Control points of a quarter circle drawn as one cubic Bézier.
-constexpr double Kappa = 0.5522847498;
-
-} // namespace
-
 PageContent::PageContent(double pageHeightPoints)
 {
     m_out.reserve(8192);
@@ -65,28 +58,17 @@ void PageContent::line(double x1, double y1, double x2, double y2, qint32 stroke
     m_out.append("l S\n");
 }
 
-void PageContent::circle(double x, double y, double radius, qint32 stroke, bool filled, qint32 fill)
+void PageContent::placeCircle(int form, double x, double y, qint32 stroke, bool filled, qint32 fill)
 {
     endText();
     useStroke(stroke);
     if (filled)
         useFill(fill);
-    const double k = radius * Kappa;
-    point(x + radius, y);
-    m_out.append("m\n");
-    const double quarters[4][6] = {
-        {x + radius, y + k, x + k, y + radius, x, y + radius},
-        {x - k, y + radius, x - radius, y + k, x - radius, y},
-        {x - radius, y - k, x - k, y - radius, x, y - radius},
-        {x + k, y - radius, x + radius, y - k, x + radius, y},
-    };
-    for (const auto& q : quarters) {
-        point(q[0], q[1]);
-        point(q[2], q[3]);
-        point(q[4], q[5]);
-        m_out.append("c\n");
-    }
-    m_out.append(filled ? "h B\n" : "h S\n");
+    m_out.append("q 1 0 0 1 ");
+    point(x, y);
+    m_out.append("cm /C");
+    appendInteger(m_out, form);
+    m_out.append(" Do Q\n");
 }
 
 void PageContent::fillRect(double x1, double y1, double x2, double y2, qint32 fill)
@@ -101,7 +83,8 @@ void PageContent::fillRect(double x1, double y1, double x2, double y2, qint32 fi
 void PageContent::text(int font, double size, qint32 color, double x, double baseline, const quint16* glyphs,
                        qsizetype count)
 {
-    if (!m_inText) {
+    const bool starting = !m_inText;
+    if (starting) {
         m_out.append("BT\n");
         m_inText = true;
     }
@@ -116,13 +99,26 @@ void PageContent::text(int font, double size, qint32 color, double x, double bas
         m_out.append(" Tf\n");
     }
     useFill(color);
-    // The page is flipped so y runs down; flipping the text back keeps it upright.
-    m_out.append("1 0 0 -1 ");
-    point(x, baseline);
-    m_out.append("Tm <");
-    for (qsizetype i = 0; i < count; ++i)
-        appendHex4(m_out, glyphs[i]);
-    m_out.append("> Tj\n");
+    const qint64 toX = hundredths(x);
+    const qint64 toY = hundredths(baseline);
+    if (starting) {
+        // The page is flipped so y runs down; flipping the text back keeps it upright.
+        m_out.append("1 0 0 -1 ");
+        appendHundredths(m_out, toX);
+        m_out.append(' ');
+        appendHundredths(m_out, toY);
+        m_out.append(" Tm ");
+    } else {
+        // Within the flipped line matrix a move up the page is a positive one.
+        appendHundredths(m_out, toX - m_lineX);
+        m_out.append(' ');
+        appendHundredths(m_out, m_lineY - toY);
+        m_out.append(" Td ");
+    }
+    m_lineX = toX;
+    m_lineY = toY;
+    appendGlyphString(m_out, glyphs, count);
+    m_out.append(" Tj\n");
 }
 
 QByteArray PageContent::take()

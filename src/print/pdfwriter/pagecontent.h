@@ -15,8 +15,9 @@ public:
     explicit PageContent(double pageHeightPoints);
 
     void line(double x1, double y1, double x2, double y2, qint32 stroke);
-    // A circle outlined in `stroke`, filled with `fill` when `filled`.
-    void circle(double x, double y, double radius, qint32 stroke, bool filled, qint32 fill);
+    // Form XObject `form` (a circle) centred at (x, y), outlined in `stroke`
+    // and filled with `fill` when `filled`.
+    void placeCircle(int form, double x, double y, qint32 stroke, bool filled, qint32 fill);
     void fillRect(double x1, double y1, double x2, double y2, qint32 fill);
 
     // A run of glyphs (two-byte ids) of resource font `font`, its baseline at y.
@@ -28,6 +29,10 @@ public:
 private:
     QByteArray m_out;
     bool m_inText = false;
+    // Where the text line matrix stands, in hundredths of a twip, so the next
+    // run moves relative to it.
+    qint64 m_lineX = 0;
+    qint64 m_lineY = 0;
     int m_font = -1;
     double m_size = 0;
     qint32 m_fill = 0;    // black, as every page starts

@@ -73,7 +73,9 @@ double PdfDocumentSurface::TextHeight(const QString&)
 void PdfDocumentSurface::drawText(double x, double y, const QString& text)
 {
     const int own = face();
-    if (m_content == nullptr || own < 0)
+    // Blanks only move the pen (chord rows are padded with them); leaving
+    // them out keeps pages small and shows the same.
+    if (m_content == nullptr || own < 0 || text.count(u' ') == text.size())
         return;
     const pdf::FaceMetrics& metrics = m_faces.font(own).metrics();
     // Stand-in faces share the baseline of the face asked for, as on screen.
@@ -112,8 +114,10 @@ void PdfDocumentSurface::Line(double x1, double y1, double x2, double y2)
 
 void PdfDocumentSurface::Circle(double x, double y, double radius, bool filled)
 {
-    if (m_content != nullptr)
-        m_content->circle(x, y, radius, ForeColor & 0xFFFFFF, filled, FillColor & 0xFFFFFF);
+    if (m_content == nullptr)
+        return;
+    const int form = m_circles.form(*m_file, radius, filled);
+    m_content->placeCircle(form, x, y, ForeColor & 0xFFFFFF, filled, FillColor & 0xFFFFFF);
 }
 
 void PdfDocumentSurface::FillRect(double x1, double y1, double x2, double y2)
@@ -181,7 +185,7 @@ void PdfDocumentSurface::writeDocumentObjects()
         pdf::appendInteger(resources, font->object());
         resources.append(" 0 R");
     }
-    resources.append(" >> >>");
+    resources.append(" >>").append(m_circles.resourceEntry()).append(" >>");
     file.endObject();
 
     QByteArray& tree = file.beginObject(m_pageTree);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "circleforms.h"
 #include "faceset.h"
 #include "print/pdfsurface.h"
 #include "print/surface.h"
@@ -64,6 +65,7 @@ private:
     int m_pageTree;
     int m_resources;
     std::vector<int> m_pages;
+    pdf::CircleForms m_circles;
     pdf::FaceSet m_faces;
     std::vector<std::unique_ptr<pdf::DocumentFont>> m_fonts;
     std::vector<quint16> m_glyphs;

@@ -37,13 +37,17 @@ void appendInteger(QByteArray& out, qint64 value)
     out.append(buffer, end - buffer);
 }
 
-void appendNumber(QByteArray& out, double value)
+qint64 hundredths(double value)
 {
     // Past a billion twips nothing is on any page; clamping keeps the
-    // arithmetic below in range and NaN out of the file.
+    // arithmetic in range and NaN out of the file.
     if (!(std::abs(value) < 1e9))
         value = std::isnan(value) ? 0 : std::copysign(1e9, value);
-    const qint64 hundredths = std::llround(value * 100);
+    return qint64(value * 100 + (value < 0 ? -0.5 : 0.5));
+}
+
+void appendHundredths(QByteArray& out, qint64 hundredths)
+{
     const qint64 magnitude = hundredths < 0 ? -hundredths : hundredths;
     if (hundredths < 0)
         out.append('-');
@@ -55,6 +59,11 @@ void appendNumber(QByteArray& out, double value)
         if (fraction % 10 != 0)
             out.append(char('0' + fraction % 10));
     }
+}
+
+void appendNumber(QByteArray& out, double value)
+{
+    appendHundredths(out, hundredths(value));
 }
 
 void appendRgb(QByteArray& out, qint32 color)
@@ -70,6 +79,28 @@ void appendHex4(QByteArray& out, quint32 value)
     const char digits[4] = {HexDigits[(value >> 12) & 0xF], HexDigits[(value >> 8) & 0xF], HexDigits[(value >> 4) & 0xF],
                             HexDigits[value & 0xF]};
     out.append(digits, 4);
+}
+
+void appendGlyphString(QByteArray& out, const quint16* glyphs, qsizetype count)
+{
+    // Worst case every byte escaped: two out per byte in, four per glyph.
+    const qsizetype start = out.size();
+    out.resize(start + 2 + 4 * count);
+    char* to = out.data() + start;
+    *to++ = '(';
+    for (qsizetype i = 0; i < count; ++i) {
+        for (const char byte : {char(glyphs[i] >> 8), char(glyphs[i] & 0xFF)}) {
+            // A bare carriage return would be read as a line end and turned into a line feed.
+            if (byte == '(' || byte == ')' || byte == '\\' || byte == '\r') {
+                *to++ = '\\';
+                *to++ = byte == '\r' ? 'r' : byte;
+            } else {
+                *to++ = byte;
+            }
+        }
+    }
+    *to++ = ')';
+    out.resize(to - out.data());
 }
 
 QByteArray textString(const QString& text)

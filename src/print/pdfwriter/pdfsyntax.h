@@ -8,6 +8,9 @@ namespace lvx::print::pdf {
 // Appends a number the way content streams want it: short, no exponent,
 // hundredths at most (a twip is already a twentieth of a point).
 void appendNumber(QByteArray& out, double value);
+// The same in two steps, for callers that do exact arithmetic on what is written.
+qint64 hundredths(double value);
+void appendHundredths(QByteArray& out, qint64 hundredths);
 void appendInteger(QByteArray& out, qint64 value);
 
 // Appends a colour stored with red in the low byte as three components.
@@ -15,6 +18,10 @@ void appendRgb(QByteArray& out, qint32 color);
 
 // Appends a 16-bit value as four hex digits, as glyph ids go in a hex string.
 void appendHex4(QByteArray& out, quint32 value);
+
+// Appends glyph ids as a literal string of two-byte codes: half the size of
+// hex, with only the bytes a literal string cannot hold as they are escaped.
+void appendGlyphString(QByteArray& out, const quint16* glyphs, qsizetype count);
 
 // A text string for the document information: UTF-16 with a byte order
 // mark, in hex, so any title survives.
