@@ -1,0 +1,573 @@
+#include "testmain.h"
+
+#include "print/paintersurface.h"
+#include "print/pdfwriter/pdfdocumentsurface.h"
+#include "print/pdfwriter/pdfsyntax.h"
+#include "print/pdfwriter/sfntfont.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QtEndian>
+
+#include <cmath>
+#include <limits>
+
+using namespace lvx::print;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString error;
+};
+
+Run run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+bool havePoppler()
+{
+    return !QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty();
+}
+
+// A word as drawn: where its top-left went and how wide the surface said it was, in points.
+struct Word
+{
+    QString text;
+    double x;
+    double y;
+    double width;
+    bool ownFace;  // false when a stand-in face draws it (its top differs)
+};
+
+struct Font
+{
+    QString name;
+    double size;
+    bool bold;
+    bool italic;
+};
+
+// Prints a phrase at (x, y) twips and notes each of its words.
+void phrase(PdfDocumentSurface& pdf, QList<Word>& words, const Font& font, double x, double y, const QString& text,
+            bool ownFace = true)
+{
+    pdf.FontName = font.name;
+    pdf.FontSize = font.size;
+    pdf.FontBold = font.bold;
+    pdf.FontItalic = font.italic;
+    pdf.CurrentX = x;
+    pdf.CurrentY = y;
+    pdf.Print(text);
+    qsizetype start = 0;
+    for (const QString& word : text.split(u' ')) {
+        const double left = x + pdf.TextWidth(text.left(start));
+        words.append({word, left / 20, y / 20, pdf.TextWidth(word) / 20, ownFace});
+        start += word.size() + 1;
+    }
+}
+
+const Font Title{u"Comic Sans MS"_s, 20, true, false};
+const Font Lyrics{u"Comic Sans MS"_s, 10, false, false};
+const Font Chords{u"Arial"_s, 8, false, true};
+const Font Serif{u"Times New Roman"_s, 12.5, false, false};
+const Font Tablature{u"Courier New"_s, 9, true, false};
+
+// Two pages with what a song page holds: a title, lyrics with accents and
+// Cyrillic (which Comic Neue lacks), coloured chords, lines, dots, a filled
+// key; the second page in two more faces.
+QByteArray sampleDocument(QList<Word>& words, int compression = 0)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait, u"Canción de prueba"_s);
+    pdf.setPageCompression(compression);
+    phrase(pdf, words, Title, 1440, 1440, u"Amazing Grace"_s);
+    pdf.ForeColor = 0x0000FF;  // red
+    phrase(pdf, words, Chords, 1440, 2200, u"Am7 D/F#"_s);
+    pdf.ForeColor = 0;
+    phrase(pdf, words, Lyrics, 1440, 2400, u"Ñandú été señor"_s);
+    phrase(pdf, words, Lyrics, 1440, 2800, u"Привет"_s, false);
+    pdf.Line(1440, 3200, 6000, 3200);
+    pdf.FillColor = 0xFF0000;  // blue
+    pdf.Circle(2000, 4000, 200, true);
+    pdf.ForeColor = 0x00C000;  // green
+    pdf.Circle(3000, 4000, 200, false);
+    pdf.ForeColor = 0;
+    pdf.FillColor = 0;
+    pdf.FillRect(4000, 3800, 4200, 4400);
+    pdf.NewPage();
+    phrase(pdf, words, Serif, 2000, 1500, u"Second page"_s);
+    phrase(pdf, words, Tablature, 2000, 2000, u"e|--3--|"_s);
+    phrase(pdf, words, Lyrics, 2000, 2500, u"Grace"_s);
+    pdf.end();
+    return buffer.data();
+}
+
+// The stream of the first content object, for files written without compression.
+QByteArray firstStream(const QByteArray& pdf)
+{
+    const qsizetype start = pdf.indexOf("stream\n") + 7;
+    return pdf.mid(start, pdf.indexOf("\nendstream", start) - start);
+}
+
+QString faceFile(const QString& family)
+{
+    return run(u"fc-match"_s, {u"-f"_s, u"%{file}"_s, family}).out;
+}
+
+} // namespace
+
+class PdfWriterTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QList<Word> m_words;
+    QString m_pdf;
+
+    QString saved(const QByteArray& bytes, const QString& name)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        installFontSubstitutions();
+        m_pdf = saved(sampleDocument(m_words), u"sample.pdf"_s);
+    }
+
+    // --- Numbers and strings as content streams hold them ---
+
+    void numbers_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addRow("whole") << 1440.0 << QByteArray("1440");
+        QTest::addRow("half") << 1.5 << QByteArray("1.5");
+        QTest::addRow("rounded to hundredths") << 12.346 << QByteArray("12.35");
+        QTest::addRow("negative") << -3.25 << QByteArray("-3.25");
+        QTest::addRow("small") << 0.05 << QByteArray("0.05");
+        QTest::addRow("no negative zero") << -0.001 << QByteArray("0");
+        QTest::addRow("huge clamped") << 1e15 << QByteArray("1000000000");
+        QTest::addRow("minus infinity clamped") << -std::numeric_limits<double>::infinity() << QByteArray("-1000000000");
+        QTest::addRow("not a number") << std::numeric_limits<double>::quiet_NaN() << QByteArray("0");
+    }
+    void numbers()
+    {
+        QFETCH(double, value);
+        QFETCH(QByteArray, text);
+        QByteArray out;
+        pdf::appendNumber(out, value);
+        QCOMPARE(out, text);
+    }
+
+    void glyphStringsEscapeOnlyWhatLiteralsCannotHold()
+    {
+        // '(' and ')' and '\' would end or escape the string; a bare CR would be read as LF.
+        const quint16 glyphs[] = {0x0028, 0x5C29, 0x0D41, 0x0102};
+        QByteArray out;
+        pdf::appendGlyphString(out, glyphs, 4);
+        QCOMPARE(out, QByteArray("(\0\\(\\\\\\)\\rA\x01\x02)", 14));
+    }
+
+    // --- Faces ---
+
+    // Layout must not move when printing switches surfaces: widths and line
+    // heights agree with Qt's unkerned metrics at the same pixel size.
+    void facesMeasureAsQtDoes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addRow("lyrics") << u"Comic Sans MS"_s << 10.0 << false << false;
+        QTest::addRow("title") << u"Comic Sans MS"_s << 20.0 << true << false;
+        QTest::addRow("chords") << u"Arial"_s << 8.0 << false << true;
+        QTest::addRow("old dialog face") << u"MS Sans Serif"_s << 8.0 << true << true;
+        QTest::addRow("tablature") << u"Courier New"_s << 10.0 << false << false;
+        QTest::addRow("serif") << u"Times New Roman"_s << 14.0 << true << true;
+    }
+    void facesMeasureAsQtDoes()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, size);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait);
+        pdf.setFont(name, qint16(size), bold, italic);
+        QFont font(name);
+        font.setPixelSize(int(size * 20));
+        font.setBold(bold);
+        font.setItalic(italic);
+        font.setKerning(false);
+        const QFontMetricsF metrics(font);
+        const QString text = u"Swing low, sweet chariot (Ñandú) 1234567890"_s;
+        QVERIFY2(qAbs(pdf.TextWidth(text) - metrics.horizontalAdvance(text)) < metrics.horizontalAdvance(text) * 0.001,
+                 qPrintable(QString::number(pdf.TextWidth(text)) + u" vs " + QString::number(metrics.horizontalAdvance(text))));
+        QVERIFY(qAbs(pdf.TextHeight(text) - metrics.height()) < 1);
+    }
+
+    void widthsAddUpAndScaleWithTheSize()
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait);
+        pdf.FontName = u"Comic Sans MS"_s;
+        pdf.FontSize = 10;
+        // Cyrillic comes from a stand-in face and still adds up.
+        const double whole = pdf.TextWidth(u"Hello Привет 😀"_s);
+        QCOMPARE(whole, pdf.TextWidth(u"Hello "_s) + pdf.TextWidth(u"Привет"_s) + pdf.TextWidth(u" 😀"_s));
+        QVERIFY(pdf.TextWidth(u"Привет"_s) > pdf.TextWidth(u"Hello"_s) * 0.8);
+        pdf.FontSize = 500;
+        QCOMPARE(pdf.TextWidth(u"Hello Привет 😀"_s), whole * 50);
+        QCOMPARE(pdf.TextWidth(QString()), 0.0);
+    }
+
+    // Whatever the settings, measuring and drawing give finite numbers and a
+    // file every page of which renders.
+    void oddInputsNeitherCrashNorSpoilTheFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("size zero") << u"Arial"_s << 0.0 << u"tiny"_s;
+        QTest::addRow("negative size") << u"Arial"_s << -8.0 << u"tiny"_s;
+        QTest::addRow("size 500") << u"Comic Sans MS"_s << 500.0 << u"Big"_s;
+        QTest::addRow("no such face") << u"No Such Face 123"_s << 10.0 << u"fallback"_s;
+        QTest::addRow("character no face has") << u"Arial"_s << 10.0 << u"a\U0010FFFDb"_s;
+        QTest::addRow("lone surrogate") << u"Arial"_s << 10.0 << QString(QChar(0xD800)) + u"x";
+        QTest::addRow("control characters") << u"Arial"_s << 10.0 << u"tab\there\r\n"_s;
+        QTest::addRow("bytes that need escaping") << u"Courier New"_s << 10.0 << u"(\\)"_s;
+    }
+    void oddInputsNeitherCrashNorSpoilTheFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, size);
+        QFETCH(QString, text);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait);
+            pdf.FontName = name;
+            pdf.FontSize = size;
+            QVERIFY(std::isfinite(pdf.TextWidth(text)) && pdf.TextWidth(text) >= 0);
+            QVERIFY(std::isfinite(pdf.TextHeight(text)) && pdf.TextHeight(text) > 0);
+            pdf.CurrentX = pdf.CurrentY = 1440;
+            pdf.Print(text);
+            // Text after the odd one still comes out.
+            pdf.setFont(u"Arial"_s, 10, false, false);
+            pdf.CurrentX = pdf.CurrentY = 100;
+            pdf.Print(u"end"_s);
+            pdf.Circle(1000, 1000, -5, true);
+            pdf.end();
+            pdf.Print(u"after the end"_s);
+            pdf.NewPage();
+            QCOMPARE(pdf.Page(), 1);
+        }
+        if (!havePoppler())
+            QSKIP("poppler-utils is not installed");
+        const QString file = saved(buffer.data(), u"odd.pdf"_s);
+        const Run rendered = run(u"pdftoppm"_s, {u"-png"_s, u"-r"_s, u"20"_s, file, m_dir.filePath(u"odd"_s)});
+        QCOMPARE(rendered.exitCode, 0);
+        QVERIFY2(rendered.error.isEmpty(), qPrintable(rendered.error));
+        QVERIFY(run(u"pdftotext"_s, {file, u"-"_s}).out.contains(u"end"_s));
+    }
+
+    // Damaged or cut-off font files give no face or a face that measures,
+    // never a crash.
+    void damagedFontFiles_data()
+    {
+        QTest::addColumn<int>("keep");           // bytes kept of a real face file
+        QTest::addColumn<QByteArray>("madeUp");  // or these instead
+        QTest::addRow("empty") << 0 << QByteArray();
+        QTest::addRow("header only") << 12 << QByteArray();
+        QTest::addRow("first kilobyte") << 1024 << QByteArray();
+        QTest::addRow("cut in the glyph data") << 200000 << QByteArray();
+        QTest::addRow("collection claiming a thousand faces")
+            << 0 << QByteArray("ttcf\0\1\0\0\0\0\3\xE8", 12) + QByteArray(64, '\xFF');
+        QTest::addRow("table directory pointing past the end")
+            << 0 << QByteArray("\0\1\0\0\0\3\0\0\0\0\0\0" "glyf\0\0\0\0\x7F\xFF\xFF\xFF\x7F\xFF\xFF\xFF"
+                              "loca\0\0\0\0\0\0\0\0\x7F\xFF\xFF\xFF" "cmap\0\0\0\0\0\0\0\0\xFF\xFF\xFF\xFF", 60);
+    }
+    void damagedFontFiles()
+    {
+        QFETCH(int, keep);
+        QFETCH(QByteArray, madeUp);
+        QFile file(faceFile(u"Liberation Sans"_s));
+        if (!file.open(QIODevice::ReadOnly))
+            QSKIP("Liberation Sans is not installed");
+        const QByteArray bytes = madeUp.isEmpty() ? file.readAll().left(keep) : madeUp;
+        const auto face = pdf::SfntFont::read(bytes, 0);
+        if (face != nullptr) {
+            for (const char32_t c : {U'A', U'é', U'Я', U'\U0001F600'})
+                QVERIFY(face->advance(face->glyph(c)) >= 0);
+        }
+    }
+
+    // One face of a collection goes into the PDF as a font file of its own.
+    void faceOfACollectionStandsAlone()
+    {
+        QFile file(faceFile(u"Liberation Sans"_s));
+        if (!file.open(QIODevice::ReadOnly))
+            QSKIP("Liberation Sans is not installed");
+        const QByteArray single = file.readAll();
+        // A collection of one: its header, then the face with every table offset moved along.
+        QByteArray collection("ttcf\0\1\0\0\0\0\0\1\0\0\0\x10", 16);
+        QByteArray face = single;
+        const int tables = quint8(single[4]) << 8 | quint8(single[5]);
+        for (int i = 0; i < tables; ++i) {
+            const qsizetype at = 12 + 16 * i + 8;
+            const quint32 offset = qFromBigEndian<quint32>(single.constData() + at) + 16;
+            qToBigEndian(offset, face.data() + at);
+        }
+        collection += face;
+        const auto plain = pdf::SfntFont::read(single);
+        const auto member = pdf::SfntFont::read(collection, 0);
+        QVERIFY(member != nullptr);
+        QVERIFY(pdf::SfntFont::read(collection, 1) == nullptr);
+        QCOMPARE(member->glyph(U'Я'), plain->glyph(U'Я'));
+        QCOMPARE(member->advance(member->glyph(U'W')), plain->advance(plain->glyph(U'W')));
+        // The embedded program reads back as the same face.
+        QByteArray packed(4, '\0');
+        qToBigEndian(quint32(member->programSize()), packed.data());
+        const auto embedded = pdf::SfntFont::read(qUncompress(packed + member->deflatedProgram()));
+        QVERIFY(embedded != nullptr);
+        QCOMPARE(embedded->glyphCount(), plain->glyphCount());
+        QCOMPARE(embedded->glyph(U'Ж'), plain->glyph(U'Ж'));
+    }
+
+    // --- The document, read back by the real tools ---
+
+    // Every cross-reference entry points at its object, and the trailer at the table.
+    void crossReferencesPointAtTheirObjects_data()
+    {
+        QTest::addColumn<int>("compression");
+        QTest::addRow("plain pages") << 0;
+        QTest::addRow("deflated pages") << 1;
+    }
+    void crossReferencesPointAtTheirObjects()
+    {
+        QFETCH(int, compression);
+        QList<Word> words;
+        const QByteArray pdf = sampleDocument(words, compression);
+        QVERIFY(pdf.startsWith("%PDF-1.4\n"));
+        QVERIFY(pdf.endsWith("%%EOF\n"));
+        const qsizetype startxref = pdf.lastIndexOf("startxref\n");
+        const qsizetype table = pdf.mid(startxref + 10).split('\n').first().toLongLong();
+        QVERIFY(pdf.mid(table).startsWith("xref\n0 "));
+        const QList<QByteArray> lines = pdf.mid(table).split('\n');
+        const int count = lines[1].split(' ')[1].toInt();
+        QVERIFY(pdf.contains(QByteArray("/Size " + QByteArray::number(count) + ' ')));
+        QVERIFY(lines[2].startsWith("0000000000 65535 f"));
+        for (int number = 1; number < count; ++number) {
+            const QByteArray& entry = lines[2 + number];
+            QCOMPARE(entry.size(), 19);  // and its line feed: 20 bytes each
+            QVERIFY2(entry.endsWith(" 00000 n "), entry.constData());
+            const QByteArray object = QByteArray::number(number).append(" 0 obj\n");
+            QCOMPARE(pdf.mid(entry.left(10).toLongLong(), object.size()), object);
+        }
+        if (!havePoppler())
+            return;
+        const Run text = run(u"pdftotext"_s, {saved(pdf, u"structure.pdf"_s), u"-"_s});
+        QVERIFY2(text.error.isEmpty(), qPrintable(text.error));
+        QVERIFY(text.out.contains(u"Amazing Grace"_s));
+    }
+
+    void pagesSizeAndInformation_data()
+    {
+        QTest::addColumn<QPageSize>("pageSize");
+        QTest::addColumn<Orientation>("orientation");
+        QTest::addColumn<QString>("pointsText");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::addRow("A4") << QPageSize(QPageSize::A4) << Orientation::Portrait << u"595 x 842 pts"_s
+                            << 11900.0 << 16840.0;
+        QTest::addRow("Letter landscape") << QPageSize(QPageSize::Letter) << Orientation::Landscape
+                                          << u"792 x 612 pts"_s << 15840.0 << 12240.0;
+    }
+    void pagesSizeAndInformation()
+    {
+        QFETCH(QPageSize, pageSize);
+        QFETCH(Orientation, orientation);
+        QFETCH(QString, pointsText);
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            PdfDocumentSurface pdf(&buffer, pageSize, orientation, u"Songs – Песни"_s);
+            QVERIFY(qAbs(pdf.ScaleWidth() - width) < 0.1);
+            QVERIFY(qAbs(pdf.ScaleHeight() - height) < 0.1);
+            QCOMPARE(pdf.Page(), 1);
+            pdf.NewPage();
+            pdf.NewPage();
+            QCOMPARE(pdf.Page(), 3);
+        }
+        if (!havePoppler())
+            QSKIP("poppler-utils is not installed");
+        const QString info = run(u"pdfinfo"_s, {saved(buffer.data(), u"info.pdf"_s)}).out;
+        QVERIFY2(info.contains(QRegularExpression(u"Pages:\\s+3\\n"_s)), qPrintable(info));
+        QVERIFY2(info.contains(pointsText), qPrintable(info));
+        QVERIFY(info.contains(QRegularExpression(u"Title:\\s+Songs – Песни\\n"_s)));
+        QVERIFY(info.contains(QRegularExpression(u"Creator:\\s+Liravox\\n"_s)));
+        QVERIFY(info.contains(QRegularExpression(u"PDF version:\\s+1.4\\n"_s)));
+    }
+
+    // Each face goes in once, whole, however many pages and names use it.
+    void facesAreEmbeddedOnce()
+    {
+        if (!havePoppler())
+            QSKIP("poppler-utils is not installed");
+        const QStringList rows = run(u"pdffonts"_s, {m_pdf}).out.split(u'\n', Qt::SkipEmptyParts).mid(2);
+        QStringList names;
+        for (const QString& row : rows) {
+            const QStringList columns = row.split(u' ', Qt::SkipEmptyParts);
+            QVERIFY2(columns.contains(u"Identity-H"_s) && columns[columns.size() - 5] == u"yes", qPrintable(row));
+            names.append(columns.first());
+        }
+        for (const QString& face : {u"ComicNeue-Bold"_s, u"ComicNeue-Regular"_s, u"LiberationSans-Italic"_s,
+                                    u"LiberationSerif"_s, u"LiberationMono-Bold"_s}) {
+            QCOMPARE(names.filter(QRegularExpression(u"^"_s + face + u"(-Identity-H)?$"_s)).size(), 1);
+        }
+        // Plus the stand-in for the Cyrillic, and nothing else.
+        QCOMPARE(names.size(), 6);
+    }
+
+    void textComesBackPageByPage()
+    {
+        if (!havePoppler())
+            QSKIP("poppler-utils is not installed");
+        const Run text = run(u"pdftotext"_s, {u"-layout"_s, m_pdf, u"-"_s});
+        QVERIFY2(text.error.isEmpty(), qPrintable(text.error));
+        const QStringList pages = text.out.split(u'\f');
+        QCOMPARE(pages.size(), 3);  // the text ends with a form feed
+        for (const QString& expected : {u"Amazing Grace"_s, u"Am7 D/F#"_s, u"Ñandú été señor"_s, u"Привет"_s})
+            QVERIFY2(pages[0].contains(expected), qPrintable(pages[0]));
+        QVERIFY(pages[1].contains(u"Second page"_s));
+        QVERIFY(pages[1].contains(u"e|--3--|"_s));
+        QVERIFY(!pages[1].contains(u"Amazing"_s));
+    }
+
+    // Text lands where it was drawn, top at the pen, and reaches exactly as
+    // far as TextWidth said.
+    void wordsLandWhereDrawnAsWideAsMeasured()
+    {
+        if (!havePoppler())
+            QSKIP("poppler-utils is not installed");
+        const QString html = run(u"pdftotext"_s, {u"-bbox"_s, m_pdf, u"-"_s}).out;
+        static const QRegularExpression pattern(
+            uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"_s);
+        QList<Word> found;
+        for (const QRegularExpressionMatch& match : pattern.globalMatch(html)) {
+            found.append({match.captured(4).replace(u"&amp;"_s, u"&"_s), match.captured(1).toDouble(),
+                          match.captured(2).toDouble(), match.captured(3).toDouble() - match.captured(1).toDouble(),
+                          true});
+        }
+        QCOMPARE(found.size(), m_words.size());
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            const Word& drawn = m_words[i];
+            const Word& read = found[i];
+            const QString detail = drawn.text + u": drawn at " + QString::number(drawn.x) + u',' + QString::number(drawn.y)
+                                   + u" width " + QString::number(drawn.width) + u", found at " + QString::number(read.x)
+                                   + u',' + QString::number(read.y) + u" width " + QString::number(read.width);
+            QVERIFY2(read.text == drawn.text, qPrintable(detail));
+            QVERIFY2(qAbs(read.x - drawn.x) < 0.05, qPrintable(detail));
+            QVERIFY2(!drawn.ownFace || qAbs(read.y - drawn.y) < 0.05, qPrintable(detail));
+            QVERIFY2(qAbs(read.width - drawn.width) < drawn.width * 0.01, qPrintable(detail));
+        }
+    }
+
+    // The page renders upright, each shape where it was drawn, in its colour
+    // (red in the low byte).
+    void shapesRenderInPlaceAndColour()
+    {
+        if (QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty())
+            QSKIP("pdftoppm is not installed");
+        const QString prefix = m_dir.filePath(u"page"_s);
+        const Run rendered = run(u"pdftoppm"_s, {u"-png"_s, u"-r"_s, u"144"_s, u"-f"_s, u"1"_s, u"-singlefile"_s, m_pdf, prefix});
+        QCOMPARE(rendered.exitCode, 0);
+        QVERIFY2(rendered.error.isEmpty(), qPrintable(rendered.error));
+        const QImage page(prefix + u".png");
+        QCOMPARE(page.size(), QSize(1190, 1684));
+        // 144 dots per inch: a pixel is ten twips.
+        const auto at = [&page](double x, double y) { return page.pixelColor(int(x / 10), int(y / 10)); };
+        QCOMPARE(at(2000, 4000), QColor(0, 0, 255));        // inside the filled circle
+        QCOMPARE(at(3000, 4000), QColor(Qt::white));        // inside the hollow one
+        QCOMPARE(at(4100, 4100), QColor(Qt::black));        // the filled key
+        QCOMPARE(at(4100, 3700), QColor(Qt::white));        // just above it
+        const auto near = [&](double x, double y, auto test) {
+            for (int dx = -2; dx <= 2; ++dx) {
+                for (int dy = -2; dy <= 2; ++dy) {
+                    if (test(page.pixelColor(int(x / 10) + dx, int(y / 10) + dy)))
+                        return true;
+                }
+            }
+            return false;
+        };
+        // The hollow circle's green outline, and the line across the page.
+        QVERIFY(near(3200, 4000, [](QColor c) { return c.green() < 230 && c.green() > c.red() + 40; }));
+        QVERIFY(near(3000, 3200, [](QColor c) { return c.lightness() < 200; }));
+        // Red chords in the top half of their line, not mirrored to below it.
+        bool red = false;
+        for (int y = 2200; y < 2320; y += 10) {
+            red = red || near(1600, y, [](QColor c) { return c.red() > 150 && c.green() < 120 && c.blue() < 120; });
+        }
+        QVERIFY(red);
+        QVERIFY(!near(1600, 2100, [](QColor c) { return c.lightness() < 250; }));
+    }
+
+    // Colours, fonts and the text object are written when they change, not per call.
+    void stateIsWrittenOnlyWhenItChanges()
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait);
+            pdf.ForeColor = 0x0000FF;
+            for (int i = 0; i < 6; ++i)
+                pdf.Line(100, 100 * i, 900, 100 * i);
+            for (int i = 0; i < 6; ++i) {
+                pdf.CurrentX = 100;
+                pdf.CurrentY = 1000 + 300 * i;
+                pdf.Print(u"same font"_s);
+            }
+            pdf.ForeColor = 0;
+            pdf.Print(u"black"_s);
+            pdf.FontSize = 12;
+            pdf.Print(u"bigger"_s);
+        }
+        const QByteArray content = firstStream(buffer.data());
+        QCOMPARE(content.count(" RG\n"), 1);
+        QCOMPARE(content.count(" rg\n"), 2);  // red text, then black
+        QCOMPARE(content.count(" Tf\n"), 2);
+        QCOMPARE(content.count("BT\n"), 1);
+        QCOMPARE(content.count(" Tm "), 1);  // then moves relative to it
+        QCOMPARE(content.count(" Td "), 7);
+    }
+};
+
+LIRAVOX_TEST_MAIN_IMPL(PdfWriterTest, QGuiApplication)
+#include "pdfwriter_test.moc"
