@@ -1,0 +1,6 @@
+# Album printing on the QPdfWriter surface and on the direct PDF writer: a
+# plain program timing one whole print per run. Included from bench/CMakeLists.txt.
+if(NOT TARGET liravox_pdfwriter_bench)
+    add_executable(liravox_pdfwriter_bench ${CMAKE_CURRENT_LIST_DIR}/pdfwriter_bench.cpp)
+    target_link_libraries(liravox_pdfwriter_bench PRIVATE liravox_print)
+endif()
