@@ -97,35 +97,40 @@ void FontFromStr(FontSet& set, const QString& text)
     font->Italic = takeItem(rest) == u"true";
 }
 
-void loadFontRole(FontSet& set, const QString& role, const QString& name, qint16 size,
+void loadFontRole(FontSet& set, const SettingsStore& store, const QString& role, const QString& name, qint16 size,
                   const QString& bold, const QString& italic, qint32 color)
 {
     const QString section = QStringLiteral("SongFonts");
     Fonts font;
     font.Source = role;
-    font.Name = GetSetting(section, role + u"FontName", name);
-    font.Size = toInt16(leadingNumber(GetSetting(section, role + u"FontSize", QString::number(size))));
-    font.Color = toInt32(leadingNumber(GetSetting(section, role + u"FontColor", QString::number(color))));
-    font.Bold = isTrueText(GetSetting(section, role + u"FontBold", bold));
-    font.Italic = isTrueText(GetSetting(section, role + u"FontItalic", italic));
+    font.Name = store.value(section, role + u"FontName", name);
+    font.Size = toInt16(leadingNumber(store.value(section, role + u"FontSize", QString::number(size))));
+    font.Color = toInt32(leadingNumber(store.value(section, role + u"FontColor", QString::number(color))));
+    font.Bold = isTrueText(store.value(section, role + u"FontBold", bold));
+    font.Italic = isTrueText(store.value(section, role + u"FontItalic", italic));
     set.add(font);
 }
 
 void loadSongFontDefaults(FontSet& set)
 {
+    loadSongFontDefaults(set, SettingsStore());
+}
+
+void loadSongFontDefaults(FontSet& set, const SettingsStore& store)
+{
     const QString comic = QStringLiteral("Comic Sans MS");
     const QString yes = QStringLiteral("true");
     const QString no = QStringLiteral("false");
     set.clear();
-    loadFontRole(set, QStringLiteral("Title"), comic, 20, yes, no, 0);
-    loadFontRole(set, QStringLiteral("SubTitle"), comic, 16, yes, no, 0);
-    loadFontRole(set, QStringLiteral("Lyric"), comic, 10, no, no, 0);
-    loadFontRole(set, QStringLiteral("Chord"), QStringLiteral("Arial"), 8, no, yes, 255);
-    loadFontRole(set, QStringLiteral("Comment"), comic, 8, no, no, 16711680);
-    loadFontRole(set, QStringLiteral("Tablature"), QStringLiteral("Courier New"), 10, no, no, 65280);
-    loadFontRole(set, QStringLiteral("Header"), comic, 10, yes, no, 0);
-    loadFontRole(set, QStringLiteral("Footer"), comic, 10, yes, no, 0);
-    loadFontRole(set, QStringLiteral("Control"), QStringLiteral("MS Sans Serif"), 8, no, no, 16711680);
+    loadFontRole(set, store, QStringLiteral("Title"), comic, 20, yes, no, 0);
+    loadFontRole(set, store, QStringLiteral("SubTitle"), comic, 16, yes, no, 0);
+    loadFontRole(set, store, QStringLiteral("Lyric"), comic, 10, no, no, 0);
+    loadFontRole(set, store, QStringLiteral("Chord"), QStringLiteral("Arial"), 8, no, yes, 255);
+    loadFontRole(set, store, QStringLiteral("Comment"), comic, 8, no, no, 16711680);
+    loadFontRole(set, store, QStringLiteral("Tablature"), QStringLiteral("Courier New"), 10, no, no, 65280);
+    loadFontRole(set, store, QStringLiteral("Header"), comic, 10, yes, no, 0);
+    loadFontRole(set, store, QStringLiteral("Footer"), comic, 10, yes, no, 0);
+    loadFontRole(set, store, QStringLiteral("Control"), QStringLiteral("MS Sans Serif"), 8, no, no, 16711680);
 }
 
 bool ApplyFontRole(FontSurface& surface, const FontSet& set, const QString& role)

@@ -63,12 +63,15 @@ QString FontToStr(const Fonts& font);
 // nothing and says nothing.
 void FontFromStr(FontSet& set, const QString& text);
 
+class SettingsStore;
+
 // Adds one role read from the "SongFonts" settings, with the given defaults.
-void loadFontRole(FontSet& set, const QString& role, const QString& name, qint16 size,
+void loadFontRole(FontSet& set, const SettingsStore& store, const QString& role, const QString& name, qint16 size,
                   const QString& bold, const QString& italic, qint32 color);
 
 // Empties the set and adds the nine roles with their settings or defaults.
 void loadSongFontDefaults(FontSet& set);
+void loadSongFontDefaults(FontSet& set, const SettingsStore& store);
 
 // Something text can be drawn on: a window, a picture or a printer page.
 class FontSurface

@@ -3,7 +3,25 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <QSettings>
+
 namespace lvx {
+
+// One open view of the settings store, for reading many values in a row (a song
+// load reads about fifty): opening the store costs more than reading a value.
+class SettingsStore final
+{
+public:
+    SettingsStore();
+
+    QString value(const QString& section, const QString& key, const QString& defaultValue) const;
+    bool flag(const QString& section, const QString& key, const QString& defaultValue) const;
+    qint16 number(const QString& section, const QString& key, const QString& defaultValue) const;
+    qint16 integer(const QString& section, const QString& key, qint16 defaultValue) const;
+
+private:
+    QSettings m_store;
+};
 
 // The per-user settings store: string values by section and key, with a default on read.
 // Everything goes through QSettings("Liravox", "Liravox").

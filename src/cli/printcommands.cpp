@@ -5,6 +5,7 @@
 
 #include "print/album.h"
 #include "print/pdfsurface.h"
+#include "print/pdfwriter/pdfdocumentsurface.h"
 #include "print/printjob.h"
 #include "print/printmarkup.h"
 #include "song/globaldictionary.h"
@@ -93,7 +94,7 @@ int runPdf(Command& command)
     if (!out.open(QIODevice::WriteOnly))
         return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
     {
-        print::PdfSurface printer(&out, pageSize, orientationOf(command, files.first()));
+        print::PdfDocumentSurface printer(&out, pageSize, orientationOf(command, files.first()));
         print::PrintJob job(command.context, &dictionary);
         job.PrintAlbum(printer, files);
         printer.end();
@@ -112,7 +113,7 @@ int runMarkup(Command& command)
         return ExitRefused;
     QBuffer nowhere;
     nowhere.open(QIODevice::WriteOnly);
-    print::PdfSurface measuring(&nowhere, print::defaultPdfPageSize(), print::Orientation::Portrait);
+    print::PdfDocumentSurface measuring(&nowhere, print::defaultPdfPageSize(), print::Orientation::Portrait);
     print::PrintState state;
     print::BuildPrintMarkup(measuring, song, command.app, state, command.messages);
     for (const QString& line : std::as_const(state.MarkupLines))

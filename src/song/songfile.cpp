@@ -14,9 +14,9 @@ namespace lvx::song {
 
 namespace {
 
-qint16 marginSetting(const QString& key, qint16 fallback, qint16 minimum)
+qint16 marginSetting(const SettingsStore& store, const QString& key, qint16 fallback, qint16 minimum)
 {
-    return qMax(minimum, GetSettingInteger(QStringLiteral("Margins"), key, fallback));
+    return qMax(minimum, store.integer(QStringLiteral("Margins"), key, fallback));
 }
 
 bool looksLikeChordPro(const QString& text)
@@ -48,11 +48,13 @@ void Song::resetForLoad()
     ChordSize = 1;
     ChordPosition = 1;
     PrintChordsFlag = PrintMajorFlag = PrintMinorFlag = PrintSeventhFlag = PrintBemolFlag = PrintBassNotRootFlag = true;
-    loadSongFontDefaults(*fonts);
-    MargenL = marginSetting(QStringLiteral("LeftMargin"), 800, 100);
-    MargenR = marginSetting(QStringLiteral("RightMargin"), 600, 100);
-    MargenT = marginSetting(QStringLiteral("TopMargin"), 1000, 100);
-    MargenB = marginSetting(QStringLiteral("BottonMargin"), 1000, 360);
+    // Read afresh for every song, so changes made outside the program apply to the next one.
+    const SettingsStore store;
+    loadSongFontDefaults(*fonts, store);
+    MargenL = marginSetting(store, QStringLiteral("LeftMargin"), 800, 100);
+    MargenR = marginSetting(store, QStringLiteral("RightMargin"), 600, 100);
+    MargenT = marginSetting(store, QStringLiteral("TopMargin"), 1000, 100);
+    MargenB = marginSetting(store, QStringLiteral("BottonMargin"), 1000, 360);
     PrintOrientation = 1;
     newDefine = false;
     chordDefs.clear();
