@@ -8,35 +8,36 @@ Song::Song(SongContext& context) : m_context(context) {}
 
 void Song::StringToLinesRec(const QString& text)
 {
-    const QStringList source = SplitLines(text);
     inTab = false;
     lines.clear();
     qsizetype definitionsRead = 0;
-    for (qsizetype index = 0; index < source.size(); ++index) {
-        QList<SongLine> records;
-        if (!parseLine(source[index], records))
-            continue;
-        const SongLine& record = records.first();
+    qsizetype sourceLine = 0;
+    QList<SongLine> records;
+    forEachLine(text, [&](QStringView source) {
+        ++sourceLine;
+        if (!parseLine(source, records))
+            return;
+        SongLine& record = records.first();
         if (record.kind == KindModeDef) {
             parseModeDef(record.text);
         } else if (record.kind == KindChordDef) {
             music::GuitarChordDef def;
             if (!parseChordDef(record.text, def))
-                continue;
+                return;
             // The text's own definitions replace the song's, in text order.
             ++definitionsRead;
             chordDefs.resize(definitionsRead);
             chordDefs[definitionsRead - 1] = def;
             LastChordsAdd(def.name);
+        } else if (records.size() == 1) {
+            lines.append(std::move(record));
         } else {
-            if (records.size() > 1) {
-                m_context.messages.inform(u"Line " + QString::number(index + 1)
-                                          + u" is longer than 32767 characters and was split into "
-                                          + QString::number(records.size()) + u" lines.");
-            }
+            m_context.messages.inform(u"Line " + QString::number(sourceLine)
+                                      + u" is longer than 32767 characters and was split into "
+                                      + QString::number(records.size()) + u" lines.");
             lines.append(records);
         }
-    }
+    });
     TopLine = 1;
     CollectChords = true;
 }

@@ -111,10 +111,10 @@ private:
 
     // The reader of one source line: false when the line produces no record.
     // A lyric too long for 16-bit positions gives several records.
-    bool parseLine(QString line, QList<SongLine>& records);
+    bool parseLine(QStringView source, QList<SongLine>& records);
     bool applyDirective(const QString& name, const QString& argument, SongLine& record);
     bool applySongValue(const QString& name, const QString& argument);
-    void parseLyric(const QString& line, QList<SongLine>& records) const;
+    void parseLyric(QStringView line, QList<SongLine>& records) const;
     static void splitLongLyric(QString text, const QList<std::pair<QString, qsizetype>>& chords,
                                QList<SongLine>& records);
     bool parseChordDef(const QString& argument, music::GuitarChordDef& def) const;

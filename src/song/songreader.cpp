@@ -107,25 +107,34 @@ void Song::ExpandTabs(QString& text)
     }
 }
 
-bool Song::parseLine(QString line, QList<SongLine>& records)
+bool Song::parseLine(QStringView source, QList<SongLine>& records)
 {
-    ExpandTabs(line);
-    records = {SongLine{}};
-    SongLine& record = records.first();
-    if (!trimBlanks(line).startsWith(u'{')) {
-        if (!inTab && trimLeadingBlanks(line).startsWith(u'|'))
-            line = BarLineToChordPro(line);
-        parseLyric(line, records);
+    // Most lines hold no tab: look at them in place rather than copying.
+    QString expanded;
+    if (source.contains(u'\t')) {
+        expanded = source.toString();
+        ExpandTabs(expanded);
+    }
+    const QStringView line = expanded.isNull() ? source : QStringView(expanded);
+    records.clear();
+    records.emplaceBack();
+    qsizetype first = 0;
+    while (first < line.size() && line[first] == u' ')
+        ++first;
+    if (first == line.size() || line[first] != u'{') {
+        if (!inTab && first < line.size() && line[first] == u'|')
+            parseLyric(BarLineToChordPro(line.toString()), records);
+        else
+            parseLyric(line, records);
         return true;
     }
     // "{" must be the very first and "}" the very last character: the body is
     // cut from the untrimmed line, so " {soc}" yields the unknown name "{soc".
-    const QString body = trimBlanks(line.contains(u'}') ? QStringView(line).mid(1, line.size() - 2)
-                                                        : QStringView(line).mid(1));
+    const QString body = trimBlanks(line.contains(u'}') ? line.mid(1, line.size() - 2) : line.mid(1));
     const qsizetype colon = body.indexOf(u':');
     const QString name = lowerChars(trimBlanks(colon < 0 ? QStringView(body) : QStringView(body).left(colon)));
     const QString argument = colon < 0 ? QString() : trimBlanks(QStringView(body).mid(colon + 1));
-    return applyDirective(name, argument, record);
+    return applyDirective(name, argument, records.first());
 }
 
 bool Song::applyDirective(const QString& name, const QString& argument, SongLine& record)
@@ -195,43 +204,39 @@ bool Song::applySongValue(const QString& name, const QString& argument)
     return true;
 }
 
-void Song::parseLyric(const QString& line, QList<SongLine>& records) const
+void Song::parseLyric(QStringView line, QList<SongLine>& records) const
 {
     SongLine& record = records.first();
     record.kind = KindLyric;
+    QList<std::pair<QString, qsizetype>> chords;
     if (inTab) {
-        record.text = line;
+        record.text = line.toString();
     } else {
+        // The lyric runs up to each "[", the chord's name from there to the next
+        // "]" (a "[" inside a name belongs to it). A lone "]" is lyric.
         record.text.reserve(line.size());
-        QList<std::pair<QString, qsizetype>> chords;
-        QString chord;
-        bool inChord = false;
-        for (const QChar c : line) {
-            if (!inChord) {
-                if (c == u'[')
-                    inChord = true;
-                else
-                    record.text += c;
-            } else if (c == u']') {
-                chords.append({chord, record.text.size()});
-                chord.clear();
-                inChord = false;
-            } else {
-                chord += c;
+        qsizetype from = 0;
+        while (from < line.size()) {
+            const qsizetype open = line.indexOf(u'[', from);
+            if (open < 0) {
+                record.text += line.mid(from);
+                break;
             }
+            record.text += line.mid(from, open - from);
+            const qsizetype close = line.indexOf(u']', open + 1);
+            if (close < 0)
+                break;   // the chord text after an unmatched "[" is dropped
+            chords.append({line.mid(open + 1, close - open - 1).toString(), record.text.size()});
+            from = close + 1;
         }
-        // Chord text after an unmatched "[" is dropped.
-        if (record.text.size() <= MaxLineLength) {
-            record.chords.reserve(chords.size());
-            for (const auto& [name, position] : chords)
-                record.chords.append({name, qint16(position)});
-            return;
-        }
+    }
+    if (record.text.size() > MaxLineLength) {
         splitLongLyric(record.text, chords, records);
         return;
     }
-    if (record.text.size() > MaxLineLength)
-        splitLongLyric(record.text, {}, records);
+    record.chords.reserve(chords.size());
+    for (const auto& [name, position] : chords)
+        record.chords.append({name, qint16(position)});
 }
 
 // Positions are 16-bit: a lyric longer than that becomes several lines, each

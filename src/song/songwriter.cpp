@@ -28,6 +28,7 @@ QString yesNo(bool flag)
 class Writer
 {
 public:
+    explicit Writer(qsizetype expectedSize) { m_out.reserve(expectedSize); }
     void line(const QString& text) { m_out += text + u"\r\n"; }
     void directive(QStringView name, const QString& argument) { line(u'{' + name + u':' + argument + u'}'); }
     void directive(QStringView name, qint16 value) { directive(name, QString::number(value)); }
@@ -107,7 +108,11 @@ QString Song::ModeDefToStr(const music::Modos& mode)
 QString Song::LinesToString() const
 {
     const AppState& app = m_context.app;
-    Writer out;
+    // Roughly the song's own text plus the directives: one allocation for most songs.
+    qsizetype expected = 2048 + chordDefs.size() * 40;
+    for (const SongLine& line : lines)
+        expected += line.text.size() + line.chords.size() * 8 + 4;
+    Writer out(expected);
     if (app.WriteSongText) {
         if (!trimBlanks(title).isEmpty())
             out.line(u"{t:" + title + u'}');

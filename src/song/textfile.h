@@ -42,6 +42,25 @@ bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encod
 // LF followed by CR is two line ends.
 QStringList SplitLines(QStringView text);
 
+// The same lines, handed one at a time to action(QStringView line), without copies.
+template<typename Action>
+void forEachLine(QStringView text, Action action)
+{
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        action(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        action(text.mid(start));
+}
+
 // The decoding rules on their own, for callers that already hold the bytes.
 TextFile decodeText(QByteArray bytes, bool truncated);
 // nullopt-like: empty array and false when the encoding cannot hold the text.
