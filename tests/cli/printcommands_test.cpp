@@ -89,7 +89,7 @@ private slots:
         const QStringList pages = pdfPages(pdf);
         QCOMPARE(pages.size(), 1);
         QVERIFY(pages.first().contains(u"Example"_s));
-        QVERIFY(pages.first().contains(u"Example - Spec walk"_s));
+        QVERIFY(pages.first().contains(u"Example - Walkthrough"_s));
         QVERIFY(pages.first().contains(QRegularExpression(u"Page 1\\s*$"_s)));
         // Each chord stands just above its syllable, at most one blank before it.
         const QList<Word> words = pdfWords(pdf);
