@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 
 namespace lvx::music {
 class Modos;
@@ -115,8 +116,9 @@ private:
     bool applyDirective(const QString& name, const QString& argument, SongLine& record);
     bool applySongValue(const QString& name, const QString& argument);
     void parseLyric(QStringView line, QList<SongLine>& records) const;
-    static void splitLongLyric(QString text, const QList<std::pair<QString, qsizetype>>& chords,
-                               QList<SongLine>& records);
+    // The chords of one lyric as the reader meets them, positions not yet 16-bit.
+    using ChordRun = QVarLengthArray<std::pair<QString, qsizetype>, 16>;
+    static void splitLongLyric(QString text, const ChordRun& chords, QList<SongLine>& records);
     bool parseChordDef(const QString& argument, music::GuitarChordDef& def) const;
     void parseModeDef(const QString& argument);
 

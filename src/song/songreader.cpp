@@ -208,7 +208,7 @@ void Song::parseLyric(QStringView line, QList<SongLine>& records) const
 {
     SongLine& record = records.first();
     record.kind = KindLyric;
-    QList<std::pair<QString, qsizetype>> chords;
+    ChordRun chords;
     if (inTab) {
         record.text = line.toString();
     } else {
@@ -241,7 +241,7 @@ void Song::parseLyric(QStringView line, QList<SongLine>& records) const
 
 // Positions are 16-bit: a lyric longer than that becomes several lines, each
 // chord staying over its own character.
-void Song::splitLongLyric(QString text, const QList<std::pair<QString, qsizetype>>& chords,
+void Song::splitLongLyric(QString text, const ChordRun& chords,
                           QList<SongLine>& records)
 {
     const qsizetype pieces = (text.size() + MaxLineLength - 1) / MaxLineLength;
