@@ -57,7 +57,7 @@ def main():
     row("corpus write", "corpus/write", corpus_bytes, their("format_cp"))
     row("corpus read+write with file I/O", "corpus/files_read_write", corpus_bytes, None)
 
-    fmt = lambda x, spec: format(x, spec) if x is not None else format("-", ">" + spec.split(".")[0])
+    fmt = lambda x, pattern: format(x, pattern) if x is not None else format("-", ">" + pattern.split(".")[0])
     print(f"{'work':34} {'Liravox ms':>11} {'MB/s':>8} {'ChordSheetJS ms':>16} {'MB/s':>8} {'ratio':>7}")
     for work, our_ms, our_mbs, their_ms, their_mbs, ratio in rows:
         print(f"{work:34} {our_ms:11.3f} {fmt(our_mbs, '8.1f')} {fmt(their_ms, '16.2f')} "
