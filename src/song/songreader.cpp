@@ -100,11 +100,18 @@ qint16 Song::InvParse(const QString& name)
 
 void Song::ExpandTabs(QString& text)
 {
-    qsizetype tab = text.indexOf(u'\t');
-    while (tab >= 0) {
-        text.replace(tab, 1, QString(8 - tab % 8, u' '));
-        tab = text.indexOf(u'\t', tab);
+    if (!text.contains(u'\t'))
+        return;
+    // One pass: a line of tabs must not cost a copy of the line per tab.
+    QString expanded;
+    expanded.reserve(text.size() + 64);
+    for (const QChar c : std::as_const(text)) {
+        if (c == u'\t')
+            expanded += QString(8 - expanded.size() % 8, u' ');
+        else
+            expanded += c;
     }
+    text = expanded;
 }
 
 bool Song::parseLine(QStringView source, QList<SongLine>& records)
@@ -244,13 +251,31 @@ void Song::parseLyric(QStringView line, QList<SongLine>& records) const
 void Song::splitLongLyric(QString text, const ChordRun& chords,
                           QList<SongLine>& records)
 {
-    const qsizetype pieces = (text.size() + MaxLineLength - 1) / MaxLineLength;
+    // Cut points, each as late as 32767 characters allow, but never where the next
+    // piece would start (after blanks) with "{" or "|": written out, such a piece
+    // would read back as a directive or a bar line.
+    QList<qsizetype> starts{0};
+    while (text.size() - starts.last() > MaxLineLength) {
+        const qsizetype from = starts.last();
+        qsizetype cut = from + MaxLineLength;
+        const auto misread = [&text](qsizetype at) {
+            while (at < text.size() && text[at] == u' ')
+                ++at;
+            return at < text.size() && (text[at] == u'{' || text[at] == u'|');
+        };
+        while (cut > from + 1 && misread(cut))
+            --cut;
+        starts.append(cut);
+    }
+    starts.append(text.size());
     records.clear();
-    for (qsizetype piece = 0; piece < pieces; ++piece)
-        records.append(SongLine{KindLyric, text.mid(piece * MaxLineLength, MaxLineLength), {}});
+    for (qsizetype piece = 0; piece + 1 < starts.size(); ++piece)
+        records.append(SongLine{KindLyric, text.mid(starts[piece], starts[piece + 1] - starts[piece]), {}});
     for (const auto& [name, position] : chords) {
-        const qsizetype piece = qMin(position / MaxLineLength, pieces - 1);
-        records[piece].chords.append({name, qint16(position - piece * MaxLineLength)});
+        qsizetype piece = 0;
+        while (piece + 2 < starts.size() && position >= starts[piece + 1])
+            ++piece;
+        records[piece].chords.append({name, qint16(position - starts[piece])});
     }
 }
 

@@ -75,6 +75,14 @@ QString directiveFor(const SongLine& line)
     }
 }
 
+bool readsAsMarkup(const QString& lyric)
+{
+    qsizetype first = 0;
+    while (first < lyric.size() && lyric[first] == u' ')
+        ++first;
+    return first < lyric.size() && (lyric[first] == u'{' || lyric[first] == u'|');
+}
+
 } // namespace
 
 QString lyricWithChords(const SongLine& line)
@@ -143,8 +151,14 @@ QString Song::LinesToString() const
     for (const music::GuitarChordDef& def : chordDefs)
         out.line(u"{chord: " + music::ChordDefToText(def) + u'}');
     if (app.WriteSongText) {
+        bool inTab = false;
         for (const SongLine& line : lines) {
-            const QString text = directiveFor(line);
+            inTab = line.kind == KindTabStart || (inTab && line.kind != KindTabEnd);
+            QString text = directiveFor(line);
+            // A lyric that starts like a directive or a bar line would not read back
+            // as lyric: an empty text label in front keeps it one.
+            if (line.kind == KindLyric && !inTab && readsAsMarkup(text))
+                text.prepend(u"[']");
             if (line.kind == KindLyric || !text.isEmpty())
                 out.line(text);
         }
