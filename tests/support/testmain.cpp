@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 
 namespace lvx::test {
@@ -29,6 +30,15 @@ void clearSettings()
 QString dataFile(const QString& name)
 {
     return qEnvironmentVariable("LIRAVOX_TEST_DATA") + u'/' + name;
+}
+
+Run run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace lvx::test

@@ -29,6 +29,17 @@ void clearSettings();
 // A file of the test's data folder (tests/<module>/data).
 QString dataFile(const QString& name);
 
+// What a program run by a test printed, and how it ended.
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString error;
+};
+
+// Runs a program to its end (a minute at most).
+Run run(const QString& program, const QStringList& arguments);
+
 } // namespace lvx::test
 
 #define LIRAVOX_TEST_MAIN_IMPL(TestObject, App)                                                                        \
