@@ -1,0 +1,4 @@
+target_sources(liravox_gui PRIVATE
+    app/desktopcontext.cpp app/desktopcontext.h
+    app/guimessages.cpp app/guimessages.h
+)

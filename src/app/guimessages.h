@@ -1,0 +1,34 @@
+#pragma once
+
+#include "messages.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace lvx {
+
+// Messages as the desktop program shows them: message boxes, input boxes and
+// the platform's file dialogs, over the given parent window.
+class GuiMessages final : public Messages
+{
+public:
+    void setParent(QWidget* parent) { m_parent = parent; }
+    // The folder the file dialogs start in when the caller names none.
+    void setStartFolder(const QString& folder) { m_startFolder = folder; }
+
+    void inform(const QString& text, const QString& title = {}) override;
+    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) override;
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial = {}) override;
+    QString openFile(const QString& filter, const QString& start) override;
+    QString saveFile(const QString& filter, const QString& suggested) override;
+
+private:
+    QPointer<QWidget> m_parent;
+    QString m_startFolder;
+};
+
+// "ChordPro Files (*.lvx;*.pro)|*.lvx;*.pro|All Files (*.*)|*.*" as a Qt file
+// dialog filter: one entry per description, patterns separated by blanks.
+QString qtFileFilter(const QString& filter);
+
+} // namespace lvx

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "song/songline.h"
+
+#include "app/fonts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace lvx {
+class TimingCounters;
+}
+
+namespace lvx::editor {
+
+// Measures text in twips. The song window measures with its screen fonts;
+// tests and benchmarks use fixed metrics.
+class TextMeasure
+{
+public:
+    virtual ~TextMeasure() = default;
+    virtual double textWidth(const Fonts& font, QStringView text) const = 0;
+    virtual double textHeight(const Fonts& font, QStringView text) const = 0;
+};
+
+// What the song window shows, in twips from its top-left corner.
+struct LayoutInput
+{
+    int TopLine = 1;            // first line shown, from 1
+    double innerWidth = 0;
+    double innerHeight = 0;
+    bool letters = true;        // chord names in letter notation, else solfege
+    int maxSlots = 40;          // text boxes available
+};
+
+struct BoxPlacement
+{
+    int slot = 0;               // 1..40
+    int lineIndex = 0;          // 0-based index into the lines
+    QString role;               // font role of the box
+    Fonts font;
+    bool locked = false;        // only lyric, comment and block start lines take typing
+    double x = 0, y = 0, width = 0, height = 0;
+};
+
+struct LabelPlacement
+{
+    int lineIndex = 0;
+    int chordIndex = 0;         // 0-based index into the line's chords
+    QString caption;            // the name as shown: notation applied, apostrophe dropped
+    QString role;               // "Chord", or "Comment" for free text
+    Fonts font;
+    bool isChord = false;       // a valid chord (added to the recent chords when collecting)
+    double x = 0, y = 0, width = 0, height = 0;
+};
+
+struct Stroke
+{
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+struct SongLayout
+{
+    double titleHeight = 0;
+    double subTitleHeight = 0;
+    double ruleY = 0;
+    QList<BoxPlacement> boxes;
+    QList<LabelPlacement> labels;   // in painting order: label number = index + 1
+    QList<Stroke> connectors;       // three per chord-bearing lyric line shown
+    int LastShownLine = 0;          // from 1
+    bool scrollBarVisible = false;
+    int scrollMaximum = 1;
+    // Chords shown that are valid, in painting order, for the recent chords.
+    QStringList shownChords;
+};
+
+// Lays out the song window: header, one box per line shown from TopLine until
+// the bottom limit (or the last slot), the chord labels over their characters,
+// never overlapping, and the strokes tying each chord row to its lyric. Every
+// line above TopLine is walked too, so fonts and the tablature state are right.
+// Times the line layout (counter 1) and the label placing (counter 3) when
+// counters are given. An empty song lays out as one empty lyric line.
+SongLayout layoutSong(const QList<song::SongLine>& lines, const FontSet& fonts, const LayoutInput& input,
+                      const TextMeasure& measure, TimingCounters* counters = nullptr);
+
+} // namespace lvx::editor

@@ -1,0 +1,2 @@
+target_sources(liravox_gui PRIVATE
+)
