@@ -1,0 +1,202 @@
+#include "frmsong.h"
+
+#include "frmmenulinea.h"
+#include "songhost.h"
+#include "songwidgets.h"
+
+#include "app/desktopcontext.h"
+#include "song/songquestions.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace lvx::editor {
+
+frmSong::frmSong(DesktopContext& desktop, SongHost* host, QWidget* parent)
+    : QWidget(parent), m_desktop(desktop), m_host(host), m_song(desktop.context)
+{
+    setObjectName(u"frmSong"_s);
+    setAutoFillBackground(true);
+    QPalette page = palette();
+    page.setColor(QPalette::Window, Qt::white);
+    page.setColor(QPalette::Base, Qt::white);
+    setPalette(page);
+    setMinimumSize(320, 200);
+
+    createHeader();
+    // T(0) is the box that takes the focus while the slots are rearranged.
+    T.append(new SongBox(this, 0, this));
+    T[0]->setGeometry(-100, -100, 10, 10);
+    L.append(nullptr);
+    Ln.append(nullptr);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(u"Timer"_s);
+    Timer->setSingleShot(true);
+    connect(Timer, &QTimer::timeout, this, [this] {
+        Timer->setInterval(0);
+        PaintPage();
+    });
+
+    createMenus();
+}
+
+frmSong::~frmSong() = default;
+
+void frmSong::createHeader()
+{
+    auto* title = new HeaderBox(this, this);
+    title->setObjectName(u"tTitle"_s);
+    tTitle = title;
+    auto* subtitle = new HeaderBox(this, this);
+    subtitle->setObjectName(u"tSubTitle"_s);
+    tSubTitle = subtitle;
+    connect(tTitle, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_song.title = text;
+        setModified();
+    });
+    connect(tSubTitle, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_song.subtitle = text;
+        setModified();
+    });
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName(u"Line1"_s);
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setStyleSheet(u"color: #9aa5b8;"_s);
+
+    VS = new QScrollBar(Qt::Vertical, this);
+    VS->setObjectName(u"VS"_s);
+    VS->setMinimum(1);
+    VS->setMaximum(1);
+    VS->setSingleStep(1);
+    VS->hide();
+
+    m_logRep = new QToolButton(this);
+    m_logRep->setObjectName(u"cLogRep"_s);
+    m_logRep->setText(u"Log Rep"_s);
+    m_logRep->setAutoRaise(true);
+    m_logRep->setStyleSheet(u"color: #7b8598; font-size: 8pt;"_s);
+    m_logRep->adjustSize();
+    connect(m_logRep, &QToolButton::clicked, this, &frmSong::cLogRep_Click);
+    connect(VS, &QScrollBar::valueChanged, this, [this](int value) {
+        m_song.TopLine = value;
+        PaintPage();
+    });
+}
+
+void frmSong::setCaption(const QString& caption)
+{
+    m_song.caption = caption;
+    setWindowTitle(caption + u"[*]"_s);
+}
+
+QAction* frmSong::action(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+void frmSong::showRecentFiles(const QStringList& paths)
+{
+    for (qsizetype k = 0; k < paths.size() && k < m_recentActions.size(); ++k) {
+        m_recentActions[k]->setText(paths.at(k));
+        m_recentActions[k]->setVisible(true);
+    }
+}
+
+void frmSong::Form_Load()
+{
+    tTitle->clear();
+    tSubTitle->clear();
+    m_song.LoadFile();
+    if (!m_desktop.app.CurrentFileName.isEmpty())
+        setCaption(m_desktop.app.CurrentFileName);
+    tTitle->setText(m_song.title);
+    tSubTitle->setText(m_song.subtitle);
+    m_song.Modificada = false;
+    setWindowModified(false);
+    m_activatedOnce = false;
+}
+
+void frmSong::Form_Activate()
+{
+    m_desktop.app.ScaleNum = 1;
+    m_desktop.app.ScaleDen = 1.0;
+    m_song.FontsToPublic();
+    if (song::askConvertToChordPro(m_song)) {
+        // The source editor opens here once it is part of the program.
+    }
+}
+
+bool frmSong::Form_QueryUnload()
+{
+    m_song.title = tTitle->text();
+    m_song.subtitle = tSubTitle->text();
+    const QString mainCaption = m_host ? m_host->caption() : u"Liravox"_s;
+    return song::queryUnload(m_song, mainCaption) == song::CloseDecision::Close;
+}
+
+void frmSong::closeEvent(QCloseEvent* event)
+{
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    if (m_lineMenu)
+        m_lineMenu->close();
+    event->accept();
+    if (m_host)
+        m_host->songClosed(this);
+}
+
+void frmSong::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    Form_Resize();
+}
+
+void frmSong::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmSong::setModified()
+{
+    m_song.Modificada = true;
+    setWindowModified(true);
+}
+
+void frmSong::refreshModified()
+{
+    setWindowModified(m_song.Modificada);
+}
+
+void frmSong::setUndoEnabled(bool enabled)
+{
+    m_undoEnabled = enabled;
+    if (QAction* undo = action(u"mnuEUndo"_s))
+        undo->setEnabled(enabled);
+    if (m_host)
+        m_host->setUndoButton(enabled);
+}
+
+void frmSong::cLogRep_Click()
+{
+    m_desktop.messages.inform(m_desktop.app.timers.TimerReport());
+}
+
+void frmSong::mnuVToolbar_Click()
+{
+    if (m_host)
+        m_host->toggleToolbar();
+}
+
+} // namespace lvx::editor

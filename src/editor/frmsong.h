@@ -1,0 +1,234 @@
+#pragma once
+
+#include "lineediting.h"
+
+#include "app/fonts.h"
+#include "song/song.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QAction;
+class QFrame;
+class QLineEdit;
+class QMenu;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+
+namespace lvx {
+class DesktopContext;
+}
+
+namespace lvx::editor {
+
+class ChordLabel;
+class SongBox;
+class SongHost;
+class frmMenuLinea;
+struct SongLayout;
+
+// A song window: the song as a column of line boxes with a chord label over
+// every syllable that carries a chord. The window keeps the song's line records
+// in step with every keystroke and rebuilds the layout after structural edits.
+// Commands the frame's toolbar calls by name are slots.
+class frmSong final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmSong(DesktopContext& desktop, SongHost* host, QWidget* parent = nullptr);
+    ~frmSong() override;
+    Q_DISABLE_COPY_MOVE(frmSong)
+
+    song::Song& song() { return m_song; }
+    const song::Song& song() const { return m_song; }
+
+    // The window number as decimal text; a window without one is not painted.
+    QString tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
+    int number() const { return m_tag.toInt(); }
+
+    QString caption() const { return m_song.caption; }
+    void setCaption(const QString& caption);
+
+    // The menus of the window's menu bar, in order; the frame shows them while
+    // this window is active.
+    const QList<QMenu*>& menus() const { return m_menus; }
+    QAction* action(const QString& name) const;
+    // Shows the stored recent files in this window's File menu.
+    void showRecentFiles(const QStringList& paths);
+
+    // Loading: empties the header boxes, loads CurrentFileName, takes its caption.
+    void Form_Load();
+    // Activation: resets the print scale, makes the song's fonts public, and asks
+    // once whether a text that is not ChordPro should go to the conversion tools.
+    void Form_Activate();
+    // Whether the window may close now (asks about unsaved changes).
+    bool Form_QueryUnload();
+
+    // View state
+    int TopLine() const { return m_song.TopLine; }
+    int LastShownLine() const { return m_lastShownLine; }
+    int CurrentSlot() const { return m_currentSlot; }
+    bool EditingBody() const { return m_editingBody; }
+    int LabelsUsed() const { return int(m_labelsUsed); }
+    bool undoEnabled() const { return m_undoEnabled; }
+    // Twips per pixel of the screen.
+    double twipsPerPixel() const;
+
+    // Text slot i (1..40) and chord label i (from 1).
+    SongBox* slot(int index) const;
+    ChordLabel* label(int index) const;
+
+    // Editing operations on a text slot.
+    void InsertCR(int slotIndex);
+    void BackSpace(int slotIndex);
+    void Delete(int slotIndex);
+    void UpKey(int slotIndex);
+    void DownKey(int slotIndex);
+    void PageUp();
+    void PageDown();
+    void DeleteLine(int slotIndex);
+
+    // Chord operations.
+    void InsertChord(const QString& name);
+    void ModificaTextoAcorde(int lineNumber, int chordIndex, const QString& name);
+    void EliminaAcorde(int lineNumber, int chordIndex);
+    void LastChordsAdd(const QString& name);
+    void BackUpLinea();
+
+    // From the widgets.
+    void boxFocused(int slotIndex);
+    void boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled);
+    void boxTextEdited(int slotIndex, const QString& text);
+    // Text typed or composed into a box: the chords shift before the box changes.
+    void typeCommitted(int slotIndex, const QString& text, bool& handled);
+    void boxRightPressed(int slotIndex, QPoint position);
+    void labelPressed(int labelIndex, Qt::MouseButton button, double x);
+    void labelReleased(int labelIndex, Qt::MouseButton button, double x);
+    void headerFocused();
+    // Back to the line box with the caret, acting first on a pending chord choice.
+    void focusCurrentSlot();
+
+    // What the line menu or chord dialog is to be used for when a box next gets the focus.
+    QString PendingChordAction;
+    int ActiveLine = 0;    // from 1
+    int ActiveChord = 0;   // from 1
+
+public Q_SLOTS:
+    void PaintPage();
+    void DelayPaintPage(int interval);
+    void Transpose(int semitones);
+    void ReplaceChords(const QString& find, const QString& replacement);
+
+    void mnuFSave_Click();
+    void mnuFSaveAs_Click();
+    void mnuFPrint_Click();
+    void mnuFPrintPreview_Click();
+    void mnuECut_Click();
+    void mnuECopy_Click();
+    void mnuEPaste_Click();
+    void mnuEUndo_Click();
+    void mnuEDelete_Click();
+    void mnuEDeleteLine_Click();
+    void mnuETranspose_Click();
+    void mnuEReplace_Click();
+    void mnuIChord_Click();
+    void mnuIComment_Click();
+    void mnuISOC_Click();
+    void mnuIEOC_Click();
+    void mnuISOBlk_Click();
+    void insertDirective(const QString& objectName);
+    void mnuVToolbar_Click();
+    void cLogRep_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    DesktopContext& m_desktop;
+    SongHost* m_host;
+    song::Song m_song;
+    QString m_tag;
+
+    QLineEdit* tTitle = nullptr;
+    QLineEdit* tSubTitle = nullptr;
+    QFrame* Line1 = nullptr;
+    QScrollBar* VS = nullptr;
+    QTimer* Timer = nullptr;
+    QList<SongBox*> T;         // T[0] is the template that parks the focus
+    QList<ChordLabel*> L;      // L[0] is never shown
+    QList<QFrame*> Ln;         // Ln[0] is never shown
+    QList<QMenu*> m_menus;
+    QList<QAction*> m_recentActions;
+    QPointer<frmMenuLinea> m_lineMenu;
+    QToolButton* m_logRep = nullptr;
+    Fonts m_lastFont;           // the font of the last line laid out
+
+    int m_lastShownLine = 0;
+    int m_currentSlot = 0;
+    qint16 m_labelsUsed = 0;
+    bool m_editingBody = true;
+    bool m_activatedOnce = false;
+    bool m_undoEnabled = false;
+    bool m_painting = false;    // focus moves made by a repaint are not the user's
+    double m_ruleY = 0;
+    double m_dragStart = 0;
+
+    struct UndoSnapshot
+    {
+        Lines lines;
+        int TopLine = 1;
+        int LastShownLine = 0;
+        int CurrentSlot = 0;
+        int caret = 0;
+        int ActiveLine = 0;
+        int ActiveChord = 0;
+    } m_undo;
+
+    // construction
+    void createHeader();
+    void createSlots();
+    void createMenus();
+    QMenu* createFileMenu();
+    QMenu* createAlbumMenu();
+    QMenu* createEditMenu();
+    QMenu* createInsertMenu();
+    QMenu* createViewMenu();
+    QMenu* createToolsMenu();
+    QMenu* createWindowMenu();
+    QMenu* createHelpMenu();
+    QAction* addAction(QMenu* menu, const QString& name, const QString& caption, void (frmSong::*slot)());
+
+    // painting
+    void placeHeader(const SongLayout& layout);
+    void placeBoxes(const SongLayout& layout);
+    void placeLabels(const SongLayout& layout);
+    void placeConnectors(const SongLayout& layout);
+    void fitCaretSlot();
+    void Form_Resize();
+    int toPixels(double twips) const;
+    bool isActiveSong() const;
+    int slotOfLine(int lineIndex) const;       // the slot showing the line, 0 when none
+
+    // editing helpers
+    int lineIndexOf(int slotIndex) const;      // 0-based, -1 when the slot shows nothing
+    int caretOf(int slotIndex) const;
+    void focusSlot(int slotIndex, int caret = -1);
+    void setModified();
+    void refreshModified();
+    void setUndoEnabled(bool enabled);
+    void completePendingAction();
+    void openChordDialog(const QString& labelText);
+    void playChord(const QString& name);
+    void dragChord(int labelIndex, double x);
+    QLineEdit* headerBox() const;   // the title or subtitle box with the focus
+    void deleteInHeader(QLineEdit* box);
+};
+
+} // namespace lvx::editor

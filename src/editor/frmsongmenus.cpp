@@ -1,0 +1,180 @@
+// The song window's menu bar. The frame shows these menus while the window is
+// active; commands shared with the frame go to the host.
+
+#include "frmsong.h"
+
+#include "songhost.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
+using namespace Qt::StringLiterals;
+
+namespace lvx::editor {
+
+namespace {
+
+QAction* hostAction(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+// A command of a window that is not part of the program yet stays visible but disabled.
+QAction* laterAction(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* action = hostAction(menu, name, caption);
+    action->setEnabled(false);
+    return action;
+}
+
+} // namespace
+
+QAction* frmSong::addAction(QMenu* menu, const QString& name, const QString& caption, void (frmSong::*slot)())
+{
+    QAction* action = hostAction(menu, name, caption);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+void frmSong::createMenus()
+{
+    m_menus = {createFileMenu(), createAlbumMenu(), createEditMenu(), createInsertMenu(),
+               createViewMenu(), createToolsMenu(), createWindowMenu(), createHelpMenu()};
+}
+
+QMenu* frmSong::createFileMenu()
+{
+    auto* menu = new QMenu(u"&File"_s, this);
+    menu->setObjectName(u"mnuFile"_s);
+    QAction* newSong = hostAction(menu, u"mnuFNew"_s, u"&New"_s);
+    newSong->setShortcut(QKeySequence::New);
+    connect(newSong, &QAction::triggered, this, [this] { m_host->newSong(); });
+    QAction* open = hostAction(menu, u"mnuFOpen"_s, u"&Open..."_s);
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, [this] { m_host->openSong(QString()); });
+    QAction* closeAction = hostAction(menu, u"mnuFClose"_s, u"&Close"_s);
+    closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    // The frame's sub-window asks this window whether it may close.
+    connect(closeAction, &QAction::triggered, this, [this] { (parentWidget() ? parentWidget() : this)->close(); });
+    addAction(menu, u"mnuFSave"_s, u"&Save"_s, &frmSong::mnuFSave_Click)->setShortcut(QKeySequence::Save);
+    addAction(menu, u"mnuFSaveAs"_s, u"Save &As..."_s, &frmSong::mnuFSaveAs_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    menu->addSeparator();
+    laterAction(menu, u"mnuFPageSetup"_s, u"Pa&ge Setup ..."_s);
+    laterAction(menu, u"mnuFPrinterSetup"_s, u"P&rinter Setup ..."_s);
+    laterAction(menu, u"mnuFPrintPreview"_s, u"Prin&tPreview"_s);
+    addAction(menu, u"mnuFPrint"_s, u"&Print"_s, &frmSong::mnuFPrint_Click)->setShortcut(QKeySequence::Print);
+    menu->addSeparator();
+    QAction* exit = hostAction(menu, u"mnuFExit"_s, u"E&xit"_s);
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, [this] { m_host->exitProgram(); });
+    menu->addSeparator();
+    for (int item = 0; item <= 4; ++item) {
+        QAction* recent = hostAction(menu, u"mnuRecentFile"_s + QString::number(item), QString());
+        recent->setVisible(false);
+        connect(recent, &QAction::triggered, this, [this, item] { m_host->openRecentFile(item); });
+        m_recentActions.append(recent);
+    }
+    return menu;
+}
+
+QMenu* frmSong::createAlbumMenu()
+{
+    auto* menu = new QMenu(u"&Album"_s, this);
+    menu->setObjectName(u"mnuAlbum"_s);
+    laterAction(menu, u"mnuANew"_s, u"&New"_s);
+    laterAction(menu, u"mnuAOpen"_s, u"&Open ..."_s);
+    return menu;
+}
+
+QMenu* frmSong::createEditMenu()
+{
+    auto* menu = new QMenu(u"&Edit"_s, this);
+    menu->setObjectName(u"mnuEdit"_s);
+    QAction* undo = addAction(menu, u"mnuEUndo"_s, u"&Undo"_s, &frmSong::mnuEUndo_Click);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setEnabled(false);
+    menu->addSeparator();
+    addAction(menu, u"mnuECut"_s, u"Cu&t"_s, &frmSong::mnuECut_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    addAction(menu, u"mnuECopy"_s, u"&Copy"_s, &frmSong::mnuECopy_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    addAction(menu, u"mnuEPaste"_s, u"&Paste"_s, &frmSong::mnuEPaste_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    addAction(menu, u"mnuEDelete"_s, u"D&elete"_s, &frmSong::mnuEDelete_Click)->setShortcut(QKeySequence(Qt::Key_Delete));
+    addAction(menu, u"mnuEDeleteLine"_s, u"Delete Line"_s, &frmSong::mnuEDeleteLine_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    menu->addSeparator();
+    addAction(menu, u"mnuETranspose"_s, u"&Transpose ..."_s, &frmSong::mnuETranspose_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    addAction(menu, u"mnuEReplace"_s, u"&Replace Chords ..."_s, &frmSong::mnuEReplace_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    return menu;
+}
+
+QMenu* frmSong::createInsertMenu()
+{
+    auto* menu = new QMenu(u"&Insert"_s, this);
+    menu->setObjectName(u"mnuInsert"_s);
+    addAction(menu, u"mnuIChord"_s, u"C&hord"_s, &frmSong::mnuIChord_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    menu->addSeparator();
+    for (const InsertCommand& command : insertCommands()) {
+        QAction* action = hostAction(menu, command.objectName, command.caption);
+        const QString name = command.objectName;
+        connect(action, &QAction::triggered, this, [this, name] { insertDirective(name); });
+    }
+    return menu;
+}
+
+QMenu* frmSong::createViewMenu()
+{
+    auto* menu = new QMenu(u"&View"_s, this);
+    menu->setObjectName(u"mnuView"_s);
+    QAction* toolbar = addAction(menu, u"mnuVToolbar"_s, u"&Toolbar"_s, &frmSong::mnuVToolbar_Click);
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    connect(menu, &QMenu::aboutToShow, this, [this, toolbar] { toolbar->setChecked(m_host->toolbarVisible()); });
+    laterAction(menu, u"mnuVTextFormat"_s, u"Te&xt Format ..."_s);
+    return menu;
+}
+
+QMenu* frmSong::createToolsMenu()
+{
+    auto* menu = new QMenu(u"&Tools"_s, this);
+    menu->setObjectName(u"mnuTools"_s);
+    laterAction(menu, u"mnuTSongChords"_s, u"&Song Custom Chord& Dictionary ..."_s);
+    laterAction(menu, u"mnuTGlobalChords"_s, u"&Global Chord Dictionary ..."_s);
+    laterAction(menu, u"mnuTChordTypes"_s, u"Chord &Types Dictionary ..."_s);
+    laterAction(menu, u"mnuTGuitar"_s, u"Guitar &Chord Search ..."_s);
+    laterAction(menu, u"mnuTPiano"_s, u"&Piano Chord Search ..."_s);
+    laterAction(menu, u"mnuTOptions"_s, u"&Options ..."_s);
+    return menu;
+}
+
+QMenu* frmSong::createWindowMenu()
+{
+    auto* menu = new QMenu(u"&Window"_s, this);
+    menu->setObjectName(u"mnuWindow"_s);
+    connect(hostAction(menu, u"mnuWCascade"_s, u"&Cascade"_s), &QAction::triggered, this, [this] { m_host->cascade(); });
+    connect(hostAction(menu, u"mnuWTile"_s, u"&Tile"_s), &QAction::triggered, this, [this] { m_host->tile(); });
+    connect(hostAction(menu, u"mnuWArrange"_s, u"&Arrange Icons"_s), &QAction::triggered, this,
+            [this] { m_host->arrangeIcons(); });
+    return menu;
+}
+
+QMenu* frmSong::createHelpMenu()
+{
+    auto* menu = new QMenu(u"&Help"_s, this);
+    menu->setObjectName(u"mnuHelp"_s);
+    QAction* topics = hostAction(menu, u"mnuHTopics"_s, u"&Help Topics"_s);
+    topics->setShortcut(QKeySequence::HelpContents);
+    connect(topics, &QAction::triggered, this, [this] { m_host->helpTopics(); });
+    connect(hostAction(menu, u"mnuHWeb"_s, u"&Liravox Web Site"_s), &QAction::triggered, this, [this] { m_host->webSite(); });
+    connect(hostAction(menu, u"mnuHOlga"_s, u"&OLGA Web Site (Thousands of Songs)"_s), &QAction::triggered, this,
+            [this] { m_host->olgaSite(); });
+    connect(hostAction(menu, u"mnuHAbout"_s, u"&About"_s), &QAction::triggered, this, [this] { m_host->about(); });
+    return menu;
+}
+
+} // namespace lvx::editor

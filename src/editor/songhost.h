@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+namespace lvx::editor {
+
+class frmSong;
+
+// What a song window asks of the frame that holds it: the file commands its
+// File menu shares with the frame, the window arrangement, help, and the
+// bookkeeping of window numbers, recent files and the toolbar.
+class SongHost
+{
+public:
+    virtual ~SongHost() = default;
+
+    virtual void newSong() = 0;
+    // An empty name asks with the open dialog.
+    virtual void openSong(const QString& name) = 0;
+    virtual void openRecentFile(int item) = 0;
+    virtual void addRecentFile(const QString& path) = 0;
+    // Unloads the frame: every song window is asked to close first.
+    virtual void exitProgram() = 0;
+
+    virtual void toggleToolbar() = 0;
+    virtual bool toolbarVisible() const = 0;
+    virtual void cascade() = 0;
+    virtual void tile() = 0;
+    virtual void arrangeIcons() = 0;
+
+    virtual void helpTopics() = 0;
+    virtual void webSite() = 0;
+    virtual void olgaSite() = 0;
+    virtual void about() = 0;
+
+    // The frame's Undo button follows the song window that changed it last.
+    virtual void setUndoButton(bool enabled) = 0;
+    // A song window is gone: its number is free again.
+    virtual void songClosed(frmSong* window) = 0;
+    virtual QString caption() const = 0;
+};
+
+} // namespace lvx::editor

@@ -1,0 +1,174 @@
+#include "songwidgets.h"
+
+#include "frmsong.h"
+
+#include <QFontMetricsF>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace lvx::editor {
+
+namespace {
+
+// The menus own these keys: a box never pastes, cuts, deletes or undoes by itself.
+bool isMenuShortcut(const QKeyEvent* key)
+{
+    return (key->modifiers() & Qt::ControlModifier) || key->key() == Qt::Key_Delete;
+}
+
+QString fontKey(const Fonts& font)
+{
+    return font.Name + u'|' + QString::number(font.Size) + u'|' + QChar(font.Bold ? u'b' : u'-')
+        + QChar(font.Italic ? u'i' : u'-');
+}
+
+} // namespace
+
+QFont screenFont(const Fonts& font)
+{
+    QFont result(font.Name.isEmpty() ? u"Liberation Sans"_s : font.Name);
+    result.setPointSizeF(font.Size > 0 ? font.Size : 10);
+    result.setBold(font.Bold);
+    result.setItalic(font.Italic);
+    return result;
+}
+
+QColor screenColor(qint32 color)
+{
+    return QColor(color & 0xff, (color >> 8) & 0xff, (color >> 16) & 0xff);
+}
+
+const QFontMetricsF& ScreenMeasure::metrics(const Fonts& font) const
+{
+    const QString key = fontKey(font);
+    auto found = m_metrics.find(key);
+    if (found == m_metrics.end())
+        found = m_metrics.insert(key, QFontMetricsF(screenFont(font)));
+    return *found;
+}
+
+double ScreenMeasure::textWidth(const Fonts& font, QStringView text) const
+{
+    return metrics(font).horizontalAdvance(text.toString()) * m_twipsPerPixel;
+}
+
+double ScreenMeasure::textHeight(const Fonts& font, QStringView) const
+{
+    return metrics(font).height() * m_twipsPerPixel;
+}
+
+SongBox::SongBox(frmSong* window, int index, QWidget* parent)
+    : QLineEdit(parent), m_window(window), m_index(index)
+{
+    setObjectName(u"T"_s + QString::number(index));
+    setFrame(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setMaxLength(int(song::Song::MaxLineLength));
+    setToolTip(u"Right mouse button for insert chord at cursor position"_s);
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) { m_window->boxTextEdited(m_index, text); });
+}
+
+bool SongBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
+    return QLineEdit::event(event);
+}
+
+void SongBox::keyPressEvent(QKeyEvent* event)
+{
+    bool handled = false;
+    m_window->boxKeyPress(m_index, event, handled);
+    if (!handled)
+        QLineEdit::keyPressEvent(event);
+}
+
+void SongBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    bool handled = false;
+    if (!event->commitString().isEmpty())
+        m_window->typeCommitted(m_index, event->commitString(), handled);
+    if (handled)
+        event->accept();
+    else
+        QLineEdit::inputMethodEvent(event);
+}
+
+void SongBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    m_window->boxFocused(m_index);
+}
+
+void SongBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        m_window->boxRightPressed(m_index, event->position().toPoint());
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+ChordLabel::ChordLabel(frmSong* window, int index, QWidget* parent)
+    : QLabel(parent), m_window(window), m_index(index)
+{
+    setObjectName(u"L"_s + QString::number(index));
+    setToolTip(u"Click for Sound, Drag for Move or Right Mouse Button for Edit"_s);
+    setCursor(Qt::PointingHandCursor);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void ChordLabel::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = true;
+    homeX = x();
+    m_pressX = event->position().x();
+    setCursor(event->button() == Qt::RightButton ? Qt::WhatsThisCursor : Qt::SizeHorCursor);
+    m_window->labelPressed(m_index, event->button(), event->position().x());
+}
+
+void ChordLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    // The label follows the pointer along its row while the left button drags it.
+    if (m_pressed && (event->buttons() & Qt::LeftButton))
+        move(int(x() + event->position().x() - m_pressX), y());
+}
+
+void ChordLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_pressed = false;
+    // Where the button went up, measured from where the label stood when it went down.
+    const double x = event->position().x() + (this->x() - homeX);
+    setCursor(Qt::PointingHandCursor);
+    m_window->labelReleased(m_index, event->button(), x);
+}
+
+HeaderBox::HeaderBox(frmSong* window, QWidget* parent) : QLineEdit(parent), m_window(window)
+{
+    setFrame(false);
+    setAlignment(Qt::AlignHCenter);
+}
+
+bool HeaderBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
+    return QLineEdit::event(event);
+}
+
+void HeaderBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    m_window->headerFocused();
+}
+
+} // namespace lvx::editor
