@@ -1,4 +1,6 @@
-int main()
+#include "app/mainprogram.h"
+
+int main(int argc, char** argv)
 {
-    return 0;
+    return lvx::Main(argc, argv);
 }

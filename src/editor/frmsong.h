@@ -144,6 +144,8 @@ public Q_SLOTS:
     void insertDirective(const QString& objectName);
     void mnuVToolbar_Click();
     void cLogRep_Click();
+    // The toolbar hands the keyboard back to the song after its commands.
+    void SetFocus() { focusCurrentSlot(); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

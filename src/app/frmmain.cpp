@@ -1,0 +1,410 @@
+#include "frmmain.h"
+
+#include "desktopcontext.h"
+#include "frmabout.h"
+#include "settings.h"
+#include "system.h"
+
+#include "editor/frmsong.h"
+#include "midi/midistartup.h"
+#include "song/globaldictionary.h"
+#include "song/songquestions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QToolBar>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+// The bundled icons live in a static library: nothing would pull them in otherwise.
+static void initIconResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace lvx {
+
+namespace {
+
+constexpr qint64 LargestSong = 65000;
+const QString RecentSection = u"Recent Files"_s;
+constexpr int RecentCount = 4;
+
+QString recentKey(int i)
+{
+    return u"RecentFile"_s + QString::number(i);
+}
+
+// The hourglass for as long as a command works.
+class BusyPointer final
+{
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    Q_DISABLE_COPY_MOVE(BusyPointer)
+};
+
+} // namespace
+
+frmMain::frmMain(DesktopContext& desktop, QWidget* parent) : QMainWindow(parent), m_desktop(desktop)
+{
+    initIconResources();
+    setObjectName(u"frmMain"_s);
+    setWindowTitle(u"Liravox"_s);
+    setAcceptDrops(true);
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(u"mdiArea"_s);
+    m_mdi->setBackground(QColor(0xd8, 0xdd, 0xe6));
+    m_mdi->setAcceptDrops(false);
+    setCentralWidget(m_mdi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &frmMain::subWindowActivated);
+
+    createMenus();
+    createToolbar();
+    createStatusBar();
+    showMenusOf(nullptr);
+    resize(1000, 760);
+
+    SongWindows = {nullptr};
+    WindowFree = {false};
+    m_desktop.mainWindow = this;
+    m_desktop.activeChild = [this]() -> QWidget* { return activeSong(); };
+}
+
+frmMain::~frmMain()
+{
+    m_desktop.activeChild = [] { return nullptr; };
+}
+
+void frmMain::Form_Load()
+{
+    const BusyPointer busy;
+    // Window 1 opens the command-line file, or a new song.
+    SongWindows = {nullptr};
+    WindowFree = {false};
+    const QString fileName = m_desktop.app.CurrentFileName;
+    const bool untitled = fileName.isEmpty();
+    openInWindow(fileName, untitled ? u"Untitled:1"_s : QString());
+    if (!untitled)
+        addRecentFile(fileName);
+
+    m_desktop.app.CurrentFileName = QDir(programFolder()).filePath(u"Chords.dat"_s);
+    song::loadGlobalDictionary(m_desktop.dictionary);
+    m_desktop.app.CurrentFileName.clear();
+    refreshRecentFiles();
+    m_desktop.app.ScaleNum = 1;
+    m_desktop.app.ScaleDen = 1.0;
+}
+
+// -- window numbers
+
+int frmMain::takeFreeNumber()
+{
+    for (int i = 1; i < WindowFree.size(); ++i) {
+        if (WindowFree.at(i)) {
+            WindowFree[i] = false;
+            return i;
+        }
+    }
+    SongWindows.append(nullptr);
+    WindowFree.append(false);
+    return int(WindowFree.size()) - 1;
+}
+
+QList<int> frmMain::numbersInUse() const
+{
+    QList<int> numbers;
+    for (int i = 1; i < WindowFree.size(); ++i) {
+        if (!WindowFree.at(i) && SongWindows.at(i))
+            numbers.append(i);
+    }
+    return numbers;
+}
+
+editor::frmSong* frmMain::songWindow(int number) const
+{
+    if (number < 1 || number >= SongWindows.size() || WindowFree.at(number))
+        return nullptr;
+    return SongWindows.at(number);
+}
+
+editor::frmSong* frmMain::activeSong() const
+{
+    const QMdiSubWindow* window = m_mdi->currentSubWindow();
+    return window ? qobject_cast<editor::frmSong*>(window->widget()) : nullptr;
+}
+
+QMdiSubWindow* frmMain::subWindowOf(const editor::frmSong* song) const
+{
+    const auto windows = m_mdi->subWindowList();
+    for (QMdiSubWindow* window : windows) {
+        if (window->widget() == song)
+            return window;
+    }
+    return nullptr;
+}
+
+editor::frmSong* frmMain::openInWindow(const QString& fileName, const QString& caption)
+{
+    const BusyPointer busy;
+    m_desktop.app.CurrentFileName = fileName;
+    const int number = takeFreeNumber();
+    auto* song = new editor::frmSong(m_desktop, this);
+    SongWindows[number] = song;
+    song->Form_Load();
+    if (!caption.isEmpty())
+        song->setCaption(caption);
+    song->setTag(QString::number(number));
+    QMdiSubWindow* window = m_mdi->addSubWindow(song);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(windowIcon());
+    const QSize area = m_mdi->size();
+    window->resize(std::clamp(area.width() * 3 / 4, 480, 900), std::clamp(area.height() - 40, 360, 1000));
+    song->showRecentFiles(recentFiles());
+    window->show();
+    song->PaintPage();
+    m_desktop.app.CurrentFileName.clear();
+    return song;
+}
+
+void frmMain::songClosed(editor::frmSong* window)
+{
+    const int number = window->number();
+    if (number >= 1 && number < WindowFree.size())
+        WindowFree[number] = true;
+    if (numbersInUse().isEmpty()) {
+        ButtonsHide();
+        SongButtonsHidden = true;
+        showMenusOf(nullptr);
+        refreshRecentFiles();
+    }
+}
+
+// -- file commands
+
+void frmMain::newSong()
+{
+    m_desktop.app.CurrentFileName.clear();
+    // The number is the one the window will take.
+    int number = int(WindowFree.size());
+    for (int i = 1; i < WindowFree.size(); ++i) {
+        if (WindowFree.at(i)) {
+            number = i;
+            break;
+        }
+    }
+    openInWindow(QString(), u"Untitled:"_s + QString::number(number));
+    ButtonsShow();
+    SongButtonsHidden = false;
+}
+
+void frmMain::openSong(const QString& name)
+{
+    QString path = name;
+    if (path.isEmpty()) {
+        path = m_desktop.messages.openFile(song::songFileFilter(), QDir::currentPath());
+        if (path.isEmpty())
+            return;
+    }
+    const QFileInfo file(path);
+    if (file.isDir()) {
+        m_desktop.messages.inform(u"Cannot open file " + path + u": it is a folder, not a song file.");
+        return;
+    }
+    if (!file.exists()) {
+        m_desktop.messages.inform(u"Cannot open file " + path + u": no such file.");
+        return;
+    }
+    if (file.size() > LargestSong) {
+        m_desktop.messages.inform(u"The file is too large to open."_s);
+        return;
+    }
+    openInWindow(file.absoluteFilePath());
+    addRecentFile(file.absoluteFilePath());
+    if (SongButtonsHidden) {
+        ButtonsShow();
+        SongButtonsHidden = false;
+    }
+}
+
+QStringList frmMain::recentFiles() const
+{
+    QStringList paths;
+    for (int i = 1; i <= RecentCount; ++i) {
+        const QString path = GetSetting(RecentSection, recentKey(i), QString());
+        if (!path.isEmpty())
+            paths.append(path);
+    }
+    return paths;
+}
+
+void frmMain::addRecentFile(const QString& path)
+{
+    const bool listed = std::any_of(m_recentActions.begin(), m_recentActions.end(),
+                                    [&](const QAction* action) { return action->isVisible() && action->text() == path; });
+    if (!listed) {
+        for (int i = RecentCount - 1; i >= 1; --i) {
+            const QString entry = GetSetting(RecentSection, recentKey(i), QString());
+            if (!entry.isEmpty())
+                SaveSetting(RecentSection, recentKey(i + 1), entry);
+        }
+        SaveSetting(RecentSection, recentKey(1), path);
+    }
+    refreshRecentFiles();
+}
+
+void frmMain::refreshRecentFiles()
+{
+    if (GetSetting(RecentSection, recentKey(1), QString()).isEmpty())
+        return;
+    const QStringList paths = recentFiles();
+    for (qsizetype k = 0; k < paths.size() && k < m_recentActions.size(); ++k) {
+        m_recentActions[k]->setText(paths.at(k));
+        m_recentActions[k]->setVisible(true);
+    }
+    for (int number : numbersInUse())
+        SongWindows.at(number)->showRecentFiles(paths);
+}
+
+void frmMain::openRecentFile(int item)
+{
+    if (item < 0 || item >= m_recentActions.size())
+        return;
+    const QString path = m_recentActions.at(item)->text();
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        m_desktop.messages.inform(u"Cannot open file " + path + u": no such file.");
+        return;
+    }
+    openInWindow(path);
+    refreshRecentFiles();
+    if (SongButtonsHidden) {
+        ButtonsShow();
+        SongButtonsHidden = false;
+    }
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    event->acceptProposedAction();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            openSong(url.toLocalFile());
+    }
+}
+
+// -- ending the program
+
+void frmMain::exitProgram()
+{
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    song::saveGlobalDictionary(m_desktop.dictionary);
+    m_mdi->closeAllSubWindows();
+    if (!m_mdi->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    SaveSetting(u"Public"_s, u"DefDir"_s, QDir::currentPath());
+    SaveSetting(u"Public"_s, u"Modo Acordes"_s, m_desktop.app.notation);
+    midi::midiShutDown(m_desktop.midi);
+    event->accept();
+}
+
+// -- windows, help
+
+void frmMain::cascade()
+{
+    m_mdi->cascadeSubWindows();
+}
+
+void frmMain::tile()
+{
+    m_mdi->tileSubWindows();
+}
+
+void frmMain::arrangeIcons()
+{
+    // Minimised windows line up along the bottom of the frame.
+    int x = 0;
+    const auto windows = m_mdi->subWindowList();
+    for (QMdiSubWindow* window : windows) {
+        if (!window->isMinimized())
+            continue;
+        window->move(x, m_mdi->viewport()->height() - window->height());
+        x += window->width();
+    }
+}
+
+void frmMain::helpTopics()
+{
+    const QString index = QDir(installedDataFolder()).filePath(u"help/index.html"_s);
+    if (!QFileInfo::exists(index) || !QDesktopServices::openUrl(QUrl::fromLocalFile(index)))
+        m_desktop.messages.inform(u"Cannot open the help pages: " + index);
+}
+
+void frmMain::webSite()
+{
+    QDesktopServices::openUrl(QUrl(u"https://www.chordpro.org/"_s));
+}
+
+void frmMain::olgaSite()
+{
+    QDesktopServices::openUrl(QUrl(u"https://www.olga.net/"_s));
+}
+
+void frmMain::about()
+{
+    frmAbout box(this);
+    box.exec();
+}
+
+void frmMain::setUndoButton(bool enabled)
+{
+    if (QAction* undo = m_buttons.value(u"bUndo"_s))
+        undo->setEnabled(enabled);
+}
+
+void frmMain::subWindowActivated(QMdiSubWindow* window)
+{
+    auto* song = window ? qobject_cast<editor::frmSong*>(window->widget()) : nullptr;
+    if (!song) {
+        if (m_mdi->subWindowList().isEmpty())
+            showMenusOf(nullptr);
+        return;
+    }
+    showMenusOf(song);
+    setUndoButton(song->undoEnabled());
+    // After the activation has finished: the not-ChordPro question is a modal box.
+    QMetaObject::invokeMethod(song, [song] { song->Form_Activate(); }, Qt::QueuedConnection);
+}
+
+void frmMain::showMenusOf(editor::frmSong* song)
+{
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    for (QMenu* menu : song ? song->menus() : m_menus)
+        bar->addMenu(menu);
+}
+
+} // namespace lvx

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "editor/songhost.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace lvx {
+
+class DesktopContext;
+
+namespace editor {
+class frmSong;
+}
+
+// The frame: a multiple-document window holding the song windows, with the
+// toolbar, the status bar, the file commands and the recent files. While a song
+// window is active its menus replace the frame's own.
+class frmMain final : public QMainWindow, public editor::SongHost
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(DesktopContext& desktop, QWidget* parent = nullptr);
+    ~frmMain() override;
+    Q_DISABLE_COPY_MOVE(frmMain)
+
+    // Opens song window 1 with CurrentFileName (or a new song) and the global
+    // chord dictionary.
+    void Form_Load();
+
+    // Window numbers in use, and the window owning a number (nullptr when free).
+    QList<int> numbersInUse() const;
+    editor::frmSong* songWindow(int number) const;
+    editor::frmSong* activeSong() const;
+    QMdiArea* mdiArea() const { return m_mdi; }
+
+    void ButtonsShow();
+    void ButtonsHide();
+    bool SongButtonsHidden = false;
+    void refreshRecentFiles();
+    // The stored recent files, newest first.
+    QStringList recentFiles() const;
+
+    // SongHost
+    void newSong() override;
+    void openSong(const QString& name) override;
+    void openRecentFile(int item) override;
+    void addRecentFile(const QString& path) override;
+    void exitProgram() override;
+    void toggleToolbar() override;
+    bool toolbarVisible() const override;
+    void cascade() override;
+    void tile() override;
+    void arrangeIcons() override;
+    void helpTopics() override;
+    void webSite() override;
+    void olgaSite() override;
+    void about() override;
+    void setUndoButton(bool enabled) override;
+    void songClosed(editor::frmSong* window) override;
+    QString caption() const override { return windowTitle(); }
+
+    // Sets the instrument for diagrams and playback ("Guitar" or "Piano") and keeps it.
+    void selectInstrument(const QString& instrument);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    DesktopContext& m_desktop;
+    QMdiArea* m_mdi = nullptr;
+    QToolBar* picToolbar = nullptr;
+    QLabel* m_notationPanel = nullptr;
+    QLabel* m_instrumentPanel = nullptr;
+    QList<QMenu*> m_menus;
+    QList<QAction*> m_recentActions;
+    QAction* m_toolbarAction = nullptr;
+    QHash<QString, QAction*> m_buttons;   // toolbar button name -> its action in the bar
+    QList<QPointer<editor::frmSong>> SongWindows;   // index 0 unused
+    QList<bool> WindowFree;
+
+    void createMenus();
+    QMenu* createFileMenu();
+    QMenu* createAlbumMenu();
+    QMenu* createViewMenu();
+    QMenu* createToolsMenu();
+    QMenu* createHelpMenu();
+    void createToolbar();
+    QToolButton* addButton(const QString& name, const QString& tooltip, const QString& icon, const QString& theme);
+    void addSongButton(const QString& name, const QString& tooltip, const QString& icon, const QString& theme,
+                       const char* command, bool thenFocus);
+    void createStatusBar();
+    void setSongButtonsVisible(bool visible);
+    void showMenusOf(editor::frmSong* song);
+    void subWindowActivated(QMdiSubWindow* window);
+
+    int takeFreeNumber();
+    editor::frmSong* openInWindow(const QString& fileName, const QString& caption = {});
+    QMdiSubWindow* subWindowOf(const editor::frmSong* song) const;
+    void callActiveSong(const char* command, bool thenFocus);
+};
+
+} // namespace lvx

@@ -1,0 +1,46 @@
+#include "mainprogram.h"
+
+#include "desktopcontext.h"
+#include "frmmain.h"
+#include "guimessages.h"
+#include "startup.h"
+#include "system.h"
+
+#include "midi/midistartup.h"
+#include "print/paintersurface.h"
+
+#include <QApplication>
+#include <QIcon>
+
+using namespace Qt::StringLiterals;
+
+namespace lvx {
+
+int Main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(u"Liravox"_s);
+    QApplication::setOrganizationName(u"Liravox"_s);
+    QApplication::setWindowIcon(QIcon(u":/icons/liravox.svg"_s));
+    print::installFontSubstitutions();
+
+    GuiMessages messages;
+    DesktopContext desktop(messages);
+    messages.setStartFolder(programFolder());
+    // The arguments joined by blanks are the command line: one file name, quotes optional.
+    StartUp(desktop.app, messages, QApplication::arguments().mid(1).join(u' '));
+
+    frmMain main(desktop);
+    messages.setParent(&main);
+    main.show();
+    main.Form_Load();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    desktop.app.PlayingCount = 0;
+    midi::midiStartUp(desktop.midi);
+    desktop.clearClipLine();
+    QApplication::restoreOverrideCursor();
+    return QApplication::exec();
+}
+
+} // namespace lvx

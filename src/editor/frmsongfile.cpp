@@ -1,0 +1,56 @@
+// Saving and printing the song window's song.
+
+#include "frmsong.h"
+
+#include "songhost.h"
+
+#include "app/desktopcontext.h"
+#include "app/system.h"
+#include "print/printdialogs.h"
+#include "song/songquestions.h"
+
+#include <QDir>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace lvx::editor {
+
+void frmSong::mnuFSave_Click()
+{
+    const bool untitled = m_song.caption.startsWith(u"Untitled");
+    if (m_song.SaveSongFile()) {
+        setCaption(m_song.caption);
+        if (untitled && m_host)
+            m_host->addRecentFile(m_song.caption);
+    }
+    refreshModified();
+}
+
+void frmSong::mnuFSaveAs_Click()
+{
+    const QString suggested = m_song.caption.left(8) == u"Untitled" ? QDir(programFolder()).filePath(u"Untitled.lvx"_s)
+                                                                   : m_song.caption;
+    const QString name = m_desktop.messages.saveFile(song::songFileFilter(), suggested);
+    if (name.isEmpty())
+        return;
+    if (m_song.SaveSongFileAs(name)) {
+        setCaption(name);
+        if (m_host)
+            m_host->addRecentFile(name);
+    }
+    refreshModified();
+}
+
+void frmSong::mnuFPrint_Click()
+{
+    print::printSongWithDialog(m_desktop, m_song, this);
+}
+
+void frmSong::mnuFPrintPreview_Click()
+{
+    // The print preview window is not part of the program yet; its menu item
+    // and toolbar button stay disabled.
+}
+
+} // namespace lvx::editor

@@ -1,0 +1,4 @@
+target_sources(liravox_gui PRIVATE
+    print/printdialogs.cpp print/printdialogs.h
+    print/printersurface.cpp print/printersurface.h
+)
