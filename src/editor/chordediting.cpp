@@ -107,7 +107,7 @@ std::optional<ChordRef> labelChord(const Lines& lines, int topIndex, int labelNu
             continue;
         total += line.chords.size();
         if (total >= labelNumber)
-            return ChordRef{int(i), int(line.chords.size() - (total - labelNumber))};
+            return ChordRef{int(i), int(line.chords.size() - (total - labelNumber)) - 1};
     }
     return std::nullopt;
 }
