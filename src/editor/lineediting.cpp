@@ -1,1 +1,167 @@
 #include "lineediting.h"
+
+#include "linelimits.h"
+
+namespace lvx::editor {
+
+using namespace detail;
+using song::ChordPlacement;
+
+namespace {
+
+void shiftFrom(SongLine& line, qsizetype from, qsizetype delta)
+{
+    for (ChordPlacement& chord : line.chords) {
+        if (chord.position >= from)
+            chord.position = toPosition(chord.position + delta);
+    }
+}
+
+// The text a join would produce must still fit a line; refusing the join keeps
+// every character, where cutting the text would silently lose some.
+bool mergeFits(const SongLine& upper, const SongLine& lower)
+{
+    return upper.text.size() + lower.text.size() <= MaxLineLength;
+}
+
+} // namespace
+
+void shiftForTyping(SongLine& line, int caret)
+{
+    shiftFrom(line, std::max(caret, 0), 1);
+}
+
+void shiftForBackspace(SongLine& line, int caret)
+{
+    if (caret > 0)
+        shiftFrom(line, caret, -1);
+}
+
+void shiftForReplace(SongLine& line, int start, int length, int inserted)
+{
+    start = std::max(start, 0);
+    length = std::max(length, 0);
+    inserted = std::max(inserted, 0);
+    const qsizetype end = qsizetype(start) + length;
+    for (ChordPlacement& chord : line.chords) {
+        if (chord.position >= end)
+            chord.position = toPosition(chord.position + qsizetype(inserted) - length);
+        else if (chord.position > start)
+            chord.position = toPosition(start);
+    }
+}
+
+void deleteCharacter(SongLine& line, int s)
+{
+    if (s < 0 || s >= line.text.size())
+        return;
+    QList<ChordPlacement> kept;
+    kept.reserve(line.chords.size());
+    for (ChordPlacement chord : std::as_const(line.chords)) {
+        if (chord.position == s)
+            continue;
+        if (chord.position > s && chord.position >= 1)
+            --chord.position;
+        kept.append(chord);
+    }
+    line.chords = kept;
+    line.text.remove(s, 1);
+}
+
+void splitLine(Lines& lines, int index, int s)
+{
+    if (index < 0 || index >= lines.size())
+        return;
+    const SongLine whole = lines.at(index);
+    // A directive's text is only its display name: Enter on it adds a line
+    // before or after it rather than cutting the name in two.
+    qsizetype at = clampOffset(s, whole.text);
+    if (isDirectiveLine(whole) && at != 0)
+        at = whole.text.size();
+
+    SongLine first;
+    SongLine second;
+    first.text = whole.text.left(at);
+    second.text = whole.text.mid(at);
+    for (const ChordPlacement& chord : whole.chords) {
+        if (chord.position >= at)
+            second.chords.append(ChordPlacement{chord.name, toPosition(chord.position - at)});
+        else
+            first.chords.append(chord);
+    }
+    if (at == 0) {
+        first.kind = song::KindLyric;
+        second.kind = whole.kind;
+    } else {
+        first.kind = whole.kind;
+        second.kind = song::KindLyric;
+    }
+    lines[index] = first;
+    lines.insert(index + 1, second);
+}
+
+int mergeLines(SongLine& upper, const SongLine& lower)
+{
+    const qsizetype n = upper.text.size();
+    QList<ChordPlacement> chords;
+    QList<ChordPlacement> beyond;
+    for (const ChordPlacement& chord : std::as_const(upper.chords)) {
+        if (chord.position <= n)
+            chords.append(chord);
+        else
+            beyond.append(ChordPlacement{chord.name, toPosition(chord.position + lower.text.size())});
+    }
+    for (const ChordPlacement& chord : lower.chords)
+        chords.append(ChordPlacement{chord.name, toPosition(chord.position + n)});
+    chords.append(beyond);
+    upper.chords = chords;
+    upper.text = QString(upper.text + lower.text).left(MaxLineLength);
+    return int(n);
+}
+
+int joinWithPrevious(Lines& lines, int index)
+{
+    if (index <= 0 || index >= lines.size() || isDirectiveLine(lines.at(index)))
+        return 0;
+    if (isDirectiveLine(lines.at(index - 1))) {
+        // The text above is not written to the file; joining into it would lose
+        // this line's text at the next save, so the directive goes instead.
+        lines.removeAt(index - 1);
+        return 0;
+    }
+    if (!mergeFits(lines.at(index - 1), lines.at(index)))
+        return 0;
+    const int n = mergeLines(lines[index - 1], lines.at(index));
+    lines.removeAt(index);
+    return n;
+}
+
+int joinWithNext(Lines& lines, int index)
+{
+    if (index < 0 || index >= lines.size())
+        return 0;
+    const int n = int(lines.at(index).text.size());
+    if (index + 1 >= lines.size() || isDirectiveLine(lines.at(index)))
+        return n;
+    const SongLine& below = lines.at(index + 1);
+    if (below.kind == song::KindLyric) {
+        if (!mergeFits(lines.at(index), below))
+            return n;
+        mergeLines(lines[index], below);
+    }
+    lines.removeAt(index + 1);
+    return n;
+}
+
+void removeLine(Lines& lines, int index)
+{
+    if (index >= 0 && index < lines.size())
+        lines.removeAt(index);
+}
+
+void insertLine(Lines& lines, int index, const SongLine& line)
+{
+    lines.insert(std::clamp<qsizetype>(index, 0, lines.size()), line);
+}
+
+} // namespace lvx::editor

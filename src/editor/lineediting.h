@@ -35,17 +35,24 @@ void deleteCharacter(SongLine& line, int s);
 // Enter at offset s: the line splits in two (the second inserted after the
 // first). At offset 0 the first part is an empty lyric line and the second keeps
 // the kind; otherwise the first keeps the kind and the second is a lyric line.
+// A directive line (kind 10 or more) splits only at 0 or at its end: offsets
+// inside it count as its end, so its display name is never cut in two.
 void splitLine(Lines& lines, int index, int s);
 // `lower` appended to `upper`: upper's chords up to its length stay, lower's
 // follow shifted by that length, upper's chords beyond its text come last
-// shifted by the length of lower's text. Returns upper's old length.
+// shifted by the length of lower's text. Returns upper's old length. Text past
+// the longest line allowed is cut; the joins check first and never cut.
 int mergeLines(SongLine& upper, const SongLine& lower);
 // BackSpace at the start of line `index` (> 0): joins it to the line above and
 // removes it; a directive line above (kind 10 or more) is removed instead, so no
 // typed text is lost. Returns the caret offset in the line that now holds the text.
+// Nothing happens on line 0, on a directive line (it takes no keys), or when the
+// joined text would be longer than a line may be (the caret offset is then 0).
 int joinWithPrevious(Lines& lines, int index);
 // Delete at the end of line `index` (not the last): a lyric line below is merged
 // in; the line below is removed whatever its kind. Returns the caret offset.
+// Nothing changes on the last line, on a directive line, or when the joined text
+// would be longer than a line may be.
 int joinWithNext(Lines& lines, int index);
 void removeLine(Lines& lines, int index);
 void insertLine(Lines& lines, int index, const SongLine& line);
@@ -67,6 +74,8 @@ void moveChord(SongLine& line, int chordIndex, int p);
 
 // Chord labels are numbered in painting order from line `topIndex`, skipping
 // lines inside a tablature section (they show no labels). Label numbers count from 1.
+// Lines other than lyric lines show no labels either, so chords left on them
+// are skipped as well.
 struct ChordRef
 {
     int lineIndex = -1;
@@ -82,7 +91,10 @@ QList<bool> tabSectionLines(const Lines& lines);
 // it; any other line whole.
 SongLine copyPart(const SongLine& line, int s, int n);
 // A lyric clip goes into line `index` at offset p with its chords; any other
-// clip is inserted as a new line before line `index`.
+// clip is inserted as a new line before line `index`. A lyric clip goes in as a
+// line of its own before a directive line too (its text would never be saved),
+// and at the end when `index` is past the last line. An empty clip (never
+// filled) and a paste that would make the line too long do nothing.
 void pasteClip(Lines& lines, int index, int p, const SongLine& clip);
 
 // -- directive lines of the Insert menu

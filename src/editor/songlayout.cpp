@@ -1,1 +1,289 @@
 #include "songlayout.h"
+
+#include "lineediting.h"
+
+#include "app/numbers.h"
+#include "app/timingcounters.h"
+#include "music/chordsymbol.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace lvx::editor {
+
+using song::ChordPlacement;
+using song::SongLine;
+
+namespace {
+
+constexpr double HeaderGap = 200;       // between the subtitle and the rule
+constexpr double RuleToFirstLine = 100;
+constexpr double ScrollBarGap = 10;
+constexpr double BottomLimit = 500;     // a line reaching this close to the bottom is the last
+constexpr double LyricIndent = 600;
+constexpr double DirectiveIndent = 200;
+constexpr double RightGap = 100;
+constexpr double LabelOffset = 30;      // a label starts this far right of its character
+constexpr double LabelPadding = 60;
+constexpr double ChordRowOverlap = 0.95;
+constexpr double MinBarX = 10;
+constexpr double BarToBox = 100;
+constexpr double BarEndGap = 10;
+
+struct LineStyle
+{
+    double x = LyricIndent;
+    QString role;
+};
+
+LineStyle styleForKind(qint16 kind)
+{
+    switch (kind) {
+    case song::KindComment:
+        return {LyricIndent, u"Comment"_s};
+    case song::KindNewPage:
+    case song::KindColumnBreak:
+        return {DirectiveIndent, u"Comment"_s};
+    case song::KindBlockStart:
+    case song::KindBlockEnd:
+    case song::KindChorusStart:
+    case song::KindChorusEnd:
+    case song::KindBridgeStart:
+    case song::KindBridgeEnd:
+    case song::KindTabStart:
+    case song::KindTabEnd:
+    case song::KindTwoColumnsOn:
+    case song::KindTwoColumnsOff:
+        return {DirectiveIndent, u"Control"_s};
+    default:
+        // Lyric lines, and any kind a newer file might bring, read as lyrics.
+        return {LyricIndent, u"Lyric"_s};
+    }
+}
+
+bool takesTyping(qint16 kind)
+{
+    return kind == song::KindLyric || kind == song::KindComment || kind == song::KindBlockStart;
+}
+
+// An empty text still needs the height of a line, or the box could not be clicked.
+double textHeight(const TextMeasure& measure, const Fonts& font, const QString& text)
+{
+    return measure.textHeight(font, text.isEmpty() ? u"Hj"_s : text);
+}
+
+class ScopedTimer final
+{
+public:
+    ScopedTimer(TimingCounters* counters, int index)
+        : m_counters(counters)
+        , m_index(index)
+    {
+        if (m_counters)
+            m_counters->TimerStart(m_index);
+    }
+    ~ScopedTimer()
+    {
+        if (m_counters)
+            m_counters->TimerStop(m_index);
+    }
+    Q_DISABLE_COPY_MOVE(ScopedTimer)
+
+private:
+    TimingCounters* m_counters;
+    int m_index;
+};
+
+class Layouter final
+{
+public:
+    Layouter(const FontSet& fonts, const LayoutInput& input, const TextMeasure& measure, TimingCounters* counters,
+             SongLayout& layout)
+        : m_fonts(fonts)
+        , m_input(input)
+        , m_measure(measure)
+        , m_counters(counters)
+        , m_layout(layout)
+        , m_notation(input.letters ? u"C"_s : u"Do"_s)
+    {
+    }
+
+    double placeHeader();
+    void placeLine(const SongLine& line, int index, int slot, const LineStyle& style, bool inTab, double& y);
+
+private:
+    double placeChordRow(const SongLine& line, int index, double x, const Fonts& lineFont, double& y);
+    double placeLabel(const SongLine& line, int index, int chordIndex, double x, double y, const Fonts& lineFont,
+                      double rightEdge);
+    void addConnectors(double x, double chordMid, double textMid);
+
+    const FontSet& m_fonts;
+    const LayoutInput& m_input;
+    const TextMeasure& m_measure;
+    TimingCounters* m_counters;
+    SongLayout& m_layout;
+    QString m_notation;
+};
+
+double Layouter::placeHeader()
+{
+    const QString sample = u"Hj"_s;
+    m_layout.titleHeight = m_measure.textHeight(fontForRole(m_fonts, u"Title"_s), sample);
+    m_layout.subTitleHeight = m_measure.textHeight(fontForRole(m_fonts, u"SubTitle"_s), sample);
+    m_layout.ruleY = m_layout.titleHeight + m_layout.subTitleHeight + HeaderGap;
+    m_layout.scrollBarTop = m_layout.ruleY + ScrollBarGap;
+    m_layout.scrollBarHeight = m_input.innerHeight - m_layout.scrollBarTop;
+    return roundHalfEven(m_layout.ruleY + RuleToFirstLine);
+}
+
+void Layouter::placeLine(const SongLine& line, int index, int slot, const LineStyle& style, bool inTab, double& y)
+{
+    const ScopedTimer timer(m_counters, TimerPrintLine);
+    const Fonts font = fontForRole(m_fonts, style.role);
+    const bool showsChords = line.kind == song::KindLyric && !inTab && !line.chords.isEmpty();
+    const double chordMid = showsChords ? placeChordRow(line, index, style.x, font, y) : 0;
+
+    BoxPlacement box;
+    box.slot = slot;
+    box.lineIndex = index;
+    box.role = style.role;
+    box.font = font;
+    box.locked = !takesTyping(line.kind);
+    box.x = style.x;
+    box.y = y;
+    box.width = m_input.innerWidth - style.x - RightGap;
+    box.height = textHeight(m_measure, font, line.text);
+    m_layout.boxes.append(box);
+
+    if (showsChords)
+        addConnectors(style.x, chordMid, y + roundHalfEven(box.height / 2));
+    y += roundHalfEven(box.height);
+}
+
+// Lays the labels out left to right, each no further left than the end of the one
+// before, and moves y down to where the lyric box starts. Returns the row's middle.
+double Layouter::placeChordRow(const SongLine& line, int index, double x, const Fonts& lineFont, double& y)
+{
+    double rightEdge = 0;
+    for (int j = 0; j < line.chords.size(); ++j)
+        rightEdge = placeLabel(line, index, j, x, y, lineFont, rightEdge);
+    const double labelHeight = m_layout.labels.last().height;
+    const double chordMid = y + roundHalfEven(labelHeight / 2);
+    // The lyric box overlaps the chord row a little, keeping each chord close to its syllable.
+    y += roundHalfEven(ChordRowOverlap * labelHeight);
+    return chordMid;
+}
+
+double Layouter::placeLabel(const SongLine& line, int index, int chordIndex, double x, double y,
+                            const Fonts& lineFont, double rightEdge)
+{
+    const ScopedTimer timer(m_counters, TimerSetLabel);
+    const ChordPlacement& chord = line.chords.at(chordIndex);
+    LabelPlacement label;
+    label.lineIndex = index;
+    label.chordIndex = chordIndex;
+    const music::ChordSymbol symbol = music::ParseChord(chord.name);
+    label.isChord = !music::isTextLabel(chord.name) && symbol.tone >= 0;
+    if (label.isChord) {
+        label.caption = music::FormatChord(symbol, m_notation);
+        label.role = u"Chord"_s;
+        m_layout.shownChords.append(chord.name);
+    } else {
+        label.caption = music::isTextLabel(chord.name) ? chord.name.mid(1) : chord.name;
+        label.role = u"Comment"_s;
+    }
+    label.font = fontForRole(m_fonts, label.role);
+
+    const double before = m_measure.textWidth(lineFont, QStringView(line.text).left(chord.position));
+    label.x = std::max(roundHalfEven(x + before + LabelOffset), rightEdge);
+    label.y = y;
+    label.width = m_measure.textWidth(label.font, label.caption) + LabelPadding;
+    label.height = textHeight(m_measure, label.font, label.caption);
+    m_layout.labels.append(label);
+    return roundHalfEven(label.x + label.width);
+}
+
+// A bracket in the left margin ties the chord row to its lyric.
+void Layouter::addConnectors(double x, double chordMid, double textMid)
+{
+    const double barX = std::max(MinBarX, x - BarToBox);
+    const double endX = x - BarEndGap;
+    m_layout.connectors.append(Stroke{barX, chordMid, endX, chordMid});
+    m_layout.connectors.append(Stroke{barX, chordMid, barX, textMid});
+    m_layout.connectors.append(Stroke{barX, textMid, endX, textMid});
+}
+
+} // namespace
+
+Fonts fontForRole(const FontSet& fonts, const QString& role)
+{
+    if (const Fonts* font = fonts.find(role))
+        return *font;
+    if (const Fonts* lyric = fonts.find(u"Lyric"_s))
+        return *lyric;
+    if (!fonts.items().isEmpty())
+        return fonts.items().first();
+    Fonts plain;
+    plain.Create(role, u"Arial"_s, 10, false, false, 0);
+    return plain;
+}
+
+SongLayout layoutSong(const QList<SongLine>& songLines, const FontSet& fonts, const LayoutInput& input,
+                      const TextMeasure& measure, TimingCounters* counters)
+{
+    const QList<SongLine> lines = songLines.isEmpty() ? QList<SongLine>{SongLine{}} : songLines;
+    const QList<bool> inTab = tabSectionLines(lines);
+    const int topIndex = std::max(input.TopLine, 1) - 1;
+    const int maxSlots = std::max(input.maxSlots, 1);
+
+    SongLayout layout;
+    Layouter layouter(fonts, input, measure, counters, layout);
+    double y = layouter.placeHeader();
+    layout.LastShownLine = int(lines.size());
+    int slot = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        // Lines above the view are walked too: the font applied last and the
+        // tablature state must be those of the lines before the first one shown.
+        LineStyle style = styleForKind(lines.at(i).kind);
+        if (inTab.at(i))
+            style.role = u"Tablature"_s;
+        layout.lastRole = style.role;
+        if (i < topIndex)
+            continue;
+        layouter.placeLine(lines.at(i), i, ++slot, style, inTab.at(i), y);
+        if (y >= input.innerHeight - BottomLimit || slot >= maxSlots) {
+            layout.LastShownLine = i + 1;
+            break;
+        }
+    }
+    layout.lastFont = fontForRole(fonts, layout.lastRole);
+    layout.scrollBarVisible = layout.LastShownLine < lines.size() || input.TopLine > 1;
+    layout.scrollMaximum = int(lines.size());
+    return layout;
+}
+
+ScrollPage scrollPage(const SongLayout& layout, double innerHeight, const TextMeasure& measure)
+{
+    ScrollPage page;
+    const double lineHeight = measure.textHeight(layout.lastFont, u"Hola"_s);
+    if (lineHeight <= 0)
+        return page;
+    const double header = layout.titleHeight + layout.subTitleHeight;
+    const double room = innerHeight - header - RuleToFirstLine - BottomLimit;
+    page.visibleLines = std::max(0, int(roundHalfEven(room / lineHeight)));
+    page.largeChange = std::max(1, int(roundHalfEven(page.visibleLines * 0.6)));
+    return page;
+}
+
+int caretSlot(int currentSlot, const SongLayout& layout)
+{
+    const int shown = int(layout.boxes.size());
+    if (shown == 0)
+        return 0;
+    if (currentSlot <= 0)
+        return 1;
+    return std::min(currentSlot, shown);
+}
+
+} // namespace lvx::editor

@@ -66,6 +66,8 @@ struct SongLayout
     double titleHeight = 0;
     double subTitleHeight = 0;
     double ruleY = 0;
+    double scrollBarTop = 0;        // the scroll bar runs from just under the rule
+    double scrollBarHeight = 0;     // to the bottom of the window
     QList<BoxPlacement> boxes;
     QList<LabelPlacement> labels;   // in painting order: label number = index + 1
     QList<Stroke> connectors;       // three per chord-bearing lyric line shown
@@ -74,6 +76,9 @@ struct SongLayout
     int scrollMaximum = 1;
     // Chords shown that are valid, in painting order, for the recent chords.
     QStringList shownChords;
+    // The font role applied last: the window measures its line height in it.
+    QString lastRole;
+    Fonts lastFont;
 };
 
 // Lays out the song window: header, one box per line shown from TopLine until
@@ -84,5 +89,24 @@ struct SongLayout
 // counters are given. An empty song lays out as one empty lyric line.
 SongLayout layoutSong(const QList<song::SongLine>& lines, const FontSet& fonts, const LayoutInput& input,
                       const TextMeasure& measure, TimingCounters* counters = nullptr);
+
+// The font of a role; a set without it falls back to "Lyric", then to the
+// first role it has, then to a plain 10-point face, so a damaged set never
+// leaves text without a font.
+Fonts fontForRole(const FontSet& fonts, const QString& role);
+
+// How far the scroll bar pages: the lines that fit under the header in the
+// font applied last (measured on "Hola"), and 60 % of that. The large change
+// is at least 1 so that paging always moves.
+struct ScrollPage
+{
+    int visibleLines = 0;
+    int largeChange = 1;
+};
+ScrollPage scrollPage(const SongLayout& layout, double innerHeight, const TextMeasure& measure);
+
+// The box that keeps the caret after a paint: slot 1 when none had it, never
+// below the last box shown. 0 when no box is shown.
+int caretSlot(int currentSlot, const SongLayout& layout);
 
 } // namespace lvx::editor

@@ -1,0 +1,91 @@
+#include "lineediting.h"
+
+#include "linelimits.h"
+
+using namespace Qt::StringLiterals;
+
+namespace lvx::editor {
+
+using namespace detail;
+using song::ChordPlacement;
+
+namespace {
+
+// What the clipboard holds before anything was copied: pasting it would add
+// an empty line of no meaning, so it is not pasted at all.
+bool isEmptyClip(const SongLine& clip)
+{
+    return clip.kind == song::KindLyric && clip.text.isEmpty() && clip.chords.isEmpty();
+}
+
+void pasteIntoLyric(SongLine& line, qsizetype p, const SongLine& clip)
+{
+    const qsizetype inserted = clip.text.size();
+    for (ChordPlacement& chord : line.chords) {
+        if (chord.position >= p)
+            chord.position = toPosition(chord.position + inserted);
+    }
+    for (const ChordPlacement& chord : clip.chords)
+        line.chords.append(ChordPlacement{chord.name, toPosition(chord.position + p)});
+    line.text = line.text.left(p) + clip.text + line.text.mid(p);
+    sortChords(line);
+}
+
+} // namespace
+
+SongLine copyPart(const SongLine& line, int s, int n)
+{
+    if (line.kind != song::KindLyric)
+        return line;
+    const qsizetype start = clampOffset(s, line.text);
+    const qsizetype end = start + std::clamp<qsizetype>(n, 0, line.text.size() - start);
+    SongLine part;
+    part.kind = song::KindLyric;
+    part.text = line.text.mid(start, end - start);
+    for (const ChordPlacement& chord : line.chords) {
+        if (chord.position >= start && chord.position < end)
+            part.chords.append(ChordPlacement{chord.name, toPosition(chord.position - start)});
+    }
+    return part;
+}
+
+void pasteClip(Lines& lines, int index, int p, const SongLine& clip)
+{
+    if (isEmptyClip(clip) || index < 0)
+        return;
+    const bool intoLine = clip.kind == song::KindLyric && index < lines.size()
+        // A directive keeps its fixed name; text pasted into it would never reach the file.
+        && !isDirectiveLine(lines.at(index));
+    if (!intoLine) {
+        insertLine(lines, index, clip);
+        return;
+    }
+    SongLine& line = lines[index];
+    if (line.text.size() + clip.text.size() > MaxLineLength)
+        return;
+    pasteIntoLyric(line, clampOffset(p, line.text), clip);
+}
+
+const QList<InsertCommand>& insertCommands()
+{
+    // Page and column breaks take no undo snapshot: an Undo after one returns to
+    // the state before the previous command.
+    static const QList<InsertCommand> commands = {
+        {u"mnuIComment"_s, u"&Comment"_s, song::KindComment, u"(comment)"_s, true},
+        {u"mnuISOC"_s, u"St&art of Chorus"_s, song::KindChorusStart, u"Start of Chorus"_s, true},
+        {u"mnuIEOC"_s, u"&End of Chorus"_s, song::KindChorusEnd, u"End of Chorus"_s, true},
+        {u"mnuISOT"_s, u"Start of Tablature"_s, song::KindTabStart, u"Start of Tab"_s, true},
+        {u"mnuIEOT"_s, u"End of Tablature"_s, song::KindTabEnd, u"End of Tab"_s, true},
+        {u"mnuISOB"_s, u"Start of Bridge"_s, song::KindBridgeStart, u"Start of Bridge"_s, true},
+        {u"mnuIEOB"_s, u"End of Bridge"_s, song::KindBridgeEnd, u"End of Bridge"_s, true},
+        {u"mnuISOBlk"_s, u"Start of Block (custom)"_s, song::KindBlockStart, u"(block name)"_s, true},
+        {u"mnuIEOBlk"_s, u"End of Block"_s, song::KindBlockEnd, u"End of Block"_s, true},
+        {u"mnuITCOn"_s, u"Two Column On"_s, song::KindTwoColumnsOn, u"Two Column On"_s, true},
+        {u"mnuITCOff"_s, u"Two Column Off"_s, song::KindTwoColumnsOff, u"Two Column Off"_s, true},
+        {u"mnuIColumnBreak"_s, u"Column Break"_s, song::KindColumnBreak, u"Column Break"_s, false},
+        {u"mnuINewPage"_s, u"&New Page"_s, song::KindNewPage, u"New Page"_s, false},
+    };
+    return commands;
+}
+
+} // namespace lvx::editor

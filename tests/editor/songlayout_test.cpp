@@ -1,0 +1,309 @@
+#include "linenotation.h"
+#include "testmain.h"
+
+#include "app/timingcounters.h"
+#include "editor/songlayout.h"
+
+using namespace lvx;
+using namespace lvx::editor;
+using namespace lvx::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Fixed metrics so every coordinate can be worked out by hand: a character is
+// size × 10 twips wide, a line size × 20 twips high; an empty text has no height,
+// as some real measures report it.
+class FixedMeasure final : public TextMeasure
+{
+public:
+    double textWidth(const Fonts& font, QStringView text) const override { return font.Size * 10.0 * text.size(); }
+    double textHeight(const Fonts& font, QStringView text) const override
+    {
+        return text.isEmpty() ? 0.0 : font.Size * 20.0;
+    }
+};
+
+// Sizes tell the roles apart: Lyric lines are 200 high and 100 per character,
+// Chord labels 240 and 120, Comment 180 and 90. The header is 400 + 300 high,
+// so the rule is at 900 and the first line starts at 1000.
+FontSet makeFonts()
+{
+    FontSet set;
+    const QList<std::pair<QString, qint16>> roles = {
+        {u"Title"_s, 20}, {u"SubTitle"_s, 15}, {u"Lyric"_s, 10}, {u"Comment"_s, 9},
+        {u"Control"_s, 8}, {u"Tablature"_s, 11}, {u"Chord"_s, 12},
+    };
+    for (const auto& [role, size] : roles) {
+        Fonts font;
+        font.Create(role, u"Face"_s, size, false, false, 0);
+        set.add(font);
+    }
+    return set;
+}
+
+LayoutInput window(double innerHeight = 10000, int topLine = 1)
+{
+    LayoutInput input;
+    input.TopLine = topLine;
+    input.innerWidth = 8000;
+    input.innerHeight = innerHeight;
+    return input;
+}
+
+SongLayout layOut(const QString& song, const LayoutInput& input = window())
+{
+    return layoutSong(parseSong(song), makeFonts(), input, FixedMeasure());
+}
+
+QString labelRow(const SongLayout& layout)
+{
+    QStringList labels;
+    for (const LabelPlacement& label : layout.labels)
+        labels.append(label.caption + u' ' + QString::number(label.x) + u' ' + QString::number(label.width));
+    return labels.join(QStringLiteral(" | "));
+}
+
+QString boxRoles(const SongLayout& layout)
+{
+    QStringList roles;
+    for (const BoxPlacement& box : layout.boxes)
+        roles.append(box.role);
+    return roles.join(u' ');
+}
+
+} // namespace
+
+class SongLayoutTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chordLabels_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("letters");
+        QTest::addColumn<QString>("labels");   // caption, left, width
+        QTest::addRow("each label stands 30 right of its character")
+            << u"[G]He[Am]llo"_s << true << u"G 630 180 | Am 830 300"_s;
+        QTest::addRow("chords at position 0 stand side by side")
+            << u"[C][G][D7]la"_s << true << u"C 630 180 | G 810 180 | D7 990 300"_s;
+        QTest::addRow("a wide label pushes the next one right")
+            << u"[Cmaj7]a[G]b"_s << true << u"Cmaj7 630 660 | G 1290 180"_s;
+        QTest::addRow("a chord past the end stands after the text") << u"ab[G@5]"_s << true << u"G 830 180"_s;
+        QTest::addRow("names are shown normalised") << u"[CM7]la"_s << true << u"Cmaj7 630 660"_s;
+        QTest::addRow("solfege names") << u"[C#m7/G#]la"_s << false << u"Do#m7/Sol# 630 1260"_s;
+        QTest::addRow("a text label loses its apostrophe and takes the comment font")
+            << u"['Intro]la"_s << true << u"Intro 630 510"_s;
+        QTest::addRow("a name that is no chord shows as written in the comment font")
+            << u"[N.C.]la"_s << true << u"N.C. 630 420"_s;
+    }
+    void chordLabels()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, letters);
+        QFETCH(QString, labels);
+        LayoutInput input = window();
+        input.letters = letters;
+        QCOMPARE(labelRow(layOut(line, input)), labels);
+    }
+
+    void chordRowSitsOverItsLyric()
+    {
+        const SongLayout layout = layOut(u"[G]He[Am]llo | next"_s);
+        QCOMPARE(layout.ruleY, 900.0);
+        QCOMPARE(layout.scrollBarTop, 910.0);
+        const LabelPlacement& label = layout.labels.first();
+        QCOMPARE(label.y, 1000.0);
+        QCOMPARE(label.height, 240.0);
+        QCOMPARE(label.font.Size, qint16(12));
+
+        // The lyric starts at 95 % of the chord row and the next line right below it.
+        const BoxPlacement& lyric = layout.boxes.at(0);
+        QCOMPARE(lyric.y, 1228.0);
+        QCOMPARE(lyric.x, 600.0);
+        QCOMPARE(lyric.width, 7300.0);
+        QCOMPARE(lyric.height, 200.0);
+        QCOMPARE(layout.boxes.at(1).y, 1428.0);
+
+        QCOMPARE(layout.connectors.size(), 3);
+        const auto stroke = [&](int i) {
+            const Stroke& s = layout.connectors.at(i);
+            return QList<double>{s.x1, s.y1, s.x2, s.y2};
+        };
+        QCOMPARE(stroke(0), (QList<double>{500, 1120, 590, 1120}));
+        QCOMPARE(stroke(1), (QList<double>{500, 1120, 500, 1328}));
+        QCOMPARE(stroke(2), (QList<double>{500, 1328, 590, 1328}));
+    }
+
+    void shownChordsAreTheValidOnes()
+    {
+        const SongLayout layout = layOut(u"[G]a[CM7]b['Intro]c[N.C.]d[G]e | {41}Start of Tab | [D]x | {42}End of Tab"_s);
+        QCOMPARE(layout.shownChords, (QStringList{u"G"_s, u"CM7"_s, u"G"_s}));
+    }
+
+    void lineKinds_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<bool>("locked");
+        QTest::addRow("lyric") << u"la"_s << 600.0 << u"Lyric"_s << false;
+        QTest::addRow("comment") << u"{6}note"_s << 600.0 << u"Comment"_s << false;
+        QTest::addRow("block start takes its name") << u"{8}Intro"_s << 200.0 << u"Control"_s << false;
+        QTest::addRow("block end") << u"{9}End of Block"_s << 200.0 << u"Control"_s << true;
+        QTest::addRow("new page") << u"{10}New Page"_s << 200.0 << u"Comment"_s << true;
+        QTest::addRow("column break") << u"{11}Column Break"_s << 200.0 << u"Comment"_s << true;
+        QTest::addRow("chorus") << u"{21}Start of Chorus"_s << 200.0 << u"Control"_s << true;
+        QTest::addRow("bridge end") << u"{32}End of Bridge"_s << 200.0 << u"Control"_s << true;
+        QTest::addRow("two columns") << u"{101}Two Column On"_s << 200.0 << u"Control"_s << true;
+        QTest::addRow("tab start") << u"{41}Start of Tab"_s << 200.0 << u"Control"_s << true;
+        QTest::addRow("tab end") << u"{42}End of Tab"_s << 200.0 << u"Control"_s << true;
+    }
+    void lineKinds()
+    {
+        QFETCH(QString, line);
+        QFETCH(double, x);
+        QFETCH(QString, role);
+        QFETCH(bool, locked);
+        const BoxPlacement box = layOut(line).boxes.first();
+        QCOMPARE(box.x, x);
+        QCOMPARE(box.role, role);
+        QCOMPARE(box.font.Source, role);
+        QCOMPARE(box.locked, locked);
+        QCOMPARE(box.width, 8000.0 - x - 100.0);
+    }
+
+    void tablature_data()
+    {
+        QTest::addColumn<int>("topLine");
+        QTest::addColumn<QString>("roles");
+        QTest::addRow("from the top") << 1 << u"Control Tablature Tablature Control Lyric"_s;
+        QTest::addRow("scrolled into the section") << 3 << u"Tablature Control Lyric"_s;
+    }
+    void tablature()
+    {
+        QFETCH(int, topLine);
+        QFETCH(QString, roles);
+        const SongLayout layout = layOut(u"{41}Start of Tab | [G]e|--0-- | [A]B|--1-- | {42}End of Tab | [C]la"_s,
+                                         window(10000, topLine));
+        QCOMPARE(boxRoles(layout), roles);
+        QCOMPARE(layout.boxes.first().slot, 1);
+        QCOMPARE(layout.boxes.first().lineIndex, topLine - 1);
+        // Tab lines get no chord row: the first box starts right under the rule.
+        QCOMPARE(layout.boxes.first().y, 1000.0);
+        QCOMPARE(layout.labels.size(), 1);
+        QCOMPARE(layout.labels.first().lineIndex, 4);
+        QCOMPARE(layout.connectors.size(), 3);
+        QCOMPARE(layout.scrollBarVisible, topLine > 1);
+    }
+
+    void bottomLimit_data()
+    {
+        QTest::addColumn<int>("lineCount");
+        QTest::addColumn<double>("innerHeight");
+        QTest::addColumn<int>("maxSlots");
+        QTest::addColumn<int>("lastShown");
+        QTest::addColumn<bool>("scrollBar");
+        // Lines of 200 from y 1000; the limit is the inner height less 500.
+        QTest::addRow("everything fits") << 5 << 10000.0 << 40 << 5 << false;
+        QTest::addRow("the line crossing the limit stays") << 5 << 2000.0 << 40 << 3 << true;
+        QTest::addRow("reaching the limit exactly stops") << 5 << 1900.0 << 40 << 2 << true;
+        QTest::addRow("the last line crossing still shows the whole song") << 5 << 2400.0 << 40 << 5 << false;
+        QTest::addRow("the slots run out") << 10 << 100000.0 << 4 << 4 << true;
+    }
+    void bottomLimit()
+    {
+        QFETCH(int, lineCount);
+        QFETCH(double, innerHeight);
+        QFETCH(int, maxSlots);
+        QFETCH(int, lastShown);
+        QFETCH(bool, scrollBar);
+        LayoutInput input = window(innerHeight);
+        input.maxSlots = maxSlots;
+        const SongLayout layout = layOut(QStringList(lineCount, u"la"_s).join(QStringLiteral(" | ")), input);
+        QCOMPARE(layout.LastShownLine, lastShown);
+        QCOMPARE(layout.boxes.size(), lastShown);
+        QCOMPARE(layout.scrollBarVisible, scrollBar);
+        QCOMPARE(layout.scrollMaximum, lineCount);
+    }
+
+    void emptySongShowsOneEditableLine()
+    {
+        const SongLayout layout = layoutSong({}, makeFonts(), window(), FixedMeasure());
+        QCOMPARE(layout.boxes.size(), 1);
+        const BoxPlacement& box = layout.boxes.first();
+        QCOMPARE(box.lineIndex, 0);
+        QVERIFY(!box.locked);
+        QCOMPARE(box.role, u"Lyric"_s);
+        QCOMPARE(box.height, 200.0);   // a line's height even with no text to measure
+        QCOMPARE(layout.LastShownLine, 1);
+        QCOMPARE(layout.scrollMaximum, 1);
+        QVERIFY(!layout.scrollBarVisible);
+    }
+
+    void missingRolesFallBack()
+    {
+        FontSet onlyLyric;
+        Fonts lyric;
+        lyric.Create(u"Lyric"_s, u"Face"_s, 10, false, false, 0);
+        onlyLyric.add(lyric);
+        TimingCounters counters;   // only the whole-paint counter: the others are skipped
+        const SongLayout layout =
+            layoutSong(parseSong(u"[G]la | {21}Start of Chorus"_s), onlyLyric, window(), FixedMeasure(), &counters);
+        QCOMPARE(layout.labels.first().width, 160.0);
+        QCOMPARE(layout.boxes.at(1).font, lyric);
+        QCOMPARE(layout.titleHeight, 200.0);
+
+        const Fonts plain = fontForRole(FontSet(), u"Chord"_s);
+        QVERIFY(!plain.Name.isEmpty());
+        QVERIFY(plain.Size > 0);
+    }
+
+    void scrollPage_data()
+    {
+        QTest::addColumn<QString>("song");
+        QTest::addColumn<double>("innerHeight");
+        QTest::addColumn<int>("visible");
+        QTest::addColumn<int>("largeChange");
+        // 700 of header, 600 of margins; lyric lines 200 high.
+        QTest::addRow("half a line rounds to even, down") << u"la"_s << 5000.0 << 18 << 11;
+        QTest::addRow("half a line rounds to even, up") << u"la"_s << 5200.0 << 20 << 12;
+        QTest::addRow("measured in the font applied last") << u"{41}Start of Tab | x"_s << 5000.0 << 17 << 10;
+        QTest::addRow("a window too short still pages by one") << u"la"_s << 1000.0 << 0 << 1;
+    }
+    void scrollPage()
+    {
+        QFETCH(QString, song);
+        QFETCH(double, innerHeight);
+        QFETCH(int, visible);
+        QFETCH(int, largeChange);
+        const SongLayout layout = layOut(song, window(innerHeight));
+        const ScrollPage page = editor::scrollPage(layout, innerHeight, FixedMeasure());
+        QCOMPARE(page.visibleLines, visible);
+        QCOMPARE(page.largeChange, largeChange);
+    }
+
+    void caretSlot_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("expected");
+        QTest::addRow("no caret yet goes to the first box") << 0 << 3 << 1;
+        QTest::addRow("a caret below the last box moves up to it") << 5 << 3 << 3;
+        QTest::addRow("a shown box keeps the caret") << 2 << 3 << 2;
+        QTest::addRow("no box, no caret") << 1 << 0 << 0;
+    }
+    void caretSlot()
+    {
+        QFETCH(int, current);
+        QFETCH(int, shown);
+        QFETCH(int, expected);
+        SongLayout layout;
+        layout.boxes.resize(shown);
+        QCOMPARE(editor::caretSlot(current, layout), expected);
+    }
+};
+
+LIRAVOX_TEST_MAIN(SongLayoutTest)
+#include "songlayout_test.moc"
