@@ -207,12 +207,6 @@ private slots:
         QCOMPARE(editor::dragTarget(u"Hello"_s, 600.0, labelLeft, width), expected);
     }
 
-    void dragTargetOnTheLongestLine()
-    {
-        const QString text(song::Song::MaxLineLength, u'a');
-        QCOMPARE(editor::dragTarget(text, 0.0, 1.0e12, hundredPerCharacter), int(song::Song::MaxLineLength));
-    }
-
     void moveChord_data()
     {
         QTest::addColumn<QString>("line");
@@ -238,8 +232,10 @@ private slots:
         QCOMPARE(showLine(record), expected);
     }
 
-    void moveChordStopsAtTheLongestLine()
+    void dragsStopAtTheLongestLine()
     {
+        const QString text(song::Song::MaxLineLength, u'a');
+        QCOMPARE(editor::dragTarget(text, 0.0, 1.0e12, hundredPerCharacter), int(song::Song::MaxLineLength));
         SongLine line = parseLine(u"[G]ab"_s);
         editor::moveChord(line, 0, 40000);
         QCOMPARE(line.text.size(), song::Song::MaxLineLength);
@@ -303,7 +299,8 @@ private slots:
             << u"ab[A]cde[B]fghi[C]jk"_s << 2 << 3 << u"[A]cde"_s;
         QTest::addRow("a selection past the end is cut at the end")
             << u"ab[A]cde[B]fghi[C]jk"_s << 9 << 10 << u"[C]jk"_s;
-        QTest::addRow("a directive line is copied whole") << u"{21}Start of Chorus"_s << 2 << 3 << u"{21}Start of Chorus"_s;
+        QTest::addRow("a directive line is copied whole")
+            << u"{21}Start of Chorus"_s << 2 << 3 << u"{21}Start of Chorus"_s;
     }
     void copyPart()
     {
@@ -341,20 +338,6 @@ private slots:
         Lines lines = parseSong(song);
         pasteClip(lines, index, offset, parseLine(clip));
         QCOMPARE(showSong(lines), expected);
-    }
-
-    void insertCommandsAddEditableLinesOnlyWhereTyped()
-    {
-        // The placeholders of the two commands whose lines take typing are what the user overwrites.
-        int unsnapshotted = 0;
-        for (const InsertCommand& command : insertCommands()) {
-            const bool editable = command.kind == song::KindComment || command.kind == song::KindBlockStart;
-            QCOMPARE(command.text.startsWith(u'('), editable);
-            QVERIFY2(command.objectName.startsWith(u"mnuI"), qPrintable(command.objectName));
-            unsnapshotted += command.snapshot ? 0 : 1;
-        }
-        QCOMPARE(insertCommands().size(), 13);
-        QCOMPARE(unsnapshotted, 2);
     }
 };
 

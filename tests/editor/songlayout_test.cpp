@@ -138,7 +138,8 @@ private slots:
 
     void shownChordsAreTheValidOnes()
     {
-        const SongLayout layout = layOut(u"[G]a[CM7]b['Intro]c[N.C.]d[G]e | {41}Start of Tab | [D]x | {42}End of Tab"_s);
+        const SongLayout layout =
+            layOut(u"[G]a[CM7]b['Intro]c[N.C.]d[G]e | {41}Start of Tab | [D]x | {42}End of Tab"_s);
         QCOMPARE(layout.shownChords, (QStringList{u"G"_s, u"CM7"_s, u"G"_s}));
     }
 
@@ -153,12 +154,8 @@ private slots:
         QTest::addRow("block start takes its name") << u"{8}Intro"_s << 200.0 << u"Control"_s << false;
         QTest::addRow("block end") << u"{9}End of Block"_s << 200.0 << u"Control"_s << true;
         QTest::addRow("new page") << u"{10}New Page"_s << 200.0 << u"Comment"_s << true;
-        QTest::addRow("column break") << u"{11}Column Break"_s << 200.0 << u"Comment"_s << true;
         QTest::addRow("chorus") << u"{21}Start of Chorus"_s << 200.0 << u"Control"_s << true;
-        QTest::addRow("bridge end") << u"{32}End of Bridge"_s << 200.0 << u"Control"_s << true;
-        QTest::addRow("two columns") << u"{101}Two Column On"_s << 200.0 << u"Control"_s << true;
         QTest::addRow("tab start") << u"{41}Start of Tab"_s << 200.0 << u"Control"_s << true;
-        QTest::addRow("tab end") << u"{42}End of Tab"_s << 200.0 << u"Control"_s << true;
     }
     void lineKinds()
     {
@@ -282,26 +279,6 @@ private slots:
         const ScrollPage page = editor::scrollPage(layout, innerHeight, FixedMeasure());
         QCOMPARE(page.visibleLines, visible);
         QCOMPARE(page.largeChange, largeChange);
-    }
-
-    void caretSlot_data()
-    {
-        QTest::addColumn<int>("current");
-        QTest::addColumn<int>("shown");
-        QTest::addColumn<int>("expected");
-        QTest::addRow("no caret yet goes to the first box") << 0 << 3 << 1;
-        QTest::addRow("a caret below the last box moves up to it") << 5 << 3 << 3;
-        QTest::addRow("a shown box keeps the caret") << 2 << 3 << 2;
-        QTest::addRow("no box, no caret") << 1 << 0 << 0;
-    }
-    void caretSlot()
-    {
-        QFETCH(int, current);
-        QFETCH(int, shown);
-        QFETCH(int, expected);
-        SongLayout layout;
-        layout.boxes.resize(shown);
-        QCOMPARE(editor::caretSlot(current, layout), expected);
     }
 };
 
