@@ -1,0 +1,115 @@
+#pragma once
+
+#include "../midi/fakemidisystem.h"
+
+#include "app/desktopcontext.h"
+#include "app/frmmain.h"
+#include "app/messages.h"
+#include "editor/frmsong.h"
+#include "editor/songwidgets.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// The program as a user meets it: the frame with its song windows, a MIDI
+// output that records what it is sent, and every message box answered from a
+// script and kept.
+struct DesktopFixture
+{
+    lvx::RecordingMessages messages;
+    FakeMidiSystem* midiSystem = nullptr;
+    std::unique_ptr<lvx::DesktopContext> desktop;
+    std::unique_ptr<lvx::frmMain> main;
+    QTemporaryDir folder;
+
+    DesktopFixture()
+    {
+        auto system = std::make_unique<FakeMidiSystem>();
+        system->names = {QStringLiteral("Test Port")};
+        midiSystem = system.get();
+        desktop = std::make_unique<lvx::DesktopContext>(messages, std::move(system));
+        desktop->app.midiDevice = 0;
+        desktop->midi.open(0);
+        desktop->clearClipLine();
+        main = std::make_unique<lvx::frmMain>(*desktop);
+        main->resize(1000, 800);
+        main->show();
+        main->Form_Load();
+        QApplication::processEvents();
+    }
+
+    ~DesktopFixture()
+    {
+        // Close without questions: a test that leaves changes behind is done with them.
+        const auto windows = main->mdiArea()->subWindowList();
+        for (QMdiSubWindow* window : windows) {
+            if (auto* song = qobject_cast<lvx::editor::frmSong*>(window->widget()))
+                song->song().Modificada = false;
+        }
+        main->mdiArea()->closeAllSubWindows();
+    }
+
+    // A song file in the test's folder.
+    QString writeSong(const QString& name, const QByteArray& text)
+    {
+        const QString path = QDir(folder.path()).filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+        return path;
+    }
+
+    // Opens the text as a song and returns its window, painted and active.
+    lvx::editor::frmSong* open(const QByteArray& text, const QString& name = QStringLiteral("song.cho"))
+    {
+        main->openSong(writeSong(name, text));
+        QApplication::processEvents();
+        return main->activeSong();
+    }
+
+    QStringList noteOns() const
+    {
+        QStringList notes;
+        if (!midiSystem->lastPort)
+            return notes;
+        for (const auto& message : midiSystem->lastPort->recorder.log().messages()) {
+            if ((message.status() & 0xf0) == 0x90 && message.data2() > 0)
+                notes.append(QString::number(message.data1()));
+        }
+        return notes;
+    }
+};
+
+// Runs `act` on the modal dialog the next command opens, once it is up.
+inline void onNextModal(std::function<void(QWidget*)> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(modal);
+        }
+    });
+    timer->start();
+}
+
+inline lvx::editor::SongBox* box(lvx::editor::frmSong* song, int slot)
+{
+    return song->findChild<lvx::editor::SongBox*>(QStringLiteral("T") + QString::number(slot));
+}
+
+inline QString lineText(const lvx::editor::frmSong* song, int lineNumber)
+{
+    return lvx::song::lyricWithChords(song->song().lines.at(lineNumber - 1));
+}
