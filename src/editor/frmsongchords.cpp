@@ -193,7 +193,7 @@ void frmSong::dragChord(int labelIndex, double moved)
     const QFontMetricsF metrics(box->font());
     const auto width = [&](QStringView text) { return metrics.horizontalAdvance(text.toString()) * tpp; };
     // The text starts inside the box after its margin, as the layout measured it.
-    const double boxLeft = box->x() * tpp;
+    const double boxLeft = (box->x() + BoxTextInset) * tpp;
     const double labelLeft = L.at(labelIndex)->homeX * tpp + moved;
     song::SongLine& line = m_song.lines[found->lineIndex];
     const int p = dragTarget(line.text, boxLeft, labelLeft, width);

@@ -130,6 +130,8 @@ void frmSong::PaintPage()
         VS->setValue(m_song.TopLine);
     }
     VS->setVisible(layout.scrollBarVisible);
+    // Long lines run under the scroll bar, never over it.
+    VS->raise();
     fitCaretSlot();
 
     if (m_song.CollectChords) {
@@ -180,7 +182,7 @@ void frmSong::placeBoxes(const SongLayout& layout)
         setFontIfChanged(box, screenFont(placed.font));
         setTextColor(box, screenColor(placed.font.Color));
         box->setProperty("directive", placed.locked);
-        box->setGeometry(toPixels(placed.x), toPixels(placed.y), toPixels(placed.width), toPixels(placed.height));
+        box->setGeometry(toPixels(placed.x) - BoxTextInset, toPixels(placed.y), toPixels(placed.width), toPixels(placed.height));
         const QString& text = m_song.lines.at(placed.lineIndex).text;
         if (box->text() != text)
             box->setText(text);

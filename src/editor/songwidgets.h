@@ -14,6 +14,10 @@ namespace lvx::editor {
 
 class frmSong;
 
+// A line box draws its text this many pixels right of its left edge; boxes are
+// placed that much further left so the text starts where the layout measured it.
+inline constexpr int BoxTextInset = 2;
+
 // The screen font of a font description, and its colour (red in the low byte).
 QFont screenFont(const Fonts& font);
 QColor screenColor(qint32 color);

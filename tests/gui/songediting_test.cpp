@@ -75,10 +75,11 @@ private Q_SLOTS:
             << "{soc}\nab\n"_ba << 2 << 0 << u"<bs>"_s << u"ab"_s;
         QTest::addRow("a directive line takes no typing") << "{soc}\nab\n"_ba << 1 << 2 << u"xy<bs>"_s
                                                           << u"{21}Start of Chorus | ab"_s;
+        // The caret stays where the box that gets it had it.
         QTest::addRow("typing over a selection keeps chords over their characters")
             << "a[C]bc[D]de\n"_ba << 1 << 1 << u"<sright><sright>x"_s << u"a[C]x[D]de"_s;
         QTest::addRow("down then typing goes to the next line") << "ab\ncd\n"_ba << 1 << 0 << u"<down>x"_s
-                                                                << u"ab | xcd"_s;
+                                                                << u"ab | cdx"_s;
         QTest::addRow("backspace on the first line's start does nothing") << "[C]ab\n"_ba << 1 << 0 << u"<bs>"_s
                                                                          << u"[C]ab"_s;
     }
@@ -99,9 +100,11 @@ private Q_SLOTS:
         target->setFocus();
         target->setCursorPosition(caret);
         QTRY_COMPARE(QApplication::focusWidget(), target);
+        const QString original = songText(window);
         play(target, script);
         QCOMPARE(songText(window), expected);
-        QVERIFY(window->song().Modificada);
+        if (expected != original)
+            QVERIFY(window->song().Modificada);
     }
 
     void typingKeepsTheBoxAndTheRecordInStep()
