@@ -304,6 +304,11 @@ void frmMain::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     event->acceptProposedAction();
+    openDropped(urls);
+}
+
+void frmMain::openDropped(const QList<QUrl>& urls)
+{
     for (const QUrl& url : urls) {
         if (url.isLocalFile())
             openSong(url.toLocalFile());

@@ -14,6 +14,7 @@ class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class QUrl;
 
 namespace lvx {
 
@@ -70,6 +71,9 @@ public:
     void setUndoButton(bool enabled) override;
     void songClosed(editor::frmSong* window) override;
     QString caption() const override { return windowTitle(); }
+
+    // Files dropped on the frame open one after the other, in drop order.
+    void openDropped(const QList<QUrl>& urls);
 
     // Sets the instrument for diagrams and playback ("Guitar" or "Piano") and keeps it.
     void selectInstrument(const QString& instrument);
