@@ -19,7 +19,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@tools/run-demo $(BUILD)
+	@tools/run-program $(BUILD)
 
 check: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -27,6 +27,7 @@ check: build
 bench: deps
 	@tools/run-bench
 	@tools/run-print-bench
+	@tools/run-editor-bench
 
 fuzz: deps
 	@tools/run-fuzz $(FUZZ_SECONDS)

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +41,11 @@ int Main(int argc, char** argv)
     midi::midiStartUp(desktop.midi);
     desktop.clearClipLine();
     QApplication::restoreOverrideCursor();
+    // Start-up timing: the program ends once its first window is on screen.
+    if (qEnvironmentVariableIsSet("LIRAVOX_QUIT_AFTER_START")) {
+        QApplication::processEvents();
+        QTimer::singleShot(0, &application, &QApplication::quit);
+    }
     return QApplication::exec();
 }
 

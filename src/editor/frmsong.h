@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lineediting.h"
+#include "songlayout.h"
 
 #include "app/fonts.h"
 #include "song/song.h"
@@ -28,7 +29,6 @@ class ChordLabel;
 class SongBox;
 class SongHost;
 class frmMenuLinea;
-struct SongLayout;
 
 // A song window: the song as a column of line boxes with a chord label over
 // every syllable that carries a chord. The window keeps the song's line records
@@ -170,7 +170,7 @@ private:
     QList<QAction*> m_recentActions;
     QPointer<frmMenuLinea> m_lineMenu;
     QToolButton* m_logRep = nullptr;
-    Fonts m_lastFont;           // the font of the last line laid out
+    SongLayout m_lastLayout;    // the layout the last paint placed
 
     int m_lastShownLine = 0;
     int m_currentSlot = 0;
@@ -212,7 +212,7 @@ private:
     void placeBoxes(const SongLayout& layout);
     void placeLabels(const SongLayout& layout);
     void placeConnectors(const SongLayout& layout);
-    void fitCaretSlot();
+    void fitCaretSlot(const SongLayout& layout);
     void Form_Resize();
     int toPixels(double twips) const;
     bool isActiveSong() const;

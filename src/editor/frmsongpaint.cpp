@@ -122,7 +122,7 @@ void frmSong::PaintPage()
     placeLabels(layout);
     placeConnectors(layout);
     m_lastShownLine = layout.LastShownLine;
-    m_lastFont = layout.boxes.isEmpty() ? Fonts{} : layout.boxes.constLast().font;
+    m_lastLayout = layout;
 
     {
         const QSignalBlocker block(VS);
@@ -132,7 +132,7 @@ void frmSong::PaintPage()
     VS->setVisible(layout.scrollBarVisible);
     // Long lines run under the scroll bar, never over it.
     VS->raise();
-    fitCaretSlot();
+    fitCaretSlot(layout);
 
     if (m_song.CollectChords) {
         for (const QString& name : layout.shownChords)
@@ -243,13 +243,9 @@ void frmSong::placeConnectors(const SongLayout& layout)
     timers.TimerStop(TimerDrawLines);
 }
 
-void frmSong::fitCaretSlot()
+void frmSong::fitCaretSlot(const SongLayout& layout)
 {
-    if (m_currentSlot == 0 && T.size() > 1 && T[1]->isVisibleTo(this))
-        m_currentSlot = 1;
-    m_currentSlot = std::min(m_currentSlot, m_lastShownLine - m_song.TopLine + 1);
-    while (m_currentSlot > 0 && !T[m_currentSlot]->isVisibleTo(this))
-        --m_currentSlot;
+    m_currentSlot = caretSlot(m_currentSlot, layout);
     if (m_currentSlot > 0) {
         T[m_currentSlot]->setEnabled(true);
         // Only the active window takes the focus: a repaint of a window in the
@@ -276,11 +272,8 @@ void frmSong::Form_Resize()
     PaintPage();
     if (m_tag.isEmpty())
         return;
-    const double header = tTitle->height() * twipsPerPixel() + tSubTitle->height() * twipsPerPixel();
-    ScreenMeasure measure(twipsPerPixel());
-    const double lineHeight = std::max(1.0, measure.textHeight(m_lastFont, u"Hola"));
-    const double visible = roundHalfEven((height() * twipsPerPixel() - header - 100 - 500) / lineHeight);
-    VS->setPageStep(std::max(1, int(roundHalfEven(visible * 0.6))));
+    const ScreenMeasure measure(twipsPerPixel());
+    VS->setPageStep(scrollPage(m_lastLayout, height() * twipsPerPixel(), measure).largeChange);
 }
 
 } // namespace lvx::editor

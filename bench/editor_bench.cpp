@@ -1,0 +1,116 @@
+// liravox_editor_bench [SONG]: how long the song window takes to lay out a song
+// and to take a keystroke into its line records. SONG defaults to the 60000-byte
+// maximal song of the benchmark corpus (/tmp/liravox-bench/max/max_song.cho).
+// Runs under the offscreen platform with a throw-away settings and program folder.
+
+#include "app/desktopcontext.h"
+#include "app/frmmain.h"
+#include "app/messages.h"
+#include "editor/frmsong.h"
+#include "editor/songwidgets.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Summary
+{
+    double median = 0;
+    double p95 = 0;
+    double max = 0;
+};
+
+Summary summarise(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times[times.size() * 95 / 100], times.back()};
+}
+
+void report(const char* name, const Summary& s, int runs)
+{
+    std::printf("%-44s %8.3f ms median  %8.3f ms p95  %8.3f ms max  (%d runs)\n", name, s.median, s.p95, s.max, runs);
+}
+
+template<typename Work>
+Summary timeRuns(int runs, Work work)
+{
+    std::vector<double> times;
+    times.reserve(runs);
+    QElapsedTimer clock;
+    for (int i = 0; i < runs; ++i) {
+        clock.start();
+        work(i);
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    return summarise(times);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir scratch;
+    qputenv("LIRAVOX_HOME", QFile::encodeName(scratch.filePath(u"home"_s)));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.filePath(u"config"_s)));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    const QString song = arguments.size() > 1 ? arguments.at(1) : u"/tmp/liravox-bench/max/max_song.cho"_s;
+    if (!QFileInfo(song).isFile()) {
+        std::fprintf(stderr, "No song at %s\n", qPrintable(song));
+        return 1;
+    }
+
+    lvx::RecordingMessages messages;
+    lvx::DesktopContext desktop(messages);
+    lvx::frmMain main(desktop);
+    main.resize(1200, 900);
+    main.show();
+    main.Form_Load();
+    main.openSong(song);
+    lvx::editor::frmSong* window = main.activeSong();
+    window->parentWidget()->showMaximized();
+    QApplication::processEvents();
+    std::printf("%s: %lld bytes, %lld lines, window %dx%d px\n", qPrintable(QFileInfo(song).fileName()),
+                QFileInfo(song).size(), window->song().lines.size(), window->width(), window->height());
+
+    const int runs = 300;
+    report("PaintPage, first screen", timeRuns(runs, [&](int) { window->PaintPage(); }), runs);
+    const int middle = int(window->song().lines.size() / 2);
+    window->song().TopLine = middle;
+    report("PaintPage, scrolled to the middle", timeRuns(runs, [&](int) { window->PaintPage(); }), runs);
+    window->song().TopLine = int(window->song().lines.size()) - 5;
+    report("PaintPage, scrolled to the end", timeRuns(runs, [&](int) { window->PaintPage(); }), runs);
+    // Every paint shows other lines: every box and label gets new text.
+    const int lines = int(window->song().lines.size());
+    report("PaintPage, scrolling one line per paint", timeRuns(runs, [&](int i) {
+               window->song().TopLine = 1 + (i * 7) % (lines - 40);
+               window->PaintPage();
+           }), runs);
+    window->song().TopLine = 1;
+    window->PaintPage();
+
+    auto* box = window->findChild<lvx::editor::SongBox*>(u"T3"_s);
+    box->setFocus();
+    box->setCursorPosition(1);
+    QApplication::processEvents();
+    const int line = box->tag.toInt() - 1;
+    const Summary typing = timeRuns(runs, [&](int i) {
+        QTest::keyClick(box, i % 2 ? Qt::Key_Backspace : Qt::Key_X);
+    });
+    report("keystroke to line record (x, BackSpace)", typing, runs);
+    std::printf("line record after the keys: %s\n", qPrintable(window->song().lines.at(line).text.left(40)));
+    window->song().Modificada = false;
+    return 0;
+}
