@@ -7,6 +7,7 @@
 #include "settings.h"
 
 #include "editor/frmsong.h"
+#include "editor/hostmenus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,14 +21,9 @@ using namespace Qt::StringLiterals;
 
 namespace lvx {
 
-namespace {
+using editor::namedAction;
 
-QAction* namedAction(QMenu* menu, const QString& name, const QString& caption)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
-}
+namespace {
 
 QIcon icon(const QString& file, const QString& theme)
 {
@@ -101,16 +97,7 @@ QMenu* frmMain::createToolsMenu()
 
 QMenu* frmMain::createHelpMenu()
 {
-    auto* menu = new QMenu(u"&Help"_s, this);
-    menu->setObjectName(u"mnuHelp"_s);
-    QAction* topics = namedAction(menu, u"mnuHTopics"_s, u"&Help Topics"_s);
-    topics->setShortcut(QKeySequence::HelpContents);
-    connect(topics, &QAction::triggered, this, &frmMain::helpTopics);
-    connect(namedAction(menu, u"mnuHWeb"_s, u"&Liravox Web Site"_s), &QAction::triggered, this, &frmMain::webSite);
-    connect(namedAction(menu, u"mnuHOlga"_s, u"&OLGA Web Site (Thousands of Songs)"_s), &QAction::triggered, this,
-            &frmMain::olgaSite);
-    connect(namedAction(menu, u"mnuHAbout"_s, u"&About"_s), &QAction::triggered, this, &frmMain::about);
-    return menu;
+    return editor::createHelpMenu(this, *this);
 }
 
 QToolButton* frmMain::addButton(const QString& name, const QString& tooltip, const QString& file, const QString& theme)

@@ -3,6 +3,7 @@
 
 #include "frmsong.h"
 
+#include "hostmenus.h"
 #include "songhost.h"
 
 #include <QAction>
@@ -15,17 +16,10 @@ namespace lvx::editor {
 
 namespace {
 
-QAction* hostAction(QMenu* menu, const QString& name, const QString& caption)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
-}
-
 // A command of a window that is not part of the program yet stays visible but disabled.
 QAction* laterAction(QMenu* menu, const QString& name, const QString& caption)
 {
-    QAction* action = hostAction(menu, name, caption);
+    QAction* action = namedAction(menu, name, caption);
     action->setEnabled(false);
     return action;
 }
@@ -34,7 +28,7 @@ QAction* laterAction(QMenu* menu, const QString& name, const QString& caption)
 
 QAction* frmSong::addAction(QMenu* menu, const QString& name, const QString& caption, void (frmSong::*slot)())
 {
-    QAction* action = hostAction(menu, name, caption);
+    QAction* action = namedAction(menu, name, caption);
     connect(action, &QAction::triggered, this, slot);
     return action;
 }
@@ -49,13 +43,13 @@ QMenu* frmSong::createFileMenu()
 {
     auto* menu = new QMenu(u"&File"_s, this);
     menu->setObjectName(u"mnuFile"_s);
-    QAction* newSong = hostAction(menu, u"mnuFNew"_s, u"&New"_s);
+    QAction* newSong = namedAction(menu, u"mnuFNew"_s, u"&New"_s);
     newSong->setShortcut(QKeySequence::New);
     connect(newSong, &QAction::triggered, this, [this] { m_host->newSong(); });
-    QAction* open = hostAction(menu, u"mnuFOpen"_s, u"&Open..."_s);
+    QAction* open = namedAction(menu, u"mnuFOpen"_s, u"&Open..."_s);
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, [this] { m_host->openSong(QString()); });
-    QAction* closeAction = hostAction(menu, u"mnuFClose"_s, u"&Close"_s);
+    QAction* closeAction = namedAction(menu, u"mnuFClose"_s, u"&Close"_s);
     closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     // The frame's sub-window asks this window whether it may close.
     connect(closeAction, &QAction::triggered, this, [this] { (parentWidget() ? parentWidget() : this)->close(); });
@@ -68,12 +62,12 @@ QMenu* frmSong::createFileMenu()
     laterAction(menu, u"mnuFPrintPreview"_s, u"Prin&tPreview"_s);
     addAction(menu, u"mnuFPrint"_s, u"&Print"_s, &frmSong::mnuFPrint_Click)->setShortcut(QKeySequence::Print);
     menu->addSeparator();
-    QAction* exit = hostAction(menu, u"mnuFExit"_s, u"E&xit"_s);
+    QAction* exit = namedAction(menu, u"mnuFExit"_s, u"E&xit"_s);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, [this] { m_host->exitProgram(); });
     menu->addSeparator();
     for (int item = 0; item <= 4; ++item) {
-        QAction* recent = hostAction(menu, u"mnuRecentFile"_s + QString::number(item), QString());
+        QAction* recent = namedAction(menu, u"mnuRecentFile"_s + QString::number(item), QString());
         recent->setVisible(false);
         connect(recent, &QAction::triggered, this, [this, item] { m_host->openRecentFile(item); });
         m_recentActions.append(recent);
@@ -120,7 +114,7 @@ QMenu* frmSong::createInsertMenu()
     addAction(menu, u"mnuIChord"_s, u"C&hord"_s, &frmSong::mnuIChord_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     menu->addSeparator();
     for (const InsertCommand& command : insertCommands()) {
-        QAction* action = hostAction(menu, command.objectName, command.caption);
+        QAction* action = namedAction(menu, command.objectName, command.caption);
         const QString name = command.objectName;
         connect(action, &QAction::triggered, this, [this, name] { insertDirective(name); });
     }
@@ -156,25 +150,16 @@ QMenu* frmSong::createWindowMenu()
 {
     auto* menu = new QMenu(u"&Window"_s, this);
     menu->setObjectName(u"mnuWindow"_s);
-    connect(hostAction(menu, u"mnuWCascade"_s, u"&Cascade"_s), &QAction::triggered, this, [this] { m_host->cascade(); });
-    connect(hostAction(menu, u"mnuWTile"_s, u"&Tile"_s), &QAction::triggered, this, [this] { m_host->tile(); });
-    connect(hostAction(menu, u"mnuWArrange"_s, u"&Arrange Icons"_s), &QAction::triggered, this,
+    connect(namedAction(menu, u"mnuWCascade"_s, u"&Cascade"_s), &QAction::triggered, this, [this] { m_host->cascade(); });
+    connect(namedAction(menu, u"mnuWTile"_s, u"&Tile"_s), &QAction::triggered, this, [this] { m_host->tile(); });
+    connect(namedAction(menu, u"mnuWArrange"_s, u"&Arrange Icons"_s), &QAction::triggered, this,
             [this] { m_host->arrangeIcons(); });
     return menu;
 }
 
 QMenu* frmSong::createHelpMenu()
 {
-    auto* menu = new QMenu(u"&Help"_s, this);
-    menu->setObjectName(u"mnuHelp"_s);
-    QAction* topics = hostAction(menu, u"mnuHTopics"_s, u"&Help Topics"_s);
-    topics->setShortcut(QKeySequence::HelpContents);
-    connect(topics, &QAction::triggered, this, [this] { m_host->helpTopics(); });
-    connect(hostAction(menu, u"mnuHWeb"_s, u"&Liravox Web Site"_s), &QAction::triggered, this, [this] { m_host->webSite(); });
-    connect(hostAction(menu, u"mnuHOlga"_s, u"&OLGA Web Site (Thousands of Songs)"_s), &QAction::triggered, this,
-            [this] { m_host->olgaSite(); });
-    connect(hostAction(menu, u"mnuHAbout"_s, u"&About"_s), &QAction::triggered, this, [this] { m_host->about(); });
-    return menu;
+    return editor::createHelpMenu(this, *m_host);
 }
 
 } // namespace lvx::editor

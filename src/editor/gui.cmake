@@ -7,6 +7,7 @@ target_sources(liravox_gui PRIVATE
     editor/frmsongkeys.cpp
     editor/frmsongmenus.cpp
     editor/frmsongpaint.cpp
+    editor/hostmenus.cpp editor/hostmenus.h
     editor/songhost.h
     editor/songwidgets.cpp editor/songwidgets.h
 )

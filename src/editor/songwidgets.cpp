@@ -25,6 +25,15 @@ QString fontKey(const Fonts& font)
         + QChar(font.Italic ? u'i' : u'-');
 }
 
+// Lets a menu shortcut through to the menus instead of the box; true when it did.
+bool leaveToMenus(QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride || !isMenuShortcut(static_cast<QKeyEvent*>(event)))
+        return false;
+    event->ignore();
+    return true;
+}
+
 } // namespace
 
 QFont screenFont(const Fonts& font)
@@ -75,11 +84,7 @@ SongBox::SongBox(frmSong* window, int index, QWidget* parent)
 
 bool SongBox::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return false;
-    }
-    return QLineEdit::event(event);
+    return leaveToMenus(event) ? false : QLineEdit::event(event);
 }
 
 void SongBox::keyPressEvent(QKeyEvent* event)
@@ -158,11 +163,7 @@ HeaderBox::HeaderBox(frmSong* window, QWidget* parent) : QLineEdit(parent), m_wi
 
 bool HeaderBox::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return false;
-    }
-    return QLineEdit::event(event);
+    return leaveToMenus(event) ? false : QLineEdit::event(event);
 }
 
 void HeaderBox::focusInEvent(QFocusEvent* event)
