@@ -132,7 +132,12 @@ ChordLabel::ChordLabel(frmSong* window, int index, QWidget* parent)
 
 void ChordLabel::mousePressEvent(QMouseEvent* event)
 {
+    // A second button while one is down (a right click during a drag) is ignored:
+    // the gesture belongs to the button that started it.
+    if (m_pressed)
+        return;
     m_pressed = true;
+    m_button = event->button();
     homeX = x();
     m_pressX = event->position().x();
     setCursor(event->button() == Qt::RightButton ? Qt::WhatsThisCursor : Qt::SizeHorCursor);
@@ -148,6 +153,8 @@ void ChordLabel::mouseMoveEvent(QMouseEvent* event)
 
 void ChordLabel::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (!m_pressed || event->button() != m_button)
+        return;
     m_pressed = false;
     // Where the button went up, measured from where the label stood when it went down.
     const double x = event->position().x() + (this->x() - homeX);

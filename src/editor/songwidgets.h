@@ -81,6 +81,7 @@ private:
     int m_index;
     double m_pressX = 0;
     bool m_pressed = false;
+    Qt::MouseButton m_button = Qt::NoButton;
 };
 
 // A header box (title or subtitle): its focus tells the window that edits go to the header.

@@ -96,6 +96,15 @@ private Q_SLOTS:
         QCOMPARE(lineText(song, 1), u"Hello [G]world"_s);
         QVERIFY(song->song().Modificada);
 
+        // A right click in the middle of a drag belongs to the drag: no dialog opens.
+        g = labelWidget(song, 1);
+        QTest::mousePress(g, Qt::LeftButton, {}, start);
+        QTest::mousePress(g, Qt::RightButton, Qt::NoModifier, start);
+        QTest::mouseRelease(g, Qt::RightButton, {}, start);
+        QVERIFY(!QApplication::activeModalWidget());
+        QTest::mouseRelease(g, Qt::LeftButton, {}, start);
+        QCOMPARE(lineText(song, 1), u"Hello [G]world"_s);
+
         // Past the end the lyric grows by the blanks the chord needs.
         g = labelWidget(song, 1);
         QTest::mousePress(g, Qt::LeftButton, {}, start);
