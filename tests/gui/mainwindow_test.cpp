@@ -193,6 +193,31 @@ private Q_SLOTS:
         QVERIFY(saved.readAll().contains("la lax"));
     }
 
+    void aSaveThatFailsKeepsTheChanges()
+    {
+        DesktopFixture fixture;
+        frmSong* song = fixture.open("{title: Keep}\nla la\n"_ba, u"keep.cho"_s);
+        box(song, 1)->setFocus();
+        QTest::keyClicks(box(song, 1), u"x"_s);
+        fixture.messages.clear();
+        const QString nowhere = fixture.folder.path() + u"/missing folder/keep.cho"_s;
+        fixture.messages.scriptText(nowhere);
+        song->action(u"mnuFSaveAs"_s)->trigger();
+        QCOMPARE(fixture.messages.texts().size(), 2);   // the save dialog, then the reason
+        QVERIFY2(fixture.messages.texts().at(1).startsWith(u"Cannot "_s), qPrintable(fixture.messages.texts().at(1)));
+        QVERIFY(song->song().Modificada);
+        QVERIFY(song->caption().endsWith(u"keep.cho"_s));
+        QVERIFY(!QFileInfo::exists(nowhere));
+
+        // Saving where it can is fine, and the window then carries the new name.
+        const QString elsewhere = fixture.folder.path() + u"/kept.cho"_s;
+        fixture.messages.scriptText(elsewhere);
+        song->action(u"mnuFSaveAs"_s)->trigger();
+        QVERIFY(!song->song().Modificada);
+        QCOMPARE(song->caption(), elsewhere);
+        QCOMPARE(fixture.main->recentFiles().constFirst(), elsewhere);
+    }
+
     void exitSavesTheDictionaryAndTheSettings()
     {
         DesktopFixture fixture;
