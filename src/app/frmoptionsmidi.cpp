@@ -22,9 +22,10 @@ namespace lvx {
 
 namespace {
 
-// Up to five seconds of sustain and one second between notes.
-constexpr int SustainSteps = 50;
-constexpr int DelaySteps = 100;
+// Up to three seconds of sustain and half a second between notes: wide enough
+// for any chord, narrow enough that the usual values are not squeezed to one end.
+constexpr int SustainSteps = 30;
+constexpr int DelaySteps = 50;
 
 QSlider* addTimeSlider(QGridLayout* layout, int row, const QString& name, const QString& caption, int steps,
                        qint16 (*toMilliseconds)(int))
