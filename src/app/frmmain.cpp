@@ -2,12 +2,14 @@
 
 #include "desktopcontext.h"
 #include "frmabout.h"
+#include "frmoptions.h"
 #include "settings.h"
 #include "system.h"
 
 #include "editor/frmsong.h"
 #include "midi/midistartup.h"
 #include "song/globaldictionary.h"
+#include "song/song.h"
 #include "song/songquestions.h"
 
 #include <QAction>
@@ -376,6 +378,22 @@ void frmMain::webSite()
 void frmMain::olgaSite()
 {
     QDesktopServices::openUrl(QUrl(u"https://www.olga.net/"_s));
+}
+
+void frmMain::options()
+{
+    if (editor::frmSong* song = activeSong()) {
+        frmOptions dialog(m_desktop, song->song(), this);
+        dialog.exec();
+        return;
+    }
+    // With no song open the options edit the song values new songs start from.
+    song::Song defaults(m_desktop.context);
+    m_desktop.app.CurrentFileName = song::defaultSongPath();
+    defaults.LoadFile();
+    m_desktop.app.CurrentFileName.clear();
+    frmOptions dialog(m_desktop, defaults, this);
+    dialog.exec();
 }
 
 void frmMain::about()

@@ -75,6 +75,11 @@ public:
     // Files dropped on the frame open one after the other, in drop order.
     void openDropped(const QList<QUrl>& urls);
 
+    // The status bar's notation panel after the notation changed.
+    void showNotation();
+    // The Tools commands shared by the frame and the song windows.
+    void options() override;
+
     // Sets the instrument for diagrams and playback ("Guitar" or "Piano") and keeps it.
     void selectInstrument(const QString& instrument);
 

@@ -91,7 +91,7 @@ QMenu* frmMain::createToolsMenu()
     namedAction(menu, u"mnuTChordTypes"_s, u"Chord &Types Dictionary ..."_s)->setEnabled(false);
     namedAction(menu, u"mnuTGuitar"_s, u"&Guitar Chord Search ..."_s)->setEnabled(false);
     namedAction(menu, u"mnuTPiano"_s, u"&Piano Chord Search ..."_s)->setEnabled(false);
-    namedAction(menu, u"mnuTOptions"_s, u"&Options ..."_s)->setEnabled(false);
+    connect(namedAction(menu, u"mnuTOptions"_s, u"&Options ..."_s), &QAction::triggered, this, &frmMain::options);
     return menu;
 }
 
@@ -179,12 +179,17 @@ void frmMain::createStatusBar()
     m_instrumentPanel->setObjectName(u"StatusInstrument"_s);
     statusBar()->addPermanentWidget(m_notationPanel);
     statusBar()->addPermanentWidget(m_instrumentPanel);
-    m_notationPanel->setText(m_desktop.app.notation == u"C" ? u"C D E ..."_s : u"Do Re Mi ..."_s);
+    showNotation();
     const bool guitar = m_desktop.app.instrument == u"Guitar";
     m_instrumentPanel->setPixmap(icon(guitar ? u"guitar"_s : u"piano"_s, QString()).pixmap(QSize(18, 18)));
     m_instrumentPanel->setToolTip(guitar ? u"Guitar"_s : u"Piano"_s);
     qobject_cast<QToolButton*>(picToolbar->widgetForAction(m_buttons.value(u"bGuitar"_s)))->setChecked(guitar);
     qobject_cast<QToolButton*>(picToolbar->widgetForAction(m_buttons.value(u"bPiano"_s)))->setChecked(!guitar);
+}
+
+void frmMain::showNotation()
+{
+    m_notationPanel->setText(m_desktop.app.notation == u"C" ? u"C D E ..."_s : u"Do Re Mi ..."_s);
 }
 
 void frmMain::selectInstrument(const QString& instrument)

@@ -187,8 +187,7 @@ void frmOptions::applyGeneral()
     // The frame shows both values in its status bar and the instrument on its toolbar.
     if (auto* frame = qobject_cast<frmMain*>(m_desktop.mainWindow.data())) {
         frame->selectInstrument(general.instrument);
-        if (auto* notation = frame->findChild<QLabel*>(u"StatusNotation"_s))
-            notation->setText(m_desktop.app.lettersNotation() ? u"C D E ..."_s : u"Do Re Mi ..."_s);
+        frame->showNotation();
     }
 }
 

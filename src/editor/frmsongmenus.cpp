@@ -142,7 +142,7 @@ QMenu* frmSong::createToolsMenu()
     laterAction(menu, u"mnuTChordTypes"_s, u"Chord &Types Dictionary ..."_s);
     laterAction(menu, u"mnuTGuitar"_s, u"Guitar &Chord Search ..."_s);
     laterAction(menu, u"mnuTPiano"_s, u"&Piano Chord Search ..."_s);
-    laterAction(menu, u"mnuTOptions"_s, u"&Options ..."_s);
+    connect(namedAction(menu, u"mnuTOptions"_s, u"&Options ..."_s), &QAction::triggered, this, [this] { m_host->options(); });
     return menu;
 }
 

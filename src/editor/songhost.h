@@ -28,6 +28,9 @@ public:
     virtual void tile() = 0;
     virtual void arrangeIcons() = 0;
 
+    // Tools shared with the frame's own menu.
+    virtual void options() = 0;
+
     virtual void helpTopics() = 0;
     virtual void webSite() = 0;
     virtual void olgaSite() = 0;
