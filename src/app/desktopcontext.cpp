@@ -1,5 +1,7 @@
 #include "desktopcontext.h"
 
+#include <QPrinter>
+
 namespace lvx {
 
 DesktopContext::DesktopContext(Messages& messageSink, std::unique_ptr<midi::MidiSystem> system)
@@ -11,6 +13,8 @@ DesktopContext::DesktopContext(Messages& messageSink, std::unique_ptr<midi::Midi
       dictionary(context)
 {
 }
+
+DesktopContext::~DesktopContext() = default;
 
 void DesktopContext::clearClipLine()
 {

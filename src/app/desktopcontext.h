@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+class QPrinter;
+
 namespace lvx {
 
 class Messages;
@@ -23,6 +25,7 @@ class DesktopContext final
 {
 public:
     explicit DesktopContext(Messages& messages, std::unique_ptr<midi::MidiSystem> system = midi::createSystemMidi());
+    ~DesktopContext();
     Q_DISABLE_COPY_MOVE(DesktopContext)
 
     song::SongContext context;
@@ -38,6 +41,10 @@ public:
     song::SongLine ClipLine;
     bool clipLineFilled = false;
     void clearClipLine();
+
+    // The printer chosen in Printer Setup, where every later print starts;
+    // null until the user chose one.
+    std::unique_ptr<QPrinter> printer;
 
     // The main window, and its active song window (nullptr when none); set by
     // the main window, replaced by tests.

@@ -3,9 +3,19 @@
 #include "app/messages.h"
 #include "song/textfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace lvx::print {
+
+bool isAlbumText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;   // reading it reports why it cannot be opened
+    constexpr qint64 Sample = 65536;
+    return !file.read(Sample).contains('\0');
+}
 
 QStringList readAlbumFile(const QString& path, Messages& messages, bool* ok)
 {

@@ -30,6 +30,10 @@ struct Album
     bool moveDown(int index);
 };
 
+// Whether a file can be an album: text, not the bytes of an image or a program
+// (which would read as a flood of missing songs).
+bool isAlbumText(const QString& path);
+
 // The song files an album file names, one per line; empty lines are skipped,
 // a missing file is reported as the line followed by " file not found".
 QStringList readAlbumFile(const QString& path, Messages& messages, bool* ok = nullptr);

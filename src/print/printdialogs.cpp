@@ -4,6 +4,7 @@
 #include "printjob.h"
 
 #include "app/desktopcontext.h"
+#include "app/messages.h"
 #include "song/song.h"
 
 #include <QApplication>
@@ -18,27 +19,28 @@ namespace lvx::print {
 
 namespace {
 
-// Prints as the song asks: its orientation, colour only when the user wants it.
-void prepare(QPrinter& printer, const DesktopContext& desktop, const song::Song& song)
+QPageLayout::Orientation orientationOf(const song::Song& song)
 {
-    printer.setFullPage(true);
-    printer.setResolution(1440);
-    printer.setPageOrientation(song.PrintOrientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setColorMode(desktop.app.colorPrinting ? QPrinter::Color : QPrinter::GrayScale);
-    printer.setDocName(QFileInfo(song.caption).completeBaseName());
-    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
-        printer.setOutputFileName(QFileInfo(song.caption).completeBaseName() + u".pdf"_s);
+    return song.PrintOrientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-} // namespace
-
-bool printSongWithDialog(DesktopContext& desktop, const song::Song& song, QWidget* parent)
+// Prints in twips, colour only when the user wants it.
+void prepare(QPrinter& printer, const DesktopContext& desktop, const QString& documentName)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    prepare(printer, desktop, song);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(u"Print"_s);
-    if (dialog.exec() != QDialog::Accepted)
+    useChosenPrinter(printer, desktop);
+    printer.setFullPage(true);
+    printer.setResolution(1440);
+    printer.setColorMode(desktop.app.colorPrinting ? QPrinter::Color : QPrinter::GrayScale);
+    printer.setDocName(documentName);
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+        printer.setOutputFileName(documentName + u".pdf"_s);
+}
+
+// Runs the print on the printer the user chose; false when there was none.
+bool printOn(DesktopContext& desktop, QPrinter& printer, QWidget* parent, const ChoosePrinter& choose,
+             const std::function<void(PrinterSurface&, PrintJob&)>& print)
+{
+    if (!choose(printer, parent))
         return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     PrinterSurface surface(printer);
@@ -48,10 +50,77 @@ bool printSongWithDialog(DesktopContext& desktop, const song::Song& song, QWidge
         return false;
     }
     PrintJob job(desktop.context, &desktop.dictionary);
-    job.PrintSongPages(surface, song);
+    print(surface, job);
     surface.end();
     QApplication::restoreOverrideCursor();
     return true;
+}
+
+} // namespace
+
+bool showPrintDialog(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(u"Print"_s);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool showPrinterSetupDialog(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(u"Printer Setup"_s);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void useChosenPrinter(QPrinter& printer, const DesktopContext& desktop)
+{
+    if (!desktop.printer || &printer == desktop.printer.get())
+        return;
+    const QPrinter& chosen = *desktop.printer;
+    if (chosen.outputFormat() == QPrinter::NativeFormat)
+        printer.setPrinterName(chosen.printerName());
+    printer.setPageSize(chosen.pageLayout().pageSize());
+}
+
+bool printSongWithDialog(DesktopContext& desktop, const song::Song& song, QWidget* parent, const ChoosePrinter& choose)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer, desktop, QFileInfo(song.caption).completeBaseName());
+    printer.setPageOrientation(orientationOf(song));
+    return printOn(desktop, printer, parent, choose,
+                   [&song](PrinterSurface& surface, PrintJob& job) { job.PrintSongPages(surface, song); });
+}
+
+void printerSetup(DesktopContext& desktop, song::Song& song, QWidget* parent, const ChoosePrinter& choose)
+{
+    // The dialog edits a copy of the choice, so cancelling keeps the old one.
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    useChosenPrinter(*printer, desktop);
+    printer->setPageOrientation(orientationOf(song));
+    if (choose(*printer, parent))
+        desktop.printer = std::move(printer);
+}
+
+bool printAlbumWithDialog(DesktopContext& desktop, const QStringList& files, QWidget* parent,
+                          const ChoosePrinter& choose)
+{
+    if (files.isEmpty())
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer, desktop, u"Album"_s);
+    return printOn(desktop, printer, parent, choose,
+                   [&files](PrinterSurface& surface, PrintJob& job) { job.PrintAlbum(surface, files); });
+}
+
+QSizeF printerPageTwips(const DesktopContext& desktop, const song::Song& song)
+{
+    QPageLayout layout = desktop.printer ? desktop.printer->pageLayout() : QPrinter(QPrinter::HighResolution).pageLayout();
+    layout.setOrientation(orientationOf(song));
+    return layout.fullRect(QPageLayout::Point).size() * 20.0;
 }
 
 } // namespace lvx::print

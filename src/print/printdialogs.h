@@ -1,5 +1,11 @@
 #pragma once
 
+#include <QSizeF>
+#include <QStringList>
+
+#include <functional>
+
+class QPrinter;
 class QWidget;
 
 namespace lvx {
@@ -12,9 +18,34 @@ class Song;
 
 namespace lvx::print {
 
-// Print: the platform's print dialog (a printer, or a PDF file), then the
-// song's pages on what was chosen. False when the user cancelled or the
-// printer could not start (the reason is shown).
-bool printSongWithDialog(DesktopContext& desktop, const song::Song& song, QWidget* parent);
+// Lets the user pick a printer and its options; false when cancelled. The
+// desktop shows the platform's dialog; tests set up a PDF file instead.
+using ChoosePrinter = std::function<bool(QPrinter& printer, QWidget* parent)>;
+bool showPrintDialog(QPrinter& printer, QWidget* parent);
+// The same dialog for "Printer Setup": nothing to select, no page range, no file.
+bool showPrinterSetupDialog(QPrinter& printer, QWidget* parent);
+
+// Print: the print dialog (a printer, or a PDF file), then the song's pages on
+// what was chosen. False when the user cancelled or the printer could not start
+// (the reason is shown).
+bool printSongWithDialog(DesktopContext& desktop, const song::Song& song, QWidget* parent,
+                         const ChoosePrinter& choose = showPrintDialog);
+
+// Printer Setup: the chosen printer is kept for every later print. Cancelling
+// ends it silently.
+void printerSetup(DesktopContext& desktop, song::Song& song, QWidget* parent,
+                  const ChoosePrinter& choose = showPrinterSetupDialog);
+
+// An album's songs as one print job with running page numbers. An empty album
+// prints nothing and shows no dialog.
+bool printAlbumWithDialog(DesktopContext& desktop, const QStringList& files, QWidget* parent,
+                          const ChoosePrinter& choose = showPrintDialog);
+
+// The page of the printer the song would print on, in twips: what the print
+// preview lays out against.
+QSizeF printerPageTwips(const DesktopContext& desktop, const song::Song& song);
+
+// Gives the printer the chosen printer's name and paper, when one was chosen.
+void useChosenPrinter(QPrinter& printer, const DesktopContext& desktop);
 
 } // namespace lvx::print
