@@ -8,6 +8,7 @@
 
 #include "editor/frmsong.h"
 #include "midi/midistartup.h"
+#include "print/frmalbum.h"
 #include "song/globaldictionary.h"
 #include "song/song.h"
 #include "song/songquestions.h"
@@ -394,6 +395,16 @@ void frmMain::options()
     m_desktop.app.CurrentFileName.clear();
     frmOptions dialog(m_desktop, defaults, this);
     dialog.exec();
+}
+
+void frmMain::albumNew()
+{
+    print::frmAlbum::NewAlbum(m_desktop, this);
+}
+
+void frmMain::albumOpen()
+{
+    print::frmAlbum::OpenAlbum(m_desktop, QDir::currentPath(), this);
 }
 
 void frmMain::about()

@@ -79,6 +79,8 @@ public:
     void showNotation();
     // The Tools commands shared by the frame and the song windows.
     void options() override;
+    void albumNew() override;
+    void albumOpen() override;
 
     // Sets the instrument for diagrams and playback ("Guitar" or "Piano") and keeps it.
     void selectInstrument(const QString& instrument);

@@ -67,8 +67,8 @@ QMenu* frmMain::createAlbumMenu()
 {
     auto* menu = new QMenu(u"&Album"_s, this);
     menu->setObjectName(u"mnuAlbum"_s);
-    namedAction(menu, u"mnuANew"_s, u"&New"_s)->setEnabled(false);
-    namedAction(menu, u"mnuAOpen"_s, u"&Open ..."_s)->setEnabled(false);
+    connect(namedAction(menu, u"mnuANew"_s, u"&New"_s), &QAction::triggered, this, &frmMain::albumNew);
+    connect(namedAction(menu, u"mnuAOpen"_s, u"&Open ..."_s), &QAction::triggered, this, &frmMain::albumOpen);
     return menu;
 }
 
@@ -143,7 +143,6 @@ void frmMain::createToolbar()
     picToolbar->addSeparator();
     addSongButton(u"bPreview"_s, u"Print Preview"_s, u"print-preview"_s, u"document-print-preview"_s,
                   "mnuFPrintPreview_Click", false);
-    m_buttons.value(u"bPreview"_s)->setEnabled(false);
     addSongButton(u"bPrint"_s, u"Print"_s, u"print"_s, u"document-print"_s, "mnuFPrint_Click", false);
     picToolbar->addSeparator();
     addSongButton(u"bCut"_s, u"Cut"_s, u"cut"_s, u"edit-cut"_s, "mnuECut_Click", false);

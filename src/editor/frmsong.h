@@ -128,6 +128,9 @@ public Q_SLOTS:
     void mnuFSaveAs_Click();
     void mnuFPrint_Click();
     void mnuFPrintPreview_Click();
+    void mnuFPageSetup_Click();
+    void mnuFPrinterSetup_Click();
+    void mnuVPreview_Click();
     void mnuECut_Click();
     void mnuECopy_Click();
     void mnuEPaste_Click();

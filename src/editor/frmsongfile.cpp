@@ -6,6 +6,9 @@
 
 #include "app/desktopcontext.h"
 #include "app/system.h"
+#include "print/frmpagesetup.h"
+#include "print/frmpreview.h"
+#include "print/frmprintpreview.h"
 #include "print/printdialogs.h"
 #include "song/songquestions.h"
 
@@ -49,8 +52,26 @@ void frmSong::mnuFPrint_Click()
 
 void frmSong::mnuFPrintPreview_Click()
 {
-    // The print preview window is not part of the program yet; its menu item
-    // and toolbar button stay disabled.
+    m_song.title = tTitle->text();
+    m_song.subtitle = tSubTitle->text();
+    print::frmPrintPreview::PrintPreviewSong(m_desktop, m_song, this);
+}
+
+void frmSong::mnuVPreview_Click()
+{
+    print::frmPreview::showPreview(m_desktop, m_song, this);
+}
+
+void frmSong::mnuFPageSetup_Click()
+{
+    print::frmPageSetup dialog(m_desktop, m_song, this);
+    dialog.exec();
+    refreshModified();
+}
+
+void frmSong::mnuFPrinterSetup_Click()
+{
+    print::printerSetup(m_desktop, m_song, this);
 }
 
 } // namespace lvx::editor

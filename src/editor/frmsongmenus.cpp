@@ -57,9 +57,9 @@ QMenu* frmSong::createFileMenu()
     addAction(menu, u"mnuFSaveAs"_s, u"Save &As..."_s, &frmSong::mnuFSaveAs_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     menu->addSeparator();
-    laterAction(menu, u"mnuFPageSetup"_s, u"Pa&ge Setup ..."_s);
-    laterAction(menu, u"mnuFPrinterSetup"_s, u"P&rinter Setup ..."_s);
-    laterAction(menu, u"mnuFPrintPreview"_s, u"Prin&tPreview"_s);
+    addAction(menu, u"mnuFPageSetup"_s, u"Pa&ge Setup ..."_s, &frmSong::mnuFPageSetup_Click);
+    addAction(menu, u"mnuFPrinterSetup"_s, u"P&rinter Setup ..."_s, &frmSong::mnuFPrinterSetup_Click);
+    addAction(menu, u"mnuFPrintPreview"_s, u"Prin&tPreview"_s, &frmSong::mnuFPrintPreview_Click);
     addAction(menu, u"mnuFPrint"_s, u"&Print"_s, &frmSong::mnuFPrint_Click)->setShortcut(QKeySequence::Print);
     menu->addSeparator();
     QAction* exit = namedAction(menu, u"mnuFExit"_s, u"E&xit"_s);
@@ -79,8 +79,8 @@ QMenu* frmSong::createAlbumMenu()
 {
     auto* menu = new QMenu(u"&Album"_s, this);
     menu->setObjectName(u"mnuAlbum"_s);
-    laterAction(menu, u"mnuANew"_s, u"&New"_s);
-    laterAction(menu, u"mnuAOpen"_s, u"&Open ..."_s);
+    connect(namedAction(menu, u"mnuANew"_s, u"&New"_s), &QAction::triggered, this, [this] { m_host->albumNew(); });
+    connect(namedAction(menu, u"mnuAOpen"_s, u"&Open ..."_s), &QAction::triggered, this, [this] { m_host->albumOpen(); });
     return menu;
 }
 
@@ -130,6 +130,7 @@ QMenu* frmSong::createViewMenu()
     toolbar->setChecked(true);
     connect(menu, &QMenu::aboutToShow, this, [this, toolbar] { toolbar->setChecked(m_host->toolbarVisible()); });
     laterAction(menu, u"mnuVTextFormat"_s, u"Te&xt Format ..."_s);
+    addAction(menu, u"mnuVPreview"_s, u"&Preview"_s, &frmSong::mnuVPreview_Click);
     return menu;
 }
 

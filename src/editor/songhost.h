@@ -28,6 +28,10 @@ public:
     virtual void tile() = 0;
     virtual void arrangeIcons() = 0;
 
+    // The Album menu.
+    virtual void albumNew() = 0;
+    virtual void albumOpen() = 0;
+
     // Tools shared with the frame's own menu.
     virtual void options() = 0;
 
