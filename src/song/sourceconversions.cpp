@@ -1,6 +1,7 @@
 #include "sourceconversions.h"
 
 #include "barline.h"
+#include "song.h"
 #include "textfile.h"
 
 #include "app/messages.h"
@@ -9,9 +10,33 @@
 #include "music/mergechordline.h"
 #include "music/solfege.h"
 
+#include <algorithm>
+
 namespace lvx::song {
 
 namespace {
+
+constexpr QChar Blank = u' ';
+constexpr qsizetype TabWidth = 8;
+constexpr qsizetype LargestIndentStep = 5;
+const QString CrLf = QStringLiteral("\r\n");
+
+// The selection's lines, tabs already eight blanks wide (not column-aligned:
+// the conversions count characters, not screen columns).
+QStringList selectionLines(const QString& selection)
+{
+    QString text = selection;
+    text.replace(u'\t', QString(TabWidth, Blank));
+    return SplitLines(text);
+}
+
+qsizetype leadingBlanks(const QString& line)
+{
+    qsizetype count = 0;
+    while (count < line.size() && line[count] == Blank)
+        ++count;
+    return count;
+}
 
 QString convertLineChords(QString line, Messages& messages)
 {
@@ -53,23 +78,98 @@ QString ConvertSolfegeChords(const QString& text, Messages& messages)
 
 QString mergeChordLines(const QString& text)
 {
-    QString selection = text;
-    selection.replace(u'\t', QString(8, u' '));
-    const QStringList lines = SplitLines(selection);
+    const QStringList lines = selectionLines(text);
     QString out;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         while (i < lines.size() - 1 && trimBlanks(lines[i]).isEmpty()) {
-            out += u"\r\n";
+            out += CrLf;
             ++i;
         }
         if (i == lines.size() - 1) {
-            out += lines[i] + u"\r\n";
+            out += lines[i] + CrLf;
         } else {
-            out += music::MergeChordLine(lines[i], lines[i + 1]) + u"\r\n";
+            out += music::MergeChordLine(lines[i], lines[i + 1]) + CrLf;
             ++i;
         }
     }
     return out;
+}
+
+QString indentLeft(const QString& selection)
+{
+    const QStringList lines = selectionLines(selection);
+    qsizetype step = LargestIndentStep;
+    for (const QString& line : lines)
+        step = std::min(step, leadingBlanks(line));
+    // A block with a line at the margin cannot move as a whole: the first
+    // column goes instead, so the command always changes something.
+    if (step == 0)
+        step = 1;
+    QString out;
+    for (const QString& line : lines)
+        out += line.mid(step) + CrLf;
+    return out;
+}
+
+QString indentRight(const QString& selection)
+{
+    const QString indent(LargestIndentStep, Blank);
+    QString out;
+    for (const QString& line : selectionLines(selection))
+        out += indent + line + CrLf;
+    return out;
+}
+
+QString filterChars(const QString& selection, const QString& chars)
+{
+    const QString blanks(TabWidth, Blank);
+    QString out;
+    out.reserve(selection.size());
+    for (const QChar c : selection) {
+        if (c == u'\t' || chars.contains(c))
+            out += blanks;
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString lfToCrLf(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            out += CrLf;
+            ++i;
+        } else if (c == u'\r' || c == u'\n') {
+            out += CrLf;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString wrapInDirective(QStringView directive, const QString& selection)
+{
+    return u'{' + directive.toString() + u':' + trimBlanks(selection) + u'}';
+}
+
+QString directiveLine(QStringView directive)
+{
+    return u'{' + directive.toString() + u'}' + CrLf;
+}
+
+QString sourceText(const Song& song)
+{
+    AppState& app = song.context().app;
+    const bool keptFormat = app.WriteFormat;
+    app.WriteFormat = false;
+    const QString text = song.LinesToString();
+    app.WriteFormat = keptFormat;
+    return text;
 }
 
 } // namespace lvx::song

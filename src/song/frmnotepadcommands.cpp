@@ -1,0 +1,255 @@
+// What the source editor's menu items and buttons do. The conversions themselves
+// are text functions of the song library; here they meet the box's selection.
+
+#include "frmnotepad.h"
+
+#include "sourceconversions.h"
+
+#include "app/desktopcontext.h"
+#include "app/messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace lvx::song {
+
+namespace {
+
+// The box holds each line as a paragraph of its own, so every line end reaches it
+// as one LF; a CR left in would show as a stray character instead.
+QString boxLineEnds(const QString& text)
+{
+    return lfToCrLf(text).replace(u"\r\n"_s, u"\n"_s);
+}
+
+QString fromParagraphs(QString text)
+{
+    return text.replace(QChar::ParagraphSeparator, u'\n');
+}
+
+} // namespace
+
+// -- helpers
+
+void frmNotePad::saveUndo()
+{
+    m_undoText = boxText();
+    m_undoCaret = m_text->textCursor().selectionStart();
+    m_undo->setEnabled(true);
+}
+
+// The raw text: the plain-text conversion would turn no-break spaces into blanks.
+QString frmNotePad::boxText() const
+{
+    return fromParagraphs(m_text->document()->toRawText());
+}
+
+QString frmNotePad::selectedText() const
+{
+    return fromParagraphs(m_text->textCursor().selectedText());
+}
+
+void frmNotePad::setBoxText(const QString& text, int caret)
+{
+    const int scrolled = m_text->verticalScrollBar()->value();
+    m_text->setPlainText(boxLineEnds(text));
+    QTextCursor cursor = m_text->textCursor();
+    cursor.setPosition(std::clamp(caret, 0, m_text->document()->characterCount() - 1));
+    m_text->setTextCursor(cursor);
+    m_text->verticalScrollBar()->setValue(scrolled);
+}
+
+void frmNotePad::replaceSelection(const QString& text, bool selectResult)
+{
+    const QString shown = boxLineEnds(text);
+    QTextCursor cursor = m_text->textCursor();
+    const int start = cursor.selectionStart();
+    cursor.insertText(shown);
+    if (selectResult) {
+        cursor.setPosition(start);
+        cursor.setPosition(start + int(shown.size()), QTextCursor::KeepAnchor);
+    }
+    m_text->setTextCursor(cursor);
+    m_text->setFocus();
+}
+
+void frmNotePad::convertSelection(QString (*convert)(const QString&), bool selectResult)
+{
+    const QString selection = selectedText();
+    if (selection.isEmpty())
+        return;
+    saveUndo();
+    replaceSelection(convert(selection), selectResult);
+}
+
+void frmNotePad::wrapSelection(QStringView directive)
+{
+    saveUndo();
+    replaceSelection(wrapInDirective(directive, selectedText()));
+}
+
+void frmNotePad::insertDirectiveLine(QStringView directive)
+{
+    saveUndo();
+    replaceSelection(directiveLine(directive));
+}
+
+// -- Edit
+
+void frmNotePad::undoCommand()
+{
+    if (!m_undo->isEnabled())
+        return;
+    setBoxText(m_undoText, m_undoCaret);
+    m_undo->setEnabled(false);
+    m_text->setFocus();
+}
+
+void frmNotePad::cutCommand()
+{
+    saveUndo();
+    m_text->cut();
+}
+
+void frmNotePad::copyCommand()
+{
+    saveUndo();
+    m_text->copy();
+}
+
+// Through the editor's own line ends: a clipboard with CR LF or lone CRs gives
+// the same lines as one with LFs.
+void frmNotePad::pasteCommand()
+{
+    saveUndo();
+    replaceSelection(QGuiApplication::clipboard()->text());
+}
+
+void frmNotePad::deleteCommand()
+{
+    QTextCursor cursor = m_text->textCursor();
+    if (cursor.selectionStart() >= m_text->document()->characterCount() - 1)
+        return;
+    saveUndo();
+    // A line end is one paragraph break in the box, so it goes as a whole.
+    if (!cursor.hasSelection())
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    m_text->setTextCursor(cursor);
+}
+
+void frmNotePad::selectAllCommand()
+{
+    m_text->selectAll();
+    m_text->setFocus();
+}
+
+// -- Format and Convert
+
+void frmNotePad::filterCommand()
+{
+    saveUndo();
+    const QString chars = m_desktop.messages.input(u"Input Chars to Filter"_s, u"Filter"_s).value_or(QString());
+    replaceSelection(filterChars(selectedText(), chars));
+}
+
+void frmNotePad::indentRightCommand()
+{
+    convertSelection(indentRight, true);
+}
+
+void frmNotePad::indentLeftCommand()
+{
+    convertSelection(indentLeft, true);
+}
+
+void frmNotePad::mergeCommand()
+{
+    convertSelection(mergeChordLines, false);
+}
+
+void frmNotePad::lfToCrLfCommand()
+{
+    saveUndo();
+    setBoxText(lfToCrLf(boxText()), m_undoCaret);
+}
+
+void frmNotePad::doToCCommand()
+{
+    saveUndo();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString converted = ConvertSolfegeChords(boxText(), m_desktop.messages);
+    QApplication::restoreOverrideCursor();
+    setBoxText(converted, m_undoCaret);
+}
+
+// -- Directives
+
+void frmNotePad::titleCommand()
+{
+    wrapSelection(u"t");
+}
+
+void frmNotePad::subTitleCommand()
+{
+    wrapSelection(u"st");
+}
+
+void frmNotePad::commentCommand()
+{
+    wrapSelection(u"c");
+}
+
+void frmNotePad::commentItalicCommand()
+{
+    wrapSelection(u"ci");
+}
+
+void frmNotePad::startOfTabCommand()
+{
+    insertDirectiveLine(u"sot");
+}
+
+void frmNotePad::endOfTabCommand()
+{
+    insertDirectiveLine(u"eot");
+}
+
+void frmNotePad::startOfChorusCommand()
+{
+    insertDirectiveLine(u"soc");
+}
+
+void frmNotePad::endOfChorusCommand()
+{
+    insertDirectiveLine(u"eoc");
+}
+
+void frmNotePad::startOfBridgeCommand()
+{
+    insertDirectiveLine(u"sob");
+}
+
+void frmNotePad::endOfBridgeCommand()
+{
+    insertDirectiveLine(u"eob");
+}
+
+// The item does nothing here: a page break goes in through the song window's
+// Insert menu, where it becomes a line of its own.
+void frmNotePad::newPageCommand()
+{
+}
+
+} // namespace lvx::song
