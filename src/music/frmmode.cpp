@@ -25,6 +25,10 @@ namespace {
 // Diagrams on screen at the medium print size, one pixel for this many twips.
 constexpr int DiagramSizeIndex = 1;
 constexpr double TwipsPerPixel = 8.0;
+// A diagram's name and open-string marks reach past its cell; printed pages
+// space diagrams by these factors of the cell, and so does the view.
+constexpr double ColumnStep = 1.2;
+constexpr double RowStep = 1.4;
 const QString ClickHint = QStringLiteral("Click a diagram to hear it");
 
 } // namespace
@@ -113,7 +117,8 @@ frmMode::~frmMode() = default;
 
 QSize frmMode::cellPixels() const
 {
-    return {int(m_state.diagram.cellWidth / TwipsPerPixel), int(m_state.diagram.cellHeight / TwipsPerPixel)};
+    return {int(m_state.diagram.cellWidth * ColumnStep / TwipsPerPixel),
+            int(m_state.diagram.cellHeight * RowStep / TwipsPerPixel)};
 }
 
 DiagramGrid frmMode::grid() const
@@ -137,7 +142,7 @@ void frmMode::paintDiagrams(QPainter& painter)
     painter.setRenderHint(QPainter::TextAntialiasing);
     const DiagramGrid cells = grid();
     const print::DiagramSources from = sources();
-    const QSizeF cellTwips(m_state.diagram.cellWidth, m_state.diagram.cellHeight);
+    const QSizeF cellTwips(cellPixels() * TwipsPerPixel);
     midi::PlaybackNotes unused;
     for (int row = 0; row < cells.visibleRows() + 1; ++row) {
         for (int column = 0; column < cells.columns(); ++column) {
