@@ -2,6 +2,11 @@ target_sources(liravox_gui PRIVATE
     music/choicelabel.cpp music/choicelabel.h
     music/chordmapview.cpp music/chordmapview.h
     music/frmchord.cpp music/frmchord.h
+    music/frmmode.cpp music/frmmode.h
+    music/frmmodedef.cpp music/frmmodedef.h
+    music/frmmodes.cpp music/frmmodes.h
+    music/frmpiano.cpp music/frmpiano.h
     music/frmreplace.cpp music/frmreplace.h
     music/frmtranspose.cpp music/frmtranspose.h
+    music/pianokeyboard.cpp music/pianokeyboard.h
 )

@@ -1,0 +1,235 @@
+#include "music/frmpiano.h"
+
+#include "app/desktopcontext.h"
+#include "app/messages.h"
+#include "midi/messagelog.h"
+#include "midi/recordingport.h"
+#include "music/modos.h"
+
+#include "../midi/fakemidisystem.h"
+#include "widgetsmain.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace lvx;
+using namespace lvx::music;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Modos chordType(const QString& name, std::initializer_list<qint16> intervals)
+{
+    std::array<qint16, 8> steps;
+    steps.fill(-1);
+    std::copy(intervals.begin(), intervals.end(), steps.begin());
+    Modos mode;
+    mode.Create(name, QString(), steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7]);
+    return mode;
+}
+
+// A small chord type table and an output that records what would sound, on a
+// virtual clock so "Play Chord" does not really wait.
+struct Desktop
+{
+    RecordingMessages messages;
+    DesktopContext desktop{messages, std::make_unique<FakeMidiSystem>()};
+    midi::MessageLog sent;
+
+    Desktop()
+    {
+        desktop.music.chordTypes.add(chordType(u"maj"_s, {0, 4, 7}));
+        desktop.music.chordTypes.add(chordType(u"m"_s, {0, 3, 7}));
+        desktop.music.chordTypes.add(chordType(u"7"_s, {0, 4, 7, 10}));
+        desktop.app.pianoPatch = 4;
+        desktop.midi.openPort(std::make_unique<midi::RecordingPort>(midi::RecordingPort::Clock::Virtual));
+        desktop.midi.setMonitor(&sent);
+    }
+
+    // "status note" for every message, in order.
+    QStringList messagesSent() const
+    {
+        QStringList list;
+        for (const midi::LoggedMessage& message : sent.messages())
+            list.append(QString::number(message.status()) + u' ' + QString::number(message.data1()));
+        return list;
+    }
+};
+
+template <typename T = QWidget>
+T* control(QWidget& window, const QString& name)
+{
+    T* found = window.findChild<T*>(name);
+    if (found == nullptr)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+void clickKey(frmPiano& window, int key)
+{
+    auto* button = control<QAbstractButton>(window, u"Tecla"_s + QString::number(key));
+    // Low on the key: a white key's top half lies partly under the black keys.
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() / 2, button->height() - 8));
+}
+
+QString shown(frmPiano& window)
+{
+    return control<QLabel>(window, u"lChord"_s)->text();
+}
+
+} // namespace
+
+class PianoTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keysNameChord_data();
+    void keysNameChord();
+    void eachKeySounds();
+    void playChordArpeggiates();
+    void clearReleasesEverything();
+    void keyboardOnly();
+    void noteNames_data();
+    void noteNames();
+};
+
+void PianoTest::keysNameChord_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QString>("notation");
+    QTest::addColumn<QString>("chord");
+
+    QTest::addRow("C E G") << QList<int>{0, 4, 7} << u"C"_s << u"Cmaj"_s;
+    QTest::addRow("a doubled octave is still the triad") << QList<int>{0, 4, 7, 12} << u"C"_s << u"Cmaj"_s;
+    QTest::addRow("E lowest names the bass") << QList<int>{12, 7, 4} << u"C"_s << u"Cmaj/E"_s;
+    QTest::addRow("solfege") << QList<int>{4, 7, 12} << u"Do"_s << u"Domaj/Mi"_s;
+    QTest::addRow("a second click releases the key") << QList<int>{0, 3, 7, 3, 4} << u"C"_s << u"Cmaj"_s;
+    QTest::addRow("black keys") << QList<int>{25, 30, 34} << u"C"_s << u"F#maj/C#"_s;
+    QTest::addRow("one key") << QList<int>{9} << u"C"_s << u"Chord not found"_s;
+    QTest::addRow("releasing every key") << QList<int>{9, 9} << u"C"_s << u"Chord not found"_s;
+    QTest::addRow("notes no chord type holds") << QList<int>{0, 1, 2} << u"C"_s << u"Chord not found"_s;
+}
+
+void PianoTest::keysNameChord()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(QString, notation);
+    QFETCH(QString, chord);
+
+    Desktop fixture;
+    fixture.desktop.app.notation = notation;
+    frmPiano window(fixture.desktop);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(shown(window), QString());
+    for (int key : clicks)
+        clickKey(window, key);
+    QCOMPARE(shown(window), chord);
+    QVERIFY(fixture.messages.texts().isEmpty());
+}
+
+void PianoTest::eachKeySounds()
+{
+    Desktop fixture;
+    frmPiano window(fixture.desktop);
+    window.show();
+    clickKey(window, 0);
+    clickKey(window, 35);
+    // Releasing a key sounds it as well; no note is ever switched off.
+    clickKey(window, 0);
+    QCOMPARE(fixture.messagesSent(),
+             (QStringList{u"192 4"_s, u"144 48"_s, u"192 4"_s, u"144 83"_s, u"192 4"_s, u"144 48"_s}));
+    QVERIFY(!window.isPressed(0));
+    QVERIFY(window.isPressed(35));
+}
+
+void PianoTest::playChordArpeggiates()
+{
+    Desktop fixture;
+    frmPiano window(fixture.desktop);
+    window.show();
+    for (int key : {19, 4, 12})
+        clickKey(window, key);
+    fixture.sent.clear();
+
+    QTest::mouseClick(control(window, u"bPlayChord"_s), Qt::LeftButton);
+    QCOMPARE(fixture.messagesSent(), (QStringList{u"192 4"_s, u"144 52"_s, u"144 60"_s, u"144 67"_s}));
+    const QList<midi::LoggedMessage>& messages = fixture.sent.messages();
+    QCOMPARE(messages.at(2).time - messages.at(1).time, 100.0);
+    QCOMPARE(messages.at(3).time - messages.at(2).time, 100.0);
+    QCOMPARE(shown(window), u"Cmaj/E"_s);
+}
+
+void PianoTest::clearReleasesEverything()
+{
+    Desktop fixture;
+    frmPiano window(fixture.desktop);
+    window.show();
+    for (int key : {0, 4, 7, 30})
+        clickKey(window, key);
+    QTest::mouseClick(control(window, u"bClear"_s), Qt::LeftButton);
+    for (int key = 0; key < 36; ++key)
+        QVERIFY2(!window.isPressed(key), qPrintable(QString::number(key)));
+    QCOMPARE(shown(window), QString());
+
+    fixture.sent.clear();
+    QTest::mouseClick(control(window, u"bPlayChord"_s), Qt::LeftButton);
+    QCOMPARE(fixture.messagesSent(), QStringList{u"192 4"_s});
+}
+
+void PianoTest::keyboardOnly()
+{
+    Desktop fixture;
+    frmPiano window(fixture.desktop);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    control(window, u"Keyboard"_s)->setFocus();
+    QWidget* first = QApplication::focusWidget();
+    QCOMPARE(first, control(window, u"Tecla0"_s));
+
+    // Space presses the key in focus; the arrows walk along the keyboard.
+    QTest::keyClick(first, Qt::Key_Space);
+    for (int step = 0; step < 4; ++step)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    for (int step = 0; step < 3; ++step)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), control(window, u"Tecla7"_s));
+    QCOMPARE(shown(window), u"Cmaj"_s);
+
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+}
+
+void PianoTest::noteNames_data()
+{
+    QTest::addColumn<QString>("notation");
+    QTest::addColumn<QStringList>("firstOctave");
+
+    QTest::addRow("letters") << u"C"_s << QStringList{u"C"_s, u"D"_s, u"E"_s, u"F"_s, u"G"_s, u"A"_s, u"B"_s};
+    QTest::addRow("syllables") << u"Do"_s << QStringList{u"Do"_s, u"Re"_s, u"Mi"_s, u"Fa"_s, u"Sol"_s, u"La"_s, u"Si"_s};
+}
+
+void PianoTest::noteNames()
+{
+    QFETCH(QString, notation);
+    QFETCH(QStringList, firstOctave);
+
+    Desktop fixture;
+    fixture.desktop.app.notation = notation;
+    frmPiano window(fixture.desktop);
+    for (int white = 0; white < 21; ++white) {
+        const QString name = control<QLabel>(window, u"lNote"_s + QString::number(white))->text();
+        QCOMPARE(name, firstOctave.at(white % 7));
+    }
+    QCOMPARE(window.windowTitle(), u"Piano Chord Search"_s);
+    QCOMPARE(control<QPushButton>(window, u"bPlayChord"_s)->text(), u"Play Chord"_s);
+}
+
+LIRAVOX_WIDGETS_TEST_MAIN(PianoTest)
+#include "piano_test.moc"
