@@ -1,7 +1,11 @@
 target_sources(liravox_gui PRIVATE
     music/choicelabel.cpp music/choicelabel.h
     music/chordmapview.cpp music/chordmapview.h
+    music/commandbutton.cpp music/commandbutton.h
+    music/fretboardview.cpp music/fretboardview.h
     music/frmchord.cpp music/frmchord.h
+    music/frmchorddef.cpp music/frmchorddef.h
+    music/frmchordlist.cpp music/frmchordlist.h
     music/frmreplace.cpp music/frmreplace.h
     music/frmtranspose.cpp music/frmtranspose.h
 )
