@@ -82,8 +82,10 @@ QWidget* frmChordDef::createFretboardPart()
     m_hs->setToolTip(QStringLiteral("Base fret"));
     auto* hsCaption = new QLabel(QStringLiteral("Base fret:"), part);
     hsCaption->setBuddy(m_hs);
-    grid->addWidget(hsCaption, 1, 0);
-    grid->addWidget(m_hs, 1, 1);
+    auto* baseFret = new QHBoxLayout;
+    baseFret->addWidget(hsCaption);
+    baseFret->addWidget(m_hs, 1);
+    grid->addLayout(baseFret, 1, 0, 1, 2);
 
     m_define = new QLineEdit(part);
     m_define->setObjectName(QStringLiteral("tDefine"));

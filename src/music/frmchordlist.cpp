@@ -76,7 +76,7 @@ void frmChordList::createControls()
 
 void frmChordList::connectControls()
 {
-    connect(m_list, &QListWidget::currentRowChanged, this, &frmChordList::updateButtons);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &frmChordList::updateButtons);
     connect(m_list, &QListWidget::itemActivated, this, &frmChordList::editChord);
     connect(m_new, &QPushButton::clicked, this, &frmChordList::insertChord);
     connect(m_edit, &QPushButton::clicked, this, &frmChordList::editChord);
