@@ -211,6 +211,28 @@ ChordDialogState decodeLabel(const QString& label, Messages& messages)
     return state;
 }
 
+ChordDialogState decodeFingeringName(const QString& name, Messages& messages)
+{
+    ChordDialogState state;
+    const int letter = letterIndex(name);
+    if (letter < 0)
+        messages.inform(InvalidToneAssumeCMessage.toString());
+    state.tone.letter = qMax(letter, 0);
+    QStringView rest = QStringView(name).mid(1);
+    takeAccidental(rest, state.tone);
+    const qsizetype slash = rest.indexOf(u'/');
+    state.setType((slash < 0 ? rest : rest.left(slash)).toString());
+    // "Am/" names no bass: an empty bass would otherwise read as C.
+    const QStringView bassText = slash < 0 ? QStringView() : rest.mid(slash + 1);
+    if (bassText.isEmpty()) {
+        state.bass = state.tone;
+        state.bassOn = false;
+    } else {
+        decodeBass(bassText, state, messages);
+    }
+    return state;
+}
+
 QStringList otherChordTypes(const ChordTypeTable& types, bool guitar, int tone, int bass,
                             const QList<GuitarChordDef>& globalDefs, const QList<GuitarChordDef>& songDefs)
 {

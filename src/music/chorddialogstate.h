@@ -80,6 +80,14 @@ inline constexpr QStringView InvalidBassMessage = u"Invalid Bass Tone, assume To
 // one already.
 ChordDialogState decodeLabel(const QString& label, Messages& messages);
 
+inline constexpr QStringView InvalidToneAssumeCMessage = u"Invalid Tone, assume C ";
+
+// How the fingering editor reads a fingering's name: it always edits a chord, so
+// a name that starts with no note letter becomes a C chord of the rest (with a
+// message), and everything after the first "/" is the bass. An empty name is a
+// plain C without a message.
+ChordDialogState decodeFingeringName(const QString& name, Messages& messages);
+
 // The "other types" list: every chord type name and alias, and on the guitar the
 // types of the fingerings for this tone and bass (global dictionary first),
 // sorted, without repeats and without the types that have labels of their own.

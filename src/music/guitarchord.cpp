@@ -64,6 +64,14 @@ QList<int> fingeringNotes(const GuitarChordDef& def)
     return notes;
 }
 
+QString fingeringCaption(const QString& name, const QString& notation)
+{
+    const ChordSymbol chord = ParseChord(name);
+    if (chord.tone < 0 || chord.bass < 0)
+        return name;
+    return FormatChord(chord, notation);
+}
+
 FingeringMatch findFingering(const ChordSymbol& chord, const QList<GuitarChordDef>& song,
                              const QList<GuitarChordDef>& global)
 {

@@ -32,6 +32,10 @@ QString ChordDefToText(const GuitarChordDef& def);
 // The notes a fingering sounds, from string 6 down to string 1, strings not played left out.
 QList<int> fingeringNotes(const GuitarChordDef& def);
 
+// How a dictionary list shows an entry: the chord in the user's notation, or the
+// name as written when it is no chord.
+QString fingeringCaption(const QString& name, const QString& notation);
+
 // Where a fingering for a chord was found.
 enum class FingeringSource { Song, Global, NotFound };
 
