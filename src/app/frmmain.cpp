@@ -8,6 +8,10 @@
 
 #include "editor/frmsong.h"
 #include "midi/midistartup.h"
+#include "music/frmchorddef.h"
+#include "music/frmchordlist.h"
+#include "music/frmmodes.h"
+#include "music/frmpiano.h"
 #include "print/frmalbum.h"
 #include "song/globaldictionary.h"
 #include "song/song.h"
@@ -395,6 +399,41 @@ void frmMain::options()
     m_desktop.app.CurrentFileName.clear();
     frmOptions dialog(m_desktop, defaults, this);
     dialog.exec();
+}
+
+void frmMain::globalChords()
+{
+    music::frmChordList list(m_desktop, m_desktop.dictionary, u"Global Guitar Chord Dictionary"_s, this);
+    list.exec();
+}
+
+void frmMain::chordTypes()
+{
+    music::frmModes types(m_desktop, this);
+    types.exec();
+}
+
+void frmMain::pianoSearch()
+{
+    if (!m_piano) {
+        m_piano = new music::frmPiano(m_desktop, this);
+        m_piano->setWindowFlag(Qt::Tool);
+        m_piano->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_piano->show();
+    m_piano->raise();
+    m_piano->activateWindow();
+}
+
+void frmMain::guitarSearch()
+{
+    if (editor::frmSong* song = activeSong()) {
+        QMetaObject::invokeMethod(song, "mnuTGuitar_Click");
+        return;
+    }
+    m_desktop.music.activeChordDef = {};
+    music::frmChordDef search(m_desktop, nullptr, this);
+    search.exec();
 }
 
 void frmMain::albumNew()

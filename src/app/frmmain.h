@@ -79,6 +79,10 @@ public:
     void showNotation();
     // The Tools commands shared by the frame and the song windows.
     void options() override;
+    void globalChords() override;
+    void chordTypes() override;
+    void pianoSearch() override;
+    void guitarSearch();
     void albumNew() override;
     void albumOpen() override;
 
@@ -102,6 +106,7 @@ private:
     QHash<QString, QAction*> m_buttons;   // toolbar button name -> its action in the bar
     QList<QPointer<editor::frmSong>> SongWindows;   // index 0 unused
     QList<bool> WindowFree;
+    QPointer<QWidget> m_piano;   // the piano search is a tool window: one at a time
 
     void createMenus();
     QMenu* createFileMenu();

@@ -87,10 +87,14 @@ QMenu* frmMain::createToolsMenu()
 {
     auto* menu = new QMenu(u"&Tools"_s, this);
     menu->setObjectName(u"mnuTools"_s);
-    namedAction(menu, u"mnuTGlobalChords"_s, u"Global &Chords Dictionary ..."_s)->setEnabled(false);
-    namedAction(menu, u"mnuTChordTypes"_s, u"Chord &Types Dictionary ..."_s)->setEnabled(false);
-    namedAction(menu, u"mnuTGuitar"_s, u"&Guitar Chord Search ..."_s)->setEnabled(false);
-    namedAction(menu, u"mnuTPiano"_s, u"&Piano Chord Search ..."_s)->setEnabled(false);
+    connect(namedAction(menu, u"mnuTGlobalChords"_s, u"Global &Chords Dictionary ..."_s), &QAction::triggered, this,
+            &frmMain::globalChords);
+    connect(namedAction(menu, u"mnuTChordTypes"_s, u"Chord &Types Dictionary ..."_s), &QAction::triggered, this,
+            &frmMain::chordTypes);
+    connect(namedAction(menu, u"mnuTGuitar"_s, u"&Guitar Chord Search ..."_s), &QAction::triggered, this,
+            &frmMain::guitarSearch);
+    connect(namedAction(menu, u"mnuTPiano"_s, u"&Piano Chord Search ..."_s), &QAction::triggered, this,
+            &frmMain::pianoSearch);
     connect(namedAction(menu, u"mnuTOptions"_s, u"&Options ..."_s), &QAction::triggered, this, &frmMain::options);
     return menu;
 }

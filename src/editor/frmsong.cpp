@@ -5,6 +5,9 @@
 #include "songwidgets.h"
 
 #include "app/desktopcontext.h"
+#include "music/frmchorddef.h"
+#include "music/frmchordlist.h"
+#include "song/frmnotepad.h"
 #include "song/songquestions.h"
 
 #include <QAction>
@@ -130,9 +133,8 @@ void frmSong::Form_Activate()
     m_desktop.app.ScaleNum = 1;
     m_desktop.app.ScaleDen = 1.0;
     m_song.FontsToPublic();
-    if (song::askConvertToChordPro(m_song)) {
-        // The source editor opens here once it is part of the program.
-    }
+    if (song::askConvertToChordPro(m_song))
+        mnuVTextFormat_Click();
 }
 
 bool frmSong::Form_QueryUnload()
@@ -186,6 +188,29 @@ void frmSong::setUndoEnabled(bool enabled)
         undo->setEnabled(enabled);
     if (m_host)
         m_host->setUndoButton(enabled);
+}
+
+void frmSong::mnuVTextFormat_Click()
+{
+    song::frmNotePad editor(m_desktop, m_song, this);
+    if (editor.exec() == QDialog::Accepted || m_song.Modificada) {
+        refreshModified();
+        PaintPage();
+    }
+}
+
+void frmSong::mnuTSongChords_Click()
+{
+    music::frmChordList list(m_desktop, m_song, u"Song Custom Guitar Chord Dictionary"_s, this);
+    list.exec();
+    refreshModified();
+}
+
+void frmSong::mnuTGuitar_Click()
+{
+    m_desktop.music.activeChordDef = {};
+    music::frmChordDef search(m_desktop, nullptr, this);
+    search.exec();
 }
 
 void frmSong::cLogRep_Click()

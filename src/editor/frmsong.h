@@ -131,6 +131,9 @@ public Q_SLOTS:
     void mnuFPageSetup_Click();
     void mnuFPrinterSetup_Click();
     void mnuVPreview_Click();
+    void mnuVTextFormat_Click();
+    void mnuTSongChords_Click();
+    void mnuTGuitar_Click();
     void mnuECut_Click();
     void mnuECopy_Click();
     void mnuEPaste_Click();

@@ -59,7 +59,11 @@ void frmSong::mnuFPrintPreview_Click()
 
 void frmSong::mnuVPreview_Click()
 {
-    print::frmPreview::showPreview(m_desktop, m_song, this);
+    print::frmPreview* preview = print::frmPreview::showPreview(m_desktop, m_song, this);
+    preview->setShowChordTypes([host = m_host] {
+        if (host)
+            host->chordTypes();
+    });
 }
 
 void frmSong::mnuFPageSetup_Click()

@@ -14,18 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace lvx::editor {
 
-namespace {
-
-// A command of a window that is not part of the program yet stays visible but disabled.
-QAction* laterAction(QMenu* menu, const QString& name, const QString& caption)
-{
-    QAction* action = namedAction(menu, name, caption);
-    action->setEnabled(false);
-    return action;
-}
-
-} // namespace
-
 QAction* frmSong::addAction(QMenu* menu, const QString& name, const QString& caption, void (frmSong::*slot)())
 {
     QAction* action = namedAction(menu, name, caption);
@@ -129,7 +117,7 @@ QMenu* frmSong::createViewMenu()
     toolbar->setCheckable(true);
     toolbar->setChecked(true);
     connect(menu, &QMenu::aboutToShow, this, [this, toolbar] { toolbar->setChecked(m_host->toolbarVisible()); });
-    laterAction(menu, u"mnuVTextFormat"_s, u"Te&xt Format ..."_s);
+    addAction(menu, u"mnuVTextFormat"_s, u"Te&xt Format ..."_s, &frmSong::mnuVTextFormat_Click);
     addAction(menu, u"mnuVPreview"_s, u"&Preview"_s, &frmSong::mnuVPreview_Click);
     return menu;
 }
@@ -138,11 +126,14 @@ QMenu* frmSong::createToolsMenu()
 {
     auto* menu = new QMenu(u"&Tools"_s, this);
     menu->setObjectName(u"mnuTools"_s);
-    laterAction(menu, u"mnuTSongChords"_s, u"&Song Custom Chord& Dictionary ..."_s);
-    laterAction(menu, u"mnuTGlobalChords"_s, u"&Global Chord Dictionary ..."_s);
-    laterAction(menu, u"mnuTChordTypes"_s, u"Chord &Types Dictionary ..."_s);
-    laterAction(menu, u"mnuTGuitar"_s, u"Guitar &Chord Search ..."_s);
-    laterAction(menu, u"mnuTPiano"_s, u"&Piano Chord Search ..."_s);
+    addAction(menu, u"mnuTSongChords"_s, u"&Song Custom Chord& Dictionary ..."_s, &frmSong::mnuTSongChords_Click);
+    connect(namedAction(menu, u"mnuTGlobalChords"_s, u"&Global Chord Dictionary ..."_s), &QAction::triggered, this,
+            [this] { m_host->globalChords(); });
+    connect(namedAction(menu, u"mnuTChordTypes"_s, u"Chord &Types Dictionary ..."_s), &QAction::triggered, this,
+            [this] { m_host->chordTypes(); });
+    addAction(menu, u"mnuTGuitar"_s, u"Guitar &Chord Search ..."_s, &frmSong::mnuTGuitar_Click);
+    connect(namedAction(menu, u"mnuTPiano"_s, u"&Piano Chord Search ..."_s), &QAction::triggered, this,
+            [this] { m_host->pianoSearch(); });
     connect(namedAction(menu, u"mnuTOptions"_s, u"&Options ..."_s), &QAction::triggered, this, [this] { m_host->options(); });
     return menu;
 }

@@ -34,6 +34,9 @@ public:
 
     // Tools shared with the frame's own menu.
     virtual void options() = 0;
+    virtual void globalChords() = 0;
+    virtual void chordTypes() = 0;
+    virtual void pianoSearch() = 0;
 
     virtual void helpTopics() = 0;
     virtual void webSite() = 0;
