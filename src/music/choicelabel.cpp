@@ -1,5 +1,7 @@
 #include "choicelabel.h"
 
+#include <QHBoxLayout>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
@@ -95,6 +97,32 @@ void ChoiceLabel::keyPressEvent(QKeyEvent* event)
         return;
     default:
         QLabel::keyPressEvent(event);
+    }
+}
+
+QLayout* createNoteRow(QWidget* owner, NoteLabels& labels, const QString& namePrefix)
+{
+    static const std::array<QString, 2> Accidentals{QStringLiteral("#"), QStringLiteral("b")};
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    for (int index = 0; index < NoteLabelCount; ++index) {
+        const QString caption = index < LetterCount ? noteCaption(index, QStringLiteral("C")) : Accidentals.at(index - LetterCount);
+        labels.at(index) = new ChoiceLabel(caption, owner);
+        labels.at(index)->setObjectName(namePrefix + QString::number(index));
+        if (index == SharpIndex)
+            row->addSpacing(10);
+        row->addWidget(labels.at(index));
+    }
+    row->addStretch();
+    return row;
+}
+
+void captionNoteLabels(NoteLabels& tone, NoteLabels& bass, const QString& notation)
+{
+    for (int letter = 0; letter < LetterCount; ++letter) {
+        const QString caption = noteCaption(letter, notation);
+        tone.at(letter)->setText(caption);
+        bass.at(letter)->setText(caption);
     }
 }
 

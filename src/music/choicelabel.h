@@ -1,6 +1,12 @@
 #pragma once
 
+#include "chorddialogstate.h"
+
 #include <QLabel>
+
+#include <array>
+
+class QLayout;
 
 namespace lvx::music {
 
@@ -33,5 +39,12 @@ private:
     bool m_selected = false;
     bool m_pressed = false;
 };
+
+using NoteLabels = std::array<ChoiceLabel*, NoteLabelCount>;
+
+// A row of the seven note labels and the two accidentals, named prefix0..prefix8.
+QLayout* createNoteRow(QWidget* owner, NoteLabels& labels, const QString& namePrefix);
+// The note labels of the tone and bass rows captioned in the notation in force.
+void captionNoteLabels(NoteLabels& tone, NoteLabels& bass, const QString& notation);
 
 } // namespace lvx::music

@@ -73,23 +73,6 @@ frmChord::frmChord(DesktopContext& desktop, const QList<GuitarChordDef>* songDef
 
 frmChord::~frmChord() = default;
 
-QLayout* frmChord::createNoteRow(std::array<ChoiceLabel*, NoteLabelCount>& labels, const QString& namePrefix)
-{
-    static const std::array<QString, 2> Accidentals{QStringLiteral("#"), QStringLiteral("b")};
-    auto* row = new QHBoxLayout;
-    row->setSpacing(4);
-    for (int index = 0; index < NoteLabelCount; ++index) {
-        const QString caption = index < LetterCount ? noteCaption(index, QStringLiteral("C")) : Accidentals.at(index - LetterCount);
-        labels.at(index) = new ChoiceLabel(caption, this);
-        labels.at(index)->setObjectName(namePrefix + QString::number(index));
-        if (index == SharpIndex)
-            row->addSpacing(10);
-        row->addWidget(labels.at(index));
-    }
-    row->addStretch();
-    return row;
-}
-
 QLayout* frmChord::createTypeRow()
 {
     auto* row = new QHBoxLayout;
@@ -112,12 +95,12 @@ QWidget* frmChord::createChordPanel()
     grid->setVerticalSpacing(10);
 
     grid->addWidget(new QLabel(QStringLiteral("Tone:"), panel), 0, 0);
-    grid->addLayout(createNoteRow(m_tone, QStringLiteral("Tone")), 0, 1);
+    grid->addLayout(createNoteRow(this, m_tone, QStringLiteral("Tone")), 0, 1);
 
     m_chkBass = new QCheckBox(QStringLiteral("Bass:"), panel);
     m_chkBass->setObjectName(QStringLiteral("chkBass"));
     grid->addWidget(m_chkBass, 1, 0);
-    grid->addLayout(createNoteRow(m_bass, QStringLiteral("Bass")), 1, 1);
+    grid->addLayout(createNoteRow(this, m_bass, QStringLiteral("Bass")), 1, 1);
 
     grid->addWidget(new QLabel(QStringLiteral("Basic Types:"), panel), 2, 0);
     grid->addLayout(createTypeRow(), 2, 1);
@@ -298,7 +281,7 @@ void frmChord::activate()
 {
     m_desktop.music.dialogResult = ResultOpen;
     m_texto->clear();
-    captionNotes();
+    captionNoteLabels(m_tone, m_bass, m_desktop.app.notation);
     m_state = decodeLabel(m_labelText, m_desktop.messages);
     if (m_state.textLabel)
         m_texto->setText(m_state.text);
@@ -307,15 +290,6 @@ void frmChord::activate()
     showType();
     Paint();
     (m_state.textLabel ? static_cast<QWidget*>(m_texto) : m_tone.at(m_state.tone.letter))->setFocus();
-}
-
-void frmChord::captionNotes()
-{
-    for (int letter = 0; letter < LetterCount; ++letter) {
-        const QString caption = noteCaption(letter, m_desktop.app.notation);
-        m_tone.at(letter)->setText(caption);
-        m_bass.at(letter)->setText(caption);
-    }
 }
 
 void frmChord::showType()

@@ -56,7 +56,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLayout* createNoteRow(std::array<ChoiceLabel*, NoteLabelCount>& labels, const QString& namePrefix);
     QLayout* createTypeRow();
     QWidget* createChordPanel();
     QWidget* createDiagramPanel();
@@ -64,7 +63,6 @@ private:
     void connectControls();
 
     void activate();
-    void captionNotes();
     void showType();
     void paintSelection();
     void paintDiagram();

@@ -106,23 +106,6 @@ QWidget* frmChordDef::createFretboardPart()
     return part;
 }
 
-QLayout* frmChordDef::createNoteRow(std::array<ChoiceLabel*, NoteLabelCount>& labels, const QString& namePrefix)
-{
-    static const std::array<QString, 2> Accidentals{QStringLiteral("#"), QStringLiteral("b")};
-    auto* row = new QHBoxLayout;
-    row->setSpacing(4);
-    for (int index = 0; index < NoteLabelCount; ++index) {
-        const QString caption = index < LetterCount ? noteCaption(index, QStringLiteral("C")) : Accidentals.at(index - LetterCount);
-        labels.at(index) = new ChoiceLabel(caption, this);
-        labels.at(index)->setObjectName(namePrefix + QString::number(index));
-        if (index == SharpIndex)
-            row->addSpacing(10);
-        row->addWidget(labels.at(index));
-    }
-    row->addStretch();
-    return row;
-}
-
 QWidget* frmChordDef::createChordPart()
 {
     auto* part = new QWidget(this);
@@ -132,12 +115,12 @@ QWidget* frmChordDef::createChordPart()
     grid->setVerticalSpacing(10);
 
     grid->addWidget(new QLabel(QStringLiteral("Tone:"), part), 0, 0);
-    grid->addLayout(createNoteRow(m_tone, QStringLiteral("Tone")), 0, 1);
+    grid->addLayout(createNoteRow(this, m_tone, QStringLiteral("Tone")), 0, 1);
 
     m_chkBass = new QCheckBox(QStringLiteral("Bass:"), part);
     m_chkBass->setObjectName(QStringLiteral("chkBass"));
     grid->addWidget(m_chkBass, 1, 0);
-    grid->addLayout(createNoteRow(m_bass, QStringLiteral("Bass")), 1, 1);
+    grid->addLayout(createNoteRow(this, m_bass, QStringLiteral("Bass")), 1, 1);
 
     m_mode = new QLineEdit(part);
     m_mode->setObjectName(QStringLiteral("tMode"));
@@ -199,18 +182,9 @@ void frmChordDef::showEvent(QShowEvent* event)
 void frmChordDef::activate()
 {
     m_desktop.music.dialogResult = ResultOpen;
-    captionNotes();
+    captionNoteLabels(m_tone, m_bass, m_desktop.app.notation);
     StrToChord(m_desktop.music.activeChordDef.name);
     m_fretboard->board()->setFocus();
-}
-
-void frmChordDef::captionNotes()
-{
-    for (int letter = 0; letter < LetterCount; ++letter) {
-        const QString caption = noteCaption(letter, m_desktop.app.notation);
-        m_tone.at(letter)->setText(caption);
-        m_bass.at(letter)->setText(caption);
-    }
 }
 
 void frmChordDef::StrToChord(const QString& name)

@@ -59,12 +59,10 @@ protected:
 private:
     QWidget* createFretboardPart();
     QWidget* createChordPart();
-    QLayout* createNoteRow(std::array<ChoiceLabel*, NoteLabelCount>& labels, const QString& namePrefix);
     QLayout* createButtonRow();
     void connectControls();
 
     void activate();
-    void captionNotes();
     void showBaseFret(int baseFret);
     void showDefinition();
     void clickFretboard(int string, int row);
