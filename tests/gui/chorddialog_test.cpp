@@ -8,6 +8,8 @@
 
 #include "../midi/fakemidisystem.h"
 #include "widgetsmain.h"
+#include "controls.h"
+#include "musicfixtures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,27 +25,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Modos chordType(const QString& name, std::initializer_list<qint16> intervals, const QStringList& aliases = {})
-{
-    std::array<qint16, 8> steps;
-    steps.fill(-1);
-    std::copy(intervals.begin(), intervals.end(), steps.begin());
-    Modos mode;
-    mode.Create(name, QString(), steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7]);
-    for (const QString& alias : aliases)
-        mode.SinonimosAdd(alias);
-    return mode;
-}
+using lvx::test::control;
+
+using lvx::test::chordType;
 
 // Frets from string 6 down to string 1, as a chord line writes them.
-GuitarChordDef fingering(const QString& name, std::array<qint16, 6> low6ToHigh1)
-{
-    GuitarChordDef def;
-    def.name = name;
-    for (int string = 6; string >= 1; --string)
-        def.frets.at(string) = low6ToHigh1.at(6 - string);
-    return def;
-}
+using lvx::test::fingering;
 
 // A desktop with a few chord types, a global C shape, a song with its own
 // Cadd9 shape, and a silent output that records what would sound.
@@ -75,15 +62,6 @@ struct Desktop
         return count;
     }
 };
-
-template <typename T>
-T* control(QWidget& dialog, const QString& name)
-{
-    T* found = dialog.findChild<T*>(name);
-    if (found == nullptr)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
 
 void openWith(frmChord& dialog, const QString& label)
 {

@@ -6,6 +6,8 @@
 #include "music/frmchordlist.h"
 
 #include "widgetsmain.h"
+#include "controls.h"
+#include "musicfixtures.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -21,40 +23,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using lvx::test::control;
+
 // Frets from string 6 down to string 1, as a chord line writes them.
-GuitarChordDef fingering(const QString& name, std::array<qint16, 6> low6ToHigh1, qint16 baseFret = 0)
-{
-    GuitarChordDef def;
-    def.name = name;
-    def.baseFret = baseFret;
-    for (int string = 6; string >= 1; --string)
-        def.frets.at(string) = low6ToHigh1.at(6 - string);
-    return def;
-}
+using lvx::test::fingering;
 
 const QList<GuitarChordDef> FiveChords{
     fingering(u"C"_s, {-1, 3, 2, 0, 1, 0}), fingering(u"D"_s, {-1, -1, 0, 2, 3, 2}),
     fingering(u"E"_s, {0, 2, 2, 1, 0, 0}),  fingering(u"F"_s, {1, 3, 3, 2, 1, 1}),
     fingering(u"G"_s, {3, 2, 0, 0, 0, 3})};
 
-Modos chordType(const QString& name, std::initializer_list<qint16> intervals)
-{
-    std::array<qint16, 8> steps;
-    steps.fill(-1);
-    std::copy(intervals.begin(), intervals.end(), steps.begin());
-    Modos mode;
-    mode.Create(name, QString(), steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7]);
-    return mode;
-}
-
-template <typename T>
-T* control(QWidget* window, const QString& name)
-{
-    T* found = window->findChild<T*>(name);
-    if (found == nullptr)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
+using lvx::test::chordType;
 
 // Steps as a user takes them in "Custom Guitar Chord": "T5" clicks tone label 5,
 // "B6" bass label 6, "M:m" types a chord type, "P6" clicks the dot of string 6,

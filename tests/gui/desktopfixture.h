@@ -8,6 +8,8 @@
 #include "editor/frmsong.h"
 #include "editor/songwidgets.h"
 
+#include "controls.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -15,7 +17,6 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -89,20 +90,7 @@ struct DesktopFixture
     }
 };
 
-// Runs `act` on the modal dialog the next command opens, once it is up.
-inline void onNextModal(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        }
-    });
-    timer->start();
-}
+using lvx::test::onNextModal;
 
 inline lvx::editor::SongBox* box(lvx::editor::frmSong* song, int slot)
 {

@@ -11,6 +11,8 @@
 
 #include "../midi/fakemidisystem.h"
 #include "widgetsmain.h"
+#include "controls.h"
+#include "musicfixtures.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,14 +32,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using lvx::test::control;
+using lvx::test::onNextModal;
+
 Modos chordType(const QString& name, const QString& description, std::initializer_list<qint16> intervals)
 {
-    std::array<qint16, 8> steps;
-    steps.fill(-1);
-    std::copy(intervals.begin(), intervals.end(), steps.begin());
-    Modos mode;
-    mode.Create(name, description, steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7]);
-    return mode;
+    return lvx::test::chordType(name, intervals, {}, description);
 }
 
 struct Desktop
@@ -68,33 +68,9 @@ struct Desktop
     }
 };
 
-template <typename T = QWidget>
-T* control(QWidget* window, const QString& name)
-{
-    T* found = window->findChild<T*>(name);
-    if (found == nullptr)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
-
 void click(QWidget* window, const QString& name)
 {
     QTest::mouseClick(control(window, name), Qt::LeftButton);
-}
-
-// Runs the act on the next modal dialog once it is up.
-void onNextModal(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        }
-    });
-    timer->start();
 }
 
 // Types the entries and lights the toggles named, then closes with Close;

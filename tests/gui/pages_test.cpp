@@ -1,5 +1,6 @@
 #include "pagesfixture.h"
 #include "widgetsmain.h"
+#include "controls.h"
 
 #include "app/settings.h"
 #include "print/frmpagesetup.h"
@@ -21,14 +22,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T>
-T* control(QWidget& window, const QString& name)
-{
-    T* found = window.findChild<T*>(name);
-    if (found == nullptr)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
+using lvx::test::control;
 
 // Types into a margin box and leaves it.
 void typeMargin(QWidget& dialog, const QString& box, const QString& text)

@@ -8,6 +8,8 @@
 
 #include "../midi/fakemidisystem.h"
 #include "widgetsmain.h"
+#include "controls.h"
+#include "musicfixtures.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -20,15 +22,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Modos chordType(const QString& name, std::initializer_list<qint16> intervals)
-{
-    std::array<qint16, 8> steps;
-    steps.fill(-1);
-    std::copy(intervals.begin(), intervals.end(), steps.begin());
-    Modos mode;
-    mode.Create(name, QString(), steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7]);
-    return mode;
-}
+using lvx::test::control;
+
+using lvx::test::chordType;
 
 // A small chord type table and an output that records what would sound, on a
 // virtual clock so "Play Chord" does not really wait.
@@ -57,15 +53,6 @@ struct Desktop
         return list;
     }
 };
-
-template <typename T = QWidget>
-T* control(QWidget& window, const QString& name)
-{
-    T* found = window.findChild<T*>(name);
-    if (found == nullptr)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
 
 void clickKey(frmPiano& window, int key)
 {

@@ -6,6 +6,7 @@
 
 #include "../midi/fakemidisystem.h"
 #include "widgetsmain.h"
+#include "controls.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +41,8 @@ public:
 
 namespace {
 
+using lvx::test::control;
+
 struct Desktop
 {
     RecordingMessages messages;
@@ -48,15 +51,6 @@ struct Desktop
 
     Desktop() { desktop.activeChild = [this] { return &song; }; }
 };
-
-template <typename T>
-T* control(QWidget& dialog, const QString& name)
-{
-    T* found = dialog.findChild<T*>(name);
-    if (found == nullptr)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "app/messages.h"
 
 #include "testmain.h"
+#include "musicfixtures.h"
 
 #include <QTest>
 
@@ -15,11 +16,7 @@ namespace {
 
 Modos chordType(const QString& name, const QStringList& aliases = {})
 {
-    Modos mode;
-    mode.Create(name, QString(), 0, 4, 7, -1, -1, -1, -1, -1);
-    for (const QString& alias : aliases)
-        mode.SinonimosAdd(alias);
-    return mode;
+    return lvx::test::chordType(name, {0, 4, 7}, aliases);
 }
 
 GuitarChordDef fingering(const QString& name)

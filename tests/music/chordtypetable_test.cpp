@@ -1,6 +1,7 @@
 #include "music/chordtypetable.h"
 
 #include "testmain.h"
+#include "musicfixtures.h"
 
 #include <QTest>
 
@@ -11,11 +12,7 @@ namespace {
 
 Modos chordType(const QString& name, const QStringList& aliases = {})
 {
-    Modos mode;
-    mode.Create(name, QString(), 0, 4, 7, -1, -1, -1, -1, -1);
-    for (const QString& alias : aliases)
-        mode.SinonimosAdd(alias);
-    return mode;
+    return lvx::test::chordType(name, {0, 4, 7}, aliases);
 }
 
 // Aliases are not keys: "M7" may be an alias of maj7 while m7 is a key, and a

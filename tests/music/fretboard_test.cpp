@@ -6,6 +6,7 @@
 #include "app/messages.h"
 
 #include "testmain.h"
+#include "musicfixtures.h"
 
 #include <QTest>
 
@@ -14,24 +15,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Modos chordType(const QString& name, std::initializer_list<qint16> intervals)
-{
-    std::array<qint16, 8> steps;
-    steps.fill(-1);
-    std::copy(intervals.begin(), intervals.end(), steps.begin());
-    Modos mode;
-    mode.Create(name, QString(), steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7]);
-    return mode;
-}
+using lvx::test::chordType;
 
 // Frets from string 6 down to string 1, as a chord line writes them.
 GuitarChordDef fingering(std::array<qint16, 6> low6ToHigh1, qint16 baseFret = 0)
 {
-    GuitarChordDef def;
-    def.baseFret = baseFret;
-    for (int string = 6; string >= 1; --string)
-        def.frets.at(string) = low6ToHigh1.at(6 - string);
-    return def;
+    return lvx::test::fingering(QString(), low6ToHigh1, baseFret);
 }
 
 } // namespace

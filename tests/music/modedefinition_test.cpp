@@ -4,6 +4,7 @@
 #include "music/modos.h"
 
 #include "testmain.h"
+#include "musicfixtures.h"
 
 #include <QTest>
 
@@ -14,12 +15,7 @@ namespace {
 
 Modos chordType(const QString& name, std::initializer_list<qint16> intervals = {0, 4, 7})
 {
-    std::array<qint16, 8> steps;
-    steps.fill(-1);
-    std::copy(intervals.begin(), intervals.end(), steps.begin());
-    Modos mode;
-    mode.Create(name, name + u" chord", steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7]);
-    return mode;
+    return lvx::test::chordType(name, intervals, {}, name + u" chord");
 }
 
 ChordTypeTable sampleTable()

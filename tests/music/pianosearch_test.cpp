@@ -2,6 +2,7 @@
 #include "music/pianosearch.h"
 
 #include "testmain.h"
+#include "musicfixtures.h"
 
 #include <QTest>
 
@@ -10,15 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Modos chordType(const QString& name, std::initializer_list<qint16> intervals)
-{
-    std::array<qint16, 8> steps;
-    steps.fill(-1);
-    std::copy(intervals.begin(), intervals.end(), steps.begin());
-    Modos mode;
-    mode.Create(name, QString(), steps[0], steps[1], steps[2], steps[3], steps[4], steps[5], steps[6], steps[7]);
-    return mode;
-}
+using lvx::test::chordType;
 
 // "6" before "m7": C6 and Am7 are the same four notes.
 ChordTypeTable sampleTable()
