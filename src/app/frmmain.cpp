@@ -7,6 +7,7 @@
 #include "system.h"
 
 #include "editor/frmsong.h"
+#include "editor/hostmenus.h"
 #include "midi/midistartup.h"
 #include "music/frmchorddef.h"
 #include "music/frmchordlist.h"
@@ -97,17 +98,12 @@ void frmMain::Form_Load()
 {
     const BusyPointer busy;
     // Window 1 opens the command-line file, or a new song.
-    SongWindows = {nullptr};
-    WindowFree = {false};
     const QString fileName = m_desktop.app.CurrentFileName;
-    const bool untitled = fileName.isEmpty();
-    openInWindow(fileName, untitled ? u"Untitled:1"_s : QString());
-    if (!untitled)
+    openInWindow(fileName);
+    if (!fileName.isEmpty())
         addRecentFile(fileName);
 
-    m_desktop.app.CurrentFileName = QDir(programFolder()).filePath(u"Chords.dat"_s);
     song::loadGlobalDictionary(m_desktop.dictionary);
-    m_desktop.app.CurrentFileName.clear();
     refreshRecentFiles();
     m_desktop.app.ScaleNum = 1;
     m_desktop.app.ScaleDen = 1.0;
@@ -161,7 +157,7 @@ QMdiSubWindow* frmMain::subWindowOf(const editor::frmSong* song) const
     return nullptr;
 }
 
-editor::frmSong* frmMain::openInWindow(const QString& fileName, const QString& caption)
+editor::frmSong* frmMain::openInWindow(const QString& fileName)
 {
     const BusyPointer busy;
     m_desktop.app.CurrentFileName = fileName;
@@ -169,8 +165,9 @@ editor::frmSong* frmMain::openInWindow(const QString& fileName, const QString& c
     auto* song = new editor::frmSong(m_desktop, this);
     SongWindows[number] = song;
     song->Form_Load();
-    if (!caption.isEmpty())
-        song->setCaption(caption);
+    // A new song is named after its window: window 3 is Untitled:3.
+    if (fileName.isEmpty())
+        song->setCaption(u"Untitled:"_s + QString::number(number));
     song->setTag(QString::number(number));
     QMdiSubWindow* window = m_mdi->addSubWindow(song);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -201,18 +198,24 @@ void frmMain::songClosed(editor::frmSong* window)
 
 void frmMain::newSong()
 {
-    m_desktop.app.CurrentFileName.clear();
-    // The number is the one the window will take.
-    int number = int(WindowFree.size());
-    for (int i = 1; i < WindowFree.size(); ++i) {
-        if (WindowFree.at(i)) {
-            number = i;
-            break;
-        }
-    }
-    openInWindow(QString(), u"Untitled:"_s + QString::number(number));
+    openInWindow(QString());
+    showSongButtons();
+}
+
+void frmMain::showSongButtons()
+{
     ButtonsShow();
     SongButtonsHidden = false;
+}
+
+bool frmMain::openable(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.isDir())
+        m_desktop.messages.inform(u"Cannot open file " + path + u": it is a folder, not a song file.");
+    else if (!file.exists())
+        m_desktop.messages.inform(u"Cannot open file " + path + u": no such file.");
+    return file.isFile();
 }
 
 void frmMain::openSong(const QString& name)
@@ -223,25 +226,17 @@ void frmMain::openSong(const QString& name)
         if (path.isEmpty())
             return;
     }
+    if (!openable(path))
+        return;
     const QFileInfo file(path);
-    if (file.isDir()) {
-        m_desktop.messages.inform(u"Cannot open file " + path + u": it is a folder, not a song file.");
-        return;
-    }
-    if (!file.exists()) {
-        m_desktop.messages.inform(u"Cannot open file " + path + u": no such file.");
-        return;
-    }
     if (file.size() > LargestSong) {
         m_desktop.messages.inform(u"The file is too large to open."_s);
         return;
     }
     openInWindow(file.absoluteFilePath());
     addRecentFile(file.absoluteFilePath());
-    if (SongButtonsHidden) {
-        ButtonsShow();
-        SongButtonsHidden = false;
-    }
+    if (SongButtonsHidden)
+        showSongButtons();
 }
 
 QStringList frmMain::recentFiles() const
@@ -275,10 +270,7 @@ void frmMain::refreshRecentFiles()
     if (GetSetting(RecentSection, recentKey(1), QString()).isEmpty())
         return;
     const QStringList paths = recentFiles();
-    for (qsizetype k = 0; k < paths.size() && k < m_recentActions.size(); ++k) {
-        m_recentActions[k]->setText(paths.at(k));
-        m_recentActions[k]->setVisible(true);
-    }
+    editor::showRecentFileItems(m_recentActions, paths);
     for (int number : numbersInUse())
         SongWindows.at(number)->showRecentFiles(paths);
 }
@@ -288,17 +280,12 @@ void frmMain::openRecentFile(int item)
     if (item < 0 || item >= m_recentActions.size())
         return;
     const QString path = m_recentActions.at(item)->text();
-    const QFileInfo file(path);
-    if (!file.isFile()) {
-        m_desktop.messages.inform(u"Cannot open file " + path + u": no such file.");
+    if (!openable(path))
         return;
-    }
     openInWindow(path);
     refreshRecentFiles();
-    if (SongButtonsHidden) {
-        ButtonsShow();
-        SongButtonsHidden = false;
-    }
+    if (SongButtonsHidden)
+        showSongButtons();
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event)

@@ -120,11 +120,15 @@ private:
                        const char* command, bool thenFocus);
     void createStatusBar();
     void setSongButtonsVisible(bool visible);
+    void showSongButtons();
+    void showInstrument();
+    // A path Open can read: a file that is there; otherwise the reason is shown.
+    bool openable(const QString& path);
     void showMenusOf(editor::frmSong* song);
     void subWindowActivated(QMdiSubWindow* window);
 
     int takeFreeNumber();
-    editor::frmSong* openInWindow(const QString& fileName, const QString& caption = {});
+    editor::frmSong* openInWindow(const QString& fileName);
     QMdiSubWindow* subWindowOf(const editor::frmSong* song) const;
     void callActiveSong(const char* command, bool thenFocus);
 };

@@ -54,12 +54,7 @@ QMenu* frmMain::createFileMenu()
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
     menu->addSeparator();
-    for (int item = 0; item <= 4; ++item) {
-        QAction* recent = namedAction(menu, u"mnuRecentFile"_s + QString::number(item), QString());
-        recent->setVisible(false);
-        connect(recent, &QAction::triggered, this, [this, item] { openRecentFile(item); });
-        m_recentActions.append(recent);
-    }
+    m_recentActions = editor::addRecentFileItems(menu, *this);
     return menu;
 }
 
@@ -183,11 +178,7 @@ void frmMain::createStatusBar()
     statusBar()->addPermanentWidget(m_notationPanel);
     statusBar()->addPermanentWidget(m_instrumentPanel);
     showNotation();
-    const bool guitar = m_desktop.app.instrument == u"Guitar";
-    m_instrumentPanel->setPixmap(icon(guitar ? u"guitar"_s : u"piano"_s, QString()).pixmap(QSize(18, 18)));
-    m_instrumentPanel->setToolTip(guitar ? u"Guitar"_s : u"Piano"_s);
-    qobject_cast<QToolButton*>(picToolbar->widgetForAction(m_buttons.value(u"bGuitar"_s)))->setChecked(guitar);
-    qobject_cast<QToolButton*>(picToolbar->widgetForAction(m_buttons.value(u"bPiano"_s)))->setChecked(!guitar);
+    showInstrument();
 }
 
 void frmMain::showNotation()
@@ -197,13 +188,19 @@ void frmMain::showNotation()
 
 void frmMain::selectInstrument(const QString& instrument)
 {
-    const bool guitar = instrument == u"Guitar";
     m_desktop.app.instrument = instrument;
+    showInstrument();
+    SaveSetting(u"Public"_s, u"Instrument"_s, instrument);
+}
+
+// The status bar shows the guitar's picture for "Guitar", the piano's for anything else.
+void frmMain::showInstrument()
+{
+    const bool guitar = m_desktop.app.instrument == u"Guitar";
     m_instrumentPanel->setPixmap(icon(guitar ? u"guitar"_s : u"piano"_s, QString()).pixmap(QSize(18, 18)));
-    m_instrumentPanel->setToolTip(instrument);
+    m_instrumentPanel->setToolTip(guitar ? u"Guitar"_s : u"Piano"_s);
     qobject_cast<QToolButton*>(picToolbar->widgetForAction(m_buttons.value(u"bGuitar"_s)))->setChecked(guitar);
     qobject_cast<QToolButton*>(picToolbar->widgetForAction(m_buttons.value(u"bPiano"_s)))->setChecked(!guitar);
-    SaveSetting(u"Public"_s, u"Instrument"_s, instrument);
 }
 
 void frmMain::setSongButtonsVisible(bool visible)

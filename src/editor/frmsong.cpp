@@ -1,6 +1,7 @@
 #include "frmsong.h"
 
 #include "frmmenulinea.h"
+#include "hostmenus.h"
 #include "songhost.h"
 #include "songwidgets.h"
 
@@ -61,14 +62,13 @@ void frmSong::createHeader()
     auto* subtitle = new HeaderBox(this, this);
     subtitle->setObjectName(u"tSubTitle"_s);
     tSubTitle = subtitle;
-    connect(tTitle, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_song.title = text;
-        setModified();
-    });
-    connect(tSubTitle, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_song.subtitle = text;
-        setModified();
-    });
+    // The song's title and subtitle follow every edit of their boxes.
+    for (QLineEdit* box : {tTitle, tSubTitle}) {
+        connect(box, &QLineEdit::textEdited, this, [this, box] {
+            takeHeaderText(box);
+            setModified();
+        });
+    }
 
     Line1 = new QFrame(this);
     Line1->setObjectName(u"Line1"_s);
@@ -108,10 +108,7 @@ QAction* frmSong::action(const QString& name) const
 
 void frmSong::showRecentFiles(const QStringList& paths)
 {
-    for (qsizetype k = 0; k < paths.size() && k < m_recentActions.size(); ++k) {
-        m_recentActions[k]->setText(paths.at(k));
-        m_recentActions[k]->setVisible(true);
-    }
+    showRecentFileItems(m_recentActions, paths);
 }
 
 void frmSong::Form_Load()
@@ -125,7 +122,6 @@ void frmSong::Form_Load()
     tSubTitle->setText(m_song.subtitle);
     m_song.Modificada = false;
     setWindowModified(false);
-    m_activatedOnce = false;
 }
 
 void frmSong::Form_Activate()
@@ -139,8 +135,6 @@ void frmSong::Form_Activate()
 
 bool frmSong::Form_QueryUnload()
 {
-    m_song.title = tTitle->text();
-    m_song.subtitle = tSubTitle->text();
     const QString mainCaption = m_host ? m_host->caption() : u"Liravox"_s;
     return song::queryUnload(m_song, mainCaption) == song::CloseDecision::Close;
 }

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class QAction;
 class QFrame;
 class QLineEdit;
@@ -26,6 +28,7 @@ class DesktopContext;
 namespace lvx::editor {
 
 class ChordLabel;
+class ScreenMeasure;
 class SongBox;
 class SongHost;
 class frmMenuLinea;
@@ -71,10 +74,10 @@ public:
 
     // View state
     int TopLine() const { return m_song.TopLine; }
-    int LastShownLine() const { return m_lastShownLine; }
+    int LastShownLine() const { return m_lastLayout.LastShownLine; }
     int CurrentSlot() const { return m_currentSlot; }
     bool EditingBody() const { return m_editingBody; }
-    int LabelsUsed() const { return int(m_labelsUsed); }
+    int LabelsUsed() const { return int(m_lastLayout.labels.size()); }
     bool undoEnabled() const { return m_undoEnabled; }
     // Twips per pixel of the screen.
     double twipsPerPixel() const;
@@ -177,22 +180,21 @@ private:
     QPointer<frmMenuLinea> m_lineMenu;
     QToolButton* m_logRep = nullptr;
     SongLayout m_lastLayout;    // the layout the last paint placed
+    // Screen metrics by font, kept from paint to paint: a repaint measures the
+    // same few fonts again and again.
+    std::unique_ptr<ScreenMeasure> m_measure;
+    const ScreenMeasure& measure();
 
-    int m_lastShownLine = 0;
     int m_currentSlot = 0;
-    qint16 m_labelsUsed = 0;
     bool m_editingBody = true;
-    bool m_activatedOnce = false;
     bool m_undoEnabled = false;
     bool m_painting = false;    // focus moves made by a repaint are not the user's
-    double m_ruleY = 0;
     double m_dragStart = 0;
 
     struct UndoSnapshot
     {
         Lines lines;
         int TopLine = 1;
-        int LastShownLine = 0;
         int CurrentSlot = 0;
         int caret = 0;
         int ActiveLine = 0;
@@ -230,6 +232,8 @@ private:
     void focusSlot(int slotIndex, int caret = -1);
     void setModified();
     void refreshModified();
+    // The title or subtitle box's text into the song.
+    void takeHeaderText(QLineEdit* box);
     void setUndoEnabled(bool enabled);
     void completePendingAction();
     void openChordDialog(const QString& labelText);

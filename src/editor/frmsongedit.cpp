@@ -26,6 +26,11 @@ void frmSong::focusCurrentSlot()
     focusSlot(m_currentSlot);
 }
 
+void frmSong::takeHeaderText(QLineEdit* box)
+{
+    (box == tTitle ? m_song.title : m_song.subtitle) = box->text();
+}
+
 QLineEdit* frmSong::headerBox() const
 {
     return tSubTitle->hasFocus() ? tSubTitle : tTitle;
@@ -35,7 +40,6 @@ void frmSong::BackUpLinea()
 {
     m_undo.lines = m_song.lines;
     m_undo.TopLine = m_song.TopLine;
-    m_undo.LastShownLine = m_lastShownLine;
     m_undo.CurrentSlot = m_currentSlot;
     m_undo.caret = caretOf(m_currentSlot);
     m_undo.ActiveLine = ActiveLine;
@@ -49,7 +53,6 @@ void frmSong::mnuEUndo_Click()
         return;
     m_song.lines = m_undo.lines;
     m_song.TopLine = m_undo.TopLine;
-    m_lastShownLine = m_undo.LastShownLine;
     m_currentSlot = m_undo.CurrentSlot;
     ActiveLine = m_undo.ActiveLine;
     ActiveChord = m_undo.ActiveChord;
@@ -80,7 +83,7 @@ void frmSong::deleteInHeader(QLineEdit* box)
     if (!box->hasSelectedText() && box->cursorPosition() >= box->text().size())
         return;
     box->del();
-    (box == tTitle ? m_song.title : m_song.subtitle) = box->text();
+    takeHeaderText(box);
     setModified();
 }
 
@@ -110,7 +113,7 @@ void frmSong::mnuEPaste_Click()
     if (!m_editingBody) {
         QLineEdit* box = headerBox();
         box->insert(QGuiApplication::clipboard()->text());
-        (box == tTitle ? m_song.title : m_song.subtitle) = box->text();
+        takeHeaderText(box);
         setModified();
         return;
     }
@@ -153,7 +156,7 @@ void frmSong::mnuEDeleteLine_Click()
     if (!m_editingBody) {
         QLineEdit* box = headerBox();
         box->clear();
-        (box == tTitle ? m_song.title : m_song.subtitle).clear();
+        takeHeaderText(box);
         setModified();
         return;
     }

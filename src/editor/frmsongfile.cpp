@@ -52,8 +52,6 @@ void frmSong::mnuFPrint_Click()
 
 void frmSong::mnuFPrintPreview_Click()
 {
-    m_song.title = tTitle->text();
-    m_song.subtitle = tSubTitle->text();
     print::frmPrintPreview::PrintPreviewSong(m_desktop, m_song, this);
 }
 

@@ -54,12 +54,7 @@ QMenu* frmSong::createFileMenu()
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, [this] { m_host->exitProgram(); });
     menu->addSeparator();
-    for (int item = 0; item <= 4; ++item) {
-        QAction* recent = namedAction(menu, u"mnuRecentFile"_s + QString::number(item), QString());
-        recent->setVisible(false);
-        connect(recent, &QAction::triggered, this, [this, item] { m_host->openRecentFile(item); });
-        m_recentActions.append(recent);
-    }
+    m_recentActions = addRecentFileItems(menu, *m_host);
     return menu;
 }
 

@@ -52,6 +52,14 @@ double frmSong::twipsPerPixel() const
     return 1440.0 / (dpi > 0 ? dpi : 96);
 }
 
+const ScreenMeasure& frmSong::measure()
+{
+    // A window moved to a screen of another resolution measures afresh.
+    if (!m_measure || m_measure->twipsPerPixel() != twipsPerPixel())
+        m_measure = std::make_unique<ScreenMeasure>(twipsPerPixel());
+    return *m_measure;
+}
+
 int frmSong::toPixels(double twips) const
 {
     return int(std::lround(twips / twipsPerPixel()));
@@ -114,14 +122,12 @@ void frmSong::PaintPage()
     input.innerHeight = height() * twipsPerPixel();
     input.letters = m_desktop.app.lettersNotation();
     input.maxSlots = TextSlots;
-    ScreenMeasure measure(twipsPerPixel());
-    const SongLayout layout = layoutSong(m_song.lines, *m_song.fonts, input, measure, &timers);
+    const SongLayout layout = layoutSong(m_song.lines, *m_song.fonts, input, measure(), &timers);
 
     placeHeader(layout);
     placeBoxes(layout);
     placeLabels(layout);
     placeConnectors(layout);
-    m_lastShownLine = layout.LastShownLine;
     m_lastLayout = layout;
 
     {
@@ -159,7 +165,6 @@ void frmSong::placeHeader(const SongLayout& layout)
     const int subTitleHeight = toPixels(layout.subTitleHeight);
     tTitle->setGeometry(0, 0, width(), titleHeight);
     tSubTitle->setGeometry(0, titleHeight, width(), subTitleHeight);
-    m_ruleY = layout.ruleY;
     const int rule = toPixels(layout.ruleY);
     Line1->setGeometry(0, rule - 1, width(), 3);
     const int top = toPixels(layout.ruleY + 10);
@@ -200,7 +205,6 @@ void frmSong::placeBoxes(const SongLayout& layout)
 void frmSong::placeLabels(const SongLayout& layout)
 {
     TimingCounters& timers = m_desktop.app.timers;
-    m_labelsUsed = qint16(layout.labels.size());
     for (qsizetype i = 0; i < layout.labels.size(); ++i) {
         const LabelPlacement& placed = layout.labels.at(i);
         const int number = int(i) + 1;
@@ -272,8 +276,7 @@ void frmSong::Form_Resize()
     PaintPage();
     if (m_tag.isEmpty())
         return;
-    const ScreenMeasure measure(twipsPerPixel());
-    VS->setPageStep(scrollPage(m_lastLayout, height() * twipsPerPixel(), measure).largeChange);
+    VS->setPageStep(scrollPage(m_lastLayout, height() * twipsPerPixel(), measure()).largeChange);
 }
 
 } // namespace lvx::editor

@@ -17,6 +17,26 @@ QAction* namedAction(QMenu* menu, const QString& name, const QString& caption)
     return action;
 }
 
+QList<QAction*> addRecentFileItems(QMenu* menu, SongHost& host)
+{
+    QList<QAction*> items;
+    for (int item = 0; item <= 4; ++item) {
+        QAction* recent = namedAction(menu, u"mnuRecentFile"_s + QString::number(item), QString());
+        recent->setVisible(false);
+        QObject::connect(recent, &QAction::triggered, menu, [&host, item] { host.openRecentFile(item); });
+        items.append(recent);
+    }
+    return items;
+}
+
+void showRecentFileItems(const QList<QAction*>& items, const QStringList& paths)
+{
+    for (qsizetype k = 0; k < paths.size() && k < items.size(); ++k) {
+        items[k]->setText(paths.at(k));
+        items[k]->setVisible(true);
+    }
+}
+
 QMenu* createHelpMenu(QWidget* owner, SongHost& host)
 {
     auto* menu = new QMenu(u"&Help"_s, owner);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QMenu;
@@ -12,6 +14,12 @@ class SongHost;
 
 // A menu item named as tests and the toolbar find it.
 QAction* namedAction(QMenu* menu, const QString& name, const QString& caption);
+
+// The recent-file items 0..4 of a File menu, hidden until they show a path;
+// choosing one asks the host to open it.
+QList<QAction*> addRecentFileItems(QMenu* menu, SongHost& host);
+// The stored paths, newest first, shown in those items.
+void showRecentFileItems(const QList<QAction*>& items, const QStringList& paths);
 
 // The Help menu, the same in the frame and in every song window.
 QMenu* createHelpMenu(QWidget* owner, SongHost& host);

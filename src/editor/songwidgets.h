@@ -27,6 +27,7 @@ class ScreenMeasure final : public TextMeasure
 {
 public:
     explicit ScreenMeasure(double twipsPerPixel) : m_twipsPerPixel(twipsPerPixel) {}
+    double twipsPerPixel() const { return m_twipsPerPixel; }
     double textWidth(const Fonts& font, QStringView text) const override;
     double textHeight(const Fonts& font, QStringView text) const override;
 
