@@ -9,6 +9,8 @@
 namespace lvx::midi {
 
 class MidiPort;
+class MidiSystem;
+class RenderPort;
 
 // The audio outputs the built-in synthesizer tries, in order, among those this
 // FluidSynth offers: the desktop sound servers first, then the raw devices.
@@ -16,6 +18,14 @@ QStringList synthAudioDrivers();
 
 // The built-in General MIDI synthesizer playing through the first audio output
 // that starts; nullptr with the reason when there is no sound font or no output.
+// The audio output is let go after a few seconds without a message and taken
+// again by the next one: some outputs (ALSA's null device) keep the audio
+// thread busy even in silence.
 std::unique_ptr<MidiPort> openSynthOutput(MidiError& error);
+
+// What the sound module hands out: the machine's ports and synthesizer, and
+// the offline renderer.
+std::unique_ptr<MidiSystem> createMachineMidi();
+std::unique_ptr<RenderPort> createFluidRenderPort(MidiError& error);
 
 } // namespace lvx::midi
