@@ -78,6 +78,8 @@ public:
 
     // -- files (the name comes through the context's CurrentFileName)
     void LoadFile();
+    // Loads text read elsewhere (standard input) as LoadFile loads a file's.
+    void LoadText(const QString& text, TextEncoding textEncoding);
     bool SaveFile();
     bool SaveSongFileAs(const QString& name);
     // Saves under the caption, asking for a name when the song is untitled.
@@ -124,6 +126,7 @@ private:
 
     void resetForLoad();
     QString readTextForLoad();
+    void finishLoad(const QString& text);
 };
 
 // The default song file and its template.
