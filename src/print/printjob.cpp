@@ -6,6 +6,7 @@
 #include "surface.h"
 
 #include "song/song.h"
+#include "song/songcontext.h"
 
 #include <QFileInfo>
 
@@ -86,6 +87,9 @@ void PrintJob::PrintAlbum(Surface& printer, const QStringList& files)
 {
     AppState& app = m_context.app;
     const QString keptFileName = app.CurrentFileName;
+    // One print is one moment: the song defaults are read once for all its songs.
+    const std::optional<song::LoadDefaults> keptDefaults = m_context.jobDefaults;
+    m_context.jobDefaults = song::readLoadDefaults();
     for (qsizetype index = 0; index < files.size(); ++index) {
         const QString& file = files[index];
         if (!QFileInfo(file).isFile()) {
@@ -100,6 +104,7 @@ void PrintJob::PrintAlbum(Surface& printer, const QStringList& files)
             printer.NewPage();
     }
     app.CurrentFileName = keptFileName;
+    m_context.jobDefaults = keptDefaults;
 }
 
 } // namespace lvx::print
