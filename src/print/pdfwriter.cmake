@@ -2,6 +2,7 @@
 # directly, without QPdfWriter. Faces are found through fontconfig.
 find_package(Fontconfig REQUIRED)
 find_package(PkgConfig REQUIRED)
+pkg_check_modules(LibDeflate REQUIRED IMPORTED_TARGET libdeflate)
 # Embedded fonts hold only the glyphs drawn: HarfBuzz cuts them down.
 pkg_check_modules(HarfBuzzSubset REQUIRED IMPORTED_TARGET harfbuzz-subset)
 set(_pdfwriter ${CMAKE_CURRENT_LIST_DIR}/pdfwriter)
@@ -22,4 +23,4 @@ target_sources(liravox_print PRIVATE
     ${_pdfwriter}/sfntcmap.cpp ${_pdfwriter}/sfntcmap.h
     ${_pdfwriter}/sfntfont.cpp ${_pdfwriter}/sfntfont.h
 )
-target_link_libraries(liravox_print PRIVATE Fontconfig::Fontconfig PkgConfig::HarfBuzzSubset)
+target_link_libraries(liravox_print PRIVATE Fontconfig::Fontconfig PkgConfig::HarfBuzzSubset PkgConfig::LibDeflate)

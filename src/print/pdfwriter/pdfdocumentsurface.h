@@ -15,6 +15,7 @@ class QIODevice;
 namespace lvx::print {
 
 namespace pdf {
+class Deflater;
 class DocumentFont;
 class PageContent;
 class PdfFile;
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<pdf::PdfFile> m_file;  // null once ended
     std::unique_ptr<pdf::PageContent> m_content;
     int m_compression = 1;
+    std::unique_ptr<pdf::Deflater> m_deflater;  // made at the first page, for the level then in force
     QString m_title;
     double m_width;
     double m_height;
