@@ -19,8 +19,8 @@ namespace {
 
 // The rate sound servers and cards most often run at.
 constexpr int LiveSampleRate = 44100;
-// Long enough for the longest sustain and the reverb after it.
-constexpr int IdleMilliseconds = 4000;
+// From the last message (a note-off): long enough for the release and the reverb.
+constexpr int IdleMilliseconds = 2000;
 
 // "file" would write a WAV into the current folder and "sdl2" needs SDL started
 // by the program: neither is a way to hear a chord.
@@ -91,18 +91,19 @@ public:
         return m_synth->apply(message);
     }
 
+    void stopAudio()
+    {
+        m_idle.stop();
+        if (m_driver)
+            delete_fluid_audio_driver(m_driver);
+        m_driver = nullptr;
+    }
+
 private:
     std::unique_ptr<SoundFontSynth> m_synth;
     fluid_audio_driver_t* m_driver = nullptr;
     QString m_workingDriver;
     QTimer m_idle;
-
-    void stopAudio()
-    {
-        if (m_driver)
-            delete_fluid_audio_driver(m_driver);
-        m_driver = nullptr;
-    }
 };
 
 } // namespace
@@ -136,6 +137,8 @@ std::unique_ptr<MidiPort> openSynthOutput(MidiError& error)
         error = MidiError::NoAudio;
         return nullptr;
     }
+    // Starting showed that an output works; nothing sounds until the first message.
+    port->stopAudio();
     return port;
 }
 

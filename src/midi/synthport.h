@@ -18,7 +18,7 @@ QStringList synthAudioDrivers();
 
 // The built-in General MIDI synthesizer playing through the first audio output
 // that starts; nullptr with the reason when there is no sound font or no output.
-// The audio output is let go after a few seconds without a message and taken
+// The audio output is let go two seconds after the last message and taken
 // again by the next one: some outputs (ALSA's null device) keep the audio
 // thread busy even in silence.
 std::unique_ptr<MidiPort> openSynthOutput(MidiError& error);
