@@ -27,6 +27,7 @@ check: build
 bench: deps
 	@tools/run-bench
 	@tools/run-print-bench
+	@tools/run-cli-bench
 	@tools/run-editor-bench
 
 fuzz: deps
