@@ -22,7 +22,9 @@ int Main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Liravox"_s);
     QApplication::setOrganizationName(u"Liravox"_s);
-    QApplication::setWindowIcon(QIcon(u":/icons/liravox.svg"_s));
+    // The desktop entry's name: docks and task bars match the windows to it.
+    QGuiApplication::setDesktopFileName(u"org.liravox.Liravox"_s);
+    QApplication::setWindowIcon(QIcon::fromTheme(u"org.liravox.Liravox"_s, QIcon(u":/icons/liravox.svg"_s)));
     print::installFontSubstitutions();
 
     GuiMessages messages;
