@@ -4,7 +4,6 @@
 #include "frmmain.h"
 #include "guimessages.h"
 #include "startup.h"
-#include "system.h"
 
 #include "midi/midistartup.h"
 #include "print/paintersurface.h"
@@ -29,7 +28,6 @@ int Main(int argc, char** argv)
 
     GuiMessages messages;
     DesktopContext desktop(messages);
-    messages.setStartFolder(programFolder());
     // The arguments joined by blanks are the command line: one file name, quotes optional.
     StartUp(desktop.app, messages, QApplication::arguments().mid(1).join(u' '));
 
