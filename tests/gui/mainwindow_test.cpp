@@ -9,8 +9,11 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
@@ -323,6 +326,20 @@ private Q_SLOTS:
         QApplication::processEvents();
         QVERIFY(!fixture.main->numbersInUse().contains(3));
         QCOMPARE(fixture.main->numbersInUse().size(), 7);
+    }
+
+    void sourceEditorShowsItsNewTitleInTheWindow()
+    {
+        DesktopFixture fixture;
+        frmSong* song = fixture.open("{title: Old}\n{subtitle: Old sub}\nla\n"_ba);
+        onNextModal([](QWidget* editor) {
+            editor->findChild<QPlainTextEdit*>(u"Texto"_s)->setPlainText(u"{t:New}\n{st:New sub}\nla\n"_s);
+            editor->findChild<QPushButton*>(u"bClose"_s)->click();
+        });
+        song->action(u"mnuVTextFormat"_s)->trigger();
+        QCOMPARE(song->findChild<QLineEdit*>(u"tTitle"_s)->text(), u"New"_s);
+        QCOMPARE(song->findChild<QLineEdit*>(u"tSubTitle"_s)->text(), u"New sub"_s);
+        QCOMPARE(song->song().title, u"New"_s);
     }
 
     void instrumentButtonsAndToolbar()
