@@ -22,8 +22,10 @@ QFunctionPointer resolveModuleFunction(const QString& builtAt, const char* symbo
     const QString fileName = QFileInfo(builtAt).fileName();
     const QString beside = programDirectory();
     QStringList candidates;
-    if (!beside.isEmpty())
+    if (!beside.isEmpty()) {
         candidates.append(beside + u'/' + fileName);
+        candidates.append(beside + u"/" LIRAVOX_MODULES_FROM_PROGRAM u"/" + fileName);
+    }
     candidates.append(builtAt);
     for (const QString& candidate : std::as_const(candidates)) {
         QLibrary library(candidate);

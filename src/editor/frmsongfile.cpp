@@ -5,14 +5,12 @@
 #include "songhost.h"
 
 #include "app/desktopcontext.h"
-#include "app/system.h"
 #include "print/frmpagesetup.h"
 #include "print/frmpreview.h"
 #include "print/frmprintpreview.h"
 #include "print/printdialogs.h"
 #include "song/songquestions.h"
 
-#include <QDir>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -32,8 +30,8 @@ void frmSong::mnuFSave_Click()
 
 void frmSong::mnuFSaveAs_Click()
 {
-    const QString suggested = m_song.caption.left(8) == u"Untitled" ? QDir(programFolder()).filePath(u"Untitled.lvx"_s)
-                                                                   : m_song.caption;
+    // A new song is offered in the current folder, which follows the songs opened and saved.
+    const QString suggested = m_song.caption.left(8) == u"Untitled" ? u"Untitled.lvx"_s : m_song.caption;
     const QString name = m_desktop.messages.saveFile(song::songFileFilter(), suggested);
     if (name.isEmpty())
         return;
