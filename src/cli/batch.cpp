@@ -3,7 +3,9 @@
 #include "command.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QSet>
 
@@ -20,12 +22,54 @@ bool writeUtf8(Command& command, const QString& path, const QString& text)
     return false;
 }
 
+// Over a song read: the program's own save, which replaces the old file only
+// once the new one is whole on disk.
 bool save(Command& command, const QString& path, BatchResult& result)
 {
     if (!result.songText)
         return writeUtf8(command, path, result.text);
     return song::WriteTextFile(path, result.text, result.encoding, command.messages);
 }
+
+// A new file of a folder of results: the bytes the program's save writes,
+// without waiting for each file to reach the disk before the next (a thousand
+// songs would wait on a thousand syncs).
+bool saveCopy(Command& command, const QString& path, BatchResult& result)
+{
+    QByteArray bytes;
+    const QString content = result.text + (result.songText ? QStringView(u"\r\n") : QStringView(u"\n"));
+    if (!song::encodeText(content, result.encoding, bytes)) {
+        result.encoding = song::TextEncoding::Utf8;
+        song::encodeText(content, result.encoding, bytes);
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    command.messages.inform(u"Cannot save file " + path + u": " + file.errorString());
+    return false;
+}
+
+// Whether a file of the results folder is the song read itself; folders are
+// resolved once each.
+class SameFile
+{
+public:
+    explicit SameFile(const QString& folder) : m_folder(QFileInfo(folder).canonicalFilePath()) {}
+
+    bool operator()(const QString& path)
+    {
+        const QFileInfo input(path);
+        const QString directory = input.absolutePath();
+        auto known = m_canonical.constFind(directory);
+        if (known == m_canonical.cend())
+            known = m_canonical.insert(directory, QFileInfo(directory).canonicalFilePath());
+        return !m_folder.isEmpty() && *known == m_folder;
+    }
+
+private:
+    QString m_folder;
+    QHash<QString, QString> m_canonical;
+};
 
 // Only what was read whole may be written over.
 bool readWhole(Command& command, const QString& path)
@@ -69,12 +113,12 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
     if (batch.files.size() > 1)
         command.context.jobDefaults = song::readLoadDefaults();
     QSet<QString> written;
+    SameFile intoItsOwnFolder(batch.folder);
     bool refused = false;
     for (const QString& path : batch.files) {
         command.messages.about = batch.files.size() > 1 ? path : QString();
         const bool overwrites = batch.destination == Batch::Destination::InPlace
-            || (batch.destination == Batch::Destination::Folder
-                && QFileInfo(QDir(batch.folder).filePath(QFileInfo(path).fileName())) == QFileInfo(path));
+            || (batch.destination == Batch::Destination::Folder && intoItsOwnFolder(path));
         if (overwrites && !readWhole(command, path)) {
             refused = true;
             continue;
@@ -102,7 +146,7 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
                 break;
             }
             written.insert(target);
-            refused = !save(command, target, *result) || refused;
+            refused = !(overwrites ? save(command, target, *result) : saveCopy(command, target, *result)) || refused;
             break;
         }
         }
