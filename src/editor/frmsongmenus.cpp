@@ -136,13 +136,7 @@ QMenu* frmSong::createToolsMenu()
 
 QMenu* frmSong::createWindowMenu()
 {
-    auto* menu = new QMenu(u"&Window"_s, this);
-    menu->setObjectName(u"mnuWindow"_s);
-    connect(namedAction(menu, u"mnuWCascade"_s, u"&Cascade"_s), &QAction::triggered, this, [this] { m_host->cascade(); });
-    connect(namedAction(menu, u"mnuWTile"_s, u"&Tile"_s), &QAction::triggered, this, [this] { m_host->tile(); });
-    connect(namedAction(menu, u"mnuWArrange"_s, u"&Arrange Icons"_s), &QAction::triggered, this,
-            [this] { m_host->arrangeIcons(); });
-    return menu;
+    return editor::createWindowMenu(this, *m_host);
 }
 
 QMenu* frmSong::createHelpMenu()

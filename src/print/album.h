@@ -47,8 +47,9 @@ void saveBookOptions(const BookOptions& options);
 // (which would read as a flood of missing songs).
 bool isAlbumText(const QString& path);
 
-// The song files an album file names, one per line; empty lines are skipped,
-// a missing file is reported as the line followed by " file not found".
+// The song files an album file names, one per line, as full paths (a relative
+// line is read from the album's folder); empty lines are skipped, a missing file
+// is reported as the line followed by " file not found".
 QStringList readAlbumFile(const QString& path, Messages& messages, bool* ok = nullptr);
 bool writeAlbumFile(const QString& path, const QStringList& files, Messages& messages);
 

@@ -27,6 +27,10 @@ bool showPrintDialog(QPrinter& printer, QWidget* parent);
 // The same dialog for "Printer Setup": nothing to select, no page range, no file.
 bool showPrinterSetupDialog(QPrinter& printer, QWidget* parent);
 
+// Where Print offers to write a PDF: the song's folder and name with ".pdf"; a
+// new song, or anything else that is no path, goes to the current folder.
+QString suggestedPdfPath(const QString& caption);
+
 // Print: the print dialog (a printer, or a PDF file), then the song's pages on
 // what was chosen. False when the user cancelled or the printer could not start
 // (the reason is shown).

@@ -1,12 +1,11 @@
-// A song printed through the printer surface the Print command uses, to a PDF
-// file as the print dialog's "Print to File" would: the pages carry the song.
+// A song printed by the Print command to a PDF file, as the print dialog's
+// "Print to File" would: the file is offered beside the song, the pages carry it.
 // Exported as text, it is the chord sheet musicians pass around.
 
 #include "desktopfixture.h"
 #include "widgetsmain.h"
 
-#include "print/printersurface.h"
-#include "print/printjob.h"
+#include "print/printdialogs.h"
 
 #include <QAction>
 #include <QFile>
@@ -26,16 +25,17 @@ private Q_SLOTS:
         lvx::editor::frmSong* song =
             fixture.open("{title: Printed Song}\n{c: Verse}\nA[G]mazing [C]grace\n{np}\nSecond [D7]page\n"_ba);
         const QString pdf = QDir(fixture.folder.path()).filePath(u"song.pdf"_s);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setFullPage(true);
-        {
-            lvx::print::PrinterSurface surface(printer);
-            QVERIFY(surface.isActive());
-            lvx::print::PrintJob job(fixture.desktop->context, &fixture.desktop->dictionary);
-            job.PrintSongPages(surface, song->song());
-        }
+        QString offered;
+        const bool printed = lvx::print::printSongWithDialog(*fixture.desktop, song->song(), song,
+                                                             [&](QPrinter& printer, QWidget*) {
+                                                                 offered = printer.outputFileName();
+                                                                 printer.setOutputFileName(pdf);
+                                                                 return true;
+                                                             });
+        QVERIFY(printed);
+        // With no printer the dialog offers a file: beside the song, under its name.
+        if (QPrinter().outputFormat() == QPrinter::PdfFormat)
+            QCOMPARE(offered, pdf);
         QProcess text;
         text.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
         QVERIFY(text.waitForFinished(30000));
