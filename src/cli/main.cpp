@@ -27,6 +27,7 @@ const CommandTable& textCommands()
         {QStringLiteral("name"), runName},
         {QStringLiteral("convert-crd"), runConvertCrd},
         {QStringLiteral("solfege"), runSolfege},
+        {QStringLiteral("text"), runText},
     };
     return table;
 }

@@ -1,6 +1,7 @@
 #include "album.h"
 
 #include "app/messages.h"
+#include "app/settings.h"
 #include "song/textfile.h"
 
 #include <QDir>
@@ -8,6 +9,28 @@
 #include <QFileInfo>
 
 namespace lvx::print {
+
+namespace {
+
+const QString Section = QStringLiteral("Printer");
+const QString ContentsKey = QStringLiteral("AlbumContents");
+const QString SortedKey = QStringLiteral("AlbumContentsSorted");
+
+} // namespace
+
+BookOptions loadBookOptions()
+{
+    BookOptions options;
+    options.contents = GetSettingFlag(Section, ContentsKey, QStringLiteral("false"));
+    options.sortedByTitle = GetSettingFlag(Section, SortedKey, QStringLiteral("false"));
+    return options;
+}
+
+void saveBookOptions(const BookOptions& options)
+{
+    SaveSettingFlag(Section, ContentsKey, options.contents);
+    SaveSettingFlag(Section, SortedKey, options.sortedByTitle);
+}
 
 bool isAlbumText(const QString& path)
 {

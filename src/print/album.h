@@ -30,6 +30,19 @@ struct Album
     bool moveDown(int index);
 };
 
+// How an album prints as a book: with contents pages first (listed in album
+// order or by title), and the name its footers carry there.
+struct BookOptions
+{
+    bool contents = false;
+    bool sortedByTitle = false;
+    QString name;
+};
+
+// The album window's choices, kept in the settings store between runs.
+BookOptions loadBookOptions();
+void saveBookOptions(const BookOptions& options);
+
 // Whether a file can be an album: text, not the bytes of an image or a program
 // (which would read as a flood of missing songs).
 bool isAlbumText(const QString& path);

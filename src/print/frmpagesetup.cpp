@@ -151,7 +151,7 @@ void frmPageSetup::apply()
     if (m_desktop.printer)
         m_desktop.printer->setPageOrientation(orientation == 1 ? QPageLayout::Portrait : QPageLayout::Landscape);
     m_desktop.app.colorPrinting = m_color->isChecked();
-    SaveSetting(u"Printer"_s, u"ColorPrintingFlag"_s, m_color->isChecked() ? u"true"_s : u"false"_s);
+    SaveSettingFlag(u"Printer"_s, u"ColorPrintingFlag"_s, m_color->isChecked());
 }
 
 } // namespace lvx::print

@@ -16,6 +16,7 @@ target_sources(liravox_print PRIVATE
     ${_pdfwriter}/fontsubset.cpp ${_pdfwriter}/fontsubset.h
     ${_pdfwriter}/facelibrary.cpp ${_pdfwriter}/facelibrary.h
     ${_pdfwriter}/faceset.cpp ${_pdfwriter}/faceset.h
+    ${_pdfwriter}/outline.cpp ${_pdfwriter}/outline.h
     ${_pdfwriter}/pagecontent.cpp ${_pdfwriter}/pagecontent.h
     ${_pdfwriter}/pdfdocumentsurface.cpp ${_pdfwriter}/pdfdocumentsurface.h
     ${_pdfwriter}/pdffile.cpp ${_pdfwriter}/pdffile.h

@@ -113,15 +113,15 @@ void printerSetup(DesktopContext& desktop, song::Song& song, QWidget* parent, co
         desktop.printer = std::move(printer);
 }
 
-bool printAlbumWithDialog(DesktopContext& desktop, const QStringList& files, QWidget* parent,
-                          const ChoosePrinter& choose)
+bool printAlbumWithDialog(DesktopContext& desktop, const QStringList& files, const BookOptions& options,
+                          QWidget* parent, const ChoosePrinter& choose)
 {
     if (files.isEmpty())
         return false;
     QPrinter printer(QPrinter::HighResolution);
     prepare(printer, desktop, suggestedPdfPath(u"Album"_s));
     return printOn(desktop, printer, parent, choose,
-                   [&files](PrinterSurface& surface, PrintJob& job) { job.PrintAlbum(surface, files); });
+                   [&](PrinterSurface& surface, PrintJob& job) { job.PrintAlbum(surface, files, options); });
 }
 
 QSizeF printerPageTwips(const DesktopContext& desktop, const song::Song& song)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "album.h"
+
 #include <QSizeF>
 #include <QStringList>
 
@@ -41,9 +43,9 @@ void printerSetup(DesktopContext& desktop, song::Song& song, QWidget* parent,
                   const ChoosePrinter& choose = showPrinterSetupDialog);
 
 // An album's songs as one print job with running page numbers. An empty album
-// prints nothing and shows no dialog.
-bool printAlbumWithDialog(DesktopContext& desktop, const QStringList& files, QWidget* parent,
-                          const ChoosePrinter& choose = showPrintDialog);
+// prints nothing and shows no dialog. A printer keeps no bookmarks.
+bool printAlbumWithDialog(DesktopContext& desktop, const QStringList& files, const BookOptions& options,
+                          QWidget* parent, const ChoosePrinter& choose = showPrintDialog);
 
 // The page of the printer the song would print on, in twips: what the print
 // preview lays out against.

@@ -80,6 +80,9 @@ public:
     void LoadFile();
     // Loads text read elsewhere (standard input) as LoadFile loads a file's.
     void LoadText(const QString& text, TextEncoding textEncoding);
+    // The song-wide values every load starts from: no title, the fonts and
+    // margins of the settings; what a page of the program's own looks like.
+    void resetForLoad();
     bool SaveFile();
     bool SaveSongFileAs(const QString& name);
     // Saves under the caption, asking for a name when the song is untitled.
@@ -124,7 +127,6 @@ private:
     bool parseChordDef(const QString& argument, music::GuitarChordDef& def) const;
     void parseModeDef(const QString& argument);
 
-    void resetForLoad();
     QString readTextForLoad();
     void finishLoad(const QString& text);
 };

@@ -1,11 +1,14 @@
 // A song printed by the Print command to a PDF file, as the print dialog's
 // "Print to File" would: the file is offered beside the song, the pages carry it.
+// Exported as text, it is the chord sheet musicians pass around.
 
 #include "desktopfixture.h"
 #include "widgetsmain.h"
 
 #include "print/printdialogs.h"
 
+#include <QAction>
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 
@@ -42,6 +45,20 @@ private Q_SLOTS:
         QVERIFY(pages.contains(u"Second page"_s));
         // The new-page directive puts the second part on a page of its own.
         QVERIFY(pages.count(u'\f') >= 2);
+    }
+
+    void songExportsAsAChordSheet()
+    {
+        DesktopFixture fixture;
+        lvx::editor::frmSong* song = fixture.open("{title: Shared}\n{c: Verse}\nA[G]mazing [C]grace\n"_ba);
+        const QString sheet = QDir(fixture.folder.path()).filePath(u"shared.txt"_s);
+        fixture.messages.scriptText(sheet);
+        song->action(u"mnuFExportText"_s)->trigger();
+        QCOMPARE(fixture.messages.entries().last().text, u"Text Files (*.txt)|*.txt|All Files (*.*)|*.*"_s);
+        QFile file(sheet);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "Shared\r\n\r\nVerse\r\n G      C\r\nAmazing grace\r\n"_ba);
+        QVERIFY(!song->song().Modificada);
     }
 };
 
