@@ -63,24 +63,13 @@ void frmSong::createHeader()
     subtitle->setObjectName(u"tSubTitle"_s);
     tSubTitle = subtitle;
     // The song's title and subtitle follow every edit of their boxes.
-    for (QLineEdit* box : {tTitle, tSubTitle}) {
-        connect(box, &QLineEdit::textEdited, this, [this, box] {
-            takeHeaderText(box);
-            setModified();
-        });
-    }
+    for (QLineEdit* box : {tTitle, tSubTitle})
+        connect(box, &QLineEdit::textEdited, this, [this, box] { headerEdited(box); });
 
     Line1 = new QFrame(this);
     Line1->setObjectName(u"Line1"_s);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setStyleSheet(u"color: #9aa5b8;"_s);
-
-    VS = new QScrollBar(Qt::Vertical, this);
-    VS->setObjectName(u"VS"_s);
-    VS->setMinimum(1);
-    VS->setMaximum(1);
-    VS->setSingleStep(1);
-    VS->hide();
 
     m_logRep = new QToolButton(this);
     m_logRep->setObjectName(u"cLogRep"_s);
@@ -89,9 +78,29 @@ void frmSong::createHeader()
     m_logRep->setStyleSheet(u"color: #7b8598; font-size: 8pt;"_s);
     m_logRep->adjustSize();
     connect(m_logRep, &QToolButton::clicked, this, &frmSong::cLogRep_Click);
-    connect(VS, &QScrollBar::valueChanged, this, [this](int value) {
-        m_song.TopLine = value;
-        PaintPage();
+    createScrollBars();
+}
+
+void frmSong::createScrollBars()
+{
+    VS = new QScrollBar(Qt::Vertical, this);
+    VS->setObjectName(u"VS"_s);
+    VS->setMinimum(1);
+    VS->setMaximum(1);
+    VS->setSingleStep(1);
+    VS->hide();
+    // Dragging the bar or turning the wheel leaves the caret on its line while it stays in sight.
+    connect(VS, &QScrollBar::valueChanged, this, [this](int value) { scrollTo(value, true); });
+
+    HS = new QScrollBar(Qt::Horizontal, this);
+    HS->setObjectName(u"HS"_s);
+    HS->setRange(0, 0);
+    HS->hide();
+    connect(HS, &QScrollBar::valueChanged, this, [this](int value) {
+        if (value != m_hOffset) {
+            m_hOffset = value;
+            PaintPage();
+        }
     });
 }
 
@@ -122,6 +131,9 @@ void frmSong::Form_Load()
     tSubTitle->setText(m_song.subtitle);
     m_song.Modificada = false;
     setWindowModified(false);
+    // A song opens with the caret at the start of its first line.
+    m_currentSlot = 1;
+    m_caretRequest = CaretRequest{true, 0, 0, -1};
 }
 
 void frmSong::Form_Activate()
@@ -129,6 +141,9 @@ void frmSong::Form_Activate()
     m_desktop.app.ScaleNum = 1;
     m_desktop.app.ScaleDen = 1.0;
     m_song.FontsToPublic();
+    // A window the frame activates gets the caret back where the user left it.
+    if (m_editingBody)
+        focusCurrentSlot();
     if (song::askConvertToChordPro(m_song))
         mnuVTextFormat_Click();
 }
@@ -175,19 +190,14 @@ void frmSong::refreshModified()
     setWindowModified(m_song.Modificada);
 }
 
-void frmSong::setUndoEnabled(bool enabled)
-{
-    m_undoEnabled = enabled;
-    if (QAction* undo = action(u"mnuEUndo"_s))
-        undo->setEnabled(enabled);
-    if (m_host)
-        m_host->setUndoButton(enabled);
-}
-
 void frmSong::mnuVTextFormat_Click()
 {
+    const SongState before = currentState();
     song::frmNotePad editor(m_desktop, m_song, this);
     if (editor.exec() == QDialog::Accepted || m_song.Modificada) {
+        if (m_song.lines != before.lines)
+            m_history.record(before);
+        updateUndoActions();
         refreshModified();
         PaintPage();
     }

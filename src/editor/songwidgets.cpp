@@ -1,6 +1,7 @@
 #include "songwidgets.h"
 
 #include "frmsong.h"
+#include "lineediting.h"
 
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
@@ -80,6 +81,7 @@ SongBox::SongBox(frmSong* window, int index, QWidget* parent)
     setMaxLength(int(song::Song::MaxLineLength));
     setToolTip(u"Right mouse button for insert chord at cursor position"_s);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) { m_window->boxTextEdited(m_index, text); });
+    connect(this, &QLineEdit::cursorPositionChanged, this, [this] { m_window->boxCaretMoved(m_index); });
 }
 
 bool SongBox::event(QEvent* event)
@@ -115,6 +117,7 @@ void SongBox::focusInEvent(QFocusEvent* event)
 void SongBox::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
+        // The chord chosen from the menu goes where the musician pointed.
         m_window->boxRightPressed(m_index, event->position().toPoint());
         return;
     }
@@ -176,7 +179,26 @@ bool HeaderBox::event(QEvent* event)
 void HeaderBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    m_window->headerFocused();
+    m_window->headerFocused(this, event->reason());
+}
+
+void HeaderBox::replacePlaceholder(const QString& typed)
+{
+    if (!typed.isEmpty() && typed.at(0).isPrint() && isHeaderPlaceholder(text()))
+        selectAll();
+}
+
+void HeaderBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        replacePlaceholder(event->text());
+    QLineEdit::keyPressEvent(event);
+}
+
+void HeaderBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    replacePlaceholder(event->commitString());
+    QLineEdit::inputMethodEvent(event);
 }
 
 } // namespace lvx::editor
