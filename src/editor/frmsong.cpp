@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -99,6 +100,7 @@ void frmSong::createScrollBars()
     connect(HS, &QScrollBar::valueChanged, this, [this](int value) {
         if (value != m_hOffset) {
             m_hOffset = value;
+            const QScopedValueRollback follow(m_followCaret, false);
             PaintPage();
         }
     });

@@ -200,6 +200,7 @@ private:
     bool m_painting = false;    // focus moves made by a repaint are not the user's
     double m_dragStart = 0;
     int m_hOffset = 0;          // pixels the lines are scrolled to the left
+    bool m_followCaret = true;  // a paint scrolls sideways to the caret, unless a scroll bar made it
     UndoHistory m_history;
 
     // Where the next paint puts the caret, when not simply in the box that had it.

@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -145,7 +146,8 @@ void frmSong::PaintPage()
     }
     m_painting = false;
     timers.TimerStop(TimerPaintPage);
-    boxCaretMoved(m_currentSlot);
+    if (m_followCaret)
+        boxCaretMoved(m_currentSlot);
 }
 
 SongLayout frmSong::layOutView()
@@ -368,6 +370,8 @@ void frmSong::scrollTo(int topLine, bool keepLine)
     }
     m_caretRequest = request;
     m_song.TopLine = topLine;
+    // The wheel and the scroll bar leave the view where the user puts it, sideways too.
+    const QScopedValueRollback follow(m_followCaret, !keepLine);
     PaintPage();
 }
 
