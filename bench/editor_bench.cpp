@@ -108,10 +108,16 @@ int main(int argc, char** argv)
     box->setCursorPosition(1);
     QApplication::processEvents();
     const int line = box->tag.toInt() - 1;
+    // Each key turns typing into deleting or back: every one is an undo step of its own.
     const Summary typing = timeRuns(runs, [&](int i) {
         QTest::keyClick(box, i % 2 ? Qt::Key_Backspace : Qt::Key_X);
     });
     report("keystroke to line record (x, BackSpace)", typing, runs);
+    // A word typed, then taken back: the keys after the first go with its undo step.
+    const Summary word = timeRuns(runs, [&](int i) {
+        QTest::keyClick(box, i < runs / 2 ? Qt::Key_X : Qt::Key_Backspace);
+    });
+    report("keystroke to line record (a run of keys)", word, runs);
     std::printf("line record after the keys: %s\n", qPrintable(window->song().lines.at(line).text.left(40)));
     window->song().Modificada = false;
     return 0;
