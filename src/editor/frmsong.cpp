@@ -197,9 +197,10 @@ void frmSong::mnuVTextFormat_Click()
     const SongState before = currentState();
     song::frmNotePad editor(m_desktop, m_song, this);
     if (editor.exec() == QDialog::Accepted || m_song.Modificada) {
-        if (m_song.lines != before.lines)
-            m_history.record(before);
-        updateUndoActions();
+        // The text may have named a new title and subtitle: the boxes show them.
+        tTitle->setText(m_song.title);
+        tSubTitle->setText(m_song.subtitle);
+        recordIfChanged(before);
         refreshModified();
         PaintPage();
     }
