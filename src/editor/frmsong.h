@@ -106,7 +106,7 @@ public:
     void BackUpLinea();
 
     // From the widgets.
-    void boxFocused(int slotIndex);
+    void boxFocused(int slotIndex, Qt::FocusReason reason);
     void boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled);
     void boxTextEdited(int slotIndex, const QString& text);
     // Text typed or composed into a box: the chords shift before the box changes.

@@ -95,10 +95,18 @@ void frmSong::showCaretAt(LinePosition position)
     focusSlot(m_currentSlot);
 }
 
-void frmSong::boxFocused(int slotIndex)
+void frmSong::boxFocused(int slotIndex, Qt::FocusReason reason)
 {
     if (m_painting || slotIndex < 1)
         return;
+    // The focus chain (Tab, or a hiding window passing the focus on) is not the
+    // user pointing at a line: the caret goes back to the line it was on.
+    const bool chained = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    if (chained && slotIndex != m_currentSlot && m_currentSlot >= 1 && slot(m_currentSlot)
+        && slot(m_currentSlot)->isVisibleTo(this)) {
+        focusSlot(m_currentSlot);
+        return;
+    }
     completePendingAction();
     m_currentSlot = slotIndex;
     m_editingBody = true;

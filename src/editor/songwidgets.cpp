@@ -110,8 +110,17 @@ void SongBox::inputMethodEvent(QInputMethodEvent* event)
 
 void SongBox::focusInEvent(QFocusEvent* event)
 {
-    QLineEdit::focusInEvent(event);
-    m_window->boxFocused(m_index);
+    // A line edit selects its whole text when Tab brings the focus, and Qt hands
+    // the focus on by Tab when a window hides (Tile, restoring a maximized
+    // window): the next key would replace the whole lyric. The song is one text.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&plain);
+    } else {
+        QLineEdit::focusInEvent(event);
+    }
+    m_window->boxFocused(m_index, reason);
 }
 
 void SongBox::mousePressEvent(QMouseEvent* event)

@@ -4,6 +4,8 @@
 #include "desktopfixture.h"
 #include "widgetsmain.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -24,7 +26,8 @@ void turnWheel(frmSong* song, int notches)
 // Keys as a script, sent where the focus is: plain characters are typed;
 // "<bs>", "<del>", "<enter>", "<left>", "<right>", "<sright>" (extend the
 // selection), "<up>", "<down>", "<pgdn>", "<undo>", "<redo>" press keys;
-// "<wheel>" turns the wheel one notch towards the end.
+// "<wheel>" turns the wheel one notch towards the end; "<tile>" maximizes the
+// window and then tiles it, as the Window menu does.
 void play(QWidget* target, const QString& script)
 {
     static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
@@ -33,7 +36,7 @@ void play(QWidget* target, const QString& script)
         {u"right"_s, {Qt::Key_Right, {}}},  {u"sright"_s, {Qt::Key_Right, Qt::ShiftModifier}},
         {u"up"_s, {Qt::Key_Up, {}}},        {u"down"_s, {Qt::Key_Down, {}}},
         {u"pgdn"_s, {Qt::Key_PageDown, {}}}, {u"undo"_s, {Qt::Key_Z, Qt::ControlModifier}},
-        {u"redo"_s, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}},
+        {u"redo"_s, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}, {u"tab"_s, {Qt::Key_Tab, {}}},
     };
     for (qsizetype i = 0; i < script.size(); ++i) {
         QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : target;
@@ -46,6 +49,10 @@ void play(QWidget* target, const QString& script)
         i = end;
         if (name == u"wheel") {
             turnWheel(target->window()->findChild<frmSong*>(), -1);
+        } else if (name == u"tile") {
+            auto* area = target->window()->findChild<QMdiArea*>();
+            area->activeSubWindow()->showMaximized();
+            area->tileSubWindows();
         } else {
             const auto [key, modifiers] = keys.value(name);
             QTest::keyClick(focus, key, modifiers);
@@ -113,6 +120,9 @@ private Q_SLOTS:
             << "[C]ab\n"_ba << 1 << 1 << u"<enter>x<enter>y<undo><undo><undo><undo>"_s << u"[C]ab"_s;
         QTest::addRow("undo after a removed directive line brings it back")
             << "{soc}\nab\n"_ba << 1 << 3 << u"<enter><bs><undo>"_s << u"{21}Start of Chorus |  | ab"_s;
+        QTest::addRow("tab selects no line to type over") << "ab\ncd\n"_ba << 1 << 1 << u"<tab>x"_s << u"axb | cd"_s;
+        QTest::addRow("tile hands the focus on without selecting a line") << "ab\ncd\n"_ba << 1 << 1 << u"<tile>x"_s
+                                                                         << u"axb | cd"_s;
         QTest::addRow("the wheel moves no text and typing goes on") << "ab\ncd\n"_ba << 1 << 1 << u"<wheel>x"_s
                                                                     << u"axb | cd"_s;
 
