@@ -235,7 +235,7 @@ void frmSong::placeHeader(const SongLayout& layout)
     const int scrollWidth = VS->sizeHint().width();
     const int bottom = HS->isVisibleTo(this) ? HS->sizeHint().height() : 0;
     VS->setGeometry(width() - scrollWidth, top, scrollWidth, std::max(0, height() - top - bottom));
-    m_logRep->move(2, std::max(top, height() - m_logRep->height() - 2));
+    m_logRep->move(2, std::max(top, height() - bottom - m_logRep->height() - 2));
 }
 
 void frmSong::placeBoxes(const SongLayout& layout)
