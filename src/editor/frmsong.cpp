@@ -76,6 +76,8 @@ void frmSong::createHeader()
     m_logRep->setObjectName(u"cLogRep"_s);
     m_logRep->setText(u"Log Rep"_s);
     m_logRep->setAutoRaise(true);
+    // Tab goes from the subtitle back to the lyrics, not to this button.
+    m_logRep->setFocusPolicy(Qt::NoFocus);
     m_logRep->setStyleSheet(u"color: #7b8598; font-size: 8pt;"_s);
     m_logRep->adjustSize();
     connect(m_logRep, &QToolButton::clicked, this, &frmSong::cLogRep_Click);

@@ -115,6 +115,7 @@ public:
     void labelPressed(int labelIndex, Qt::MouseButton button, double x);
     void labelReleased(int labelIndex, Qt::MouseButton button, double x);
     void headerFocused(QLineEdit* box, Qt::FocusReason reason);
+    void tabToHeader(bool forward);
     // Keeps the caret in sight: the line being typed grows its box at once, and
     // the view follows the caret sideways.
     void boxCaretMoved(int slotIndex);

@@ -97,16 +97,19 @@ void frmSong::showCaretAt(LinePosition position)
 
 void frmSong::boxFocused(int slotIndex, Qt::FocusReason reason)
 {
-    if (m_painting || slotIndex < 1)
+    if (m_painting)
         return;
-    // The focus chain (Tab, or a hiding window passing the focus on) is not the
-    // user pointing at a line: the caret goes back to the line it was on.
+    // The focus chain (Tab from the header, or a hiding window passing the
+    // focus on) is not the user pointing at a line: the caret goes back to the
+    // line it was on.
     const bool chained = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
     if (chained && slotIndex != m_currentSlot && m_currentSlot >= 1 && slot(m_currentSlot)
         && slot(m_currentSlot)->isVisibleTo(this)) {
         focusSlot(m_currentSlot);
         return;
     }
+    if (slotIndex < 1)
+        return;
     completePendingAction();
     m_currentSlot = slotIndex;
     m_editingBody = true;
@@ -127,6 +130,13 @@ void frmSong::headerFocused(QLineEdit* box, Qt::FocusReason reason)
     box->deselect();
     if (slot(m_currentSlot) && m_currentSlot >= 1)
         focusSlot(m_currentSlot);
+}
+
+void frmSong::tabToHeader(bool forward)
+{
+    completePendingAction();
+    QLineEdit* box = forward ? tTitle : tSubTitle;
+    box->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void frmSong::boxTextEdited(int slotIndex, const QString& text)

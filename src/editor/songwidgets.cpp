@@ -86,7 +86,19 @@ SongBox::SongBox(frmSong* window, int index, QWidget* parent)
 
 bool SongBox::event(QEvent* event)
 {
-    return leaveToMenus(event) ? false : QLineEdit::event(event);
+    if (leaveToMenus(event))
+        return false;
+    // Tab leaves the lyrics for the title, Shift+Tab for the subtitle, as Tab
+    // leaves a text area for the fields beside it.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            m_window->tabToHeader(key->key() == Qt::Key_Tab);
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void SongBox::keyPressEvent(QKeyEvent* event)

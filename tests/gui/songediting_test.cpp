@@ -63,6 +63,8 @@ void play(QWidget* target, const QString& script)
 QString songText(const frmSong* song)
 {
     QStringList lines;
+    if (const QString& title = song->song().title; !title.isEmpty() && title != u"(title)")
+        lines.append(u"{t}"_s + title);
     for (const auto& line : song->song().lines)
         lines.append(line.kind == lvx::song::KindLyric ? lvx::song::lyricWithChords(line)
                                                        : u"{"_s + QString::number(line.kind) + u'}' + line.text);
@@ -120,7 +122,9 @@ private Q_SLOTS:
             << "[C]ab\n"_ba << 1 << 1 << u"<enter>x<enter>y<undo><undo><undo><undo>"_s << u"[C]ab"_s;
         QTest::addRow("undo after a removed directive line brings it back")
             << "{soc}\nab\n"_ba << 1 << 3 << u"<enter><bs><undo>"_s << u"{21}Start of Chorus |  | ab"_s;
-        QTest::addRow("tab selects no line to type over") << "ab\ncd\n"_ba << 1 << 1 << u"<tab>x"_s << u"axb | cd"_s;
+        QTest::addRow("tab takes the caret to the title") << "ab\ncd\n"_ba << 1 << 1 << u"<tab>x"_s << u"{t}x | ab | cd"_s;
+        QTest::addRow("tab through the header comes back to the caret's line, selecting nothing")
+            << "ab\ncd\n"_ba << 2 << 1 << u"<tab><tab><tab>x"_s << u"ab | cxd"_s;
         QTest::addRow("tile hands the focus on without selecting a line") << "ab\ncd\n"_ba << 1 << 1 << u"<tile>x"_s
                                                                          << u"axb | cd"_s;
         QTest::addRow("the wheel moves no text and typing goes on") << "ab\ncd\n"_ba << 1 << 1 << u"<wheel>x"_s
