@@ -120,9 +120,10 @@ void frmSong::headerFocused(QLineEdit* box, Qt::FocusReason reason)
     if (m_painting)
         return;
     // Only the user takes the caret into the header, by a click or Tab, or back
-    // to where it was. The frame focusing the first box of a window is not that.
-    const bool chosen = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason
-        || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason || !m_editingBody;
+    // to where it was. The frame focusing the first box of a window is not that,
+    // nor Qt passing the focus on by Tab when Tile hides the window: a Tab
+    // pressed in the lyrics has already left them by tabToHeader.
+    const bool chosen = reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason || !m_editingBody;
     if (chosen) {
         m_editingBody = false;
         return;
@@ -135,6 +136,7 @@ void frmSong::headerFocused(QLineEdit* box, Qt::FocusReason reason)
 void frmSong::tabToHeader(bool forward)
 {
     completePendingAction();
+    m_editingBody = false;
     QLineEdit* box = forward ? tTitle : tSubTitle;
     box->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }

@@ -127,6 +127,8 @@ private Q_SLOTS:
             << "ab\ncd\n"_ba << 2 << 1 << u"<tab><tab><tab>x"_s << u"ab | cxd"_s;
         QTest::addRow("tile hands the focus on without selecting a line") << "ab\ncd\n"_ba << 1 << 1 << u"<tile>x"_s
                                                                          << u"axb | cd"_s;
+        QTest::addRow("tile with the caret in the last line leaves the title alone")
+            << "{title: T}\nab\ncd\n"_ba << 2 << 1 << u"<tile>x"_s << u"{t}T | ab | cxd"_s;
         QTest::addRow("the wheel moves no text and typing goes on") << "ab\ncd\n"_ba << 1 << 1 << u"<wheel>x"_s
                                                                     << u"axb | cd"_s;
 
