@@ -27,7 +27,7 @@ void turnWheel(frmSong* song, int notches)
 // "<bs>", "<del>", "<enter>", "<left>", "<right>", "<sright>" (extend the
 // selection), "<up>", "<down>", "<pgdn>", "<undo>", "<redo>" press keys;
 // "<wheel>" turns the wheel one notch towards the end; "<tile>" maximizes the
-// window and then tiles it, as the Window menu does.
+// window and then tiles it, "<cascade>" cascades it, "<max>" maximizes it.
 void play(QWidget* target, const QString& script)
 {
     static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
@@ -49,10 +49,13 @@ void play(QWidget* target, const QString& script)
         i = end;
         if (name == u"wheel") {
             turnWheel(target->window()->findChild<frmSong*>(), -1);
-        } else if (name == u"tile") {
-            auto* area = target->window()->findChild<QMdiArea*>();
+        } else if (auto* area = target->window()->findChild<QMdiArea*>(); area && name == u"max") {
+            area->activeSubWindow()->showMaximized();
+        } else if (area && name == u"tile") {
             area->activeSubWindow()->showMaximized();
             area->tileSubWindows();
+        } else if (area && name == u"cascade") {
+            area->cascadeSubWindows();
         } else {
             const auto [key, modifiers] = keys.value(name);
             QTest::keyClick(focus, key, modifiers);
@@ -127,8 +130,8 @@ private Q_SLOTS:
             << "ab\ncd\n"_ba << 2 << 1 << u"<tab><tab><tab>x"_s << u"ab | cxd"_s;
         QTest::addRow("tile hands the focus on without selecting a line") << "ab\ncd\n"_ba << 1 << 1 << u"<tile>x"_s
                                                                          << u"axb | cd"_s;
-        QTest::addRow("tile with the caret in the last line leaves the title alone")
-            << "{title: T}\nab\ncd\n"_ba << 2 << 1 << u"<tile>x"_s << u"{t}T | ab | cxd"_s;
+        QTest::addRow("tile, cascade and maximize keep typing in the caret's line")
+            << "{title: T}\nab\ncd\nef\n"_ba << 3 << 1 << u"<tile>x<cascade>y<max>z"_s << u"{t}T | ab | cd | exyzf"_s;
         QTest::addRow("the wheel moves no text and typing goes on") << "ab\ncd\n"_ba << 1 << 1 << u"<wheel>x"_s
                                                                     << u"axb | cd"_s;
 
