@@ -9,6 +9,7 @@
 #include "song/song.h"
 
 #include <cmath>
+#include <utility>
 
 namespace lvx::print {
 
@@ -49,7 +50,8 @@ void PageRenderer::RenderMarkupLine(Surface& target, Surface& reference, const Q
         drawTextPiece(target, reference, rest.left(open), true);
         const qsizetype close = rest.indexOf(u'>', open + 1);
         if (close < 0) {
-            m_messages.inform(QStringLiteral("Error falta >"));
+            if (!std::exchange(m_reportedUnclosedTag, true))
+                m_messages.inform(QStringLiteral("Error falta >"));
             rest = rest.mid(open + 1);
         } else {
             InterpretTag(target, reference, trimBlanks(QStringView(rest).mid(open + 1, close - open - 1)));
@@ -100,9 +102,9 @@ void PageRenderer::InterpretTag(Surface& target, Surface& reference, const QStri
     } else if (name == u"I") {
         target.FontItalic = reference.FontItalic = !closing;
     } else if (name == u"FONTNAME" || name == u"FN") {
-        target.FontName = reference.FontName = argument;
+        target.FontName = reference.FontName = usableFontName(argument);
     } else if (name == u"FONTSIZE" || name == u"FS") {
-        const double size = tagNumber(argument);
+        const double size = usableFontSize(tagNumber(argument));
         m_state.BaseFontSize = int(rounded(size));
         target.FontSize = m_state.scaled(size);
         reference.FontSize = size;

@@ -9,6 +9,9 @@
 #include "song/song.h"
 
 #include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
 
 namespace lvx::print {
 
@@ -25,9 +28,7 @@ public:
 
     QString markup(const song::SongLine& line)
     {
-        QString row;
-        for (const song::ChordPlacement& chord : line.chords)
-            appendChord(row, line.text, chord);
+        QString row = chordRow(line);
         const FontSet& fonts = *m_song.fonts;
         const QString lyric = FontTags(fonts, QStringLiteral("Lyric"));
         const QString chordTags = FontTags(fonts, QStringLiteral("Chord"));
@@ -48,6 +49,18 @@ private:
     const AppState& m_app;
     PrintState& m_state;
     Messages& m_messages;
+    // The chords met so far, by tone, bass and type: a song of thousands of
+    // different chords must not compare each new one with all before it.
+    QSet<QString> m_used;
+
+    void addUsedChord(const music::ChordSymbol& chord)
+    {
+        const QString key = QString::number(chord.tone) + u' ' + QString::number(chord.bass) + u' ' + chord.mode;
+        if (!m_used.contains(key)) {
+            m_used.insert(key);
+            m_state.UsedChords.append({chord, false});
+        }
+    }
 
     QString chordText(const QString& name)
     {
@@ -56,26 +69,60 @@ private:
             return name.mid(1);
         if (chord.tone < 0 || chord.bass < 0)
             return name;
-        AddUsedChord(m_state.UsedChords, chord);
+        addUsedChord(chord);
         const QString text = music::FormatChord(chord, m_app.notation);
         if (text.isEmpty())
             m_messages.inform(u"Invalid Chord: " + name);
         return text;
     }
 
-    void appendChord(QString& row, const QString& lyric, const song::ChordPlacement& chord)
+    // How far into the lyric each chord stands, in the lyric's font. Chords come in
+    // order, so each stretch of the lyric is measured once rather than once for
+    // every chord after it (the surfaces add up widths without kerning).
+    QList<double> chordOffsets(const song::SongLine& line)
     {
-        const QString text = chordText(chord.name);
-        const FontSet& fonts = *m_song.fonts;
-        ApplyFontRole(m_measuring, fonts, QStringLiteral("Lyric"));
-        const double lyricWidth = m_measuring.TextWidth(lyric.left(qMax<int>(chord.position, 0)));
-        ApplyFontRole(m_measuring, fonts, QStringLiteral("Chord"));
+        ApplyFontRole(m_measuring, *m_song.fonts, QStringLiteral("Lyric"));
+        QList<double> offsets;
+        offsets.reserve(line.chords.size());
+        qsizetype measuredTo = 0;
+        double width = 0;
+        for (const song::ChordPlacement& chord : line.chords) {
+            const qsizetype position = std::clamp<qsizetype>(chord.position, 0, line.text.size());
+            if (position < measuredTo) {
+                measuredTo = 0;
+                width = 0;
+            }
+            width += m_measuring.TextWidth(line.text.mid(measuredTo, position - measuredTo));
+            measuredTo = position;
+            offsets.append(position == 0 ? 0 : width);
+        }
+        return offsets;
+    }
+
+    // The chord names, each padded with blanks to stand over its syllable. Blanks
+    // past the page's width would only push a chord further off it: however small
+    // the chord font, the row never reaches beyond the page.
+    QString chordRow(const song::SongLine& line)
+    {
+        if (line.chords.isEmpty())
+            return {};
+        const QList<double> offsets = chordOffsets(line);
+        ApplyFontRole(m_measuring, *m_song.fonts, QStringLiteral("Chord"));
         const double blank = m_measuring.TextWidth(QStringLiteral(" "));
-        const double rowWidth = m_measuring.TextWidth(row);
-        qsizetype blanks = 0;
-        if (lyricWidth != 0)
-            blanks = lyricWidth - rowWidth >= 0 && blank > 0 ? qsizetype((lyricWidth - rowWidth) / blank) : 1;
-        row += QString(blanks, u' ') + text + u' ';
+        const double pageWidth = m_measuring.ScaleWidth();
+        QString row;
+        double rowWidth = 0;
+        for (qsizetype index = 0; index < line.chords.size(); ++index) {
+            const QString text = chordText(line.chords[index].name);
+            const double lyricWidth = std::min(offsets[index], pageWidth);
+            qsizetype blanks = 0;
+            if (offsets[index] != 0)
+                blanks = lyricWidth - rowWidth >= 0 && blank > 0 ? qsizetype((lyricWidth - rowWidth) / blank) : 1;
+            const QString piece = QString(blanks, u' ') + text + u' ';
+            row += piece;
+            rowWidth += m_measuring.TextWidth(piece);
+        }
+        return row;
     }
 };
 
@@ -125,17 +172,8 @@ QString FontTags(const FontSet& fonts, const QString& role)
     const Fonts* font = fonts.find(role);
     const Fonts none;
     const Fonts& f = font != nullptr ? *font : none;
-    return u"<FN:" + f.Name + u"><FC:" + QString::number(f.Color) + u"><FS:" + QString::number(f.Size) + u'>'
+    return u"<FN:" + usableFontName(f.Name) + u"><FC:" + QString::number(f.Color) + u"><FS:" + QString::number(f.Size) + u'>'
         + (f.Bold ? u"<B>" : u"</B>") + (f.Italic ? u"<I>" : u"</I>");
-}
-
-void AddUsedChord(QList<UsedChord>& usedChords, const music::ChordSymbol& chord)
-{
-    for (const UsedChord& used : usedChords) {
-        if (used.chord.tone == chord.tone && used.chord.bass == chord.bass && used.chord.mode == chord.mode)
-            return;
-    }
-    usedChords.append({chord, false});
 }
 
 QString JoinChordNames(QString& row, const QString& separator)

@@ -22,9 +22,6 @@ class Surface;
 // bold and italic, each set completely.
 QString FontTags(const FontSet& fonts, const QString& role);
 
-// Adds the chord unless one with the same tone, bass and type is listed.
-void AddUsedChord(QList<UsedChord>& usedChords, const music::ChordSymbol& chord);
-
 // Trims the row (and keeps it trimmed), then joins its names with the separator.
 QString JoinChordNames(QString& row, const QString& separator);
 

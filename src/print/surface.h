@@ -60,8 +60,8 @@ public:
     // FontSurface: how a text role reaches a surface.
     void setFont(const QString& name, qint16 size, bool bold, bool italic) override
     {
-        FontName = name;
-        FontSize = size;
+        FontName = usableFontName(name);
+        FontSize = usableFontSize(size);
         FontBold = bold;
         FontItalic = italic;
     }

@@ -96,6 +96,15 @@ private slots:
         QCOMPARE(printed.lines[2], expected);
     }
 
+    void chordRowStopsAtThePage()
+    {
+        // A size-0 chord font is measured at 4 points (a 40-twip blank): the row
+        // reaches the 12240-twip page and no further, however long the lyric.
+        const Printed printed = markup(u"{font: Chord,Arial,0,255,false,true}\r\n"_s + QString(3000, u'W') + u"[C]"_s);
+        QVERIFY(printed.lines[2].contains(QString(306, u' ') + u"C "));
+        QVERIFY(!printed.lines[2].contains(QString(307, u' ')));
+    }
+
     void hashLinesPrintNothing()
     {
         const Printed printed = markup(u"   # a note\r\n{c: # a comment note}\r\nsung"_s);
