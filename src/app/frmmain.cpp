@@ -92,6 +92,7 @@ frmMain::frmMain(DesktopContext& desktop, QWidget* parent) : QMainWindow(parent)
 frmMain::~frmMain()
 {
     m_desktop.activeChild = [] { return nullptr; };
+    m_desktop.midi.setSoundListener({});
 }
 
 void frmMain::Form_Load()
