@@ -9,7 +9,8 @@ namespace lvx::song {
 
 // The program-wide state a song reads and writes: settings and writer flags,
 // the chord type table and chord hand-over slots, the public font set, and
-// where messages go. Tests build a fresh one each.
+// where messages go (with a note on where they come from, when one is set).
+// Tests build a fresh one each.
 struct SongContext
 {
     explicit SongContext(Messages& messageSink) : messages(messageSink) {}
@@ -17,7 +18,7 @@ struct SongContext
     AppState app;
     music::MusicState music;
     FontState fonts;
-    Messages& messages;
+    NotedMessages messages;
 };
 
 } // namespace lvx::song

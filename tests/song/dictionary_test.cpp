@@ -158,6 +158,23 @@ private slots:
         QCOMPARE(installed.readAll(), before + "\r\n");
     }
 
+    void badLinesOfChordsDatSayWhereTheyAre()
+    {
+        QFile file(globalDictionaryPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{mode: \"x\" \"X\" 1 15}\r\n{chord: Am 1 2}\r\n");
+        file.close();
+        SongFixture f;
+        loadGlobalDictionary(f.song);
+        const QString from = u" (in Chords.dat: "_s + QDir::toNativeSeparators(globalDictionaryPath()) + u')';
+        QCOMPARE(f.messages.texts(), (QStringList{u"Invalid Mode: \"x\" \"X\" 1 15"_s + from, u"Invalid Define: Am 1 2"_s + from}));
+        // A song read afterwards speaks for itself.
+        f.messages.clear();
+        f.song.StringToLinesRec(u"{chord: Am 1 2}"_s);
+        QCOMPARE(f.messages.texts(), QStringList{u"Invalid Define: Am 1 2"_s});
+        QFile::remove(globalDictionaryPath());
+    }
+
     // Every installed fingering sounds only notes of its chord, sounds its root,
     // and for a slash chord has its bass as the lowest note.
     void installedFingeringsAreTrue()
