@@ -53,10 +53,15 @@ bool takePrintOptions(Command& command, QPageSize& pageSize)
     return true;
 }
 
+bool isAlbumFile(const Command& command)
+{
+    return command.args.size() == 1 && command.args.first().endsWith(u".abm", Qt::CaseInsensitive);
+}
+
 // The songs to print: the files named, or the songs of one album file.
 QStringList songFiles(Command& command)
 {
-    if (command.args.size() == 1 && command.args.first().endsWith(u".abm", Qt::CaseInsensitive))
+    if (isAlbumFile(command))
         return print::readAlbumFile(command.args.first(), command.messages);
     return command.args;
 }
@@ -67,6 +72,20 @@ print::Orientation orientationOf(Command& command, const QString& file)
     command.app.CurrentFileName = file;
     song.LoadFile();
     return song.PrintOrientation == 2 ? print::Orientation::Landscape : print::Orientation::Portrait;
+}
+
+// Writes the book into the file out has open. A write that failed on the way
+// (a full disk) is found before closing the file, which forgets why.
+bool writePdf(Command& command, QSaveFile& out, const QPageSize& pageSize, const QStringList& files,
+              const song::Song& dictionary)
+{
+    {
+        print::PdfDocumentSurface printer(&out, pageSize, orientationOf(command, files.first()));
+        print::PrintJob job(command.context, &dictionary);
+        job.PrintAlbum(printer, files);
+        printer.end();
+    }
+    return out.error() == QFileDevice::NoError && out.flush();
 }
 
 } // namespace
@@ -83,6 +102,10 @@ int runPdf(Command& command)
         if (!command.readableFile(file))
             return ExitRefused;
     }
+    // The same refusal as the desktop program's: the bytes of an image or a
+    // program would read as a flood of missing songs.
+    if (isAlbumFile(command) && !print::isAlbumText(command.args.first()))
+        return command.refuse(command.args.first() + u" is not an album file.");
     const QStringList files = songFiles(command);
     if (files.isEmpty())
         return command.refuse(QStringLiteral("Nothing to print"));
@@ -93,11 +116,10 @@ int runPdf(Command& command)
     QSaveFile out(output);
     if (!out.open(QIODevice::WriteOnly))
         return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
-    {
-        print::PdfDocumentSurface printer(&out, pageSize, orientationOf(command, files.first()));
-        print::PrintJob job(command.context, &dictionary);
-        job.PrintAlbum(printer, files);
-        printer.end();
+    if (!writePdf(command, out, pageSize, files, dictionary)) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        return command.refuse(u"Cannot save file " + output + u": " + reason);
     }
     if (!out.commit())
         return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
