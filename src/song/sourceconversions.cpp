@@ -38,8 +38,12 @@ qsizetype leadingBlanks(const QString& line)
     return count;
 }
 
-QString convertLineChords(QString line, Messages& messages)
+QString convertLineChords(const QString& line, Messages& messages)
 {
+    // Built up as it goes: a line of thousands of chords is copied once, not once a chord.
+    QString out;
+    out.reserve(line.size());
+    qsizetype from = 0;
     qsizetype open = line.indexOf(u'[');
     while (open >= 0) {
         const qsizetype close = line.indexOf(u']', open + 1);
@@ -54,10 +58,13 @@ QString convertLineChords(QString line, Messages& messages)
                 converted = chord;
             }
         }
-        line = line.left(open + 1) + converted + line.mid(close);
-        open = line.indexOf(u'[', open + converted.size() + 2);
+        out += QStringView(line).mid(from, open + 1 - from);
+        out += converted;
+        from = close;
+        open = line.indexOf(u'[', close + 1);
     }
-    return line;
+    out += QStringView(line).mid(from);
+    return out;
 }
 
 } // namespace
