@@ -9,5 +9,6 @@ target_sources(liravox_gui PRIVATE
     app/optionspages.cpp app/optionspages.h
     app/guimessages.cpp app/guimessages.h
     app/mainprogram.cpp app/mainprogram.h
+    app/songrecovery.cpp app/songrecovery.h
     ${PROJECT_SOURCE_DIR}/data/icons/icons.qrc
 )

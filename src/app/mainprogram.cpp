@@ -3,6 +3,8 @@
 #include "desktopcontext.h"
 #include "frmmain.h"
 #include "guimessages.h"
+#include "recoveryfiles.h"
+#include "songrecovery.h"
 #include "startup.h"
 #include "system.h"
 
@@ -10,6 +12,7 @@
 #include "print/paintersurface.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QTimer>
 
@@ -27,6 +30,8 @@ int Main(int argc, char** argv)
 
     GuiMessages messages;
     DesktopContext desktop(messages);
+    RecoveryFiles recovery(QDir(programFolder()).filePath(u"recovery"_s));
+    desktop.recovery = &recovery;
     messages.setStartFolder(programFolder());
     // The arguments joined by blanks are the command line: one file name, quotes optional.
     StartUp(desktop.app, messages, QApplication::arguments().mid(1).join(u' '));
@@ -41,6 +46,7 @@ int Main(int argc, char** argv)
     midi::midiStartUp(desktop.midi);
     desktop.clearClipLine();
     QApplication::restoreOverrideCursor();
+    offerRecoveredSongs(desktop, main);
     // Start-up timing: the program ends once its first window is on screen.
     if (qEnvironmentVariableIsSet("LIRAVOX_QUIT_AFTER_START")) {
         QApplication::processEvents();

@@ -71,6 +71,8 @@ public:
     void Form_Activate();
     // Whether the window may close now (asks about unsaved changes).
     bool Form_QueryUnload();
+    // The song as a copy kept from an earlier run holds it, with unsaved changes.
+    void restoreText(const QString& text);
 
     // View state
     int TopLine() const { return m_song.TopLine; }
@@ -166,6 +168,7 @@ private:
     SongHost* m_host;
     song::Song m_song;
     QString m_tag;
+    int m_recoveryId = 0;   // the song's number with the recovery copies
 
     QLineEdit* tTitle = nullptr;
     QLineEdit* tSubTitle = nullptr;
