@@ -67,14 +67,35 @@ QString convertLineChords(const QString& line, Messages& messages)
     return out;
 }
 
+// +1 for a line that starts a tablature section, -1 for one that ends it, read
+// as the reader reads directives: "{" first, "}" last, the name before any ":".
+int tabSection(QStringView line)
+{
+    if (!line.startsWith(u'{'))
+        return 0;
+    const QString body = trimBlanks(line.contains(u'}') ? line.mid(1, line.size() - 2) : line.mid(1));
+    const qsizetype colon = body.indexOf(u':');
+    const QString name = lowerChars(trimBlanks(colon < 0 ? QStringView(body) : QStringView(body).left(colon)));
+    if (name == u"sot" || name == u"start_of_tab")
+        return 1;
+    return name == u"eot" || name == u"end_of_tab" ? -1 : 0;
+}
+
 } // namespace
 
 QString ConvertSolfegeChords(const QString& text, Messages& messages)
 {
     QString out;
+    bool inTab = false;
     for (QString line : SplitLines(text)) {
-        if (!trimLeadingBlanks(line).startsWith(u'#') && !line.contains(u'{')) {
-            if (line.contains(u'|'))
+        // Tablature is left as written, as the reader leaves it.
+        if (const int section = tabSection(line); section != 0)
+            inTab = section > 0;
+        if (!inTab && !trimLeadingBlanks(line).startsWith(u'#') && !line.contains(u'{')) {
+            // Only a line that is a bar line, as the reader takes it: a "|" inside
+            // a lyric is the musician's text, and bracketing it would turn the
+            // lyric's words into chord labels.
+            if (trimLeadingBlanks(line).startsWith(u'|'))
                 line = BarLineToChordPro(line);
             line = convertLineChords(line, messages);
         }
