@@ -173,6 +173,10 @@ void frmSong::BackSpace(int slotIndex)
         return;
     SongBox* box = T[slotIndex];
     song::SongLine& line = m_song.lines[index];
+    // A locked box's text is the line's name, written back from its kind: taking
+    // characters out of it would only change what the window shows.
+    if (box->isReadOnly() && (box->hasSelectedText() || box->cursorPosition() > 0))
+        return;
     if (box->hasSelectedText()) {
         shiftForReplace(line, box->selectionStart(), int(box->selectedText().size()), 0);
         box->del();
@@ -208,6 +212,8 @@ void frmSong::Delete(int slotIndex)
     song::SongLine& line = m_song.lines[index];
     const int s = box->cursorPosition();
     if (s < box->text().size()) {
+        if (box->isReadOnly())
+            return;
         line.text = box->text();
         deleteCharacter(line, s);
         box->setText(line.text);

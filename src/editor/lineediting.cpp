@@ -24,6 +24,14 @@ bool mergeFits(const SongLine& upper, const SongLine& lower)
     return upper.text.size() + lower.text.size() <= MaxLineLength;
 }
 
+// Chords stand only on lyric lines: a comment or a block name that took a
+// lyric's chords would drop them when the song is saved, so such a join is
+// refused like one that would not fit.
+bool mergeKeepsChords(const SongLine& upper, const SongLine& lower)
+{
+    return upper.kind == song::KindLyric || lower.chords.isEmpty();
+}
+
 } // namespace
 
 void shiftForTyping(SongLine& line, int caret)
@@ -73,10 +81,10 @@ void splitLine(Lines& lines, int index, int s)
     if (index < 0 || index >= lines.size())
         return;
     const SongLine whole = lines.at(index);
-    // A directive's text is only its display name: Enter on it adds a line
-    // before or after it rather than cutting the name in two.
+    // A directive's text (and an end of block's) is only its display name: Enter
+    // on it adds a line before or after it rather than cutting the name in two.
     qsizetype at = clampOffset(s, whole.text);
-    if (isDirectiveLine(whole) && at != 0)
+    if (hasFixedText(whole) && at != 0)
         at = whole.text.size();
 
     SongLine first;
@@ -121,15 +129,15 @@ int mergeLines(SongLine& upper, const SongLine& lower)
 
 int joinWithPrevious(Lines& lines, int index)
 {
-    if (index <= 0 || index >= lines.size() || isDirectiveLine(lines.at(index)))
+    if (index <= 0 || index >= lines.size() || hasFixedText(lines.at(index)))
         return 0;
-    if (isDirectiveLine(lines.at(index - 1))) {
+    if (hasFixedText(lines.at(index - 1))) {
         // The text above is not written to the file; joining into it would lose
         // this line's text at the next save, so the directive goes instead.
         lines.removeAt(index - 1);
         return 0;
     }
-    if (!mergeFits(lines.at(index - 1), lines.at(index)))
+    if (!mergeFits(lines.at(index - 1), lines.at(index)) || !mergeKeepsChords(lines.at(index - 1), lines.at(index)))
         return 0;
     const int n = mergeLines(lines[index - 1], lines.at(index));
     lines.removeAt(index);
@@ -141,11 +149,11 @@ int joinWithNext(Lines& lines, int index)
     if (index < 0 || index >= lines.size())
         return 0;
     const int n = int(lines.at(index).text.size());
-    if (index + 1 >= lines.size() || isDirectiveLine(lines.at(index)))
+    if (index + 1 >= lines.size() || hasFixedText(lines.at(index)))
         return n;
     const SongLine& below = lines.at(index + 1);
     if (below.kind == song::KindLyric) {
-        if (!mergeFits(lines.at(index), below))
+        if (!mergeFits(lines.at(index), below) || !mergeKeepsChords(lines.at(index), below))
             return n;
         mergeLines(lines[index], below);
     }

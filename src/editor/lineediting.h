@@ -44,15 +44,17 @@ void splitLine(Lines& lines, int index, int s);
 // the longest line allowed is cut; the joins check first and never cut.
 int mergeLines(SongLine& upper, const SongLine& lower);
 // BackSpace at the start of line `index` (> 0): joins it to the line above and
-// removes it; a directive line above (kind 10 or more) is removed instead, so no
-// typed text is lost. Returns the caret offset in the line that now holds the text.
-// Nothing happens on line 0, on a directive line (it takes no keys), or when the
-// joined text would be longer than a line may be (the caret offset is then 0).
+// removes it; a directive line above (kind 10 or more, or an end of block: its
+// text is a name the file does not hold) is removed instead, so no typed text is lost. Returns the caret offset in the line that now holds the text.
+// Nothing happens on line 0, on a directive or end-of-block line, when the
+// joined text would be longer than a line may be, or when chords would land on a
+// line that is no lyric (the caret offset is then 0).
 int joinWithPrevious(Lines& lines, int index);
 // Delete at the end of line `index` (not the last): a lyric line below is merged
 // in; the line below is removed whatever its kind. Returns the caret offset.
-// Nothing changes on the last line, on a directive line, or when the joined text
-// would be longer than a line may be.
+// Nothing changes on the last line, on a directive or end-of-block line, when the joined text
+// would be longer than a line may be, or when chords would land on a line that
+// is no lyric.
 int joinWithNext(Lines& lines, int index);
 void removeLine(Lines& lines, int index);
 void insertLine(Lines& lines, int index, const SongLine& line);
@@ -93,6 +95,7 @@ SongLine copyPart(const SongLine& line, int s, int n);
 // A lyric clip goes into line `index` at offset p with its chords; any other
 // clip is inserted as a new line before line `index`. A lyric clip goes in as a
 // line of its own before a directive line too (its text would never be saved),
+// and before a comment or block name when it carries chords (they would not be),
 // and at the end when `index` is past the last line. An empty clip (never
 // filled) and a paste that would make the line too long do nothing.
 void pasteClip(Lines& lines, int index, int p, const SongLine& clip);

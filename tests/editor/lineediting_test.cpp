@@ -101,6 +101,8 @@ private slots:
             << u"{21}Start of Chorus"_s << 0 << 5 << u"{21}Start of Chorus | "_s;
         QTest::addRow("at the start of a directive a line is added before it")
             << u"la | {21}Start of Chorus"_s << 1 << 0 << u"la |  | {21}Start of Chorus"_s;
+        QTest::addRow("inside an end of block a line is added after it")
+            << u"{9}End of Block"_s << 0 << 4 << u"{9}End of Block | "_s;
     }
     void enterSplitsTheLine()
     {
@@ -128,6 +130,12 @@ private slots:
             << u"x | {21}Start of Chorus | [G]la"_s << u"backspace"_s << 2 << u"x | [G]la"_s << 0;
         QTest::addRow("the upper line keeps its kind")
             << u"{6}note | la"_s << u"backspace"_s << 1 << u"{6}notela"_s << 4;
+        QTest::addRow("an end of block is treated as a directive")
+            << u"x | {9}End of Block | la"_s << u"backspace"_s << 2 << u"x | la"_s << 0;
+        QTest::addRow("chords never join a comment, where saving would drop them")
+            << u"{6}note | [G]la"_s << u"backspace"_s << 1 << u"{6}note | [G]la"_s << 0;
+        QTest::addRow("nor does delete at the end of a comment take them in")
+            << u"{6}note | [G]la"_s << u"delete"_s << 0 << u"{6}note | [G]la"_s << 4;
         QTest::addRow("backspace on the first line does nothing")
             << u"ab | cd"_s << u"backspace"_s << 0 << u"ab | cd"_s << 0;
         QTest::addRow("backspace on a directive line does nothing")
@@ -326,6 +334,7 @@ private slots:
             << u"la | lo"_s << 1 << 3 << u"{21}Start of Chorus"_s << u"la | {21}Start of Chorus | lo"_s;
         QTest::addRow("lyrics are not pasted into a directive's name")
             << u"{21}Start of Chorus"_s << 0 << 3 << u"[G]la"_s << u"[G]la | {21}Start of Chorus"_s;
+        QTest::addRow("chords are not pasted into a comment") << u"{6}note"_s << 0 << 2 << u"[G]la"_s << u"[G]la | {6}note"_s;
         QTest::addRow("a clip never filled does nothing") << u"la"_s << 0 << 1 << u""_s << u"la"_s;
     }
     void paste()
