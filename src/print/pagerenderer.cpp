@@ -44,22 +44,23 @@ void PageRenderer::RenderMarkupLine(Surface& target, Surface& reference, const Q
     target.FontBold = reference.FontBold = false;
     target.FontItalic = reference.FontItalic = false;
 
-    QString rest = line;
-    qsizetype open = rest.indexOf(u'<');
+    // Walked with an index: a line of thousands of tags is not copied once a tag.
+    qsizetype from = 0;
+    qsizetype open = line.indexOf(u'<');
     while (open >= 0) {
-        drawTextPiece(target, reference, rest.left(open), true);
-        const qsizetype close = rest.indexOf(u'>', open + 1);
+        drawTextPiece(target, reference, line.mid(from, open - from), true);
+        const qsizetype close = line.indexOf(u'>', open + 1);
         if (close < 0) {
             if (!std::exchange(m_reportedUnclosedTag, true))
                 m_messages.inform(QStringLiteral("Error falta >"));
-            rest = rest.mid(open + 1);
+            from = open + 1;
         } else {
-            InterpretTag(target, reference, trimBlanks(QStringView(rest).mid(open + 1, close - open - 1)));
-            rest = rest.mid(close + 1);
+            InterpretTag(target, reference, trimBlanks(QStringView(line).mid(open + 1, close - open - 1)));
+            from = close + 1;
         }
-        open = rest.indexOf(u'<');
+        open = line.indexOf(u'<', from);
     }
-    drawTextPiece(target, reference, rest, false);
+    drawTextPiece(target, reference, line.mid(from), false);
     m_state.MaxLineHeight = qMax(m_state.MaxLineHeight, reference.CurrentY - startY);
 }
 
