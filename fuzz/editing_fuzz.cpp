@@ -58,23 +58,25 @@ void typeText(SongLine& line, int caret, int selected, const QString& text)
     line.text.replace(caret, selected, text);
 }
 
+// BackSpace and Delete as the window takes them on a line below kind 10: joins
+// at the ends, characters only where the line takes keys.
 void backSpace(Lines& lines, int index, int caret)
 {
     SongLine& line = lines[index];
     caret = std::clamp(caret, 0, int(line.text.size()));
     if (caret == 0) {
         joinWithPrevious(lines, index);
-        return;
+    } else if (takesKeys(line)) {
+        shiftForBackspace(line, caret);
+        line.text.remove(caret - 1, 1);
     }
-    shiftForBackspace(line, caret);
-    line.text.remove(caret - 1, 1);
 }
 
 void deleteKey(Lines& lines, int index, int caret)
 {
     if (caret >= lines[index].text.size())
         joinWithNext(lines, index);
-    else
+    else if (takesKeys(lines[index]))
         deleteCharacter(lines[index], caret);
 }
 
@@ -102,7 +104,7 @@ void act(Lines& lines, Bytes& in, SongLine& clip)
             typeText(line, caret, in.below(8), QString(in.below(3), typedCharacter(in.next())));
         break;
     case 3:
-        if (keys)
+        if (line.kind < song::KindNewPage)
             backSpace(lines, index, caret);
         break;
     case 4:
@@ -156,7 +158,16 @@ bool writtenAfterLabel(const SongLine& line)
 QString describe(const Lines& lines)
 {
     QString text;
-    for (const SongLine& line : lines) {
+    const QList<bool> inTab = tabSectionLines(lines);
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        // Inside tablature a chord is text of the line, as the file holds it.
+        SongLine line = lines[index];
+        if (inTab[index] && line.kind == song::KindLyric)
+            line = SongLine{line.kind, song::lyricWithChords(line), {}};
+        // A tablature line that starts like a directive has no way to be written
+        // as lyric (there is no escape inside tablature): the reader's to keep.
+        if (inTab[index] && trimLeadingBlanks(line.text).startsWith(u'{'))
+            continue;
         QList<song::ChordPlacement> chords = line.chords;
         if (writtenAfterLabel(line) && !chords.isEmpty() && chords.first() == song::ChordPlacement{QStringLiteral("'"), 0})
             chords.removeFirst();

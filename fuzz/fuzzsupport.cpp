@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -77,8 +78,10 @@ void reportDifference(const QString& first, const QString& second)
     qsizetype index = 0;
     while (index < before.size() && index < after.size() && before[index] == after[index])
         ++index;
-    std::fprintf(stderr, "first difference at line %lld:\n  first:  %s\n  second: %s\n",
-                 static_cast<long long>(index + 1),
+    std::fprintf(stderr, "first difference at line %lld:\n", static_cast<long long>(index + 1));
+    for (qsizetype context = std::max<qsizetype>(index - 3, 0); context < index; ++context)
+        std::fprintf(stderr, "  both:   %s\n", printable(before[context]).constData());
+    std::fprintf(stderr, "  first:  %s\n  second: %s\n",
                  index < before.size() ? printable(before[index]).constData() : "(none)",
                  index < after.size() ? printable(after[index]).constData() : "(none)");
 }
