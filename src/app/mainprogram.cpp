@@ -25,14 +25,15 @@ int Main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Liravox"_s);
     QApplication::setOrganizationName(u"Liravox"_s);
-    QApplication::setWindowIcon(QIcon(u":/icons/liravox.svg"_s));
+    // The desktop entry's name: docks and task bars match the windows to it.
+    QGuiApplication::setDesktopFileName(u"org.liravox.Liravox"_s);
+    QApplication::setWindowIcon(QIcon::fromTheme(u"org.liravox.Liravox"_s, QIcon(u":/icons/liravox.svg"_s)));
     print::installFontSubstitutions();
 
     GuiMessages messages;
     DesktopContext desktop(messages);
     RecoveryFiles recovery(QDir(programFolder()).filePath(u"recovery"_s));
     desktop.recovery = &recovery;
-    messages.setStartFolder(programFolder());
     // The arguments joined by blanks are the command line: one file name, quotes optional.
     StartUp(desktop.app, messages, QApplication::arguments().mid(1).join(u' '));
 

@@ -12,6 +12,7 @@
 #include "song/song.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace lvx::cli {
@@ -20,7 +21,7 @@ namespace {
 
 const QString PdfUsage = QStringLiteral(
     "usage: lvx pdf [--instrument Guitar|Piano] [--notation C|Do] [--lyrics-only|--chords-only] [--color]\n"
-    "               [--page-size A4|Letter] -o OUT.pdf FILE...");
+    "               [--page-size A4|Letter] [--contents|--contents-sorted] -o OUT.pdf FILE...");
 
 // The output options of a print, taken from the command line into the state.
 bool takePrintOptions(Command& command, QPageSize& pageSize)
@@ -53,7 +54,7 @@ bool takePrintOptions(Command& command, QPageSize& pageSize)
     return true;
 }
 
-bool isAlbumFile(const Command& command)
+bool isAlbum(const Command& command)
 {
     return command.args.size() == 1 && command.args.first().endsWith(u".abm", Qt::CaseInsensitive);
 }
@@ -61,9 +62,19 @@ bool isAlbumFile(const Command& command)
 // The songs to print: the files named, or the songs of one album file.
 QStringList songFiles(Command& command)
 {
-    if (isAlbumFile(command))
+    if (isAlbum(command))
         return print::readAlbumFile(command.args.first(), command.messages);
     return command.args;
+}
+
+// Contents pages only when asked for on the command line, so a script's
+// output never depends on what was ticked in the album window.
+print::BookOptions takeBookOptions(Command& command)
+{
+    print::BookOptions options;
+    options.sortedByTitle = command.takeFlag(QStringLiteral("--contents-sorted"));
+    options.contents = command.takeFlag(QStringLiteral("--contents")) || options.sortedByTitle;
+    return options;
 }
 
 print::Orientation orientationOf(Command& command, const QString& file)
@@ -77,12 +88,12 @@ print::Orientation orientationOf(Command& command, const QString& file)
 // Writes the book into the file out has open. A write that failed on the way
 // (a full disk) is found before closing the file, which forgets why.
 bool writePdf(Command& command, QSaveFile& out, const QPageSize& pageSize, const QStringList& files,
-              const song::Song& dictionary)
+              const print::BookOptions& book, const song::Song& dictionary)
 {
     {
         print::PdfDocumentSurface printer(&out, pageSize, orientationOf(command, files.first()));
         print::PrintJob job(command.context, &dictionary);
-        job.PrintAlbum(printer, files);
+        job.PrintAlbum(printer, files, book);
         printer.end();
     }
     return out.error() == QFileDevice::NoError && out.flush();
@@ -94,17 +105,20 @@ int runPdf(Command& command)
 {
     QPageSize pageSize = print::defaultPdfPageSize();
     QString output;
+    print::BookOptions book = takeBookOptions(command);
     if (!command.takeOption(QStringLiteral("-o"), output) || !takePrintOptions(command, pageSize)
         || command.hasUnknownOption() || command.args.isEmpty()) {
         return command.usage(PdfUsage);
     }
+    if (isAlbum(command))
+        book.name = QFileInfo(command.args.first()).completeBaseName();
     for (const QString& file : std::as_const(command.args)) {
         if (!command.readableFile(file))
             return ExitRefused;
     }
     // The same refusal as the desktop program's: the bytes of an image or a
     // program would read as a flood of missing songs.
-    if (isAlbumFile(command) && !print::isAlbumText(command.args.first()))
+    if (isAlbum(command) && !print::isAlbumText(command.args.first()))
         return command.refuse(command.args.first() + u" is not an album file.");
     const QStringList files = songFiles(command);
     if (files.isEmpty())
@@ -116,7 +130,7 @@ int runPdf(Command& command)
     QSaveFile out(output);
     if (!out.open(QIODevice::WriteOnly))
         return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
-    if (!writePdf(command, out, pageSize, files, dictionary)) {
+    if (!writePdf(command, out, pageSize, files, book, dictionary)) {
         const QString reason = out.errorString();
         out.cancelWriting();
         return command.refuse(u"Cannot save file " + output + u": " + reason);

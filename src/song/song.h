@@ -78,6 +78,9 @@ public:
 
     // -- files (the name comes through the context's CurrentFileName)
     void LoadFile();
+    // The song-wide values every load starts from: no title, the fonts and
+    // margins of the settings; what a page of the program's own looks like.
+    void resetForLoad();
     bool SaveFile();
     bool SaveSongFileAs(const QString& name);
     // Saves under the caption, asking for a name when the song is untitled.
@@ -122,7 +125,6 @@ private:
     bool parseChordDef(const QString& argument, music::GuitarChordDef& def) const;
     void parseModeDef(const QString& argument);
 
-    void resetForLoad();
     QString readTextForLoad();
 };
 

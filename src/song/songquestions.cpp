@@ -39,8 +39,9 @@ CloseDecision queryUnload(Song& song, const QString& mainCaption)
     QString name = song.caption;
     if (song.caption.startsWith(u"Untitled"))
         name = context.messages.saveFile(songFileFilter(), QStringLiteral("untitled.txt"));
+    // A save dialog cancelled after Yes cancels the close: the text stays.
     if (name.isEmpty())
-        return CloseDecision::Close;
+        return CloseDecision::Refuse;
     return song.SaveSongFileAs(name) ? CloseDecision::Close : CloseDecision::Refuse;
 }
 
