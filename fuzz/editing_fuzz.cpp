@@ -43,11 +43,6 @@ QChar typedCharacter(int byte)
 const QStringList ChordNames{QStringLiteral("C"), QStringLiteral("Am7"), QStringLiteral("F#m7b5/C#"),
                              QStringLiteral("'text"), QStringLiteral("G/B"), QStringLiteral("Do")};
 
-bool takesKeys(const SongLine& line)
-{
-    return line.kind == song::KindLyric || line.kind == song::KindComment || line.kind == song::KindBlockStart;
-}
-
 void typeText(SongLine& line, int caret, int selected, const QString& text)
 {
     caret = std::clamp(caret, 0, int(line.text.size()));
@@ -65,8 +60,9 @@ void backSpace(Lines& lines, int index, int caret)
     SongLine& line = lines[index];
     caret = std::clamp(caret, 0, int(line.text.size()));
     if (caret == 0) {
-        joinWithPrevious(lines, index);
-    } else if (takesKeys(line)) {
+        if (index > 0)
+            joinLines(lines, index - 1);
+    } else if (takesTyping(line.kind)) {
         shiftForBackspace(line, caret);
         line.text.remove(caret - 1, 1);
     }
@@ -75,8 +71,8 @@ void backSpace(Lines& lines, int index, int caret)
 void deleteKey(Lines& lines, int index, int caret)
 {
     if (caret >= lines[index].text.size())
-        joinWithNext(lines, index);
-    else if (takesKeys(lines[index]))
+        joinLines(lines, index);
+    else if (takesTyping(lines[index].kind))
         deleteCharacter(lines[index], caret);
 }
 
@@ -92,7 +88,7 @@ void act(Lines& lines, Bytes& in, SongLine& clip)
     const int index = in.below(int(lines.size()));
     SongLine& line = lines[index];
     const int caret = in.below(int(line.text.size()) + 1);
-    const bool keys = takesKeys(line);
+    const bool keys = takesTyping(line.kind);
     switch (action) {
     case 0:
     case 1:

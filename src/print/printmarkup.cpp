@@ -17,21 +17,37 @@ namespace lvx::print {
 
 namespace {
 
+// The font tags of the roles a song's lines use, made once a song.
+struct RoleTags
+{
+    explicit RoleTags(const FontSet& fonts)
+        : lyric(FontTags(fonts, QStringLiteral("Lyric"))), chord(FontTags(fonts, QStringLiteral("Chord"))),
+          comment(FontTags(fonts, QStringLiteral("Comment"))), tablature(FontTags(fonts, QStringLiteral("Tablature")))
+    {
+    }
+
+    QString lyric;
+    QString chord;
+    QString comment;
+    QString tablature;
+};
+
 // The markup of one lyric line with its chord row above it.
 class LyricLine
 {
 public:
-    LyricLine(Surface& measuring, const song::Song& song, const AppState& app, PrintState& state, Messages& messages)
-        : m_measuring(measuring), m_song(song), m_app(app), m_state(state), m_messages(messages)
+    LyricLine(Surface& measuring, const song::Song& song, const AppState& app, PrintState& state, Messages& messages,
+              const RoleTags& tags)
+        : m_measuring(measuring), m_app(app), m_state(state), m_messages(messages), m_tags(tags),
+          m_lyricFont(song.fonts->find(QStringLiteral("Lyric"))), m_chordFont(song.fonts->find(QStringLiteral("Chord")))
     {
     }
 
     QString markup(const song::SongLine& line)
     {
         QString row = chordRow(line);
-        const FontSet& fonts = *m_song.fonts;
-        const QString lyric = FontTags(fonts, QStringLiteral("Lyric"));
-        const QString chordTags = FontTags(fonts, QStringLiteral("Chord"));
+        const QString& lyric = m_tags.lyric;
+        const QString& chordTags = m_tags.chord;
         if (!row.isEmpty() && !m_app.LyricsOnly && !m_app.ChordsOnly) {
             return chordTags + u"<LF:0.75>" + lyric + line.text + chordTags + u"<CR></LF>" + row + u"<LF:0.75>" + lyric
                 + u"<CR><LF> ";
@@ -45,10 +61,21 @@ public:
 
 private:
     Surface& m_measuring;
-    const song::Song& m_song;
     const AppState& m_app;
     PrintState& m_state;
     Messages& m_messages;
+    const RoleTags& m_tags;
+    const Fonts* m_lyricFont;
+    const Fonts* m_chordFont;
+
+    void applyFont(const Fonts* font)
+    {
+        if (font == nullptr)
+            return;
+        m_measuring.setFont(font->Name, font->Size, font->Bold, font->Italic);
+        m_measuring.setForeColor(font->Color);
+    }
+
     // The chords met so far, by tone, bass and type: a song of thousands of
     // different chords must not compare each new one with all before it.
     QSet<QString> m_used;
@@ -81,7 +108,7 @@ private:
     // every chord after it (the surfaces add up widths without kerning).
     QList<double> chordOffsets(const song::SongLine& line)
     {
-        ApplyFontRole(m_measuring, *m_song.fonts, QStringLiteral("Lyric"));
+        applyFont(m_lyricFont);
         QList<double> offsets;
         offsets.reserve(line.chords.size());
         qsizetype measuredTo = 0;
@@ -107,7 +134,7 @@ private:
         if (line.chords.isEmpty())
             return {};
         const QList<double> offsets = chordOffsets(line);
-        ApplyFontRole(m_measuring, *m_song.fonts, QStringLiteral("Chord"));
+        applyFont(m_chordFont);
         const double blank = m_measuring.TextWidth(QStringLiteral(" "));
         const double pageWidth = m_measuring.ScaleWidth();
         QString row;
@@ -126,9 +153,9 @@ private:
     }
 };
 
-QString directiveMarkup(const FontSet& fonts, const song::SongLine& line, bool& inTab)
+QString directiveMarkup(const RoleTags& tags, const song::SongLine& line, bool& inTab)
 {
-    const QString comment = FontTags(fonts, QStringLiteral("Comment"));
+    const QString& comment = tags.comment;
     switch (line.kind) {
     case song::KindComment:
         return comment + line.text + u"<CR><LF>";
@@ -199,20 +226,20 @@ void BuildPrintMarkup(Surface& measuring, const song::Song& song, const AppState
     state.PrintSubTitle = song.subtitle;
     state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + state.PrintSubTitle + u"<CR><LF>");
 
-    LyricLine lyrics(measuring, song, app, state, messages);
+    const RoleTags tags(fonts);
+    LyricLine lyrics(measuring, song, app, state, messages, tags);
     for (const song::SongLine& line : song.lines) {
         if (trimLeadingBlanks(line.text).startsWith(u'#'))
             continue;
         if (line.kind == song::KindLyric) {
-            state.MarkupLines.append(inTab ? FontTags(fonts, QStringLiteral("Tablature")) + line.text + u"<CR><LF> "
-                                           : lyrics.markup(line));
+            state.MarkupLines.append(inTab ? tags.tablature + line.text + u"<CR><LF> " : lyrics.markup(line));
             continue;
         }
-        const QString markup = directiveMarkup(fonts, line, inTab);
+        const QString markup = directiveMarkup(tags, line, inTab);
         if (line.kind != song::KindTabStart && line.kind != song::KindTabEnd)
             state.MarkupLines.append(markup);
     }
-    state.MarkupLines.append(FontTags(fonts, QStringLiteral("Comment")) + u"<EOBLK>");
+    state.MarkupLines.append(tags.comment + u"<EOBLK>");
 }
 
 } // namespace lvx::print

@@ -78,6 +78,8 @@ public:
 
     // -- files (the name comes through the context's CurrentFileName)
     void LoadFile();
+    // Loads text read elsewhere (standard input) as LoadFile loads a file's.
+    void LoadText(const QString& text, TextEncoding textEncoding);
     // The song-wide values every load starts from: no title, the fonts and
     // margins of the settings; what a page of the program's own looks like.
     void resetForLoad();
@@ -126,6 +128,7 @@ private:
     void parseModeDef(const QString& argument);
 
     QString readTextForLoad();
+    void finishLoad(const QString& text);
 };
 
 // The default song file and its template.
