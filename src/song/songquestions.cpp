@@ -37,10 +37,16 @@ CloseDecision queryUnload(Song& song, const QString& mainCaption)
     if (answer == Answer::No)
         return CloseDecision::Close;
     QString name = song.caption;
-    if (song.caption.startsWith(u"Untitled"))
+    if (song.caption.startsWith(u"Untitled")) {
         name = context.messages.saveFile(songFileFilter(), QStringLiteral("untitled.txt"));
-    if (name.isEmpty())
-        return CloseDecision::Close;
+        if (name.isEmpty())
+            return CloseDecision::Close;
+    } else if (song.readInPart(name)) {
+        // Cancelling the other name cancels the closing: the changes are not thrown away.
+        name = song.otherNameForPartlyRead();
+        if (name.isEmpty())
+            return CloseDecision::Refuse;
+    }
     return song.SaveSongFileAs(name) ? CloseDecision::Close : CloseDecision::Refuse;
 }
 
