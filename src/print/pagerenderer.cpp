@@ -43,21 +43,33 @@ void PageRenderer::RenderMarkupLine(Surface& target, Surface& reference, const Q
     target.FontBold = reference.FontBold = false;
     target.FontItalic = reference.FontItalic = false;
 
+    // Text runs up to the next tag; "<LT>" stands for a "<" of the text and
+    // belongs to the run, so a centred line stays one piece.
     QString rest = line;
+    QString run;
     qsizetype open = rest.indexOf(u'<');
     while (open >= 0) {
-        drawTextPiece(target, reference, rest.left(open), true);
+        run += QStringView(rest).left(open);
         const qsizetype close = rest.indexOf(u'>', open + 1);
         if (close < 0) {
             m_messages.inform(QStringLiteral("Error falta >"));
+            drawTextPiece(target, reference, run, true);
+            run.clear();
             rest = rest.mid(open + 1);
         } else {
-            InterpretTag(target, reference, trimBlanks(QStringView(rest).mid(open + 1, close - open - 1)));
+            const QString tag = trimBlanks(QStringView(rest).mid(open + 1, close - open - 1));
             rest = rest.mid(close + 1);
+            if (upperChars(tag) == u"LT") {
+                run += u'<';
+            } else {
+                drawTextPiece(target, reference, run, true);
+                run.clear();
+                InterpretTag(target, reference, tag);
+            }
         }
         open = rest.indexOf(u'<');
     }
-    drawTextPiece(target, reference, rest, false);
+    drawTextPiece(target, reference, run + rest, false);
     m_state.MaxLineHeight = qMax(m_state.MaxLineHeight, reference.CurrentY - startY);
 }
 
@@ -137,9 +149,9 @@ void PageRenderer::InterpretTag(Surface& target, Surface& reference, const QStri
     } else if (name == u"TCOFF") {
         m_state.TwoColumns = false;
     } else if (name == u"SOC") {
-        startMark(target, QStringLiteral(" Chorus "));
+        startMark(target, u' ' + (argument.isEmpty() ? QStringLiteral("Chorus") : argument) + u' ');
     } else if (name == u"SOB") {
-        startMark(target, QStringLiteral(" Bridge "));
+        startMark(target, u' ' + (argument.isEmpty() ? QStringLiteral("Bridge") : argument) + u' ');
     } else if (name == u"SOBLK") {
         startMark(target, u' ' + argument + u' ');
     } else if ((name == u"EOC" || name == u"EOB" || name == u"EOBLK") && m_state.SectionOpen) {

@@ -6,9 +6,12 @@
 #include "app/fonts.h"
 #include "app/messages.h"
 #include "app/text.h"
+#include "song/directives.h"
 #include "song/song.h"
 
 #include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
 
 namespace lvx::print {
 
@@ -31,14 +34,15 @@ public:
         const FontSet& fonts = *m_song.fonts;
         const QString lyric = FontTags(fonts, QStringLiteral("Lyric"));
         const QString chordTags = FontTags(fonts, QStringLiteral("Chord"));
+        const QString text = markupText(line.text);
         if (!row.isEmpty() && !m_app.LyricsOnly && !m_app.ChordsOnly) {
-            return chordTags + u"<LF:0.75>" + lyric + line.text + chordTags + u"<CR></LF>" + row + u"<LF:0.75>" + lyric
-                + u"<CR><LF> ";
+            return chordTags + u"<LF:0.75>" + lyric + text + chordTags + u"<CR></LF>" + markupText(row) + u"<LF:0.75>"
+                + lyric + u"<CR><LF> ";
         }
         if (m_app.LyricsOnly || (row.isEmpty() && !m_app.ChordsOnly))
-            return lyric + line.text + u"<CR><LF> ";
+            return lyric + text + u"<CR><LF> ";
         if (!row.isEmpty())
-            return chordTags + JoinChordNames(row, QStringLiteral(" - ")) + u"<CR><LF> ";
+            return chordTags + markupText(JoinChordNames(row, QStringLiteral(" - "))) + u"<CR><LF> ";
         return {};
     }
 
@@ -79,24 +83,33 @@ private:
     }
 };
 
+// A chorus or bridge mark, with the label the musician gave the section.
+QString sectionMark(QStringView tag, const song::SongLine& line)
+{
+    const QString label = song::sectionLabel(line);
+    if (label.isEmpty())
+        return u'<' + tag + u'>';
+    return u'<' + tag + u':' + label + u'>';
+}
+
 QString directiveMarkup(const FontSet& fonts, const song::SongLine& line, bool& inTab)
 {
     const QString comment = FontTags(fonts, QStringLiteral("Comment"));
     switch (line.kind) {
     case song::KindComment:
-        return comment + line.text + u"<CR><LF>";
+        return comment + markupText(line.text) + u"<CR><LF>";
     case 7:   // an italic comment, should a reader ever produce one
-        return comment + u"<I>" + line.text + u"<CR><LF>";
+        return comment + u"<I>" + markupText(line.text) + u"<CR><LF>";
     case song::KindNewPage:
         return comment + u"<NP>";
     case song::KindColumnBreak:
         return comment + u"<CB>";
     case song::KindChorusStart:
-        return comment + u"<SOC><CR><LF>";
+        return comment + sectionMark(u"SOC", line) + u"<CR><LF>";
     case song::KindChorusEnd:
         return comment + u"<EOC><CR><LF>";
     case song::KindBridgeStart:
-        return comment + u"<SOB><CR><LF>";
+        return comment + sectionMark(u"SOB", line) + u"<CR><LF>";
     case song::KindBridgeEnd:
         return comment + u"<EOB><CR><LF>";
     case song::KindBlockStart:
@@ -138,6 +151,13 @@ void AddUsedChord(QList<UsedChord>& usedChords, const music::ChordSymbol& chord)
     usedChords.append({chord, false});
 }
 
+QString markupText(const QString& text)
+{
+    if (!text.contains(u'<'))
+        return text;
+    return QString(text).replace(u'<', u"<LT>"_s);
+}
+
 QString JoinChordNames(QString& row, const QString& separator)
 {
     row = trimBlanks(row);
@@ -157,16 +177,19 @@ void BuildPrintMarkup(Surface& measuring, const song::Song& song, const AppState
 
     const FontSet& fonts = *song.fonts;
     state.PrintTitle = song.title;
-    state.MarkupLines.append(FontTags(fonts, QStringLiteral("Title")) + u"<C>" + state.PrintTitle + u"<CR><LF>");
+    state.MarkupLines.append(FontTags(fonts, QStringLiteral("Title")) + u"<C>" + markupText(state.PrintTitle) + u"<CR><LF>");
     state.PrintSubTitle = song.subtitle;
-    state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + state.PrintSubTitle + u"<CR><LF>");
+    state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + markupText(state.PrintSubTitle)
+                             + u"<CR><LF>");
 
     LyricLine lyrics(measuring, song, app, state, messages);
     for (const song::SongLine& line : song.lines) {
-        if (trimLeadingBlanks(line.text).startsWith(u'#'))
+        // Lines the program carries without understanding them are not printed.
+        if (line.kind == song::KindKept || trimLeadingBlanks(line.text).startsWith(u'#'))
             continue;
         if (line.kind == song::KindLyric) {
-            state.MarkupLines.append(inTab ? FontTags(fonts, QStringLiteral("Tablature")) + line.text + u"<CR><LF> "
+            state.MarkupLines.append(inTab ? FontTags(fonts, QStringLiteral("Tablature")) + markupText(line.text)
+                                                 + u"<CR><LF> "
                                            : lyrics.markup(line));
             continue;
         }
