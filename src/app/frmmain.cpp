@@ -99,8 +99,9 @@ void frmMain::Form_Load()
     const BusyPointer busy;
     // Window 1 opens the command-line file, or a new song.
     const QString fileName = m_desktop.app.CurrentFileName;
-    openInWindow(fileName);
-    if (!fileName.isEmpty())
+    if (openInWindow(fileName) == nullptr)
+        openInWindow(QString());   // the program starts with a song window all the same
+    else if (!fileName.isEmpty())
         addRecentFile(fileName);
 
     song::loadGlobalDictionary(m_desktop.dictionary);
@@ -164,7 +165,14 @@ editor::frmSong* frmMain::openInWindow(const QString& fileName)
     const int number = takeFreeNumber();
     auto* song = new editor::frmSong(m_desktop, this);
     SongWindows[number] = song;
-    song->Form_Load();
+    if (!song->Form_Load()) {
+        // A file that cannot be read gets no window: saving it would replace the file with nothing.
+        SongWindows[number] = nullptr;
+        WindowFree[number] = true;
+        delete song;
+        m_desktop.app.CurrentFileName.clear();
+        return nullptr;
+    }
     // A new song is named after its window: window 3 is Untitled:3.
     if (fileName.isEmpty())
         song->setCaption(u"Untitled:"_s + QString::number(number));
@@ -233,7 +241,8 @@ void frmMain::openSong(const QString& name)
         m_desktop.messages.inform(u"The file is too large to open."_s);
         return;
     }
-    openInWindow(file.absoluteFilePath());
+    if (openInWindow(file.absoluteFilePath()) == nullptr)
+        return;
     addRecentFile(file.absoluteFilePath());
     if (SongButtonsHidden)
         showSongButtons();
@@ -280,9 +289,8 @@ void frmMain::openRecentFile(int item)
     if (item < 0 || item >= m_recentActions.size())
         return;
     const QString path = m_recentActions.at(item)->text();
-    if (!openable(path))
+    if (!openable(path) || openInWindow(path) == nullptr)
         return;
-    openInWindow(path);
     refreshRecentFiles();
     if (SongButtonsHidden)
         showSongButtons();

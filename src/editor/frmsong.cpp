@@ -111,17 +111,19 @@ void frmSong::showRecentFiles(const QStringList& paths)
     showRecentFileItems(m_recentActions, paths);
 }
 
-void frmSong::Form_Load()
+bool frmSong::Form_Load()
 {
     tTitle->clear();
     tSubTitle->clear();
-    m_song.LoadFile();
+    if (!m_song.LoadFile())
+        return false;
     if (!m_desktop.app.CurrentFileName.isEmpty())
         setCaption(m_desktop.app.CurrentFileName);
     tTitle->setText(m_song.title);
     tSubTitle->setText(m_song.subtitle);
     m_song.Modificada = false;
     setWindowModified(false);
+    return true;
 }
 
 void frmSong::Form_Activate()

@@ -56,6 +56,8 @@ LineStyle styleForKind(qint16 kind)
     case song::KindTwoColumnsOn:
     case song::KindTwoColumnsOff:
         return {DirectiveIndent, u"Control"_s};
+    case song::KindKept:
+        return {DirectiveIndent, u"Comment"_s};
     default:
         // Lyric lines, and any kind a newer file might bring, read as lyrics.
         return {LyricIndent, u"Lyric"_s};
@@ -150,6 +152,7 @@ void Layouter::placeLine(const SongLine& line, int index, int slot, const LineSt
     box.role = style.role;
     box.font = font;
     box.locked = !takesTyping(line.kind);
+    box.kept = line.kind == song::KindKept;
     box.x = style.x;
     box.y = y;
     box.width = m_input.innerWidth - style.x - RightGap;
@@ -246,7 +249,7 @@ SongLayout layoutSong(const QList<SongLine>& songLines, const FontSet& fonts, co
         // Lines above the view are walked too: the font applied last and the
         // tablature state must be those of the lines before the first one shown.
         LineStyle style = styleForKind(lines.at(i).kind);
-        if (inTab.at(i))
+        if (inTab.at(i) && lines.at(i).kind != song::KindKept)
             style.role = u"Tablature"_s;
         layout.lastRole = style.role;
         if (i < topIndex)

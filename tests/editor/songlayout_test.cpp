@@ -156,6 +156,7 @@ private slots:
         QTest::addRow("new page") << u"{10}New Page"_s << 200.0 << u"Comment"_s << true;
         QTest::addRow("chorus") << u"{21}Start of Chorus"_s << 200.0 << u"Control"_s << true;
         QTest::addRow("tab start") << u"{41}Start of Tab"_s << 200.0 << u"Control"_s << true;
+        QTest::addRow("line kept as read is greyed like a note") << u"{12}{artist: Me}"_s << 200.0 << u"Comment"_s << true;
     }
     void lineKinds()
     {
@@ -168,6 +169,7 @@ private slots:
         QCOMPARE(box.role, role);
         QCOMPARE(box.font.Source, role);
         QCOMPARE(box.locked, locked);
+        QCOMPARE(box.kept, line.startsWith(u"{12}"));
         QCOMPARE(box.width, 8000.0 - x - 100.0);
     }
 
