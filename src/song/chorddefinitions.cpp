@@ -3,9 +3,6 @@
 
 #include "chorddefinitions.h"
 
-#include "directives.h"
-#include "song.h"
-
 #include "app/numbers.h"
 #include "app/text.h"
 
@@ -107,45 +104,13 @@ std::optional<GuitarChordDef> positionalForm(const QString& name, const QStringL
     return def;
 }
 
-// What one definition line gives under each syntax, and whether it switches to
-// the new syntax itself (a "chord" line does).
-struct ReadLine
-{
-    std::optional<GuitarChordDef> oldSyntax;
-    std::optional<GuitarChordDef> newSyntax;
-    bool setsNewSyntax = false;
-    bool used = false;
-};
-
-ReadLine readLine(const QString& line)
-{
-    QString expanded = line;
-    Song::ExpandTabs(expanded);
-    const Directive directive = splitDirective(expanded);
-    ReadLine read;
-    std::optional<QString> argument = definitionArgument(directive, u"chord");
-    read.setsNewSyntax = argument.has_value();
-    if (!argument)
-        argument = definitionArgument(directive, u"define");
-    if (!argument)
-        return read;
-    read.newSyntax = readChordDefinition(*argument, true);
-    read.oldSyntax = read.setsNewSyntax ? read.newSyntax : readChordDefinition(*argument, false);
-    return read;
-}
-
-bool gives(const std::optional<GuitarChordDef>& read, const GuitarChordDef& def)
-{
-    return read && *read == def;
-}
-
-// The first unused line from `from` on (then from the start) that reads as def.
-qsizetype findLine(QList<ReadLine>& lines, qsizetype from, const GuitarChordDef& def)
+// The first line not yet written, from `from` on (then from the start), that gave def.
+qsizetype findLine(const QList<DefinitionLine>& lines, const QList<bool>& written, qsizetype from,
+                   const GuitarChordDef& def)
 {
     for (qsizetype step = 0; step < lines.size(); ++step) {
         const qsizetype at = (from + step) % lines.size();
-        const ReadLine& line = lines[at];
-        if (!line.used && (gives(line.oldSyntax, def) || gives(line.newSyntax, def)))
+        if (!written[at] && lines[at].def == def)
             return at;
     }
     return -1;
@@ -153,8 +118,10 @@ qsizetype findLine(QList<ReadLine>& lines, qsizetype from, const GuitarChordDef&
 
 } // namespace
 
-std::optional<GuitarChordDef> readChordDefinition(QStringView argument, bool newSyntax)
+std::optional<GuitarChordDef> readChordDefinition(QStringView argument, bool newSyntax, bool* eitherSyntax)
 {
+    if (eitherSyntax != nullptr)
+        *eitherSyntax = false;
     const QString text = trimBlanks(argument);
     const qsizetype blank = text.indexOf(u' ');
     if (blank <= 0)
@@ -162,43 +129,40 @@ std::optional<GuitarChordDef> readChordDefinition(QStringView argument, bool new
     const QString name = text.left(blank);
     const QStringList tokens = lowerChars(QStringView(text).mid(blank + 1)).split(u' ', Qt::SkipEmptyParts);
     if (tokens.contains(u"frets"_s)) {
-        if (std::optional<GuitarChordDef> def = keywordForm(name, tokens))
+        if (std::optional<GuitarChordDef> def = keywordForm(name, tokens)) {
+            if (eitherSyntax != nullptr)
+                *eitherSyntax = true;
             return def;
+        }
     }
     return positionalForm(name, tokens, newSyntax);
 }
 
-QStringList writtenChordDefinitions(const QList<GuitarChordDef>& defs, const QStringList& readLines)
+QStringList writtenChordDefinitions(const QList<GuitarChordDef>& defs, const QList<DefinitionLine>& read)
 {
-    QList<ReadLine> lines;
-    lines.reserve(readLines.size());
-    for (const QString& line : readLines)
-        lines.append(readLine(line));
     QStringList out;
+    QList<bool> written(read.size(), false);
     // The syntax the reader will be in: unknown at the start, since a text read
     // into an open song keeps the syntax of the last load.
     std::optional<bool> syntax;
     qsizetype next = 0;
     for (const GuitarChordDef& def : defs) {
-        const qsizetype at = findLine(lines, next, def);
+        const qsizetype at = findLine(read, written, next, def);
         if (at < 0) {
             out.append(u"{chord: " + music::ChordDefToText(def) + u'}');
             syntax = true;
             continue;
         }
-        ReadLine& line = lines[at];
-        line.used = true;
+        const DefinitionLine& line = read[at];
+        written[at] = true;
         next = at + 1;
-        const bool either = gives(line.oldSyntax, def) && gives(line.newSyntax, def);
-        if (!line.setsNewSyntax && !either) {
-            const bool needed = gives(line.newSyntax, def);
-            if (syntax != needed)
-                out.append(needed ? QStringLiteral("{new_define}") : QStringLiteral("{old_define}"));
-            syntax = needed;
+        if (!line.eitherSyntax && syntax != line.newSyntax) {
+            out.append(line.newSyntax ? QStringLiteral("{new_define}") : QStringLiteral("{old_define}"));
+            syntax = line.newSyntax;
         }
         if (line.setsNewSyntax)
             syntax = true;
-        out.append(readLines[at]);
+        out.append(line.line);
     }
     return out;
 }

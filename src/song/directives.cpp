@@ -193,7 +193,11 @@ Directive splitDirective(QStringView line)
 
 DirectiveRecord directiveRecord(QStringView line)
 {
-    const Directive directive = splitDirective(line);
+    return directiveRecord(splitDirective(line), line);
+}
+
+DirectiveRecord directiveRecord(const Directive& directive, QStringView line)
+{
     DirectiveRecord record;
     if (ownLineDirective(directive, line, record) || chordProDirective(directive, record))
         return record;
@@ -215,6 +219,8 @@ std::optional<QString> definitionArgument(const Directive& directive, QStringVie
 {
     if (directive.name == kind)
         return directive.argument;
+    if (!directive.name.startsWith(kind) || directive.name.size() == kind.size() || directive.name[kind.size()] != u' ')
+        return std::nullopt;
     const Directive byWord = splitAtFirstWord(directive);
     if (byWord.name != kind)
         return std::nullopt;

@@ -36,6 +36,8 @@ struct DirectiveRecord
     QString writtenName;    // the directive's name as the line spells it
 };
 DirectiveRecord directiveRecord(QStringView line);
+// The same for a line already split.
+DirectiveRecord directiveRecord(const Directive& directive, QStringView line);
 
 // Whether the line is the directive of that name, read the reader's way or as
 // ChordPro's "{name argument}" with a blank after the name.

@@ -1,5 +1,6 @@
 #include "escapes.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lvx::song {
@@ -89,14 +90,40 @@ void appendDecoded(QString& out, QStringView piece)
 
 QString decodeEscapes(QStringView text)
 {
+    if (!text.contains(u'\\'))
+        return text.toString();
     QString out;
     out.reserve(text.size());
     appendDecoded(out, text);
     return out;
 }
 
+namespace {
+
+// Most lyrics hold nothing that needs an escape: they are written as they stand.
+bool needsNoEscape(const SongLine& line, bool inTab)
+{
+    const qsizetype first = firstNonBlank(line);
+    if (first < line.text.size() && (line.text[first] == u'{' || (line.text[first] == u'|' && !inTab)))
+        return false;
+    if (line.text.contains(u'\\') || (!inTab && line.text.contains(u'[')))
+        return false;
+    // Chord names are a few characters: a plain loop beats two searches each.
+    for (const ChordPlacement& chord : line.chords) {
+        for (const QChar c : chord.name) {
+            if (c == u']' || c == u'\\')
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 QString writtenLyric(const SongLine& line, bool inTab)
 {
+    if (needsNoEscape(line, inTab))
+        return lyricWithChords(line);
     const qsizetype first = firstNonBlank(line);
     // Outside a tablature section "|" starts a bar line; inside it, text stays as written.
     const auto escapeLyric = [&](QChar c, qsizetype at) {
@@ -125,8 +152,10 @@ QString writtenLyric(const SongLine& line, bool inTab)
     return out;
 }
 
-QString writtenArgument(QStringView text)
+QString writtenArgument(const QString& text)
 {
+    if (!text.startsWith(u' ') && !text.endsWith(u' ') && !text.contains(u'\\'))
+        return text;
     QString out;
     out.reserve(text.size() + 12);
     const qsizetype last = text.size() - 1;

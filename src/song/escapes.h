@@ -23,6 +23,6 @@ void appendDecoded(QString& out, QStringView piece);
 // would not read back as this lyric, inside a tablature section or outside.
 QString writtenLyric(const SongLine& line, bool inTab);
 // A comment's text or a block's name as a directive argument.
-QString writtenArgument(QStringView text);
+QString writtenArgument(const QString& text);
 
 } // namespace lvx::song

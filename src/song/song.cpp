@@ -1,7 +1,5 @@
 #include "song.h"
 
-#include "chorddefinitions.h"
-
 #include "music/chordsymbol.h"
 
 namespace lvx::song {
@@ -34,7 +32,8 @@ void Song::readText(const QString& text, bool report)
                 lines.append(SongLine{KindKept, source.toString(), {}});
             }
         } else if (record.kind == KindChordDef) {
-            const std::optional<music::GuitarChordDef> def = readChordDefinition(record.text, newDefine);
+            bool eitherSyntax = false;
+            const std::optional<music::GuitarChordDef> def = readChordDefinition(record.text, newDefine, &eitherSyntax);
             if (!def) {
                 m_reading.problems.append(u"Invalid Define: " + record.text);
                 lines.append(SongLine{KindKept, source.toString(), {}});
@@ -45,7 +44,8 @@ void Song::readText(const QString& text, bool report)
             chordDefs.resize(definitionsRead);
             chordDefs[definitionsRead - 1] = *def;
             chordDefLines.resize(definitionsRead);
-            chordDefLines[definitionsRead - 1] = source.toString();
+            const bool chordLine = m_reading.chordLine;
+            chordDefLines[definitionsRead - 1] = {source.toString(), *def, newDefine, eitherSyntax || chordLine, chordLine};
             LastChordsAdd(def->name);
         } else if (records.size() == 1) {
             lines.append(std::move(record));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chorddefinitions.h"
 #include "songcontext.h"
 #include "songline.h"
 #include "textfile.h"
@@ -56,7 +57,7 @@ public:
     QList<music::GuitarChordDef> chordDefs;
     // The definition lines as they were read, so that saving writes each
     // definition the user left alone exactly as it stood.
-    QStringList chordDefLines;
+    QList<DefinitionLine> chordDefLines;
     QStringList LastChords;     // oldest first
 
     // The window's caption: the file's path, or "Untitled..." for a new song.
@@ -131,6 +132,7 @@ private:
         bool titleRead = false;
         bool subtitleRead = false;
         bool laterSong = false;     // past the first song of a file that holds several
+        bool chordLine = false;     // the definition just read is a "chord" line
         QStringList problems;       // definitions and declarations that could not be read
     };
     Reading m_reading;

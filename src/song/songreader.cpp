@@ -154,11 +154,11 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
     }
     if (applySongValue(name, directive.argument))
         return false;
-    const DirectiveRecord read = directiveRecord(line);
+    DirectiveRecord read = directiveRecord(directive, line);
     if (read.line.kind == 0 || read.line.kind == KindKept) {
         keep(record, source);
     } else {
-        record = read.line;
+        record = std::move(read.line);
         if (read.keepsForm)
             record.source = source.toString();
     }
@@ -182,6 +182,7 @@ bool Song::readDefinition(const Directive& directive, SongLine& record)
         return true;
     }
     std::optional<QString> argument = definitionArgument(directive, u"define");
+    m_reading.chordLine = !argument;
     if (!argument) {
         argument = definitionArgument(directive, u"chord");
         if (!argument)
@@ -241,8 +242,16 @@ void Song::parseLyric(QStringView line, QList<SongLine>& records) const
     SongLine& record = records.first();
     record.kind = KindLyric;
     ChordRun chords;
+    // Escapes are rare: a line without a backslash is copied as it stands.
+    const bool escaped = line.contains(u'\\');
+    const auto lyric = [&](QStringView piece) {
+        if (escaped)
+            appendDecoded(record.text, piece);
+        else
+            record.text += piece;
+    };
     if (inTab) {
-        appendDecoded(record.text, line);
+        lyric(line);
     } else {
         // The lyric runs up to each "[", the chord's name from there to the next
         // "]" (a "[" inside a name belongs to it). A lone "]" is lyric.
@@ -251,10 +260,10 @@ void Song::parseLyric(QStringView line, QList<SongLine>& records) const
         while (from < line.size()) {
             const qsizetype open = line.indexOf(u'[', from);
             if (open < 0) {
-                appendDecoded(record.text, line.mid(from));
+                lyric(line.mid(from));
                 break;
             }
-            appendDecoded(record.text, line.mid(from, open - from));
+            lyric(line.mid(from, open - from));
             const qsizetype close = line.indexOf(u']', open + 1);
             if (close < 0) {
                 // The chord text after an unmatched "[" has no place in the line,
@@ -262,7 +271,8 @@ void Song::parseLyric(QStringView line, QList<SongLine>& records) const
                 record.source = line.mid(open).toString();
                 break;
             }
-            chords.append({decodeEscapes(line.mid(open + 1, close - open - 1)), record.text.size()});
+            const QStringView name = line.mid(open + 1, close - open - 1);
+            chords.append({escaped ? decodeEscapes(name) : name.toString(), record.text.size()});
             from = close + 1;
         }
     }

@@ -179,7 +179,8 @@ QString Song::LinesToString() const
         } else if (!app.WriteSongText) {
             continue;
         } else if (line.kind == KindLyric) {
-            out.line(inTab ? writtenLyric(line, inTab) : writtenLyric(line, inTab) + line.source);
+            // An unclosed chord the reader could not place goes back after the lyric.
+            out.line(line.source.isEmpty() || inTab ? writtenLyric(line, inTab) : writtenLyric(line, inTab) + line.source);
         } else if (const QString text = writtenDirective(line); !text.isEmpty()) {
             out.line(text);
         }
