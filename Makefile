@@ -3,9 +3,10 @@
 
 BUILD ?= build
 JOBS ?= 2
+PREFIX ?= /usr/local
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run check bench fuzz clean
+.PHONY: all deps configure build run check install bench fuzz clean
 
 all: build
 
@@ -23,6 +24,10 @@ run: build
 
 check: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The programs, their data and the desktop entry under $(PREFIX) (root for /usr/local).
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: deps
 	@tools/run-bench

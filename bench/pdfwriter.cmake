@@ -3,4 +3,6 @@
 if(NOT TARGET liravox_pdfwriter_bench)
     add_executable(liravox_pdfwriter_bench ${CMAKE_CURRENT_LIST_DIR}/pdfwriter_bench.cpp)
     target_link_libraries(liravox_pdfwriter_bench PRIVATE liravox_print)
+    # It reads Chords.dat as the program does, from beside itself.
+    liravox_data_beside_program(liravox_pdfwriter_bench)
 endif()

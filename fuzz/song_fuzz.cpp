@@ -1,12 +1,13 @@
 // One song file's bytes through the whole text path: decoding as a file read
-// does, reading, writing, reading the written text again, and the chord and
-// bar-line parsers on every line. Writing must be a fixed point after one round:
+// does, reading, writing, reading the written text again, the chord sheet both
+// ways, and the chord and bar-line parsers on every line. Writing must be a fixed point after one round:
 // a song saved, opened and saved again must not change.
 
 #include "app/fonts.h"
 #include "app/messages.h"
 #include "music/chordsymbol.h"
 #include "song/barline.h"
+#include "song/chordsheet.h"
 #include "song/song.h"
 
 #include <QDir>
@@ -108,6 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     parseChords(*first);
+    (void)song::chordSheetText(*first);
+    (void)song::chordSheetToChordPro(text);
     for (const QString& line : song::SplitLines(text)) {
         (void)music::ParseChord(line);
         (void)song::BarLineToChordPro(line);

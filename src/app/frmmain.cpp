@@ -3,8 +3,10 @@
 #include "desktopcontext.h"
 #include "frmabout.h"
 #include "frmoptions.h"
+#include "screenfit.h"
 #include "settings.h"
 #include "system.h"
+#include "windowplacement.h"
 
 #include "editor/frmsong.h"
 #include "editor/hostmenus.h"
@@ -45,6 +47,8 @@ namespace lvx {
 namespace {
 
 constexpr qint64 LargestSong = 65000;
+// A new song window is at least as wide as this many characters of lyrics.
+constexpr int PageColumns = 70;
 const QString RecentSection = u"Recent Files"_s;
 constexpr int RecentCount = 4;
 
@@ -76,12 +80,13 @@ frmMain::frmMain(DesktopContext& desktop, QWidget* parent) : QMainWindow(parent)
     m_mdi->setAcceptDrops(false);
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &frmMain::subWindowActivated);
+    m_mdi->viewport()->installEventFilter(this);
 
     createMenus();
     createToolbar();
     createStatusBar();
     showMenusOf(nullptr);
-    resize(1000, 760);
+    fitToScreen(this, availableArea(this).size() * 0.85);
 
     SongWindows = {nullptr};
     WindowFree = {false};
@@ -97,11 +102,16 @@ frmMain::~frmMain()
 void frmMain::Form_Load()
 {
     const BusyPointer busy;
-    // Window 1 opens the command-line file, or a new song.
+    // Window 1 opens the command-line file, or a new song. An album named there
+    // (a double click on one) comes up in the album window, over a new song.
     const QString fileName = m_desktop.app.CurrentFileName;
-    if (openInWindow(fileName) == nullptr)
+    const bool album = isAlbumFile(fileName);
+    const bool opened = openInWindow(album ? QString() : fileName) != nullptr;
+    if (!opened)
         openInWindow(QString());   // the program starts with a song window all the same
-    else if (!fileName.isEmpty())
+    if (album)
+        QMetaObject::invokeMethod(this, [this, fileName] { openAlbumFile(fileName); }, Qt::QueuedConnection);
+    else if (opened && !fileName.isEmpty())
         addRecentFile(fileName);
 
     song::loadGlobalDictionary(m_desktop.dictionary);
@@ -177,11 +187,18 @@ editor::frmSong* frmMain::openInWindow(const QString& fileName)
     if (fileName.isEmpty())
         song->setCaption(u"Untitled:"_s + QString::number(number));
     song->setTag(QString::number(number));
+    const int open = int(m_mdi->subWindowList().size());
     QMdiSubWindow* window = m_mdi->addSubWindow(song);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(windowIcon());
-    const QSize area = m_mdi->size();
-    window->resize(std::clamp(area.width() * 3 / 4, 480, 900), std::clamp(area.height() - 40, 360, 1000));
+    // The song's own Close asks about changes; the system menu's copy of its
+    // key would make Ctrl+W ambiguous, and then neither would run.
+    for (QAction* action : window->systemMenu()->actions()) {
+        if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+            action->setShortcuts({});
+    }
+    const int pageWidth = song->fontMetrics().horizontalAdvance(QString(PageColumns, u'n'));
+    window->setGeometry(newWindowGeometry(m_mdi->viewport()->size(), open, cascadeStep(), pageWidth));
     song->showRecentFiles(recentFiles());
     window->show();
     song->PaintPage();
@@ -241,7 +258,8 @@ void frmMain::openSong(const QString& name)
         m_desktop.messages.inform(u"The file is too large to open."_s);
         return;
     }
-    if (openInWindow(file.absoluteFilePath()) == nullptr)
+    // A second window on the same file would let one save undo the other's.
+    if (!activateWindowOf(file.absoluteFilePath()) && openInWindow(file.absoluteFilePath()) == nullptr)
         return;
     addRecentFile(file.absoluteFilePath());
     if (SongButtonsHidden)
@@ -263,6 +281,7 @@ void frmMain::addRecentFile(const QString& path)
 {
     const bool listed = std::any_of(m_recentActions.begin(), m_recentActions.end(),
                                     [&](const QAction* action) { return action->isVisible() && action->text() == path; });
+    QDir::setCurrent(QFileInfo(path).absolutePath());
     if (!listed) {
         for (int i = RecentCount - 1; i >= 1; --i) {
             const QString entry = GetSetting(RecentSection, recentKey(i), QString());
@@ -289,8 +308,9 @@ void frmMain::openRecentFile(int item)
     if (item < 0 || item >= m_recentActions.size())
         return;
     const QString path = m_recentActions.at(item)->text();
-    if (!openable(path) || openInWindow(path) == nullptr)
+    if (!openable(path) || (!activateWindowOf(path) && openInWindow(path) == nullptr))
         return;
+    QDir::setCurrent(QFileInfo(path).absolutePath());
     refreshRecentFiles();
     if (SongButtonsHidden)
         showSongButtons();
@@ -312,9 +332,24 @@ void frmMain::dropEvent(QDropEvent* event)
 void frmMain::openDropped(const QList<QUrl>& urls)
 {
     for (const QUrl& url : urls) {
-        if (url.isLocalFile())
+        if (!url.isLocalFile())
+            continue;
+        if (isAlbumFile(url.toLocalFile()))
+            openAlbumFile(url.toLocalFile());
+        else
             openSong(url.toLocalFile());
     }
+}
+
+bool frmMain::isAlbumFile(const QString& path)
+{
+    return path.endsWith(u".abm", Qt::CaseInsensitive);
+}
+
+void frmMain::openAlbumFile(const QString& path)
+{
+    print::frmAlbum window(m_desktop, path, this);
+    window.exec();
 }
 
 // -- ending the program
@@ -327,10 +362,14 @@ void frmMain::exitProgram()
 void frmMain::closeEvent(QCloseEvent* event)
 {
     song::saveGlobalDictionary(m_desktop.dictionary);
-    m_mdi->closeAllSubWindows();
-    if (!m_mdi->subWindowList().isEmpty()) {
-        event->ignore();
-        return;
+    // The windows are asked one by one; the first that stays open (Cancel, a
+    // save that did not happen, a chord still sounding) stops the whole exit.
+    const auto windows = m_mdi->subWindowList();
+    for (QMdiSubWindow* window : windows) {
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
     }
     SaveSetting(u"Public"_s, u"DefDir"_s, QDir::currentPath());
     SaveSetting(u"Public"_s, u"Modo Acordes"_s, m_desktop.app.notation);
@@ -338,30 +377,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// -- windows, help
-
-void frmMain::cascade()
-{
-    m_mdi->cascadeSubWindows();
-}
-
-void frmMain::tile()
-{
-    m_mdi->tileSubWindows();
-}
-
-void frmMain::arrangeIcons()
-{
-    // Minimised windows line up along the bottom of the frame.
-    int x = 0;
-    const auto windows = m_mdi->subWindowList();
-    for (QMdiSubWindow* window : windows) {
-        if (!window->isMinimized())
-            continue;
-        window->move(x, m_mdi->viewport()->height() - window->height());
-        x += window->width();
-    }
-}
+// -- help, web pages, tools
 
 void frmMain::helpTopics()
 {
@@ -385,6 +401,7 @@ void frmMain::options()
     if (editor::frmSong* song = activeSong()) {
         frmOptions dialog(m_desktop, song->song(), this);
         dialog.exec();
+        song->setWindowModified(song->song().Modificada);
         return;
     }
     // With no song open the options edit the song values new songs start from.

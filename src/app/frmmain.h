@@ -64,6 +64,7 @@ public:
     void cascade() override;
     void tile() override;
     void arrangeIcons() override;
+    void listWindows(QMenu* menu) override;
     void helpTopics() override;
     void webSite() override;
     void olgaSite() override;
@@ -72,7 +73,8 @@ public:
     void songClosed(editor::frmSong* window) override;
     QString caption() const override { return windowTitle(); }
 
-    // Files dropped on the frame open one after the other, in drop order.
+    // Files dropped on the frame open one after the other, in drop order; an
+    // album opens in the album window.
     void openDropped(const QList<QUrl>& urls);
 
     // The status bar's notation panel after the notation changed.
@@ -90,6 +92,7 @@ public:
     void selectInstrument(const QString& instrument);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -127,8 +130,18 @@ private:
     void showMenusOf(editor::frmSong* song);
     void subWindowActivated(QMdiSubWindow* window);
 
+    static bool isAlbumFile(const QString& path);
+    void openAlbumFile(const QString& path);
+
     int takeFreeNumber();
     editor::frmSong* openInWindow(const QString& fileName);
+    // The window already showing this file, brought to the front; false when none does.
+    bool activateWindowOf(const QString& path);
+    void activate(QMdiSubWindow* window);
+    // How far each cascaded window sits below the one before: its title bar.
+    int cascadeStep() const;
+    // After the frame shrank: every song window back inside it.
+    void keepWindowsInside();
     QMdiSubWindow* subWindowOf(const editor::frmSong* song) const;
     void callActiveSong(const char* command, bool thenFocus);
 };

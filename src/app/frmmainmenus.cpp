@@ -49,10 +49,10 @@ QMenu* frmMain::createFileMenu()
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, [this] { openSong(QString()); });
     menu->addSeparator();
-    // The frame's own Exit ends the program at once: no song window is open to ask.
+    // Every way out runs the same end: the dictionary and the settings are saved.
     QAction* exit = namedAction(menu, u"mnuFExit"_s, u"E&xit"_s);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(exit, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
+    connect(exit, &QAction::triggered, this, &frmMain::exitProgram);
     menu->addSeparator();
     m_recentActions = editor::addRecentFileItems(menu, *this);
     return menu;

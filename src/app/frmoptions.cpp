@@ -167,11 +167,14 @@ void frmOptions::load()
 
 void frmOptions::apply()
 {
-    applyFonts();
+    const bool fontsChanged = applyFonts();
     applyGeneral();
     if (m_desktop.midi.isOpen())
         applyMidi();
-    applySong();
+    // The song's fonts and diagram options are saved with it: changing them is
+    // an edit like any other, which Close asks about.
+    if (applySong() || fontsChanged)
+        m_song.Modificada = true;
     // New songs start from the default song file, so it carries these options on.
     m_song.SaveDefaultFile();
 }
@@ -191,12 +194,19 @@ void frmOptions::applyGeneral()
     }
 }
 
-void frmOptions::applySong()
+bool frmOptions::applySong()
 {
-    m_song.ChordPosition = qint16(options::chosen(oChordPosition, m_song.ChordPosition));
-    m_song.ChordSize = qint16(options::chosen(oChordSize, m_song.ChordSize));
-    for (qsizetype index = 0; index < m_printFlags.size(); ++index)
-        m_song.*PrintFlags[index].flag = m_printFlags[index]->isChecked();
+    const qint16 position = qint16(options::chosen(oChordPosition, m_song.ChordPosition));
+    const qint16 size = qint16(options::chosen(oChordSize, m_song.ChordSize));
+    bool changed = position != m_song.ChordPosition || size != m_song.ChordSize;
+    m_song.ChordPosition = position;
+    m_song.ChordSize = size;
+    for (qsizetype index = 0; index < m_printFlags.size(); ++index) {
+        bool& flag = m_song.*PrintFlags[index].flag;
+        changed = changed || flag != m_printFlags[index]->isChecked();
+        flag = m_printFlags[index]->isChecked();
+    }
+    return changed;
 }
 
 void frmOptions::okClicked()

@@ -58,10 +58,11 @@ private:
     void loadFonts();
     void loadMidi();
     void apply();
-    void applyFonts();
+    // Each returns whether the song's own values changed.
+    bool applyFonts();
     void applyGeneral();
     void applyMidi();
-    void applySong();
+    bool applySong();
     void okClicked();
     void nextTab();
 

@@ -62,13 +62,15 @@ QWidget* frmOptions::createFontsPage()
     return page;
 }
 
-// The copies go through the active font, the one slot descriptions travel by.
+// The page edits the set of the song the dialog was opened on, whichever
+// window's set the shared public slot holds. The copies go through the active
+// font, the one slot descriptions travel by.
 void frmOptions::loadFonts()
 {
     m_fonts.clear();
     cFontSource->clear();
     Fonts& active = m_desktop.context.fonts.activeFont;
-    for (const Fonts& font : m_desktop.context.fonts.publicSet->items()) {
+    for (const Fonts& font : m_song.fonts->items()) {
         font.SetToActive(active);
         Fonts copy;
         copy.GetFromActive(active);
@@ -79,17 +81,21 @@ void frmOptions::loadFonts()
     showFont();
 }
 
-void frmOptions::applyFonts()
+bool frmOptions::applyFonts()
 {
-    FontSet& publicSet = *m_desktop.context.fonts.publicSet;
+    FontSet& songSet = *m_song.fonts;
     Fonts& active = m_desktop.context.fonts.activeFont;
+    bool changed = false;
     for (const Fonts& copy : m_fonts.items()) {
-        if (Fonts* font = publicSet.find(copy.Source)) {
-            copy.SetToActive(active);
-            font->GetFromActive(active);
-        }
+        Fonts* font = songSet.find(copy.Source);
+        if (font == nullptr || *font == copy)
+            continue;
+        copy.SetToActive(active);
+        font->GetFromActive(active);
+        changed = true;
     }
-    m_song.FontsFromPublic();
+    m_song.FontsToPublic();
+    return changed;
 }
 
 Fonts* frmOptions::selectedFont()
@@ -116,7 +122,7 @@ void frmOptions::changeFont()
     Fonts* font = selectedFont();
     if (font == nullptr)
         return;
-    if (const std::optional<QFont> chosen = chooseFont(editor::screenFont(*font), this)) {
+    if (const std::optional<QFont> chosen = chooseFont(options::faceShown(*font), this)) {
         options::takeFont(*font, *chosen);
         showFont();
     }

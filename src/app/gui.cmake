@@ -3,10 +3,12 @@ target_sources(liravox_gui PRIVATE
     app/frmabout.cpp app/frmabout.h
     app/frmmain.cpp app/frmmain.h
     app/frmmainmenus.cpp
+    app/frmmainwindows.cpp
     app/frmoptions.cpp app/frmoptions.h
     app/frmoptionsfonts.cpp
     app/frmoptionsmidi.cpp
     app/optionspages.cpp app/optionspages.h
+    app/screenfit.cpp app/screenfit.h
     app/guimessages.cpp app/guimessages.h
     app/mainprogram.cpp app/mainprogram.h
     ${PROJECT_SOURCE_DIR}/data/icons/icons.qrc

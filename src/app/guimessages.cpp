@@ -107,7 +107,7 @@ std::optional<QString> GuiMessages::input(const QString& prompt, const QString& 
 
 QString GuiMessages::openFile(const QString& filter, const QString& start)
 {
-    const QString folder = start.isEmpty() ? m_startFolder : start;
+    const QString folder = start.isEmpty() ? QDir::currentPath() : start;
     return QFileDialog::getOpenFileName(m_parent, u"Open"_s, folder, qtFileFilter(filter));
 }
 
@@ -115,7 +115,7 @@ QString GuiMessages::saveFile(const QString& filter, const QString& suggested)
 {
     QString path = suggested;
     if (QFileInfo(suggested).isRelative())
-        path = QDir(m_startFolder.isEmpty() ? QDir::currentPath() : m_startFolder).filePath(suggested);
+        path = QDir::current().filePath(suggested);
     return QFileDialog::getSaveFileName(m_parent, u"Save As"_s, path, qtFileFilter(filter));
 }
 

@@ -8,13 +8,12 @@
 namespace lvx {
 
 // Messages as the desktop program shows them: message boxes, input boxes and
-// the platform's file dialogs, over the given parent window.
+// the platform's file dialogs, over the given parent window. A file dialog the
+// caller gives no folder starts in the current one, which follows the songs.
 class GuiMessages final : public Messages
 {
 public:
     void setParent(QWidget* parent) { m_parent = parent; }
-    // The folder the file dialogs start in when the caller names none.
-    void setStartFolder(const QString& folder) { m_startFolder = folder; }
 
     void inform(const QString& text, const QString& title = {}) override;
     Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) override;
@@ -24,7 +23,6 @@ public:
 
 private:
     QPointer<QWidget> m_parent;
-    QString m_startFolder;
 };
 
 // "ChordPro Files (*.lvx;*.pro)|*.lvx;*.pro|All Files (*.*)|*.*" as a Qt file

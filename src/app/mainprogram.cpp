@@ -4,7 +4,6 @@
 #include "frmmain.h"
 #include "guimessages.h"
 #include "startup.h"
-#include "system.h"
 
 #include "midi/midistartup.h"
 #include "print/paintersurface.h"
@@ -22,12 +21,13 @@ int Main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Liravox"_s);
     QApplication::setOrganizationName(u"Liravox"_s);
-    QApplication::setWindowIcon(QIcon(u":/icons/liravox.svg"_s));
+    // The desktop entry's name: docks and task bars match the windows to it.
+    QGuiApplication::setDesktopFileName(u"org.liravox.Liravox"_s);
+    QApplication::setWindowIcon(QIcon::fromTheme(u"org.liravox.Liravox"_s, QIcon(u":/icons/liravox.svg"_s)));
     print::installFontSubstitutions();
 
     GuiMessages messages;
     DesktopContext desktop(messages);
-    messages.setStartFolder(programFolder());
     // The arguments joined by blanks are the command line: one file name, quotes optional.
     StartUp(desktop.app, messages, QApplication::arguments().mid(1).join(u' '));
 

@@ -2,9 +2,12 @@
 
 #include "numbers.h"
 
+#include "editor/songwidgets.h"
+
 #include <QButtonGroup>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -48,9 +51,17 @@ int chosen(const QButtonGroup* group, int fallback)
     return index == -1 ? fallback : index;
 }
 
+QFont faceShown(const Fonts& font)
+{
+    QFont shown = editor::screenFont(font);
+    shown.setFamily(QFontInfo(shown).family());
+    return shown;
+}
+
 void takeFont(Fonts& font, const QFont& chosen)
 {
-    font.Name = chosen.family();
+    if (chosen.family() != faceShown(font).family())
+        font.Name = chosen.family();
     if (chosen.pointSizeF() > 0)
         font.Size = toInt16(chosen.pointSizeF());
     font.Bold = chosen.bold();

@@ -16,11 +16,6 @@ int toSlider(qint16 milliseconds, int step)
     return int(roundHalfEven(double(milliseconds) / step));
 }
 
-QString flagText(bool value)
-{
-    return value ? QStringLiteral("true") : QStringLiteral("false");
-}
-
 void saveMidi(const QString& key, qint16 value)
 {
     SaveSetting(QStringLiteral("Midi"), key, QString::number(value));
@@ -77,8 +72,8 @@ void applyGeneralOptions(AppState& app, const GeneralOptions& options)
     app.instrument = options.instrument;
     SaveSetting(publicSection, QStringLiteral("Instrument"), app.instrument);
     setOutputChoice(app, options.output);
-    SaveSetting(publicSection, QStringLiteral("LyricsOnly"), flagText(app.LyricsOnly));
-    SaveSetting(publicSection, QStringLiteral("ChordsOnly"), flagText(app.ChordsOnly));
+    SaveSettingFlag(publicSection, QStringLiteral("LyricsOnly"), app.LyricsOnly);
+    SaveSettingFlag(publicSection, QStringLiteral("ChordsOnly"), app.ChordsOnly);
 }
 
 VoiceOptions voiceOptions(const AppState& app)

@@ -55,6 +55,11 @@ void SaveSetting(const QString& section, const QString& key, const QString& valu
     store.setValue(settingsKey(section, key), value);
 }
 
+void SaveSettingFlag(const QString& section, const QString& key, bool value)
+{
+    SaveSetting(section, key, value ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
 bool GetSettingFlag(const QString& section, const QString& key, const QString& defaultValue)
 {
     return SettingsStore().flag(section, key, defaultValue);

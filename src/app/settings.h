@@ -30,6 +30,8 @@ void SaveSetting(const QString& section, const QString& key, const QString& valu
 
 // A flag: true exactly when the value, lower-cased and trimmed, is "true".
 bool GetSettingFlag(const QString& section, const QString& key, const QString& defaultValue);
+// Stores a flag as "true" or "false".
+void SaveSettingFlag(const QString& section, const QString& key, bool value);
 
 // A number stored as text, read with the leading-number parse ("300ms" is 300,
 // "abc" is 0), rounded half to even and clamped to 16 bits.

@@ -45,18 +45,21 @@ void createTimingCounters(AppState& state)
     state.timers.TimerReset();
 }
 
-void takeCommandLineFile(AppState& state, Messages& messages, const QString& commandLine)
+// A name from a shell is relative to the folder the program was started in,
+// not to the saved folder start-up moves to.
+void takeCommandLineFile(AppState& state, Messages& messages, const QString& commandLine, const QString& startFolder)
 {
     state.CurrentFileName.clear();
     const QString name = commandLineFileName(commandLine);
     if (name.isEmpty())
         return;
+    const QFileInfo file(QDir(startFolder), name);
     // Only a file counts: a folder of that name is as good as nothing.
-    if (!QFileInfo(name).isFile()) {
+    if (!file.isFile()) {
         messages.inform(QStringLiteral("File not Found"));
         return;
     }
-    state.CurrentFileName = name;
+    state.CurrentFileName = file.absoluteFilePath();
 }
 
 } // namespace
@@ -77,9 +80,10 @@ QString commandLineFileName(const QString& commandLine)
 
 void StartUp(AppState& state, Messages& messages, const QString& commandLine)
 {
+    const QString startFolder = QDir::currentPath();
     enterDefaultFolder();
     readStartupSettings(state);
-    takeCommandLineFile(state, messages, commandLine);
+    takeCommandLineFile(state, messages, commandLine, startFolder);
 }
 
 void readStartupSettings(AppState& state)

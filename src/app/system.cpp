@@ -61,10 +61,9 @@ QString installedDataFolder()
     const QString fromEnvironment = qEnvironmentVariable("LIRAVOX_DATA_DIR");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    const QString besideProgram = QCoreApplication::applicationDirPath() + u"/../share/liravox";
-    if (QFileInfo::exists(besideProgram + u"/Chords.dat"))
-        return QDir(besideProgram).absolutePath();
-    return QStringLiteral(LIRAVOX_SOURCE_DATA_DIR);
+    // Where the installation put it relative to the program; the build tree
+    // links the source's data folder to the same place.
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(LIRAVOX_DATA_FROM_PROGRAM));
 }
 
 } // namespace lvx

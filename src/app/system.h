@@ -17,7 +17,8 @@ QString FolderExists(const QString& path);
 // Created when missing.
 QString programFolder();
 
-// The folder of the files installed with the program (Chords.dat, help pages).
+// The folder of the files installed with the program (Chords.dat, help pages),
+// found from the program's own folder; $LIRAVOX_DATA_DIR overrides it.
 QString installedDataFolder();
 
 } // namespace lvx

@@ -13,6 +13,7 @@ int runReplace(Command& command);
 int runName(Command& command);
 int runConvertCrd(Command& command);
 int runSolfege(Command& command);
+int runText(Command& command);
 int runFingering(Command& command);
 int runPlay(Command& command);
 int runPdf(Command& command);

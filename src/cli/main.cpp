@@ -23,7 +23,8 @@ const char16_t* const UsageText =
     u"  transpose N FILE               the song transposed by N semitones\n"
     u"  replace FIND REPLACEMENT FILE  the song with one chord replaced by another\n"
     u"  name PITCHCLASS... [--bass PC] the chord made of these pitch classes (0 = C)\n"
-    u"  convert-crd FILE               chord lines over lyric lines merged into ChordPro\n"
+    u"  convert-crd FILE               a chord sheet (chord lines over lyrics) read as ChordPro\n"
+    u"  text FILE...                   each song as a plain-text chord sheet, chords over lyrics\n"
     u"  solfege FILE                   solfege chord names turned into letters\n"
     u"  fingering NAME [--song FILE]   the guitar fingering drawn for a chord, as JSON\n"
     u"  play NAME... [--instrument Guitar|Piano] [--log] [--wav OUT.wav]\n"
@@ -44,6 +45,7 @@ const std::map<QString, Runner>& commands()
         {QStringLiteral("name"), runName},
         {QStringLiteral("convert-crd"), runConvertCrd},
         {QStringLiteral("solfege"), runSolfege},
+        {QStringLiteral("text"), runText},
         {QStringLiteral("fingering"), runFingering},
         {QStringLiteral("play"), runPlay},
         {QStringLiteral("pdf"), runPdf},

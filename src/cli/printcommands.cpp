@@ -12,6 +12,7 @@
 #include "song/song.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace lvx::cli {
@@ -20,7 +21,7 @@ namespace {
 
 const QString PdfUsage = QStringLiteral(
     "usage: lvx pdf [--instrument Guitar|Piano] [--notation C|Do] [--lyrics-only|--chords-only] [--color]\n"
-    "               [--page-size A4|Letter] -o OUT.pdf FILE...");
+    "               [--page-size A4|Letter] [--contents|--contents-sorted] -o OUT.pdf FILE...");
 
 // The output options of a print, taken from the command line into the state.
 bool takePrintOptions(Command& command, QPageSize& pageSize)
@@ -53,12 +54,27 @@ bool takePrintOptions(Command& command, QPageSize& pageSize)
     return true;
 }
 
+bool isAlbum(const Command& command)
+{
+    return command.args.size() == 1 && command.args.first().endsWith(u".abm", Qt::CaseInsensitive);
+}
+
 // The songs to print: the files named, or the songs of one album file.
 QStringList songFiles(Command& command)
 {
-    if (command.args.size() == 1 && command.args.first().endsWith(u".abm", Qt::CaseInsensitive))
+    if (isAlbum(command))
         return print::readAlbumFile(command.args.first(), command.messages);
     return command.args;
+}
+
+// Contents pages only when asked for on the command line, so a script's
+// output never depends on what was ticked in the album window.
+print::BookOptions takeBookOptions(Command& command)
+{
+    print::BookOptions options;
+    options.sortedByTitle = command.takeFlag(QStringLiteral("--contents-sorted"));
+    options.contents = command.takeFlag(QStringLiteral("--contents")) || options.sortedByTitle;
+    return options;
 }
 
 print::Orientation orientationOf(Command& command, const QString& file)
@@ -75,10 +91,13 @@ int runPdf(Command& command)
 {
     QPageSize pageSize = print::defaultPdfPageSize();
     QString output;
+    print::BookOptions book = takeBookOptions(command);
     if (!command.takeOption(QStringLiteral("-o"), output) || !takePrintOptions(command, pageSize)
         || command.hasUnknownOption() || command.args.isEmpty()) {
         return command.usage(PdfUsage);
     }
+    if (isAlbum(command))
+        book.name = QFileInfo(command.args.first()).completeBaseName();
     for (const QString& file : std::as_const(command.args)) {
         if (!command.readableFile(file))
             return ExitRefused;
@@ -96,7 +115,7 @@ int runPdf(Command& command)
     {
         print::PdfDocumentSurface printer(&out, pageSize, orientationOf(command, files.first()));
         print::PrintJob job(command.context, &dictionary);
-        job.PrintAlbum(printer, files);
+        job.PrintAlbum(printer, files, book);
         printer.end();
     }
     if (!out.commit())

@@ -1,10 +1,11 @@
-// Subcommands that read a song file: dump, write, transpose, replace, and the
-// whole-text conversions.
+// Subcommands that read a song file: dump, write, transpose, replace, the
+// whole-text conversions and the chord sheet.
 
 #include "command.h"
 #include "commands.h"
 #include "json.h"
 
+#include "song/chordsheet.h"
 #include "song/song.h"
 #include "song/sourceconversions.h"
 
@@ -148,7 +149,28 @@ int runReplace(Command& command)
 
 int runConvertCrd(Command& command)
 {
-    return convertFile(command, QStringLiteral("usage: lvx convert-crd FILE"), song::mergeChordLines);
+    return convertFile(command, QStringLiteral("usage: lvx convert-crd FILE"), song::chordSheetToChordPro);
+}
+
+int runText(Command& command)
+{
+    if (command.hasUnknownOption() || command.args.isEmpty())
+        return command.usage(QStringLiteral("usage: lvx text FILE..."));
+    int exitCode = ExitOk;
+    bool first = true;
+    for (const QString& path : std::as_const(command.args)) {
+        song::Song song(command.context);
+        // A song that cannot be read is reported; the others still come out.
+        if (!command.loadSong(song, path)) {
+            exitCode = ExitRefused;
+            continue;
+        }
+        if (!first)
+            command.print(QStringLiteral("\r\n"));
+        command.print(song::chordSheetText(song).text);
+        first = false;
+    }
+    return exitCode;
 }
 
 int runSolfege(Command& command)

@@ -190,6 +190,9 @@ void frmSong::mnuVTextFormat_Click()
 {
     song::frmNotePad editor(m_desktop, m_song, this);
     if (editor.exec() == QDialog::Accepted || m_song.Modificada) {
+        // The text may have named a new title and subtitle: the boxes show them.
+        tTitle->setText(m_song.title);
+        tSubTitle->setText(m_song.subtitle);
         refreshModified();
         PaintPage();
     }

@@ -130,6 +130,7 @@ public Q_SLOTS:
 
     void mnuFSave_Click();
     void mnuFSaveAs_Click();
+    void mnuFExportText_Click();
     void mnuFPrint_Click();
     void mnuFPrintPreview_Click();
     void mnuFPageSetup_Click();

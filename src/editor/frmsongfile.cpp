@@ -5,14 +5,15 @@
 #include "songhost.h"
 
 #include "app/desktopcontext.h"
-#include "app/system.h"
 #include "print/frmpagesetup.h"
 #include "print/frmpreview.h"
 #include "print/frmprintpreview.h"
 #include "print/printdialogs.h"
+#include "song/chordsheet.h"
 #include "song/songquestions.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -32,8 +33,8 @@ void frmSong::mnuFSave_Click()
 
 void frmSong::mnuFSaveAs_Click()
 {
-    const QString suggested = m_song.caption.left(8) == u"Untitled" ? QDir(programFolder()).filePath(u"Untitled.lvx"_s)
-                                                                   : m_song.caption;
+    // A new song is offered in the current folder, which follows the songs opened and saved.
+    const QString suggested = m_song.caption.left(8) == u"Untitled" ? u"Untitled.lvx"_s : m_song.caption;
     const QString name = m_desktop.messages.saveFile(song::songFileFilter(), suggested);
     if (name.isEmpty())
         return;
@@ -43,6 +44,22 @@ void frmSong::mnuFSaveAs_Click()
             m_host->addRecentFile(name);
     }
     refreshModified();
+}
+
+void frmSong::mnuFExportText_Click()
+{
+    // Beside the song, under its name; an untitled song in the current folder, as Save As offers it.
+    const QFileInfo source(m_song.caption);
+    const QString suggested = m_song.caption.startsWith(u"Untitled")
+        ? u"Untitled.txt"_s
+        : source.dir().filePath(source.completeBaseName() + u".txt"_s);
+    const QString name = m_desktop.messages.saveFile(u"Text Files (*.txt)|*.txt|All Files (*.*)|*.*"_s, suggested);
+    if (name.isEmpty())
+        return;
+    QString text = song::chordSheetText(m_song).text;
+    text.chop(2);   // the writer ends the last line itself
+    song::TextEncoding encoding = song::TextEncoding::Utf8;
+    song::WriteTextFile(name, text, encoding, m_desktop.messages);
 }
 
 void frmSong::mnuFPrint_Click()

@@ -44,6 +44,7 @@ QMenu* frmSong::createFileMenu()
     addAction(menu, u"mnuFSave"_s, u"&Save"_s, &frmSong::mnuFSave_Click)->setShortcut(QKeySequence::Save);
     addAction(menu, u"mnuFSaveAs"_s, u"Save &As..."_s, &frmSong::mnuFSaveAs_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addAction(menu, u"mnuFExportText"_s, u"&Export as Text..."_s, &frmSong::mnuFExportText_Click);
     menu->addSeparator();
     addAction(menu, u"mnuFPageSetup"_s, u"Pa&ge Setup ..."_s, &frmSong::mnuFPageSetup_Click);
     addAction(menu, u"mnuFPrinterSetup"_s, u"P&rinter Setup ..."_s, &frmSong::mnuFPrinterSetup_Click);
@@ -135,13 +136,7 @@ QMenu* frmSong::createToolsMenu()
 
 QMenu* frmSong::createWindowMenu()
 {
-    auto* menu = new QMenu(u"&Window"_s, this);
-    menu->setObjectName(u"mnuWindow"_s);
-    connect(namedAction(menu, u"mnuWCascade"_s, u"&Cascade"_s), &QAction::triggered, this, [this] { m_host->cascade(); });
-    connect(namedAction(menu, u"mnuWTile"_s, u"&Tile"_s), &QAction::triggered, this, [this] { m_host->tile(); });
-    connect(namedAction(menu, u"mnuWArrange"_s, u"&Arrange Icons"_s), &QAction::triggered, this,
-            [this] { m_host->arrangeIcons(); });
-    return menu;
+    return editor::createWindowMenu(this, *m_host);
 }
 
 QMenu* frmSong::createHelpMenu()

@@ -53,4 +53,19 @@ QMenu* createHelpMenu(QWidget* owner, SongHost& host)
     return menu;
 }
 
+QMenu* createWindowMenu(QWidget* owner, SongHost& host)
+{
+    auto* menu = new QMenu(u"&Window"_s, owner);
+    menu->setObjectName(u"mnuWindow"_s);
+    QObject::connect(namedAction(menu, u"mnuWCascade"_s, u"&Cascade"_s), &QAction::triggered, menu,
+                     [&host] { host.cascade(); });
+    QObject::connect(namedAction(menu, u"mnuWTile"_s, u"&Tile"_s), &QAction::triggered, menu,
+                     [&host] { host.tile(); });
+    QObject::connect(namedAction(menu, u"mnuWArrange"_s, u"&Arrange Icons"_s), &QAction::triggered, menu,
+                     [&host] { host.arrangeIcons(); });
+    menu->addSeparator();
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, &host] { host.listWindows(menu); });
+    return menu;
+}
+
 } // namespace lvx::editor

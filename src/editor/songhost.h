@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QMenu;
+
 namespace lvx::editor {
 
 class frmSong;
@@ -18,6 +20,8 @@ public:
     // An empty name asks with the open dialog.
     virtual void openSong(const QString& name) = 0;
     virtual void openRecentFile(int item) = 0;
+    // A file just opened or saved: it joins the recent files, and its folder
+    // becomes the current one, where the file dialogs start.
     virtual void addRecentFile(const QString& path) = 0;
     // Unloads the frame: every song window is asked to close first.
     virtual void exitProgram() = 0;
@@ -27,6 +31,8 @@ public:
     virtual void cascade() = 0;
     virtual void tile() = 0;
     virtual void arrangeIcons() = 0;
+    // Puts the open songs at the end of a Window menu, the active one checked.
+    virtual void listWindows(QMenu* menu) = 0;
 
     // The Album menu.
     virtual void albumNew() = 0;

@@ -30,9 +30,13 @@ void openSavedDevice(MidiLib& midi, qint16 device)
         midi.openQuietly(qint16(MidiMapper));
 }
 
-void readDeviceAndPatches(AppState& app)
+// With no port that can sound, the built-in synthesizer is the device to
+// start with: a new user hears the first chord clicked.
+void readDeviceAndPatches(MidiLib& midi)
 {
-    app.midiDevice = GetSettingInteger(midiSection(), QStringLiteral("MidiDev"), 0);
+    AppState& app = midi.app();
+    const qint16 firstChoice = midi.countDevices() > 0 ? 0 : qint16(MidiMapper);
+    app.midiDevice = GetSettingInteger(midiSection(), QStringLiteral("MidiDev"), firstChoice);
     app.guitarPatch = GetSettingInteger(midiSection(), QStringLiteral("GuitarPatch"), 24);
     app.pianoPatch = GetSettingInteger(midiSection(), QStringLiteral("PianoPatch"), 0);
 }
@@ -49,7 +53,7 @@ void midiStartUp(MidiLib& midi)
     if (app.midiHandle != 0)
         midi.close();
 
-    readDeviceAndPatches(app);
+    readDeviceAndPatches(midi);
     if (anyDevice)
         openSavedDevice(midi, app.midiDevice);
     saveHandle(app.midiHandle);
@@ -59,7 +63,7 @@ void midiStartUp(MidiLib& midi)
 
 void openConfiguredOutput(MidiLib& midi)
 {
-    readDeviceAndPatches(midi.app());
+    readDeviceAndPatches(midi);
     if (midi.hasOutputDevice())
         openSavedDevice(midi, midi.app().midiDevice);
 }

@@ -83,7 +83,33 @@ private:
     std::unique_ptr<RtMidiOut> m_output;
 };
 
+QStringList systemPortNames(RtMidiOut& output)
+{
+    QStringList names;
+    const unsigned int count = output.getPortCount();
+    for (unsigned int index = 0; index < count; ++index)
+        names.append(QString::fromStdString(output.getPortName(index)));
+    return names;
+}
+
 } // namespace
+
+bool isPassThroughPort(const QString& systemName)
+{
+    return systemName.contains(u"Midi Through", Qt::CaseInsensitive)
+        || systemName.contains(u"VirMIDI", Qt::CaseInsensitive)
+        || systemName.contains(u"Virtual Raw MIDI", Qt::CaseInsensitive);
+}
+
+QList<int> soundingPorts(const QStringList& systemNames)
+{
+    QList<int> positions;
+    for (qsizetype index = 0; index < systemNames.size(); ++index) {
+        if (!isPassThroughPort(systemNames.at(index)))
+            positions.append(int(index));
+    }
+    return positions;
+}
 
 QStringList rtMidiOutputNames()
 {
@@ -91,20 +117,21 @@ QStringList rtMidiOutputNames()
     const std::unique_ptr<RtMidiOut> output = createOutput();
     if (!output)
         return names;
-    const unsigned int count = output->getPortCount();
-    for (unsigned int index = 0; index < count; ++index)
-        names.append(QString::fromStdString(output->getPortName(index)));
+    const QStringList all = systemPortNames(*output);
+    for (int position : soundingPorts(all))
+        names.append(all.at(position));
     return names;
 }
 
 std::unique_ptr<MidiPort> openRtMidiOutput(int index, MidiError& error)
 {
     std::unique_ptr<RtMidiOut> output = createOutput();
-    if (!output || index < 0 || unsigned(index) >= output->getPortCount()) {
+    const QList<int> positions = output ? soundingPorts(systemPortNames(*output)) : QList<int>();
+    if (index < 0 || index >= positions.size()) {
         error = MidiError::BadDevice;
         return nullptr;
     }
-    output->openPort(unsigned(index), "Liravox Output");
+    output->openPort(unsigned(positions.at(index)), "Liravox Output");
     if (!output->isPortOpen()) {
         error = MidiError::PortFailed;
         return nullptr;

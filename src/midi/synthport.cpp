@@ -4,12 +4,16 @@
 #include "midiport.h"
 #include "soundfontsynth.h"
 
+#include <QFileInfo>
+
 #ifdef LIRAVOX_HAVE_ALSA
 #include <alsa/asoundlib.h>
 
 #include <cstdarg>
 #include <cstdio>
 #endif
+
+using namespace Qt::StringLiterals;
 
 namespace lvx::midi {
 
@@ -18,9 +22,9 @@ namespace {
 // The rate sound servers and cards most often run at.
 constexpr int LiveSampleRate = 44100;
 
-// "file" would write a WAV into the current folder and "sdl2" needs SDL started
-// by the program: neither is a way to hear a chord.
-const char* const PreferredDrivers[] = {"pulseaudio", "pipewire", "alsa", "jack", "oss", "coreaudio", "dsound", "wasapi", "waveout"};
+// After the sound servers. "file" would write a WAV into the current folder and
+// "sdl2" needs SDL started by the program: neither is a way to hear a chord.
+const char* const DeviceDrivers[] = {"alsa", "jack", "oss", "coreaudio", "dsound", "wasapi", "waveout"};
 
 #ifdef LIRAVOX_HAVE_ALSA
 // The ALSA library prints every card it cannot find on stderr; on a machine
@@ -84,6 +88,32 @@ private:
 
 } // namespace
 
+SoundServers runningSoundServers()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const auto there = [&runtime](const char* variable, const QString& socket) {
+        return qEnvironmentVariableIsSet(variable) || (!runtime.isEmpty() && QFileInfo::exists(runtime + socket));
+    };
+    return {there("PIPEWIRE_REMOTE", u"/pipewire-0"_s), there("PULSE_SERVER", u"/pulse/native"_s)};
+}
+
+QStringList orderAudioDrivers(const QStringList& offered, SoundServers running)
+{
+    QStringList wanted;
+    if (running.pipeWire)
+        wanted.append(u"pipewire"_s);
+    if (running.pulseAudio)
+        wanted.append(u"pulseaudio"_s);
+    for (const char* driver : DeviceDrivers)
+        wanted.append(QString::fromUtf8(driver));
+    QStringList drivers;
+    for (const QString& driver : std::as_const(wanted)) {
+        if (offered.contains(driver))
+            drivers.append(driver);
+    }
+    return drivers;
+}
+
 QStringList synthAudioDrivers()
 {
     QStringList offered;
@@ -92,13 +122,7 @@ QStringList synthAudioDrivers()
         return offered;
     fluid_settings_foreach_option(settings, "audio.driver", &offered, collectOption);
     delete_fluid_settings(settings);
-
-    QStringList drivers;
-    for (const char* driver : PreferredDrivers) {
-        if (offered.contains(QString::fromUtf8(driver)))
-            drivers.append(QString::fromUtf8(driver));
-    }
-    return drivers;
+    return orderAudioDrivers(offered, runningSoundServers());
 }
 
 std::unique_ptr<MidiPort> openSynthOutput(MidiError& error)

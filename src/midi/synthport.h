@@ -10,8 +10,19 @@ namespace lvx::midi {
 
 class MidiPort;
 
-// The audio outputs the built-in synthesizer tries, in order, among those this
-// FluidSynth offers: the desktop sound servers first, then the raw devices.
+// The desktop sound servers running for this user.
+struct SoundServers
+{
+    bool pipeWire = false;
+    bool pulseAudio = false;
+};
+SoundServers runningSoundServers();
+
+// The audio outputs the built-in synthesizer tries, in order, among those
+// FluidSynth offers: a sound server that is running first (PipeWire, then
+// PulseAudio, which shares the card with every other program), then the raw
+// devices. A server that is not running is not tried at all.
+QStringList orderAudioDrivers(const QStringList& offered, SoundServers running);
 QStringList synthAudioDrivers();
 
 // The built-in General MIDI synthesizer playing through the first audio output

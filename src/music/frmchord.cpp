@@ -112,7 +112,9 @@ QWidget* frmChord::createChordPanel()
     m_cMode->setEditable(true);
     m_cMode->setInsertPolicy(QComboBox::NoInsert);
     m_cMode->setMinimumContentsLength(12);
-    m_cMode->lineEdit()->installEventFilter(this);
+    // The combo box keeps the focus and hands keys to its line edit directly,
+    // past any filter there: Enter is caught on the box itself.
+    m_cMode->installEventFilter(this);
     grid->addWidget(m_chkOtherModes, 3, 0);
     grid->addWidget(m_cMode, 3, 1, Qt::AlignLeft);
 
@@ -381,7 +383,7 @@ void frmChord::chooseType(const QString& type)
 bool frmChord::eventFilter(QObject* watched, QEvent* event)
 {
     // Enter in the type box takes the typed type and stays in the dialog.
-    if (watched == m_cMode->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == m_cMode && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             chooseType(m_cMode->currentText());

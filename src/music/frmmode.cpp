@@ -3,6 +3,7 @@
 #include "diagramgrid.h"
 
 #include "app/desktopcontext.h"
+#include "app/screenfit.h"
 #include "midi/chordplayer.h"
 #include "midi/playbacknotes.h"
 #include "print/chorddiagram.h"
@@ -108,9 +109,10 @@ frmMode::frmMode(DesktopContext& desktop, const QList<ChordSymbol>& chords, cons
     keepRoom.setRetainSizeWhenHidden(true);
     m_vs->setSizePolicy(keepRoom);
     const QSize cell = cellPixels();
-    // Four diagrams a row and three rows: the twelve tonics at a glance.
-    resize(cell.width() * 4 + m_vs->sizeHint().width(), cell.height() * 3 + m_status->sizeHint().height());
     setMinimumSize(cell.width() + m_vs->sizeHint().width(), cell.height() + m_status->sizeHint().height());
+    // Four diagrams a row and three rows: the twelve tonics at a glance, where
+    // the screen has the room; the bar scrolls the rest on a smaller one.
+    fitToScreen(this, QSize(cell.width() * 4 + m_vs->sizeHint().width(), cell.height() * 3 + m_status->sizeHint().height()));
 }
 
 frmMode::~frmMode() = default;

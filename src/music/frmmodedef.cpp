@@ -5,6 +5,7 @@
 
 #include "app/desktopcontext.h"
 #include "app/messages.h"
+#include "app/screenfit.h"
 #include "app/text.h"
 
 #include <QFormLayout>
@@ -17,13 +18,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace lvx::music {
 
 namespace {
 
 constexpr qint16 ResultOpen = 2;
 constexpr qint16 ResultOk = 1;
-constexpr int ToggleColumns = 12;
+constexpr int OctaveColumns = 12;
 
 // Off and on as the editor always showed them: light grey and cyan.
 const QString ToggleStyle = QStringLiteral(
@@ -118,13 +121,19 @@ QWidget* frmModeDef::createIntervalPanel()
     auto* frame = new QGroupBox(QStringLiteral("Intervals"), this);
     auto* grid = new QGridLayout(frame);
     grid->setSpacing(4);
+    int cell = 0;
+    for (const QString& caption : intervalCaptions())
+        cell = std::max(cell, fontMetrics().horizontalAdvance(caption) + 12);
+    // An octave to a row where the screen is wide enough; on a narrow one (a
+    // large scale factor) half an octave, so the dialog stays on the screen.
+    const int columns = availableArea(this).width() >= OctaveColumns * (cell + 4) + 120 ? OctaveColumns : OctaveColumns / 2;
     for (int semitone = 0; semitone < IntervalToggleCount; ++semitone) {
         auto* label = new ChoiceLabel(intervalCaptions().at(semitone), frame);
         label->setObjectName(u"Inv" + QString::number(semitone));
         label->setStyleSheet(ToggleStyle);
-        label->setMinimumWidth(62);
+        label->setMinimumWidth(cell);
         m_inv.at(size_t(semitone)) = label;
-        grid->addWidget(label, semitone / ToggleColumns, semitone % ToggleColumns);
+        grid->addWidget(label, semitone / columns, semitone % columns);
         connect(label, &ChoiceLabel::clicked, this, [this, semitone] { toggle(semitone); });
     }
     return frame;

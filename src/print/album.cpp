@@ -1,12 +1,36 @@
 #include "album.h"
 
 #include "app/messages.h"
+#include "app/settings.h"
 #include "song/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace lvx::print {
+
+namespace {
+
+const QString Section = QStringLiteral("Printer");
+const QString ContentsKey = QStringLiteral("AlbumContents");
+const QString SortedKey = QStringLiteral("AlbumContentsSorted");
+
+} // namespace
+
+BookOptions loadBookOptions()
+{
+    BookOptions options;
+    options.contents = GetSettingFlag(Section, ContentsKey, QStringLiteral("false"));
+    options.sortedByTitle = GetSettingFlag(Section, SortedKey, QStringLiteral("false"));
+    return options;
+}
+
+void saveBookOptions(const BookOptions& options)
+{
+    SaveSettingFlag(Section, ContentsKey, options.contents);
+    SaveSettingFlag(Section, SortedKey, options.sortedByTitle);
+}
 
 bool isAlbumText(const QString& path)
 {
@@ -22,12 +46,15 @@ QStringList readAlbumFile(const QString& path, Messages& messages, bool* ok)
     const song::TextFile file = song::ReadTextFile(path, messages, song::MissingFile::Refuse);
     if (ok != nullptr)
         *ok = file.ok;
+    // A relative entry is relative to the album, wherever the album was opened from.
+    const QDir albumFolder = QFileInfo(path).absoluteDir();
     QStringList songs;
     for (const QString& line : song::SplitLines(file.text)) {
         if (line.isEmpty())
             continue;
-        if (QFileInfo(line).isFile())
-            songs.append(line);
+        const QFileInfo song(albumFolder, line);
+        if (song.isFile())
+            songs.append(song.absoluteFilePath());
         else
             messages.inform(line + u" file not found");
     }

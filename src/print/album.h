@@ -30,12 +30,26 @@ struct Album
     bool moveDown(int index);
 };
 
+// How an album prints as a book: with contents pages first (listed in album
+// order or by title), and the name its footers carry there.
+struct BookOptions
+{
+    bool contents = false;
+    bool sortedByTitle = false;
+    QString name;
+};
+
+// The album window's choices, kept in the settings store between runs.
+BookOptions loadBookOptions();
+void saveBookOptions(const BookOptions& options);
+
 // Whether a file can be an album: text, not the bytes of an image or a program
 // (which would read as a flood of missing songs).
 bool isAlbumText(const QString& path);
 
-// The song files an album file names, one per line; empty lines are skipped,
-// a missing file is reported as the line followed by " file not found".
+// The song files an album file names, one per line, as full paths (a relative
+// line is read from the album's folder); empty lines are skipped, a missing file
+// is reported as the line followed by " file not found".
 QStringList readAlbumFile(const QString& path, Messages& messages, bool* ok = nullptr);
 bool writeAlbumFile(const QString& path, const QStringList& files, Messages& messages);
 

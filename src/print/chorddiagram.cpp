@@ -62,22 +62,14 @@ struct GuitarSelection
     QList<int> notes;
 };
 
-// A stored shape gets the chord's own name and a hollow circle on its lowest
-// string that sounds the bass.
-GuitarSelection fromDictionary(const music::GuitarChordDef& def, const ChordSymbol& chord, FingeringOrigin origin,
-                               const QString& name)
+// A stored shape gets the chord's own name and is drawn as stored: every
+// circle filled. Only a computed shape marks its bass string hollow.
+GuitarSelection fromDictionary(const music::GuitarChordDef& def, FingeringOrigin origin, const QString& name)
 {
     GuitarSelection selection{{name, qMax<int>(def.baseFret, 0), false, {}, origin}, music::fingeringNotes(def)};
     std::array<int, 7>& strings = selection.fingering.strings;
     for (int string = 1; string <= music::GuitarStrings; ++string)
         strings[string] = def.frets[string];
-    for (int string = music::GuitarStrings; string >= 1; --string) {
-        const int pitch = def.stringPitch(string);
-        if (pitch >= 0 && pitch % 12 == chord.bass) {
-            strings[string] += music::BassMark;
-            break;
-        }
-    }
     return selection;
 }
 
@@ -93,7 +85,7 @@ GuitarSelection selectGuitarFingering(const ChordSymbol& chord, const DiagramSou
     const music::FingeringMatch match = music::findFingering(chord, sources.songDefs, sources.globalDefs);
     if (match.def != nullptr) {
         const auto origin = match.source == music::FingeringSource::Song ? FingeringOrigin::Song : FingeringOrigin::Global;
-        return fromDictionary(*match.def, chord, origin, name);
+        return fromDictionary(*match.def, origin, name);
     }
     const music::Modos* type = chordType(chord, sources);
     if (type == nullptr) {

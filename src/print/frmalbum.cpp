@@ -4,6 +4,7 @@
 #include "app/messages.h"
 #include "song/songquestions.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -49,6 +50,7 @@ frmAlbum::frmAlbum(DesktopContext& desktop, const QString& albumFile, QWidget* p
     body->addWidget(createButtons());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
+    layout->addWidget(createBookOptions());
     createMenu();
 
     m_album.NewAlbum();
@@ -112,6 +114,34 @@ QWidget* frmAlbum::createButtons()
     connect(down, &QPushButton::clicked, this, &frmAlbum::moveDown);
     connect(print, &QPushButton::clicked, this, &frmAlbum::PrintAlbum);
     return strip;
+}
+
+// How the book prints, remembered for the next album.
+QWidget* frmAlbum::createBookOptions()
+{
+    auto* row = new QWidget(this);
+    m_contents = new QCheckBox(u"Contents page"_s, row);
+    m_contents->setObjectName(u"chkContents"_s);
+    m_contents->setToolTip(u"Start the book with a list of its songs and their pages"_s);
+    m_sorted = new QCheckBox(u"Sorted by title"_s, row);
+    m_sorted->setObjectName(u"chkContentsSorted"_s);
+    m_sorted->setToolTip(u"List the songs alphabetically instead of in album order"_s);
+    const BookOptions options = loadBookOptions();
+    m_contents->setChecked(options.contents);
+    m_sorted->setChecked(options.sortedByTitle);
+    m_sorted->setEnabled(options.contents);
+    const auto save = [this] {
+        m_sorted->setEnabled(m_contents->isChecked());
+        saveBookOptions({m_contents->isChecked(), m_sorted->isChecked(), {}});
+    };
+    connect(m_contents, &QCheckBox::toggled, this, save);
+    connect(m_sorted, &QCheckBox::toggled, this, save);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_contents);
+    layout->addWidget(m_sorted);
+    layout->addStretch();
+    return row;
 }
 
 void frmAlbum::NewAlbum(DesktopContext& desktop, QWidget* parent)
@@ -193,7 +223,9 @@ bool frmAlbum::SaveAlbumAs()
 
 void frmAlbum::PrintAlbum()
 {
-    printAlbumWithDialog(m_desktop, m_album.AlbumFiles, this, m_choose);
+    const BookOptions options{m_contents->isChecked(), m_contents->isChecked() && m_sorted->isChecked(),
+                              QFileInfo(m_album.AlbumPath).completeBaseName()};
+    printAlbumWithDialog(m_desktop, m_album.AlbumFiles, options, this, m_choose);
 }
 
 bool frmAlbum::mayClose()

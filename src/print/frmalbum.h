@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QListWidget;
 
 namespace lvx {
@@ -51,6 +52,7 @@ protected:
 private:
     void createMenu();
     QWidget* createButtons();
+    QWidget* createBookOptions();
     void showSongs(int selected);
     int selectedIndex() const;
     bool mayClose();
@@ -59,6 +61,8 @@ private:
     Album m_album;
     ChoosePrinter m_choose = showPrintDialog;
     QListWidget* m_list = nullptr;
+    QCheckBox* m_contents = nullptr;
+    QCheckBox* m_sorted = nullptr;
 };
 
 } // namespace lvx::print

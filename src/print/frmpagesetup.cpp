@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -29,11 +30,20 @@ frmPageSetup::frmPageSetup(DesktopContext& desktop, song::Song& song, QWidget* p
     setWindowTitle(u"Page Setup"_s);
     setModal(true);
 
-    // QTabWidget steps through its tabs with Ctrl+Tab and Ctrl+Shift+Tab itself.
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(u"TabStrip1"_s);
     m_tabs->addTab(createMarginsPage(), u"&Margins"_s);
     m_tabs->addTab(createPrinterPage(), u"&Page"_s);
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the tabs from anywhere in the
+    // dialog, the buttons below the tabs included.
+    const auto step = [this](int by) {
+        m_tabs->setCurrentIndex((m_tabs->currentIndex() + by + m_tabs->count()) % m_tabs->count());
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [step] { step(1); });
+    // One sequence only: Qt also matches the Backtab that X11 sends against it.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [step] { step(-1); });
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
@@ -141,7 +151,7 @@ void frmPageSetup::apply()
     if (m_desktop.printer)
         m_desktop.printer->setPageOrientation(orientation == 1 ? QPageLayout::Portrait : QPageLayout::Landscape);
     m_desktop.app.colorPrinting = m_color->isChecked();
-    SaveSetting(u"Printer"_s, u"ColorPrintingFlag"_s, m_color->isChecked() ? u"true"_s : u"false"_s);
+    SaveSettingFlag(u"Printer"_s, u"ColorPrintingFlag"_s, m_color->isChecked());
 }
 
 } // namespace lvx::print

@@ -11,6 +11,7 @@ target_sources(liravox_print PRIVATE
     ${_pdfwriter}/documentfont.cpp ${_pdfwriter}/documentfont.h
     ${_pdfwriter}/facelibrary.cpp ${_pdfwriter}/facelibrary.h
     ${_pdfwriter}/faceset.cpp ${_pdfwriter}/faceset.h
+    ${_pdfwriter}/outline.cpp ${_pdfwriter}/outline.h
     ${_pdfwriter}/pagecontent.cpp ${_pdfwriter}/pagecontent.h
     ${_pdfwriter}/pdfdocumentsurface.cpp ${_pdfwriter}/pdfdocumentsurface.h
     ${_pdfwriter}/pdffile.cpp ${_pdfwriter}/pdffile.h

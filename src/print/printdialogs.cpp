@@ -8,6 +8,7 @@
 #include "song/song.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -24,16 +25,17 @@ QPageLayout::Orientation orientationOf(const song::Song& song)
     return song.PrintOrientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-// Prints in twips, colour only when the user wants it.
-void prepare(QPrinter& printer, const DesktopContext& desktop, const QString& documentName)
+// Prints in twips, colour only when the user wants it. A PDF is offered beside
+// the song under its name (a bare name would land in the home folder).
+void prepare(QPrinter& printer, const DesktopContext& desktop, const QString& pdfPath)
 {
     useChosenPrinter(printer, desktop);
     printer.setFullPage(true);
     printer.setResolution(1440);
     printer.setColorMode(desktop.app.colorPrinting ? QPrinter::Color : QPrinter::GrayScale);
-    printer.setDocName(documentName);
+    printer.setDocName(QFileInfo(pdfPath).completeBaseName());
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
-        printer.setOutputFileName(documentName + u".pdf"_s);
+        printer.setOutputFileName(pdfPath);
 }
 
 // Runs the print on the printer the user chose; false when there was none.
@@ -57,6 +59,12 @@ bool printOn(DesktopContext& desktop, QPrinter& printer, QWidget* parent, const 
 }
 
 } // namespace
+
+QString suggestedPdfPath(const QString& caption)
+{
+    const QFileInfo song(caption.startsWith(u"Untitled") ? u"Untitled"_s : caption);
+    return QDir::cleanPath(song.absoluteDir().filePath(song.completeBaseName() + u".pdf"_s));
+}
 
 bool showPrintDialog(QPrinter& printer, QWidget* parent)
 {
@@ -89,7 +97,7 @@ void useChosenPrinter(QPrinter& printer, const DesktopContext& desktop)
 bool printSongWithDialog(DesktopContext& desktop, const song::Song& song, QWidget* parent, const ChoosePrinter& choose)
 {
     QPrinter printer(QPrinter::HighResolution);
-    prepare(printer, desktop, QFileInfo(song.caption).completeBaseName());
+    prepare(printer, desktop, suggestedPdfPath(song.caption));
     printer.setPageOrientation(orientationOf(song));
     return printOn(desktop, printer, parent, choose,
                    [&song](PrinterSurface& surface, PrintJob& job) { job.PrintSongPages(surface, song); });
@@ -105,15 +113,15 @@ void printerSetup(DesktopContext& desktop, song::Song& song, QWidget* parent, co
         desktop.printer = std::move(printer);
 }
 
-bool printAlbumWithDialog(DesktopContext& desktop, const QStringList& files, QWidget* parent,
-                          const ChoosePrinter& choose)
+bool printAlbumWithDialog(DesktopContext& desktop, const QStringList& files, const BookOptions& options,
+                          QWidget* parent, const ChoosePrinter& choose)
 {
     if (files.isEmpty())
         return false;
     QPrinter printer(QPrinter::HighResolution);
-    prepare(printer, desktop, u"Album"_s);
+    prepare(printer, desktop, suggestedPdfPath(u"Album"_s));
     return printOn(desktop, printer, parent, choose,
-                   [&files](PrinterSurface& surface, PrintJob& job) { job.PrintAlbum(surface, files); });
+                   [&](PrinterSurface& surface, PrintJob& job) { job.PrintAlbum(surface, files, options); });
 }
 
 QSizeF printerPageTwips(const DesktopContext& desktop, const song::Song& song)

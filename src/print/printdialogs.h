@@ -1,5 +1,7 @@
 #pragma once
 
+#include "album.h"
+
 #include <QSizeF>
 #include <QStringList>
 
@@ -25,6 +27,10 @@ bool showPrintDialog(QPrinter& printer, QWidget* parent);
 // The same dialog for "Printer Setup": nothing to select, no page range, no file.
 bool showPrinterSetupDialog(QPrinter& printer, QWidget* parent);
 
+// Where Print offers to write a PDF: the song's folder and name with ".pdf"; a
+// new song, or anything else that is no path, goes to the current folder.
+QString suggestedPdfPath(const QString& caption);
+
 // Print: the print dialog (a printer, or a PDF file), then the song's pages on
 // what was chosen. False when the user cancelled or the printer could not start
 // (the reason is shown).
@@ -37,9 +43,9 @@ void printerSetup(DesktopContext& desktop, song::Song& song, QWidget* parent,
                   const ChoosePrinter& choose = showPrinterSetupDialog);
 
 // An album's songs as one print job with running page numbers. An empty album
-// prints nothing and shows no dialog.
-bool printAlbumWithDialog(DesktopContext& desktop, const QStringList& files, QWidget* parent,
-                          const ChoosePrinter& choose = showPrintDialog);
+// prints nothing and shows no dialog. A printer keeps no bookmarks.
+bool printAlbumWithDialog(DesktopContext& desktop, const QStringList& files, const BookOptions& options,
+                          QWidget* parent, const ChoosePrinter& choose = showPrintDialog);
 
 // The page of the printer the song would print on, in twips: what the print
 // preview lays out against.

@@ -1,6 +1,8 @@
 #include "printjob.h"
 
 #include "chorddiagram.h"
+#include "contentspage.h"
+#include "measuringsurface.h"
 #include "pagerenderer.h"
 #include "printmarkup.h"
 #include "surface.h"
@@ -8,6 +10,9 @@
 #include "song/song.h"
 
 #include <QFileInfo>
+#include <QScopedValueRollback>
+
+#include <vector>
 
 namespace lvx::print {
 
@@ -18,7 +23,7 @@ const QList<music::GuitarChordDef> NoDefinitions;
 } // namespace
 
 PrintJob::PrintJob(song::SongContext& context, const song::Song* globalDictionary)
-    : m_context(context), m_globalDictionary(globalDictionary)
+    : m_context(context), m_globalDictionary(globalDictionary), m_messages(&context.messages)
 {
 }
 
@@ -27,7 +32,7 @@ void PrintJob::prepare(Surface& measuring, const song::Song& song)
     state.SectionOpen = false;
     state.diagram = SetDiagramSize(song.ChordSize, m_context.app.instrument == u"Piano");
     state.ColorPrinting = m_context.app.colorPrinting;
-    BuildPrintMarkup(measuring, song, m_context.app, state, m_context.messages);
+    BuildPrintMarkup(measuring, song, m_context.app, state, *m_messages);
 }
 
 void PrintJob::PrintSongPages(Surface& printer, const song::Song& song)
@@ -39,7 +44,7 @@ void PrintJob::PrintSongPages(Surface& printer, const song::Song& song)
     prepare(printer, song);
     const DiagramSources sources{m_context.app, m_context.music.chordTypes, song.chordDefs,
                                  m_globalDictionary != nullptr ? m_globalDictionary->chordDefs : NoDefinitions};
-    PageRenderer renderer(state, song, m_context.messages, [&](Surface& target, Surface& reference) {
+    PageRenderer renderer(state, song, *m_messages, [&](Surface& target, Surface& reference) {
         DrawChordDiagrams(target, reference, state, song, sources, notes);
     });
     renderer.renderPages(printer, printer, m_context.app.LyricsOnly, [&printer](bool) {
@@ -58,7 +63,7 @@ bool PrintJob::RenderPreviewPage(Surface& picture, Surface& printer, const song:
     state.TextLeft = song.MargenL;
     const DiagramSources sources{m_context.app, m_context.music.chordTypes, song.chordDefs,
                                  m_globalDictionary != nullptr ? m_globalDictionary->chordDefs : NoDefinitions};
-    PageRenderer renderer(state, song, m_context.messages, [&](Surface& target, Surface& reference) {
+    PageRenderer renderer(state, song, *m_messages, [&](Surface& target, Surface& reference) {
         DrawChordDiagrams(target, reference, state, song, sources, notes);
     });
     int counter = 1;
@@ -82,24 +87,87 @@ bool PrintJob::RenderPreviewPage(Surface& picture, Surface& printer, const song:
     return lastPage;
 }
 
-void PrintJob::PrintAlbum(Surface& printer, const QStringList& files)
+void PrintJob::PrintAlbum(Surface& printer, const QStringList& files, const BookOptions& options)
 {
-    AppState& app = m_context.app;
-    const QString keptFileName = app.CurrentFileName;
-    for (qsizetype index = 0; index < files.size(); ++index) {
-        const QString& file = files[index];
-        if (!QFileInfo(file).isFile()) {
-            m_context.messages.inform(file + u" file not found");
-            continue;
+    const QString keptFileName = m_context.app.CurrentFileName;
+    if (options.contents) {
+        printBook(printer, files, options);
+    } else {
+        for (qsizetype index = 0; index < files.size(); ++index) {
+            const std::unique_ptr<song::Song> song = loadAlbumSong(files[index]);
+            if (!song)
+                continue;
+            printer.addBookmark(contentsTitle(*song, files[index]));
+            PrintSongPages(printer, *song);
+            if (index < files.size() - 1)
+                printer.NewPage();
         }
-        song::Song song(m_context);
-        app.CurrentFileName = file;
-        song.LoadFile();
-        PrintSongPages(printer, song);
-        if (index < files.size() - 1)
-            printer.NewPage();
     }
-    app.CurrentFileName = keptFileName;
+    m_context.app.CurrentFileName = keptFileName;
+}
+
+std::unique_ptr<song::Song> PrintJob::loadAlbumSong(const QString& file)
+{
+    if (!QFileInfo(file).isFile()) {
+        m_context.messages.inform(file + u" file not found");
+        return nullptr;
+    }
+    auto song = std::make_unique<song::Song>(m_context);
+    m_context.app.CurrentFileName = file;
+    song->LoadFile();
+    return song;
+}
+
+int PrintJob::drawContents(Surface& target, const QList<ContentsEntry>& entries, const BookOptions& options)
+{
+    // The contents look like a new song: the fonts and margins of the settings.
+    song::Song look(m_context);
+    look.resetForLoad();
+    state.ToPaper = true;
+    state.ToPreview = false;
+    state.ScaleNum = 1;
+    state.ScaleDen = 1.0;
+    state.ColorPrinting = m_context.app.colorPrinting;
+    state.PrintSubTitle = options.name;
+    return DrawContentsPages(target, state, look, *m_messages, entries);
+}
+
+void PrintJob::printBook(Surface& printer, const QStringList& files, const BookOptions& options)
+{
+    std::vector<std::unique_ptr<song::Song>> songs;
+    QList<ContentsEntry> entries;
+    for (const QString& file : files) {
+        if (std::unique_ptr<song::Song> song = loadAlbumSong(file)) {
+            entries.append({contentsTitle(*song, file), 0});
+            songs.push_back(std::move(song));
+        }
+    }
+    if (songs.empty())
+        return;
+
+    // A dry run on the same measures finds every song's first page; what it
+    // would report, the real print reports.
+    {
+        RecordingMessages silent;
+        const QScopedValueRollback<Messages*> quiet(m_messages, &silent);
+        MeasuringSurface dryRun(printer);
+        drawContents(dryRun, entries, options);
+        for (size_t index = 0; index < songs.size(); ++index) {
+            dryRun.NewPage();
+            entries[qsizetype(index)].page = dryRun.Page();
+            PrintSongPages(dryRun, *songs[index]);
+        }
+    }
+
+    QList<ContentsEntry> listed = entries;
+    if (options.sortedByTitle)
+        sortContents(listed);
+    drawContents(printer, listed, options);
+    for (size_t index = 0; index < songs.size(); ++index) {
+        printer.NewPage();
+        printer.addBookmark(entries[qsizetype(index)].title);
+        PrintSongPages(printer, *songs[index]);
+    }
 }
 
 } // namespace lvx::print

@@ -1,10 +1,17 @@
 #pragma once
 
+#include "album.h"
 #include "printstate.h"
 
 #include "midi/playbacknotes.h"
 
 #include <QStringList>
+
+#include <memory>
+
+namespace lvx {
+class Messages;
+}
 
 namespace lvx::song {
 class Song;
@@ -14,6 +21,7 @@ struct SongContext;
 namespace lvx::print {
 
 class Surface;
+struct ContentsEntry;
 
 // One print or preview: the page state, the notes the last diagram showed,
 // and where songs find the chord dictionary.
@@ -35,14 +43,20 @@ public:
     bool RenderPreviewPage(Surface& picture, Surface& printer, const song::Song& song, int& page);
 
     // Prints the songs one after the other as one document with running page
-    // numbers; a file that is gone is reported and skipped.
-    void PrintAlbum(Surface& printer, const QStringList& files);
+    // numbers, each marked with a bookmark; a file that is gone is reported and
+    // skipped. With contents, those pages come first and count in the numbers.
+    void PrintAlbum(Surface& printer, const QStringList& files, const BookOptions& options = {});
 
 private:
     song::SongContext& m_context;
     const song::Song* m_globalDictionary;
+    Messages* m_messages;   // where layout problems are told; nowhere during a dry run
 
     void prepare(Surface& measuring, const song::Song& song);
+    // The song of an album entry; null, and reported, when its file is gone.
+    std::unique_ptr<song::Song> loadAlbumSong(const QString& file);
+    void printBook(Surface& printer, const QStringList& files, const BookOptions& options);
+    int drawContents(Surface& target, const QList<ContentsEntry>& entries, const BookOptions& options);
 };
 
 } // namespace lvx::print

@@ -56,6 +56,9 @@ public:
     virtual void Discard() {}
     // Wipes a picture for the next page of a preview.
     virtual void Clear() {}
+    // Marks the current page as where `title` starts, for documents that keep
+    // an outline of bookmarks; other surfaces have nowhere to keep it.
+    virtual void addBookmark(const QString& title) { Q_UNUSED(title) }
 
     // FontSurface: how a text role reaches a surface.
     void setFont(const QString& name, qint16 size, bool bold, bool italic) override

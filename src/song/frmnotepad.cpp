@@ -4,6 +4,8 @@
 #include "sourceconversions.h"
 
 #include "app/desktopcontext.h"
+#include "app/messages.h"
+#include "app/screenfit.h"
 #include "editor/hostmenus.h"
 
 #include <QAction>
@@ -29,12 +31,13 @@ namespace {
 
 constexpr int TextPointSize = 10;
 
-// Keys the box would handle itself, but which must run the editor's commands so
-// that they fill the one level of undo like the menu items do.
+// Keys the box would handle itself, but which must run the editor's commands:
+// a paste goes through the editor's line ends, and the menu items stay the one
+// place undo and redo happen.
 bool isCommandKey(const QKeyEvent* key)
 {
-    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy)
-        || key->matches(QKeySequence::Paste);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) || key->matches(QKeySequence::Cut)
+        || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste);
 }
 
 } // namespace
@@ -59,7 +62,7 @@ frmNotePad::frmNotePad(DesktopContext& desktop, Song& song, QWidget* parent)
     // menu would lose its tool tip and its place.
     const QMargins margins = layout->contentsMargins();
     setMinimumWidth(toolBar->sizeHint().width() + margins.left() + margins.right());
-    resize(std::max(minimumWidth(), 820), 580);
+    fitToScreen(this, QSize(std::max(minimumWidth(), 820), 580));
 
     load();
     m_text->setFocus();
@@ -74,9 +77,8 @@ void frmNotePad::createTextBox()
     m_text->setFont(font);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setWordWrapMode(QTextOption::NoWrap);
-    // The editor keeps its own single undo step; a second, invisible history in
-    // the box would make Undo mean two different things.
-    m_text->setUndoRedoEnabled(false);
+    // Typing and every command are steps of the box's own history, so Undo walks
+    // back through both, as in any text editor.
     m_text->installEventFilter(this);
     m_text->setContextMenuPolicy(Qt::CustomContextMenu);
 }
@@ -109,6 +111,10 @@ QMenu* frmNotePad::createEditMenu()
     menu->setObjectName(u"mnuEdit"_s);
     m_undo = addCommand(menu, u"mnuEUndo"_s, u"&Undo"_s, &frmNotePad::undoCommand);
     m_undo->setShortcut(QKeySequence::Undo);
+    m_redo = addCommand(menu, u"mnuERedo"_s, u"&Redo"_s, &frmNotePad::redoCommand);
+    m_redo->setShortcuts(QKeySequence::Redo);
+    connect(m_text, &QPlainTextEdit::undoAvailable, m_undo, &QAction::setEnabled);
+    connect(m_text, &QPlainTextEdit::redoAvailable, m_redo, &QAction::setEnabled);
     menu->addSeparator();
     addCommand(menu, u"mnuECut"_s, u"Cu&t"_s, &frmNotePad::cutCommand)->setShortcut(QKeySequence::Cut);
     addCommand(menu, u"mnuECopy"_s, u"&Copy"_s, &frmNotePad::copyCommand)->setShortcut(QKeySequence::Copy);
@@ -211,7 +217,8 @@ QLayout* frmNotePad::createCloseButtons()
     auto* cancel = new QPushButton(u"Cancel"_s, this);
     cancel->setObjectName(u"bCancel"_s);
     connect(close, &QPushButton::clicked, this, &frmNotePad::apply);
-    connect(cancel, &QPushButton::clicked, this, &frmNotePad::reject);
+    // The button says what it does: no question.
+    connect(cancel, &QPushButton::clicked, this, [this] { QDialog::reject(); });
 
     // Enter belongs to the text; Ctrl+Enter closes from anywhere.
     auto* closeKey = new QAction(this);
@@ -226,20 +233,27 @@ QLayout* frmNotePad::createCloseButtons()
     return row;
 }
 
-// The print, font and margin directives stay out of the text, so they survive
-// whatever happens to it.
-void frmNotePad::load()
-{
-    setBoxText(sourceText(m_song), 0);
-    m_undoText.clear();
-    m_undo->setEnabled(false);
-}
-
 void frmNotePad::apply()
 {
     m_song.StringToLinesRec(boxText());
     m_song.Modificada = true;
     accept();
+}
+
+void frmNotePad::reject()
+{
+    if (boxText() != m_loaded) {
+        const Answer answer = m_desktop.messages.ask(
+            u"The source text has changed.\nDo you want to put the changes into the song?"_s, windowTitle(),
+            Buttons::YesNoCancel, Icon::Exclamation);
+        if (answer == Answer::Cancel)
+            return;
+        if (answer == Answer::Yes) {
+            apply();
+            return;
+        }
+    }
+    QDialog::reject();
 }
 
 bool frmNotePad::eventFilter(QObject* watched, QEvent* event)

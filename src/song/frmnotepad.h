@@ -30,6 +30,10 @@ public:
     // (and marks it modified), Cancel leaves it untouched.
     frmNotePad(DesktopContext& desktop, Song& song, QWidget* parent = nullptr);
 
+    // Escape and the close box: with the text changed, asks whether it goes
+    // into the song first (Cancel keeps the editor open).
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -53,6 +57,7 @@ private:
 
     // frmnotepadcommands.cpp: what the menus and buttons do
     void undoCommand();
+    void redoCommand();
     void cutCommand();
     void copyCommand();
     void pasteCommand();
@@ -76,10 +81,10 @@ private:
     void endOfBridgeCommand();
     void newPageCommand();
 
-    void saveUndo();
     QString boxText() const;
     QString selectedText() const;
-    void setBoxText(const QString& text, int caret);
+    // The whole text replaced as one step the box can undo.
+    void replaceAll(const QString& text);
     void replaceSelection(const QString& text, bool selectResult = false);
     void convertSelection(QString (*convert)(const QString&), bool selectResult);
     void wrapSelection(QStringView directive);
@@ -89,10 +94,8 @@ private:
     Song& m_song;
     QPlainTextEdit* m_text = nullptr;
     QAction* m_undo = nullptr;
-
-    // One level of undo, filled by the commands; typing in the box does not.
-    QString m_undoText;
-    int m_undoCaret = 0;
+    QAction* m_redo = nullptr;
+    QString m_loaded;   // the text as the song gave it, to tell whether anything changed
 };
 
 } // namespace lvx::song

@@ -42,11 +42,14 @@ QString fromParagraphs(QString text)
 
 // -- helpers
 
-void frmNotePad::saveUndo()
+// The print, font and margin directives stay out of the text, so they survive
+// whatever happens to it. The box starts with no history: there is nothing to undo.
+void frmNotePad::load()
 {
-    m_undoText = boxText();
-    m_undoCaret = m_text->textCursor().selectionStart();
-    m_undo->setEnabled(true);
+    m_text->setPlainText(boxLineEnds(sourceText(m_song)));
+    m_loaded = boxText();
+    m_undo->setEnabled(false);
+    m_redo->setEnabled(false);
 }
 
 // The raw text: the plain-text conversion would turn no-break spaces into blanks.
@@ -60,11 +63,16 @@ QString frmNotePad::selectedText() const
     return fromParagraphs(m_text->textCursor().selectedText());
 }
 
-void frmNotePad::setBoxText(const QString& text, int caret)
+void frmNotePad::replaceAll(const QString& text)
 {
+    const QString shown = boxLineEnds(text);
+    if (shown == boxText())
+        return;   // no step to undo that changes nothing
+    const int caret = m_text->textCursor().selectionStart();
     const int scrolled = m_text->verticalScrollBar()->value();
-    m_text->setPlainText(boxLineEnds(text));
-    QTextCursor cursor = m_text->textCursor();
+    QTextCursor cursor(m_text->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(shown);
     cursor.setPosition(std::clamp(caret, 0, m_text->document()->characterCount() - 1));
     m_text->setTextCursor(cursor);
     m_text->verticalScrollBar()->setValue(scrolled);
@@ -89,19 +97,16 @@ void frmNotePad::convertSelection(QString (*convert)(const QString&), bool selec
     const QString selection = selectedText();
     if (selection.isEmpty())
         return;
-    saveUndo();
     replaceSelection(convert(selection), selectResult);
 }
 
 void frmNotePad::wrapSelection(QStringView directive)
 {
-    saveUndo();
     replaceSelection(wrapInDirective(directive, selectedText()));
 }
 
 void frmNotePad::insertDirectiveLine(QStringView directive)
 {
-    saveUndo();
     replaceSelection(directiveLine(directive));
 }
 
@@ -109,22 +114,23 @@ void frmNotePad::insertDirectiveLine(QStringView directive)
 
 void frmNotePad::undoCommand()
 {
-    if (!m_undo->isEnabled())
-        return;
-    setBoxText(m_undoText, m_undoCaret);
-    m_undo->setEnabled(false);
+    m_text->undo();
+    m_text->setFocus();
+}
+
+void frmNotePad::redoCommand()
+{
+    m_text->redo();
     m_text->setFocus();
 }
 
 void frmNotePad::cutCommand()
 {
-    saveUndo();
     m_text->cut();
 }
 
 void frmNotePad::copyCommand()
 {
-    saveUndo();
     m_text->copy();
 }
 
@@ -132,7 +138,6 @@ void frmNotePad::copyCommand()
 // the same lines as one with LFs.
 void frmNotePad::pasteCommand()
 {
-    saveUndo();
     replaceSelection(QGuiApplication::clipboard()->text());
 }
 
@@ -141,7 +146,6 @@ void frmNotePad::deleteCommand()
     QTextCursor cursor = m_text->textCursor();
     if (cursor.selectionStart() >= m_text->document()->characterCount() - 1)
         return;
-    saveUndo();
     // A line end is one paragraph break in the box, so it goes as a whole.
     if (!cursor.hasSelection())
         cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
@@ -159,7 +163,6 @@ void frmNotePad::selectAllCommand()
 
 void frmNotePad::filterCommand()
 {
-    saveUndo();
     const QString chars = m_desktop.messages.input(u"Input Chars to Filter"_s, u"Filter"_s).value_or(QString());
     replaceSelection(filterChars(selectedText(), chars));
 }
@@ -181,17 +184,15 @@ void frmNotePad::mergeCommand()
 
 void frmNotePad::lfToCrLfCommand()
 {
-    saveUndo();
-    setBoxText(lfToCrLf(boxText()), m_undoCaret);
+    replaceAll(lfToCrLf(boxText()));
 }
 
 void frmNotePad::doToCCommand()
 {
-    saveUndo();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString converted = ConvertSolfegeChords(boxText(), m_desktop.messages);
     QApplication::restoreOverrideCursor();
-    setBoxText(converted, m_undoCaret);
+    replaceAll(converted);
 }
 
 // -- Directives

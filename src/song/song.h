@@ -88,6 +88,9 @@ public:
     // -- files (the name comes through the context's CurrentFileName)
     // False when the file could not be read; the song is then empty.
     bool LoadFile();
+    // The song-wide values every load starts from: no title, the fonts and
+    // margins of the settings; what a page of the program's own looks like.
+    void resetForLoad();
     bool SaveFile();
     bool SaveSongFileAs(const QString& name);
     // Saves under the caption, asking for a name when the song is untitled or
@@ -151,7 +154,6 @@ private:
     static void splitLongLyric(QString text, const ChordRun& chords, QList<SongLine>& records);
     bool parseModeDef(const QString& argument);
 
-    void resetForLoad();
     QString readTextForLoad(bool& readable);
     bool fitsReadLimit(const QString& fileName, const QString& text);
 };

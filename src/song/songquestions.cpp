@@ -39,14 +39,13 @@ CloseDecision queryUnload(Song& song, const QString& mainCaption)
     QString name = song.caption;
     if (song.caption.startsWith(u"Untitled")) {
         name = context.messages.saveFile(songFileFilter(), QStringLiteral("untitled.txt"));
-        if (name.isEmpty())
-            return CloseDecision::Close;
     } else if (song.readInPart(name)) {
-        // Cancelling the other name cancels the closing: the changes are not thrown away.
+        // The file was read only in part: it is saved under another name or not at all.
         name = song.otherNameForPartlyRead();
-        if (name.isEmpty())
-            return CloseDecision::Refuse;
     }
+    // A save dialog cancelled after Yes cancels the close: the text stays.
+    if (name.isEmpty())
+        return CloseDecision::Refuse;
     return song.SaveSongFileAs(name) ? CloseDecision::Close : CloseDecision::Refuse;
 }
 

@@ -17,7 +17,7 @@ enum class CloseDecision { Close, Refuse };
 
 // Whether a song window may close: never while a chord it started is sounding;
 // with unsaved changes, the user saves, discards or cancels. A save that fails
-// keeps the window open, so nothing typed is lost.
+// or whose file dialog is cancelled keeps the window open, so nothing typed is lost.
 CloseDecision queryUnload(Song& song, const QString& mainCaption);
 
 } // namespace lvx::song

@@ -292,19 +292,23 @@ void Song::splitLongLyric(QString text, const ChordRun& chords,
 {
     // Cut points, each as late as 32767 characters allow, but never where the next
     // piece would start (after blanks) with "{" or "|": written out, such a piece
-    // would read back as a directive or a bar line.
+    // would read back as a directive or a bar line. Where a run of blanks before
+    // one is longer than a whole piece no cut avoids that, and the piece is cut
+    // full: cutting it one blank at a time would make a line per blank.
+    // One pass from each end finds every usable cut, so a line of tens of thousands
+    // of blanks costs no more than any other (looking again for each cut did not).
+    const qsizetype size = text.size();
+    QList<bool> misread(size + 1, false);
+    for (qsizetype at = size - 1; at >= 0; --at)
+        misread[at] = text[at] == u'{' || text[at] == u'|' || (text[at] == u' ' && misread[at + 1]);
+    QList<qsizetype> latestCut(size + 1, 0);
+    for (qsizetype at = 1; at <= size; ++at)
+        latestCut[at] = misread[at] ? latestCut[at - 1] : at;
     QList<qsizetype> starts{0};
-    while (text.size() - starts.last() > MaxLineLength) {
+    while (size - starts.last() > MaxLineLength) {
         const qsizetype from = starts.last();
-        qsizetype cut = from + MaxLineLength;
-        const auto misread = [&text](qsizetype at) {
-            while (at < text.size() && text[at] == u' ')
-                ++at;
-            return at < text.size() && (text[at] == u'{' || text[at] == u'|');
-        };
-        while (cut > from + 1 && misread(cut))
-            --cut;
-        starts.append(cut);
+        const qsizetype cut = latestCut[from + MaxLineLength];
+        starts.append(cut > from ? cut : from + MaxLineLength);
     }
     starts.append(text.size());
     records.clear();

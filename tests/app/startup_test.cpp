@@ -37,6 +37,7 @@ private slots:
         QTest::addColumn<int>("messages");
         QTest::addRow("quoted path with blanks") << u"\"%1/My Song.cho\""_s << u"My Song.cho"_s << 0;
         QTest::addRow("unquoted blanks belong to the name") << u"  %1/My Song.cho  "_s << u"My Song.cho"_s << 0;
+        QTest::addRow("relative to the folder started in") << u"My Song.cho"_s << u"My Song.cho"_s << 0;
         QTest::addRow("missing file") << u"%1/nothing.cho"_s << QString() << 1;
         QTest::addRow("a folder is not a file") << u"%1"_s << QString() << 1;
         QTest::addRow("empty command line") << u"   "_s << QString() << 0;
@@ -50,7 +51,8 @@ private slots:
         AppState state;
         state.CurrentFileName = u"stale"_s;
         RecordingMessages recorder;
-        StartUp(state, recorder, commandLine.arg(m_songs.path()));
+        QDir::setCurrent(m_songs.path());
+        StartUp(state, recorder, commandLine.replace(u"%1"_s, m_songs.path()));
         QCOMPARE(state.CurrentFileName, expectedFile.isEmpty() ? QString() : m_songs.filePath(expectedFile));
         QCOMPARE(recorder.entries().size(), messages);
         if (messages > 0) {

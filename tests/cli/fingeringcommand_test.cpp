@@ -24,24 +24,24 @@ void FingeringCommandTest::run_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output");
 
-    QTest::addRow("global shape, its lowest root string hollow")
+    QTest::addRow("global shape as stored")
         << QStringList{u"fingering"_s, u"C"_s} << QString() << 0
-        << uR"j({"name":"C","baseFret":0,"barre":false,"strings":[0,1,0,2,19,-1],"source":"global","notes":[12,16,19,24,28]})j"_s;
+        << uR"j({"name":"C","baseFret":0,"barre":false,"strings":[0,1,0,2,3,-1],"source":"global","notes":[12,16,19,24,28]})j"_s;
     QTest::addRow("G/B from the song's G shape before the global G/B")
         << QStringList{u"fingering"_s, u"G/B"_s, u"--song"_s, u"SONG"_s} << u"{chord: G 3 2 0 0 0 3 1}\n"_s << 0
-        << uR"j({"name":"G/B","baseFret":0,"barre":false,"strings":[3,0,0,0,18,3],"source":"song","notes":[7,11,14,19,23,31]})j"_s;
+        << uR"j({"name":"G/B","baseFret":0,"barre":false,"strings":[3,0,0,0,2,3],"source":"song","notes":[7,11,14,19,23,31]})j"_s;
     QTest::addRow("G/B as the global dictionary has it")
         << QStringList{u"fingering"_s, u"G/B"_s} << QString() << 0
-        << uR"j({"name":"G/B","baseFret":0,"barre":false,"strings":[3,0,0,0,18,-1],"source":"global","notes":[11,14,19,23,31]})j"_s;
+        << uR"j({"name":"G/B","baseFret":0,"barre":false,"strings":[3,0,0,0,2,-1],"source":"global","notes":[11,14,19,23,31]})j"_s;
     QTest::addRow("E7/D borrows the global E7, whose string 4 sounds D")
         << QStringList{u"fingering"_s, u"E7/D"_s} << QString() << 0
-        << uR"j({"name":"E7/D","baseFret":0,"barre":false,"strings":[0,0,1,16,2,0],"source":"global","notes":[4,11,14,20,23,28]})j"_s;
+        << uR"j({"name":"E7/D","baseFret":0,"barre":false,"strings":[0,0,1,0,2,0],"source":"global","notes":[4,11,14,20,23,28]})j"_s;
     QTest::addRow("no stored shape: computed from the chord type")
         << QStringList{u"fingering"_s, u"C13"_s} << QString() << 0
         << uR"j({"name":"C13","baseFret":0,"barre":false,"strings":[0,3,2,0,19,3],"source":"computed","notes":[7,12,14,21,26,28]})j"_s;
     QTest::addRow("named in solfege")
         << QStringList{u"--notation"_s, u"Do"_s, u"fingering"_s, u"C#m7"_s} << QString() << 0
-        << uR"j({"name":"Do#m7","baseFret":3,"barre":false,"strings":[1,2,1,3,17,-1],"source":"global","notes":[13,20,23,28,32]})j"_s;
+        << uR"j({"name":"Do#m7","baseFret":3,"barre":false,"strings":[1,2,1,3,1,-1],"source":"global","notes":[13,20,23,28,32]})j"_s;
     QTest::addRow("unknown chord type")
         << QStringList{u"fingering"_s, u"Cxyz"_s} << QString() << 0
         << uR"j({"name":"Cxyz (not found)","baseFret":0,"barre":false,"strings":[-1,-1,-1,-1,-1,-1],"source":"notfound","notes":[]})j"_s;

@@ -1,6 +1,9 @@
 #include "testmain.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -45,6 +48,16 @@ QList<Word> pdfWords(const QString& pdf)
     return words;
 }
 
+// The titles of the PDF's bookmarks, as a PDF tool reads them.
+QStringList bookmarks(const QString& pdf)
+{
+    const Run json = run(u"qpdf"_s, {u"--json"_s, u"--json-key=outlines"_s, pdf});
+    QStringList titles;
+    for (const QJsonValue& item : QJsonDocument::fromJson(json.out.toUtf8())[u"outlines"_s].toArray())
+        titles.append(item[u"title"_s].toString());
+    return titles;
+}
+
 void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -64,8 +77,8 @@ private:
 private slots:
     void initTestCase()
     {
-        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
-            QSKIP("pdftotext (poppler-utils) is not installed");
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty() || QStandardPaths::findExecutable(u"qpdf"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) or qpdf is not installed");
     }
 
     void songPrintsWithChordsOverSyllables()
@@ -93,6 +106,30 @@ private slots:
         const QString fonts = run(u"pdffonts"_s, {pdf}).out;
         QVERIFY2(fonts.contains(u"ComicNeue"_s) && fonts.contains(u"LiberationSans"_s), qPrintable(fonts));
         QVERIFY2(g.x <= world.x + 0.5 && g.x >= world.x - 3, qPrintable(QString::number(g.x) + u' ' + QString::number(world.x)));
+        QCOMPARE(bookmarks(pdf), QStringList{u"Example"_s});
+    }
+
+    void bookOpensWithContentsAndBookmarks()
+    {
+        QString songs;
+        for (const auto& [name, text] : {std::pair{"z.cho", "{t:Zebra}\r\n{np}\r\n[C]two pages\r\n"},
+                                         std::pair{"a.cho", "{t:apple}\r\n[G]one page\r\n"},
+                                         std::pair{"No Title.cho", "[D]no title\r\n"}}) {
+            writeFile(m_dir.filePath(QString::fromUtf8(name)), text);
+            songs += m_dir.filePath(QString::fromUtf8(name)) + u"\r\n";
+        }
+        const QString album = m_dir.filePath(u"Songbook.abm"_s);
+        writeFile(album, songs.toUtf8());
+        const QString pdf = m_dir.filePath(u"songbook.pdf"_s);
+        const Run printed = runLvx({u"pdf"_s, u"--contents-sorted"_s, u"--page-size"_s, u"A4"_s, u"-o"_s, pdf, album});
+        QCOMPARE(printed.exitCode, 0);
+        const QStringList pages = pdfPages(pdf);
+        QCOMPARE(pages.size(), 5);
+        QFile golden(lvx::test::dataFile(u"contents-ref.txt"_s));
+        QVERIFY(golden.open(QIODevice::ReadOnly));
+        QCOMPARE(pages.first(), QString::fromUtf8(golden.readAll()));
+        QVERIFY(pages[1].contains(u"Zebra"_s) && pages[3].contains(u"apple"_s) && pages[4].contains(u"Page 5"_s));
+        QCOMPARE(bookmarks(pdf), (QStringList{u"Zebra"_s, u"apple"_s, u"No Title"_s}));
     }
 
     void albumNumbersPagesThroughAndSkipsMissingSongs()

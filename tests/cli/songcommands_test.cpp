@@ -32,6 +32,7 @@ private slots:
         QTest::addRow("transpose") << QStringList{u"transpose"_s, u"1"_s, song} << 0 << u"example-transpose-ref.cho"_s << QString();
         QTest::addRow("dump") << QStringList{u"dump"_s, song} << 0 << u"example-dump-ref.json"_s << QString();
         QTest::addRow("convert-crd") << QStringList{u"convert-crd"_s, lvx::test::dataFile(u"crd.txt"_s)} << 0 << u"crd-ref.cho"_s << QString();
+        QTest::addRow("text") << QStringList{u"text"_s, song} << 0 << u"example-text-ref.txt"_s << QString();
         QTest::addRow("solfege") << QStringList{u"solfege"_s, lvx::test::dataFile(u"solfege.cho"_s)} << 0 << u"solfege-ref.cho"_s << QString();
         QTest::addRow("missing file is refused")
             << QStringList{u"write"_s, u"/nonexistent/song.cho"_s} << 1 << QString()

@@ -4,6 +4,7 @@
 #include "print/frmalbum.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -179,12 +180,23 @@ private slots:
         QTEST(!file.readAll().contains("a.cho"), "saved");
     }
 
+    void printsTheSongsAsOneJobWithRunningPageNumbers_data()
+    {
+        QTest::addColumn<bool>("contents");
+        QTest::addRow("one song after the other") << false;
+        QTest::addRow("a contents page first, ticked for the next album too") << true;
+    }
     void printsTheSongsAsOneJobWithRunningPageNumbers()
     {
+        QFETCH(bool, contents);
         AlbumFixture f;
         QFile::remove(f.path(u"b.cho"_s));
         writeFile(f.path(u"a.cho"_s), longSong(80).toUtf8());
         frmAlbum album(f.desktop, QString());
+        auto* sorted = album.findChild<QCheckBox*>(u"chkContentsSorted"_s);
+        QVERIFY(!sorted->isEnabled());
+        album.findChild<QCheckBox*>(u"chkContents"_s)->setChecked(contents);
+        QCOMPARE(sorted->isEnabled(), contents);
         for (const QString& name : {u"a.cho"_s, u"b.cho"_s, u"c.cho"_s}) {
             f.messages.scriptText(f.path(name));
             press(album, u"bAdd"_s);
@@ -199,6 +211,15 @@ private slots:
         const QString last = pdfText(pdf, pages);
         QVERIFY2(last.contains(u"c.cho"_s), qPrintable(last));
         QVERIFY2(last.contains(u"Page " + QString::number(pages)), qPrintable(last));
+        const QString first = pdfText(pdf, 1);
+        QCOMPARE(first.contains(u"Contents"_s), contents);
+        if (contents) {
+            // The last song is listed with the page it starts on.
+            QVERIFY2(first.contains(u"Long Song"_s) && first.contains(u"c.cho"_s), qPrintable(first));
+            QVERIFY2(first.split(QRegularExpression(u"\\s+"_s)).contains(QString::number(pages)), qPrintable(first));
+        }
+        frmAlbum next(f.desktop, QString());
+        QCOMPARE(next.findChild<QCheckBox*>(u"chkContents"_s)->isChecked(), contents);
     }
 
     void anEmptyAlbumPrintsNothing()

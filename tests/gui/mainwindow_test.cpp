@@ -9,7 +9,11 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
@@ -150,11 +154,20 @@ private Q_SLOTS:
         frmSong* song = fixture.main->activeSong();
         QCOMPARE(song->action(u"mnuRecentFile0"_s)->text(), paths[4]);
         QVERIFY(song->action(u"mnuRecentFile3"_s)->isVisible());
-        // Choosing one opens it in a new window.
+        // Choosing one that is open brings its window to the front: a second
+        // window on the file would let one save undo the other's.
         const int before = int(fixture.main->numbersInUse().size());
         song->action(u"mnuRecentFile3"_s)->trigger();
-        QCOMPARE(fixture.main->numbersInUse().size(), before + 1);
+        QCOMPARE(fixture.main->numbersInUse().size(), before);
         QCOMPARE(fixture.main->activeSong()->caption(), paths[1]);
+        // One that is not open gets a window of its own.
+        fixture.main->activeSong()->parentWidget()->close();
+        QApplication::processEvents();
+        fixture.main->activeSong()->action(u"mnuRecentFile3"_s)->trigger();
+        QCOMPARE(fixture.main->numbersInUse().size(), before);
+        QCOMPARE(fixture.main->activeSong()->caption(), paths[1]);
+        // The folder of the last song opened is where the file dialogs start.
+        QCOMPARE(QDir::currentPath(), QFileInfo(paths[1]).canonicalPath());
     }
 
     void droppedFilesOpenInOrder()
@@ -232,19 +245,115 @@ private Q_SLOTS:
         QCOMPARE(fixture.main->recentFiles().constFirst(), elsewhere);
     }
 
+    void exitStopsAtTheFirstRefusal_data()
+    {
+        QTest::addColumn<int>("answer");   // to the first window's question
+        QTest::addRow("cancel") << int(lvx::Answer::Cancel);
+        QTest::addRow("yes, then the save dialog cancelled") << int(lvx::Answer::Yes);
+    }
+    void exitStopsAtTheFirstRefusal()
+    {
+        QFETCH(int, answer);
+        DesktopFixture fixture;
+        fixture.main->newSong();
+        for (int number : fixture.main->numbersInUse()) {
+            box(fixture.main->songWindow(number), 1)->setFocus();
+            QTest::keyClicks(box(fixture.main->songWindow(number), 1), u"la"_s);
+        }
+        fixture.messages.clear();
+        fixture.messages.scriptAnswer(lvx::Answer(answer));
+        fixture.messages.scriptAnswer(lvx::Answer::No);   // would throw the second song away, if asked
+        fixture.main->exitProgram();
+        QApplication::processEvents();
+        QCOMPARE(fixture.main->numbersInUse().size(), 2);
+        QVERIFY(fixture.main->isVisible());
+        const auto questions = std::count_if(fixture.messages.entries().begin(), fixture.messages.entries().end(),
+                                             [](const auto& entry) { return entry.kind == lvx::RecordingMessages::Kind::Ask; });
+        QCOMPARE(questions, 1);
+    }
+
+    void exitSavesTheDictionaryAndTheSettings_data()
+    {
+        QTest::addColumn<bool>("songOpen");
+        QTest::addRow("the toolbar's Exit with a song open") << true;
+        QTest::addRow("the frame's own File Exit, no song open") << false;
+    }
     void exitSavesTheDictionaryAndTheSettings()
     {
+        QFETCH(bool, songOpen);
         DesktopFixture fixture;
         const QString dictionary = QDir(lvx::programFolder()).filePath(u"Chords.dat"_s);
         QFile::remove(dictionary);
         fixture.desktop->app.notation = u"Do"_s;
-        fixture.main->exitProgram();
+        if (songOpen) {
+            QTest::mouseClick(fixture.main->findChild<QToolButton*>(u"bSalir"_s), Qt::LeftButton);
+        } else {
+            fixture.main->mdiArea()->closeAllSubWindows();
+            QApplication::processEvents();
+            fixture.main->menuBar()->actions().constFirst()->menu()->findChild<QAction*>(u"mnuFExit"_s)->trigger();
+        }
         QApplication::processEvents();
         QVERIFY(fixture.main->numbersInUse().isEmpty());
         QVERIFY(QFileInfo::exists(dictionary));
         QCOMPARE(lvx::GetSetting(u"Public"_s, u"Modo Acordes"_s, QString()), u"Do"_s);
         QCOMPARE(lvx::GetSetting(u"Public"_s, u"DefDir"_s, QString()), QDir::currentPath());
         QCOMPARE(lvx::GetSetting(u"Midi"_s, u"LastHandle"_s, QString()), u"0"_s);
+    }
+
+    void songWindowsStayUsableInsideTheFrame()
+    {
+        DesktopFixture fixture;
+        QMdiArea* area = fixture.main->mdiArea();
+        for (int i = 0; i < 7; ++i)
+            fixture.main->newSong();
+        const auto checkPlaces = [area] {
+            QApplication::processEvents();
+            const QRect inside = area->viewport()->rect();
+            for (QMdiSubWindow* window : area->subWindowList()) {
+                QVERIFY2(inside.contains(window->geometry()), qPrintable(window->windowTitle()));
+                QVERIFY(window->height() * 3 >= inside.height() * 2);
+            }
+        };
+        checkPlaces();
+        area->subWindowList().constFirst()->widget()->findChild<QAction*>(u"mnuWCascade"_s)->trigger();
+        checkPlaces();
+        fixture.main->resize(fixture.main->width() * 2 / 3, fixture.main->height() * 2 / 3);
+        checkPlaces();
+
+        // The Window menu lists the songs, the active one checked; choosing one brings it up.
+        QMenu* menu = fixture.main->activeSong()->findChild<QMenu*>(u"mnuWindow"_s);
+        Q_EMIT menu->aboutToShow();
+        QStringList listed;
+        for (QAction* item : menu->actions()) {
+            if (item->objectName().startsWith(u"mnuWSong"))
+                listed.append(item->text() + (item->isChecked() ? u" *"_s : QString()));
+        }
+        QCOMPARE(listed.size(), 8);
+        QCOMPARE(listed.constFirst(), u"&1 Untitled:1"_s);
+        QCOMPARE(listed.constLast(), u"&8 Untitled:8 *"_s);
+        menu->findChild<QAction*>(u"mnuWSong3"_s)->trigger();
+        QCOMPARE(fixture.main->activeSong()->caption(), u"Untitled:3"_s);
+
+        // Ctrl+W closes the active song, and only that one.
+        QApplication::setActiveWindow(fixture.main.get());
+        QTest::keyClick(fixture.main.get(), Qt::Key_W, Qt::ControlModifier);
+        QApplication::processEvents();
+        QVERIFY(!fixture.main->numbersInUse().contains(3));
+        QCOMPARE(fixture.main->numbersInUse().size(), 7);
+    }
+
+    void sourceEditorShowsItsNewTitleInTheWindow()
+    {
+        DesktopFixture fixture;
+        frmSong* song = fixture.open("{title: Old}\n{subtitle: Old sub}\nla\n"_ba);
+        onNextModal([](QWidget* editor) {
+            editor->findChild<QPlainTextEdit*>(u"Texto"_s)->setPlainText(u"{t:New}\n{st:New sub}\nla\n"_s);
+            editor->findChild<QPushButton*>(u"bClose"_s)->click();
+        });
+        song->action(u"mnuVTextFormat"_s)->trigger();
+        QCOMPARE(song->findChild<QLineEdit*>(u"tTitle"_s)->text(), u"New"_s);
+        QCOMPARE(song->findChild<QLineEdit*>(u"tSubTitle"_s)->text(), u"New sub"_s);
+        QCOMPARE(song->song().title, u"New"_s);
     }
 
     void instrumentButtonsAndToolbar()

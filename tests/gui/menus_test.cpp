@@ -1,14 +1,27 @@
-// Every menu command of the program opens what it names: the song window's
-// menus while a song is active, the frame's own when none is open.
+// Every menu command of the program opens what it names, on the screen: the
+// song window's menus while a song is active, the frame's own when none is open.
+// Run again on a 1600 x 1000 screen at a scale factor of 2.
 
 #include "desktopfixture.h"
 #include "widgetsmain.h"
 
 #include <QAction>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The title of a window, marked when the window is larger than its screen:
+// whatever the scale factor, every window must be wholly within reach.
+QString shownTitle(const QWidget* window)
+{
+    // Where it goes is the window manager's business; that it can go there is the window's.
+    const QSize room = window->screen()->availableGeometry().size();
+    const QSize size = window->frameGeometry().size();
+    const bool fits = size.width() <= room.width() && size.height() <= room.height();
+    return window->windowTitle() + (fits ? QString() : u" (larger than the screen)"_s);
+}
 
 // The title of the window the action brings up: a modal dialog is closed as soon
 // as it shows, a tool window is looked for among the top-level windows.
@@ -16,7 +29,7 @@ QString openedBy(QAction* action)
 {
     QString title;
     onNextModal([&title](QWidget* dialog) {
-        title = dialog->windowTitle();
+        title = shownTitle(dialog);
         dialog->close();
     });
     const QList<QWidget*> before = QApplication::topLevelWidgets();
@@ -26,7 +39,7 @@ QString openedBy(QAction* action)
         return title;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (!before.contains(widget) && widget->isVisible()) {
-            title = widget->windowTitle();
+            title = shownTitle(widget);
             widget->close();
         }
     }

@@ -134,18 +134,21 @@ private slots:
         QCOMPARE(editor.box()->toPlainText(), u"a\nb\nc\n"_s);
     }
 
-    void undoRestoresTheTextBeforeTheLastCommand()
+    void undoWalksBackThroughTypingAndCommands()
     {
         Editor editor(u"a\nb\n"_s);
         editor.select(0, 4);
         editor.run(u"bIndentR"_s);
         QVERIFY(editor.undoAvailable());
-        QTest::keyClicks(editor.box(), u"typed"_s);   // typing is not undone on its own
+        QTest::keyClicks(editor.box(), u"typed"_s);
+        QTest::keyClick(editor.box(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor.box()->toPlainText(), u"     a\n     b\n"_s);
         QTest::keyClick(editor.box(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(editor.box()->toPlainText(), u"a\nb\n"_s);
-        QCOMPARE(editor.box()->textCursor().position(), 0);
         QVERIFY(!editor.undoAvailable());
         QVERIFY(!editor.dialog->findChild<QToolButton*>(u"bUndo"_s)->isEnabled());
+        QTest::keyClick(editor.box(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(editor.box()->toPlainText(), u"     a\n     b\n"_s);
     }
 
     void filterAsksForTheCharacters_data()
@@ -200,16 +203,35 @@ private slots:
         QCOMPARE(editor.dialog->result(), int(QDialog::Rejected));
         QCOMPARE(editor.song.LinesToString(), before);
         QVERIFY(!editor.song.Modificada);
+        QVERIFY(editor.messages.entries().isEmpty());   // the button says what it does
     }
 
-    void escapeCancels()
+    void escapeAsksBeforeDiscarding_data()
     {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("answer");   // -1: no question expected
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("source");
+        QTest::addRow("nothing changed: no question") << QString() << -1 << false << u"la\r\n"_s;
+        QTest::addRow("No throws the changes away") << u"more"_s << int(Answer::No) << false << u"la\r\n"_s;
+        QTest::addRow("Cancel keeps the editor open") << u"more"_s << int(Answer::Cancel) << true << u"la\r\n"_s;
+        QTest::addRow("Yes puts them into the song") << u"more"_s << int(Answer::Yes) << false << u"morela\r\n"_s;
+    }
+    void escapeAsksBeforeDiscarding()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, answer);
+        QFETCH(bool, open);
+        QFETCH(QString, source);
         Editor editor(u"la"_s);
-        QTest::keyClicks(editor.box(), u"more"_s);
+        QTest::keyClicks(editor.box(), typed);
+        if (answer >= 0)
+            editor.messages.scriptAnswer(Answer(answer));
         QTest::keyClick(editor.box(), Qt::Key_Escape);
-        QVERIFY(!editor.dialog->isVisible());
-        QCOMPARE(sourceText(editor.song), u"la\r\n"_s);
-        QVERIFY(!editor.song.Modificada);
+        QCOMPARE(editor.messages.entries().size(), answer >= 0 ? 1 : 0);
+        QCOMPARE(editor.dialog->isVisible(), open);
+        QCOMPARE(sourceText(editor.song), source);
+        QCOMPARE(editor.song.Modificada, answer == int(Answer::Yes));
     }
 
     void captions()

@@ -10,6 +10,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -138,6 +140,7 @@ private slots:
     void cancelChangesNothing();
     void songOptionsGoToTheSongAndTheDefaultFile();
     void fontChoices_data();
+    void fontsAreTheSongsOwn();
     void fontChoices();
     void fontPageDescribesTheRole_data();
     void fontPageDescribesTheRole();
@@ -210,6 +213,7 @@ void OptionsTest::applyStoresTheSetting()
     options.click(u"cmdApply"_s);
     QCOMPARE(lvx::GetSetting(section, key, Unset), stored);
     QVERIFY(options.dialog->isVisible());
+    QVERIFY(!options.song().Modificada);   // program settings are not the song's
 }
 
 void OptionsTest::applyTellsTheFrame()
@@ -278,6 +282,7 @@ void OptionsTest::songOptionsGoToTheSongAndTheDefaultFile()
     QCOMPARE(options.song().ChordSize, qint16(0));
     QCOMPARE(options.song().ChordPosition, qint16(0));
     QCOMPARE(options.song().PrintBassNotRootFlag, false);
+    QVERIFY(options.song().Modificada);   // saved with the song, so closing asks
     QString written = defaultSongText();
     QVERIFY(written.contains(u"{chords_size:0}"_s));
     QVERIFY(written.contains(u"{print_bass_not_root:no}"_s));
@@ -334,6 +339,30 @@ void OptionsTest::fontChoices()
     QCOMPARE(fontOf(options.song(), u"Lyric"_s), applied);
     QVERIFY(options.song().LinesToString().contains(u"{font:"_s + applied + u'}'));
     QCOMPARE(options.desktop.desktop->context.fonts.publicSet, options.song().fonts);
+    QCOMPARE(options.song().Modificada, applied != before);
+}
+
+void OptionsTest::fontsAreTheSongsOwn()
+{
+    OptionsFixture options;
+    // Another window's set in the shared slot, as after resizing that window.
+    lvx::editor::frmSong* other = options.desktop.open("{font:Title,Liberation Serif,30,0,false,false}\r\nla\r\n", u"other.cho"_s);
+    other->song().FontsToPublic();
+    options.show();
+    options.selectRole(u"Title"_s);
+    QCOMPARE(options.control<QLabel>(u"lFontname"_s)->text(), u"Comic Sans MS, 20, Bold"_s);
+
+    // The real font dialog opens on the face the song is drawn in; OK keeps the font whole.
+    QString opened;
+    onNextModal([&opened](QWidget* dialog) {
+        opened = qobject_cast<QFontDialog*>(dialog)->currentFont().family();
+        qobject_cast<QFontDialog*>(dialog)->accept();
+    });
+    options.click(u"bChange"_s);
+    QCOMPARE(opened, QFontInfo(QFont(u"Comic Sans MS"_s)).family());
+    options.click(u"cmdOK"_s);
+    QCOMPARE(fontOf(options.song(), u"Title"_s), u"Title,Comic Sans MS,20,0,true,false"_s);
+    QCOMPARE(fontOf(other->song(), u"Title"_s), u"Title,Liberation Serif,30,0,false,false"_s);
 }
 
 void OptionsTest::fontPageDescribesTheRole_data()

@@ -68,8 +68,15 @@ private slots:
         QVERIFY(control<QCheckBox>(dialog, u"chkColor"_s)->isChecked());
         dialog.show();
         saveShot(dialog, u"pagesetup-margins"_s);
-        control<QTabWidget>(dialog, u"TabStrip1"_s)->setCurrentIndex(1);
+        // Ctrl+Tab and Ctrl+Shift+Tab turn the tabs, also from the buttons below them.
+        QApplication::setActiveWindow(&dialog);
+        control<QPushButton>(dialog, u"bOK"_s)->setFocus();
+        auto* tabs = control<QTabWidget>(dialog, u"TabStrip1"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 1);
         saveShot(dialog, u"pagesetup-page"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tabs->currentIndex(), 0);
     }
 
     void leavingAMarginBoxChecksTheRange_data()

@@ -92,6 +92,9 @@ private slots:
             QCOMPARE(rig.system->requested.last(), qint32(opened));
         QCOMPARE(midiSetting(u"LastHandle"_s), QString::number(rig.app.midiHandle));
         QCOMPARE(rig.app.midiHandle != 0, opened != NothingOpened);
+        // The device the options show: the first port, or the built-in synthesizer when there is none.
+        if (midiDev.isNull())
+            QCOMPARE(rig.app.midiDevice, qint16(ports > 0 ? 0 : -1));
     }
 
     void aHandleLeftByACrashIsReleased_data()

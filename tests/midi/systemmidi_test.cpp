@@ -8,6 +8,7 @@
 #include "midi/midilib.h"
 #include "midi/midistartup.h"
 #include "midi/playbacknotes.h"
+#include "midi/rtmidiport.h"
 #include "midi/synthport.h"
 
 using namespace lvx;
@@ -23,13 +24,31 @@ class SystemMidiTest final : public QObject
 private slots:
     void init() { test::clearSettings(); }
 
-    void neverTriesDriversThatCannotBeHeard()
+    void audioDriversFollowTheRunningServers_data()
     {
-        const QStringList drivers = synthAudioDrivers();
-        QVERIFY(!drivers.contains(u"file"_s));   // would write a WAV into the current folder
-        QVERIFY(!drivers.contains(u"sdl2"_s));   // needs SDL started by the program
-        if (drivers.contains(u"pulseaudio"_s) && drivers.contains(u"alsa"_s))
-            QVERIFY(drivers.indexOf(u"pulseaudio"_s) < drivers.indexOf(u"alsa"_s));
+        QTest::addColumn<bool>("pipeWire");
+        QTest::addColumn<bool>("pulseAudio");
+        QTest::addColumn<QStringList>("order");
+        QTest::addRow("PipeWire desktop: its own server first")
+            << true << true << QStringList{u"pipewire"_s, u"pulseaudio"_s, u"alsa"_s, u"jack"_s, u"oss"_s};
+        QTest::addRow("PulseAudio only") << false << true << QStringList{u"pulseaudio"_s, u"alsa"_s, u"jack"_s, u"oss"_s};
+        QTest::addRow("no server running: ALSA first") << false << false << QStringList{u"alsa"_s, u"jack"_s, u"oss"_s};
+    }
+    void audioDriversFollowTheRunningServers()
+    {
+        QFETCH(bool, pipeWire);
+        QFETCH(bool, pulseAudio);
+        // "file" would write a WAV into the current folder, "sdl2" needs SDL started by the program.
+        const QStringList offered{u"file"_s, u"sdl2"_s, u"oss"_s, u"jack"_s, u"alsa"_s, u"pulseaudio"_s, u"pipewire"_s};
+        QTEST(orderAudioDrivers(offered, {pipeWire, pulseAudio}), "order");
+    }
+
+    void passThroughPortsAreNotOffered()
+    {
+        const QStringList system{u"Midi Through:Midi Through Port-0 14:0"_s,
+                                 u"FLUID Synth (4242):Synth input port (4242:0) 128:0"_s,
+                                 u"Virtual Raw MIDI 1-0:VirMIDI 1-0 20:0"_s, u"USB Keys:USB Keys MIDI 1 24:0"_s};
+        QCOMPARE(soundingPorts(system), (QList<int>{1, 3}));
     }
 
     void startUpPlayAndExitRunOnAnyMachine()

@@ -32,7 +32,8 @@ private slots:
         const QString gone = m_dir.filePath(u"gone.cho"_s);
         QFile file(m_dir.filePath(u"book.abm"_s));
         file.open(QIODevice::WriteOnly);
-        file.write((b + u"\r\n\r\n" + gone + u"\n" + a + u"\r\n").toUtf8());
+        // a.cho is named relative to the album, not to the current folder.
+        file.write((b + u"\r\n\r\n" + gone + u"\na.cho\r\n").toUtf8());
         file.close();
         RecordingMessages messages;
         Album album;

@@ -109,11 +109,11 @@ private slots:
         QTest::addRow("open string: circle above the nut")
             << u"C"_s << Defs{OpenC} << QStringList{u"circle 1760 2121.25 37 filled"_s, u"circle 1536 2121.25 37 filled"_s}
             << QStringList{};
-        QTest::addRow("stopped strings in their rows, the lowest bass string hollow")
+        QTest::addRow("stopped strings in their rows, a stored shape's circles all filled")
             << u"C"_s << Defs{OpenC}
-            << QStringList{u"circle 1312 2593.75 37 hollow"_s, u"circle 1424 2436.25 37 filled"_s,
+            << QStringList{u"circle 1312 2593.75 37 filled"_s, u"circle 1424 2436.25 37 filled"_s,
                            u"circle 1648 2278.75 37 filled"_s}
-            << QStringList{u"circle 1312 2593.75 37 filled"_s};
+            << QStringList{u"circle 1312 2593.75 37 hollow"_s};
         // G# computed at position 1: 3 0 0 0 2 19 from string 1 to string 6.
         QTest::addRow("computed shape: barre on the first row, numbers from the base, stopped strings a row lower")
             << u"G#"_s << Defs{}
@@ -152,19 +152,19 @@ private slots:
         const GuitarChordDef barreC = guitarShape(u"C"_s, 7, {1, 3, 3, 2, 1, 1});
         const GuitarChordDef lowGC = guitarShape(u"C"_s, 0, {3, 3, 2, 0, 1, 0});
         QTest::addRow("the song's shape before the global one")
-            << u"C"_s << u"C"_s << Defs{OpenC} << Defs{barreC} << u"C|song|0|0|0 1 0 2 19 -1"_s
+            << u"C"_s << u"C"_s << Defs{OpenC} << Defs{barreC} << u"C|song|0|0|0 1 0 2 3 -1"_s
             << QList<int>{12, 16, 19, 24, 28};
         QTest::addRow("the global shape when the song has none; no barre for a stored shape")
-            << u"C"_s << u"C"_s << Defs{} << Defs{barreC} << u"C|global|7|0|1 1 2 3 3 17"_s
+            << u"C"_s << u"C"_s << Defs{} << Defs{barreC} << u"C|global|7|0|1 1 2 3 3 1"_s
             << QList<int>{12, 19, 24, 28, 31, 36};
         QTest::addRow("C/G borrows a C that sounds G low, under the full name")
-            << u"C/G"_s << u"C"_s << Defs{} << Defs{lowGC} << u"C/G|global|0|0|0 1 0 2 3 19"_s
+            << u"C/G"_s << u"C"_s << Defs{} << Defs{lowGC} << u"C/G|global|0|0|0 1 0 2 3 3"_s
             << QList<int>{7, 12, 16, 19, 24, 28};
         QTest::addRow("C/G refuses a C with no G on strings 6 to 4")
             << u"C/G"_s << u"C"_s << Defs{} << Defs{OpenC} << u"C/G|computed|0|0|0 1 0 2 3 19"_s
             << QList<int>{7, 12, 16, 19, 24, 28};
         QTest::addRow("named in solfege, looked up in letters")
-            << u"C"_s << u"Do"_s << Defs{OpenC} << Defs{} << u"Do|song|0|0|0 1 0 2 19 -1"_s
+            << u"C"_s << u"Do"_s << Defs{OpenC} << Defs{} << u"Do|song|0|0|0 1 0 2 3 -1"_s
             << QList<int>{12, 16, 19, 24, 28};
         QTest::addRow("no shape stored: computed from the chord type")
             << u"Am"_s << u"C"_s << Defs{} << Defs{} << u"Am|computed|0|0|0 1 2 2 16 0"_s

@@ -6,6 +6,10 @@
 #include "print/printjob.h"
 #include "song/globaldictionary.h"
 
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+
 using namespace lvx;
 using namespace lvx::print;
 using namespace Qt::StringLiterals;
@@ -26,6 +30,45 @@ int footers(const RecordingSurface& surface)
     for (const QString& call : surface.calls)
         count += call.contains(u"[Page "_s) ? 1 : 0;
     return count;
+}
+
+// The texts drawn on each page, in order.
+QList<QStringList> pageTexts(const RecordingSurface& surface)
+{
+    static const QRegularExpression text(u"^text \\S+ \\S+ \\S+ \\[(.*)\\]$"_s);
+    QList<QStringList> pages(1);
+    for (const QString& call : surface.calls) {
+        if (call == u"newpage")
+            pages.append(QStringList());
+        else if (const QRegularExpressionMatch match = text.match(call); match.hasMatch())
+            pages.last().append(match.captured(1));
+    }
+    return pages;
+}
+
+// The page each song starts on, by its bookmarks.
+QMap<QString, int> bookmarkedPages(const RecordingSurface& surface)
+{
+    static const QRegularExpression bookmark(u"^bookmark (\\d+) \\[(.*)\\]$"_s);
+    QMap<QString, int> pages;
+    for (const QString& call : surface.calls) {
+        if (const QRegularExpressionMatch match = bookmark.match(call); match.hasMatch())
+            pages.insert(match.captured(2), match.captured(1).toInt());
+    }
+    return pages;
+}
+
+// The contents lines as drawn: a title, a leader of dots, a page number.
+QList<std::pair<QString, int>> contentsLines(const QStringList& texts)
+{
+    QList<std::pair<QString, int>> lines;
+    for (qsizetype index = 0; index + 2 < texts.size(); ++index) {
+        bool isNumber = false;
+        const int page = texts[index + 2].toInt(&isNumber);
+        if (isNumber && texts[index + 1].startsWith(u'.') && QString(texts[index + 1]).remove(u". "_s) == u".")
+            lines.append({texts[index], page});
+    }
+    return lines;
 }
 
 } // namespace
@@ -80,6 +123,73 @@ private slots:
         RecordingSurface beyondPicture;
         QVERIFY(job.RenderPreviewPage(beyondPicture, reference, f.song, beyond));
         QCOMPARE(beyond, pages);
+    }
+
+    void bookFindsEverySongAtItsFirstPage_data()
+    {
+        QTest::addColumn<bool>("contents");
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<int>("moreSongs");
+        QTest::addColumn<int>("contentsPages");
+        QTest::addRow("bookmarks alone, no contents") << false << false << 0 << 0;
+        QTest::addRow("contents in album order") << true << false << 0 << 1;
+        QTest::addRow("contents by title, numbers by value") << true << true << 12 << 1;
+        QTest::addRow("contents running onto a second page") << true << false << 60 << 2;
+    }
+    void bookFindsEverySongAtItsFirstPage()
+    {
+        QFETCH(bool, contents);
+        QFETCH(bool, sorted);
+        QFETCH(int, moreSongs);
+        QTemporaryDir dir;
+        const auto write = [&dir](const QString& name, const QString& text) {
+            QFile file(dir.filePath(name));
+            file.open(QIODevice::WriteOnly);
+            file.write(text.toUtf8());
+            return file.fileName();
+        };
+        QStringList files{write(u"z.cho"_s, longSong(150).replace(u"{t:Long}"_s, u"{t:Zebra}"_s)),
+                          write(u"a.cho"_s, u"{t:apple}\r\n[C]a\r\n"_s), dir.filePath(u"gone.cho"_s),
+                          write(u"untitled.cho"_s, u"[G]no title\r\n"_s)};
+        QStringList titles{u"Zebra"_s, u"apple"_s, u"untitled"_s};
+        for (int number = 1; number <= moreSongs; ++number) {
+            titles.append(u"Song " + QString::number(number));
+            files.append(write(u"s" + QString::number(number) + u".cho", u"{t:" + titles.last() + u"}\r\n[D]x\r\n"));
+        }
+        SongFixture f;
+        RecordingSurface printer;
+        PrintJob job(f.context, nullptr);
+        job.PrintAlbum(printer, files, {contents, sorted, u"Book"_s});
+
+        // Songs are read once, though contents lay them out twice.
+        QCOMPARE(f.messages.texts(), QStringList{dir.filePath(u"gone.cho"_s) + u" file not found"});
+        const QList<QStringList> pages = pageTexts(printer);
+        const QMap<QString, int> bookmarks = bookmarkedPages(printer);
+        QCOMPARE(bookmarks.size(), titles.size());
+        QTEST(bookmarks.value(u"Zebra"_s) - 1, "contentsPages");
+        // A song without a title is found by its lyric.
+        for (const QString& title : std::as_const(titles)) {
+            const QString shown = title == u"untitled" ? u"no title"_s : title;
+            QVERIFY2(pages.value(bookmarks.value(title) - 1).contains(shown), qPrintable(title));
+        }
+
+        QList<std::pair<QString, int>> listed;
+        for (int page = 0; page < bookmarks.value(u"Zebra"_s) - 1; ++page) {
+            QCOMPARE(pages[page].last(), u"Page " + QString::number(page + 1));
+            QVERIFY(pages[page].contains(u"Contents - Book"_s));
+            listed += contentsLines(pages[page]);
+        }
+        if (sorted) {
+            // Case aside, numbers by value.
+            titles = titles.mid(3);
+            titles.prepend(u"apple"_s);
+            titles.append({u"untitled"_s, u"Zebra"_s});
+        }
+        QCOMPARE(listed.size(), contents ? titles.size() : 0);
+        for (qsizetype index = 0; index < listed.size(); ++index) {
+            QCOMPARE(listed[index].first, titles[index]);
+            QCOMPARE(listed[index].second, bookmarks.value(titles[index]));
+        }
     }
 
     void hostileLayoutsEndWithoutLooping_data()

@@ -39,6 +39,7 @@ public:
         calls.append(QStringLiteral("newpage"));
     }
     void Discard() override { calls.append(QStringLiteral("discard")); }
+    void addBookmark(const QString& title) override { calls.append(QStringLiteral("bookmark %1 [%2]").arg(page).arg(title)); }
     // A wiped picture keeps no calls.
     void Clear() override { calls.clear(); }
 

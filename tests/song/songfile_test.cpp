@@ -349,7 +349,7 @@ private slots:
         QTest::addRow("cancel keeps it open") << true << 0 << u"x.cho"_s << int(Answer::Cancel) << QString() << false << false;
         QTest::addRow("no closes without saving") << true << 0 << u"x.cho"_s << int(Answer::No) << QString() << true << false;
         QTest::addRow("yes saves under the caption") << true << 0 << u"x.cho"_s << int(Answer::Yes) << QString() << true << true;
-        QTest::addRow("untitled with no name closes unsaved") << true << 0 << u"Untitled:2"_s << int(Answer::Yes) << QString() << true << false;
+        QTest::addRow("untitled with the save dialog cancelled stays open") << true << 0 << u"Untitled:2"_s << int(Answer::Yes) << QString() << false << false;
         QTest::addRow("untitled with a name saves") << true << 0 << u"Untitled:2"_s << int(Answer::Yes) << u"x.cho"_s << true << true;
     }
     void closingAskingToSave()

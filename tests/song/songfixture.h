@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/messages.h"
+#include "app/text.h"
 #include "song/song.h"
 
 #include <memory>
@@ -20,3 +21,21 @@ struct SongFixture
         return fixture;
     }
 };
+
+// The song's chords where they sound: one entry per lyric line with chords,
+// its text and each chord with its position. A line without lyric has no
+// syllables to sound on, so only its chords' order counts there.
+inline QStringList chordsOnSyllables(const lvx::song::Song& song)
+{
+    QStringList lines;
+    for (const lvx::song::SongLine& line : song.lines) {
+        if (line.chords.isEmpty() || lvx::trimLeadingBlanks(line.text).startsWith(u'#'))
+            continue;
+        const QString text = lvx::trimTrailingBlanks(line.text);
+        QString entry = text + u'|';
+        for (const lvx::song::ChordPlacement& chord : line.chords)
+            entry += u' ' + chord.name + (text.isEmpty() ? QString() : u'@' + QString::number(chord.position));
+        lines.append(entry);
+    }
+    return lines;
+}

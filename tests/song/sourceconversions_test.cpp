@@ -1,14 +1,16 @@
 #include "songfixture.h"
 #include "testmain.h"
 
+#include "song/chordsheet.h"
 #include "song/sourceconversions.h"
 
 using namespace lvx;
 using namespace lvx::song;
 using namespace Qt::StringLiterals;
 
-// The source editor's commands on selected text. Results replace the selection
-// as they are, so every line end and blank counts.
+// The source editor's commands on selected text, and songs to and from chord
+// sheets. Results replace the selection as they are, so every line end and
+// blank counts.
 class SourceConversionsTest : public QObject
 {
     Q_OBJECT
@@ -106,6 +108,64 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QString, expected);
         QCOMPARE(result, expected);
+    }
+
+    void chordSheet_data()
+    {
+        QTest::addColumn<QString>("song");
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<int>("linesNotKept");
+        QTest::addRow("each chord over the character where it sounds")
+            << u"{t:Grace}\r\n{st:Newton}\r\n[G]Amazing [C]grace, how [D7]sweet"_s
+            << u"Grace\r\nNewton\r\n\r\nG       C          D7\r\nAmazing grace, how sweet\r\n"_s << 0;
+        QTest::addRow("comments as text, a blank line around each section")
+            << u"{c:Verse 1}\r\n[G]la\r\n{soc}\r\n[C]lu\r\n{eoc}\r\n\r\nend"_s
+            << u"Verse 1\r\nG\r\nla\r\n\r\nC\r\nlu\r\n\r\nend\r\n"_s << 0;
+        QTest::addRow("a chord line without lyric stands apart from the text after it")
+            << u"[G]  [D]\r\n{c:Verse}\r\n[G]  [D]\r\n[Em]x"_s << u"G D\r\n\r\nVerse\r\nG D\r\nEm\r\nx\r\n"_s << 0;
+        QTest::addRow("bars show as printed, tablature as written")
+            << u"| G | C |\r\n{sot}\r\ne|--[3]--|\r\n{eot}"_s << u"| G | C |\r\n\r\ne|--[3]--|\r\n"_s << 0;
+        QTest::addRow("chords too close to stand over their own characters")
+            << u"[Am7][G]x [C]y"_s << u"Am7 G C\r\nx y\r\n"_s << 1;
+        QTest::addRow("text that would read back as chords or a bracketed chord")
+            << u"{c:Am G}\r\n{c:see [1]}\r\n['G]x"_s << u"Am G\r\nsee [1]\r\nG\r\nx\r\n"_s << 3;
+        QTest::addRow("what printing leaves out") << u"# note\r\n{tcon}\r\n[G]x"_s << u"G\r\nx\r\n"_s << 0;
+    }
+    void chordSheet()
+    {
+        QFETCH(QString, song);
+        QFETCH(int, linesNotKept);
+        const auto original = SongFixture::read(song);
+        const ChordSheet sheet = chordSheetText(original->song);
+        QTEST(sheet.text, "sheet");
+        QCOMPARE(sheet.linesNotKept, linesNotKept);
+        if (linesNotKept == 0) {
+            const auto back = SongFixture::read(song::chordSheetToChordPro(sheet.text));
+            QCOMPARE(chordsOnSyllables(back->song), chordsOnSyllables(original->song));
+        }
+    }
+
+    void readingChordSheets_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("a chord line merges into the lyric under it") << u"G   D7\nHello world"_s << u"[G]Hell[D7]o world\r\n"_s;
+        QTest::addRow("titles, blank lines and lyrics without chords stay")
+            << u"My Song\n\nA man\nAm I blue"_s << u"My Song\r\n\r\nA man\r\nAm I blue\r\n"_s;
+        QTest::addRow("a chord line alone keeps its chords over blanks") << u"G  C\n\nla"_s << u"[G]   [C]\r\n\r\nla\r\n"_s;
+        QTest::addRow("bars and repeat counts become labels")
+            << u"|: G :| x2\nla la la la la"_s << u"['|:]la [G]la[':|] la['x2] la la\r\n"_s;
+        QTest::addRow("a chord line never takes a directive or the next chord line")
+            << u"G\n{c:x}\nC\nD\nla"_s << u"[G]\r\n{c:x}\r\n[C]\r\n[D]la\r\n"_s;
+        QTest::addRow("tablature becomes a tab section")
+            << u"e|--3--|\nB|--0--|\nla"_s << u"{start_of_tab}\r\ne|--3--|\r\nB|--0--|\r\n{end_of_tab}\r\nla\r\n"_s;
+        QTest::addRow("tabs are eight blanks") << u"\tG\nla la la la la"_s << u"la la la[G] la la\r\n"_s;
+    }
+    void readingChordSheets()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, expected);
+        QCOMPARE(song::chordSheetToChordPro(sheet), expected);
     }
 
     void sourceTextLeavesPrintSettingsInTheSong()

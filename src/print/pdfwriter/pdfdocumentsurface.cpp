@@ -199,10 +199,18 @@ void PdfDocumentSurface::writeDocumentObjects()
     tree.append("] >>");
     file.endObject();
 
+    const int outline = pdf::writeOutline(file, m_bookmarks, m_pages);
     QByteArray& catalog = file.beginObject(pdf::PdfFile::Catalog);
     catalog.append("<< /Type /Catalog /Pages ");
     pdf::appendInteger(catalog, m_pageTree);
-    catalog.append(" 0 R >>");
+    catalog.append(" 0 R");
+    if (outline != 0) {
+        // Readers open with the bookmarks showing, the way into a songbook.
+        catalog.append(" /Outlines ");
+        pdf::appendInteger(catalog, outline);
+        catalog.append(" 0 R /PageMode /UseOutlines");
+    }
+    catalog.append(" >>");
     file.endObject();
 
     const int info = file.reserve();

@@ -2,6 +2,7 @@
 
 #include "circleforms.h"
 #include "faceset.h"
+#include "outline.h"
 #include "print/pdfsurface.h"
 #include "print/surface.h"
 
@@ -44,6 +45,7 @@ public:
 
     int Page() const override { return m_page; }
     void NewPage() override;
+    void addBookmark(const QString& title) override { m_bookmarks.push_back({title, m_page - 1}); }
     // Finishes the document; nothing is drawn after this.
     void end();
 
@@ -65,6 +67,7 @@ private:
     int m_pageTree;
     int m_resources;
     std::vector<int> m_pages;
+    std::vector<pdf::Bookmark> m_bookmarks;
     pdf::CircleForms m_circles;
     pdf::FaceSet m_faces;
     std::vector<std::unique_ptr<pdf::DocumentFont>> m_fonts;
