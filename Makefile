@@ -32,6 +32,7 @@ install: build
 bench: deps
 	@tools/run-bench
 	@tools/run-print-bench
+	@tools/run-cli-bench
 	@tools/run-editor-bench
 
 fuzz: deps

@@ -12,9 +12,59 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace lvx {
+
+namespace {
+
+// Runs `then` once, after the first song window has painted: what can wait
+// for that (the sound libraries and the synthesizer) does not delay the window.
+class FirstSongPaint final : public QObject
+{
+public:
+    explicit FirstSongPaint(std::function<void()> then) : m_then(std::move(then))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+        // A window that never paints (started minimised) must not keep the sound off.
+        QTimer::singleShot(FallbackMilliseconds, this, [this] { run(); });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && isInsideSongWindow(watched)) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { run(); });
+        }
+        return false;
+    }
+
+private:
+    static constexpr int FallbackMilliseconds = 2000;
+    std::function<void()> m_then;
+    bool m_done = false;
+
+    void run()
+    {
+        if (m_done)
+            return;
+        m_done = true;
+        m_then();
+    }
+
+    static bool isInsideSongWindow(QObject* object)
+    {
+        for (; object != nullptr; object = object->parent()) {
+            if (object->inherits("lvx::editor::frmSong"))
+                return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 int Main(int argc, char** argv)
 {
@@ -36,16 +86,19 @@ int Main(int argc, char** argv)
     main.show();
     main.Form_Load();
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     desktop.app.PlayingCount = 0;
-    midi::midiStartUp(desktop.midi);
     desktop.clearClipLine();
-    QApplication::restoreOverrideCursor();
-    // Start-up timing: the program ends once its first window is on screen.
-    if (qEnvironmentVariableIsSet("LIRAVOX_QUIT_AFTER_START")) {
-        QApplication::processEvents();
-        QTimer::singleShot(0, &application, &QApplication::quit);
-    }
+    // Start-up timing: the program ends once its first song window is painted.
+    const bool quitAfterStart = qEnvironmentVariableIsSet("LIRAVOX_QUIT_AFTER_START");
+    FirstSongPaint afterFirstPaint([&desktop, quitAfterStart] {
+        if (quitAfterStart) {
+            QApplication::quit();
+            return;
+        }
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        midi::midiStartUp(desktop.midi);
+        QApplication::restoreOverrideCursor();
+    });
     return QApplication::exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "song/song.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace lvx::cli {
@@ -72,8 +73,38 @@ bool Command::readableFile(const QString& path)
     return false;
 }
 
+song::TextFile Command::readText(const QString& path)
+{
+    if (path != u"-") {
+        if (!readableFile(path))
+            return {QString(), song::TextEncoding::Utf8, false};
+        return song::ReadTextFile(path, messages, song::MissingFile::Refuse);
+    }
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly)) {
+        messages.inform(u"Cannot open file -: " + input.errorString());
+        return {QString(), song::TextEncoding::Utf8, false};
+    }
+    // Read as a file is: the first 60000 bytes, and the same message beyond.
+    QByteArray bytes = input.read(song::MaxReadBytes + 1);
+    const bool truncated = bytes.size() > song::MaxReadBytes;
+    if (truncated) {
+        bytes.truncate(song::MaxReadBytes);
+        messages.inform(QStringLiteral("File to Large, read first 60000 bytes"));
+    }
+    return song::decodeText(bytes, truncated);
+}
+
 bool Command::loadSong(song::Song& song, const QString& path)
 {
+    if (path == u"-") {
+        const song::TextFile file = readText(path);
+        if (!file.ok)
+            return false;
+        song.LoadText(file.text, file.encoding);
+        song.caption = path;
+        return true;
+    }
     if (!readableFile(path))
         return false;
     app.CurrentFileName = path;

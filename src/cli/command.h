@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "app/messages.h"
 #include "song/songcontext.h"
+#include "song/textfile.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -15,11 +16,39 @@ namespace lvx::cli {
 
 enum ExitCode : int { ExitOk = 0, ExitRefused = 1, ExitUsage = 2 };
 
+// Messages on stderr, one line each; while a command works through several
+// files, each line starts with the file it is about.
+class CommandMessages final : public Messages
+{
+public:
+    QString about;
+
+    void inform(const QString& text, const QString& title = {}) override { m_stderr.inform(prefixed(text), title); }
+    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) override
+    {
+        return m_stderr.ask(prefixed(text), title, buttons, icon);
+    }
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial = {}) override
+    {
+        return m_stderr.input(prefixed(prompt), title, initial);
+    }
+    QString openFile(const QString& filter, const QString& start) override { return m_stderr.openFile(filter, start); }
+    QString saveFile(const QString& filter, const QString& suggested) override
+    {
+        return m_stderr.saveFile(filter, suggested);
+    }
+
+private:
+    StderrMessages m_stderr;
+
+    QString prefixed(const QString& text) const { return about.isEmpty() ? text : about + u": " + text; }
+};
+
 // What every subcommand gets: the state start-up filled, messages that go to
 // stderr, stdout for results, and its own arguments.
 struct Command
 {
-    StderrMessages messages;
+    CommandMessages messages;
     song::SongContext context{messages};
     AppState& app = context.app;
     QTextStream out{stdout};
@@ -43,8 +72,10 @@ struct Command
     // lvx never creates a file it was asked to read: false, with the reason on
     // stderr, when the file is not there or cannot be read.
     bool readableFile(const QString& path);
-    // Loads a song file as opening it in the program does.
+    // Loads a song file as opening it in the program does; "-" is standard input.
     bool loadSong(song::Song& song, const QString& path);
+    // The text of a file, or of standard input for "-"; ok false when refused.
+    song::TextFile readText(const QString& path);
 };
 
 } // namespace lvx::cli

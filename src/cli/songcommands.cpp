@@ -1,6 +1,7 @@
 // Subcommands that read a song file: dump, write, transpose, replace, the
 // whole-text conversions and the chord sheet.
 
+#include "batch.h"
 #include "command.h"
 #include "commands.h"
 #include "json.h"
@@ -12,12 +13,6 @@
 namespace lvx::cli {
 
 namespace {
-
-// Checks the arguments: exactly count positional ones and no stray option.
-bool argumentsFit(const Command& command, qsizetype count)
-{
-    return !command.hasUnknownOption() && command.args.size() == count;
-}
 
 Json songJson(const song::Song& song)
 {
@@ -78,78 +73,83 @@ Json songJson(const song::Song& song)
     return object;
 }
 
-// Loads the one song file the subcommand names last and runs what to do with it.
+// A command over song files: the song as the program loads it, changed by
+// `action`, which gives the result.
 template<typename Action>
-int withSong(Command& command, qsizetype arguments, const QString& usageText, Action action)
+int overSongs(Command& command, qsizetype leading, bool inPlaceAllowed, const QString& usageText, Action action)
 {
-    if (!argumentsFit(command, arguments))
-        return command.usage(usageText);
-    song::Song song(command.context);
-    if (!command.loadSong(song, command.args.last()))
-        return ExitRefused;
-    return action(song);
+    Batch batch;
+    const QString problem = takeBatch(command, leading, inPlaceAllowed, batch);
+    if (!problem.isEmpty())
+        return command.usage(problem + u'\n' + usageText);
+    return runBatch(command, batch, [&](const QString& path) -> std::optional<BatchResult> {
+        song::Song song(command.context);
+        if (!command.loadSong(song, path))
+            return std::nullopt;
+        return action(song);
+    });
 }
 
-// The whole text of a file, for the conversions that work on text, not songs.
+// A command over whole texts, for the conversions that work on text, not songs.
 template<typename Convert>
-int convertFile(Command& command, const QString& usageText, Convert convert)
+int overTexts(Command& command, const QString& usageText, Convert convert)
 {
-    if (!argumentsFit(command, 1))
-        return command.usage(usageText);
-    const QString path = command.args.first();
-    if (!command.readableFile(path))
-        return ExitRefused;
-    const song::TextFile file = song::ReadTextFile(path, command.messages, song::MissingFile::Refuse);
-    if (!file.ok)
-        return ExitRefused;
-    command.print(convert(file.text));
-    return ExitOk;
+    Batch batch;
+    const QString problem = takeBatch(command, 0, true, batch);
+    if (!problem.isEmpty())
+        return command.usage(problem + u'\n' + usageText);
+    return runBatch(command, batch, [&](const QString& path) -> std::optional<BatchResult> {
+        const song::TextFile file = command.readText(path);
+        if (!file.ok)
+            return std::nullopt;
+        return BatchResult{convert(file.text), file.encoding, true};
+    });
+}
+
+BatchResult songText(const song::Song& song)
+{
+    return {song.LinesToString(), song.encoding, true};
 }
 
 } // namespace
 
 int runDump(Command& command)
 {
-    return withSong(command, 1, QStringLiteral("usage: lvx dump FILE"), [&](song::Song& song) {
-        command.printLine(songJson(song).toText());
-        return int(ExitOk);
+    return overSongs(command, 0, false, QStringLiteral("usage: lvx dump [-o DIR] FILE..."), [](const song::Song& song) {
+        return BatchResult{songJson(song).toText(), song::TextEncoding::Utf8, false};
     });
 }
 
 int runWrite(Command& command)
 {
-    return withSong(command, 1, QStringLiteral("usage: lvx write FILE"), [&](song::Song& song) {
-        command.print(song.LinesToString());
-        return int(ExitOk);
-    });
+    return overSongs(command, 0, true, QStringLiteral("usage: lvx write [-o DIR | --in-place] FILE..."), songText);
 }
 
 int runTranspose(Command& command)
 {
-    const QString usageText = QStringLiteral("usage: lvx transpose N FILE (N: semitones, -12 to 12)");
+    const QString usageText = QStringLiteral("usage: lvx transpose N [-o DIR | --in-place] FILE... (N: semitones, -12 to 12)");
     bool isNumber = false;
     const int semitones = command.args.value(0).toInt(&isNumber);
     if (!isNumber || semitones < -12 || semitones > 12)
         return command.usage(usageText);
-    return withSong(command, 2, usageText, [&](song::Song& song) {
+    return overSongs(command, 1, true, usageText, [&](song::Song& song) {
         song.Transpose(semitones);
-        command.print(song.LinesToString());
-        return int(ExitOk);
+        return songText(song);
     });
 }
 
 int runReplace(Command& command)
 {
-    return withSong(command, 3, QStringLiteral("usage: lvx replace FIND REPLACEMENT FILE"), [&](song::Song& song) {
+    const QString usageText = QStringLiteral("usage: lvx replace FIND REPLACEMENT [-o DIR | --in-place] FILE...");
+    return overSongs(command, 2, true, usageText, [&](song::Song& song) {
         song.ReplaceChords(command.args.at(0), command.args.at(1));
-        command.print(song.LinesToString());
-        return int(ExitOk);
+        return songText(song);
     });
 }
 
 int runConvertCrd(Command& command)
 {
-    return convertFile(command, QStringLiteral("usage: lvx convert-crd FILE"), song::chordSheetToChordPro);
+    return overTexts(command, QStringLiteral("usage: lvx convert-crd [-o DIR | --in-place] FILE..."), song::chordSheetToChordPro);
 }
 
 int runText(Command& command)
@@ -175,7 +175,7 @@ int runText(Command& command)
 
 int runSolfege(Command& command)
 {
-    return convertFile(command, QStringLiteral("usage: lvx solfege FILE"), [&](const QString& text) {
+    return overTexts(command, QStringLiteral("usage: lvx solfege [-o DIR | --in-place] FILE..."), [&](const QString& text) {
         return song::ConvertSolfegeChords(text, command.messages);
     });
 }

@@ -108,15 +108,23 @@ SoundFontSynth::~SoundFontSynth()
 
 MidiError SoundFontSynth::start()
 {
-    const QString soundFont = generalMidiSoundFont();
-    if (soundFont.isEmpty())
+    m_soundFont = generalMidiSoundFont();
+    if (m_soundFont.isEmpty())
         return MidiError::NoSoundFont;
     if (!m_settings || !(m_synth = new_fluid_synth(m_settings)))
         return MidiError::SynthFailed;
-    if (fluid_synth_sfload(m_synth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
-        qCDebug(lcMidi) << "Cannot load the sound font" << soundFont;
+    return MidiError::None;
+}
+
+MidiError SoundFontSynth::loadSoundFont()
+{
+    if (m_loaded)
+        return MidiError::None;
+    if (fluid_synth_sfload(m_synth, QFile::encodeName(m_soundFont).constData(), 1) == FLUID_FAILED) {
+        qCDebug(lcMidi) << "Cannot load the sound font" << m_soundFont;
         return MidiError::NoSoundFont;
     }
+    m_loaded = true;
     return MidiError::None;
 }
 
@@ -124,7 +132,8 @@ MidiError SoundFontSynth::apply(quint32 message)
 {
     if (!m_synth)
         return MidiError::NotOpen;
-    return applyChannelMessage(m_synth, message);
+    const MidiError loaded = loadSoundFont();
+    return loaded != MidiError::None ? loaded : applyChannelMessage(m_synth, message);
 }
 
 } // namespace lvx::midi

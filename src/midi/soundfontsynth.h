@@ -14,8 +14,10 @@ namespace lvx::midi {
 // otherwise the first installed one found. Empty when there is none.
 QString generalMidiSoundFont();
 
-// A FluidSynth synthesizer with the General MIDI sound font loaded, fed with
-// packed short messages. The live output and the WAV renderer share it.
+// A FluidSynth synthesizer playing the General MIDI sound font, fed with packed
+// short messages. The live output and the WAV renderer share it. Reading the
+// sound font takes most of the time a start costs, so it waits for the first
+// message.
 class SoundFontSynth final
 {
 public:
@@ -23,7 +25,7 @@ public:
     ~SoundFontSynth();
     Q_DISABLE_COPY_MOVE(SoundFontSynth)
 
-    // Creates the synthesizer and loads the sound font.
+    // Creates the synthesizer once a sound font is there to load.
     MidiError start();
     MidiError apply(quint32 message);
 
@@ -33,6 +35,10 @@ public:
 private:
     fluid_settings_t* m_settings = nullptr;
     fluid_synth_t* m_synth = nullptr;
+    QString m_soundFont;
+    bool m_loaded = false;
+
+    MidiError loadSoundFont();
 };
 
 } // namespace lvx::midi

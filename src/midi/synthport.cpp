@@ -5,6 +5,7 @@
 #include "soundfontsynth.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 #ifdef LIRAVOX_HAVE_ALSA
 #include <alsa/asoundlib.h>
@@ -21,6 +22,8 @@ namespace {
 
 // The rate sound servers and cards most often run at.
 constexpr int LiveSampleRate = 44100;
+// From the last message (a note-off): long enough for the release and the reverb.
+constexpr int IdleMilliseconds = 2000;
 
 // After the sound servers. "file" would write a WAV into the current folder and
 // "sdl2" needs SDL started by the program: neither is a way to hear a chord.
@@ -58,32 +61,52 @@ void collectOption(void* data, const char*, const char* option)
 class SynthPort final : public MidiPort
 {
 public:
-    explicit SynthPort(std::unique_ptr<SoundFontSynth> synth) : m_synth(std::move(synth)) {}
-    ~SynthPort() override
+    explicit SynthPort(std::unique_ptr<SoundFontSynth> synth) : m_synth(std::move(synth))
     {
-        if (m_driver)
-            delete_fluid_audio_driver(m_driver);
+        m_idle.setSingleShot(true);
+        m_idle.setInterval(IdleMilliseconds);
+        m_idle.callOnTimeout([this] { stopAudio(); });
     }
+    ~SynthPort() override { stopAudio(); }
 
     // Tries the drivers in order and keeps the first that starts.
     bool startAudio()
     {
-        for (const QString& driver : synthAudioDrivers()) {
+        const QStringList drivers = m_workingDriver.isEmpty() ? synthAudioDrivers() : QStringList{m_workingDriver};
+        for (const QString& driver : drivers) {
             fluid_settings_setstr(m_synth->settings(), "audio.driver", driver.toUtf8().constData());
             m_driver = new_fluid_audio_driver(m_synth->settings(), m_synth->synth());
             if (m_driver) {
                 qCDebug(lcMidi) << "Built-in synthesizer plays through" << driver;
+                m_workingDriver = driver;
+                m_idle.start();
                 return true;
             }
         }
         return false;
     }
 
-    MidiError sendShort(quint32 message) override { return m_synth->apply(message); }
+    MidiError sendShort(quint32 message) override
+    {
+        if (!m_driver && !startAudio())
+            return MidiError::NoAudio;
+        m_idle.start();
+        return m_synth->apply(message);
+    }
+
+    void stopAudio()
+    {
+        m_idle.stop();
+        if (m_driver)
+            delete_fluid_audio_driver(m_driver);
+        m_driver = nullptr;
+    }
 
 private:
     std::unique_ptr<SoundFontSynth> m_synth;
     fluid_audio_driver_t* m_driver = nullptr;
+    QString m_workingDriver;
+    QTimer m_idle;
 };
 
 } // namespace
@@ -137,6 +160,8 @@ std::unique_ptr<MidiPort> openSynthOutput(MidiError& error)
         error = MidiError::NoAudio;
         return nullptr;
     }
+    // Starting showed that an output works; nothing sounds until the first message.
+    port->stopAudio();
     return port;
 }
 

@@ -44,7 +44,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<MidiSystem> createSystemMidi()
+std::unique_ptr<MidiSystem> createMachineMidi()
 {
     return std::make_unique<SystemMidi>();
 }

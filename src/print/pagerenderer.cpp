@@ -14,15 +14,37 @@ namespace lvx::print {
 
 namespace {
 
-// A number in a tag: the leading number, "." as the decimal point.
-double tagNumber(const QString& argument)
+// A number in a tag (already trimmed): the leading number, "." as the decimal point.
+double tagNumber(QStringView argument)
 {
-    return leadingNumber(trimBlanks(argument));
+    return leadingNumber(argument);
 }
 
 double rounded(double value)
 {
     return roundHalfEven(value);
+}
+
+// Blanks trimmed from both ends, without a copy.
+QStringView trimmedBlanks(QStringView text)
+{
+    while (!text.isEmpty() && text.front() == u' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == u' ')
+        text.chop(1);
+    return text;
+}
+
+// A tag name as upper-cased character by character equals `name` (upper case).
+bool isName(QStringView text, QStringView name)
+{
+    if (text.size() != name.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != name[i] && text[i].toUpper() != name[i])
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -43,38 +65,44 @@ void PageRenderer::RenderMarkupLine(Surface& target, Surface& reference, const Q
     target.FontBold = reference.FontBold = false;
     target.FontItalic = reference.FontItalic = false;
 
-    // Text runs up to the next tag; "<LT>" stands for a "<" of the text and
-    // belongs to the run, so a centred line stays one piece.
-    QString rest = line;
-    QString run;
-    qsizetype open = rest.indexOf(u'<');
+    // The line is read in place: text pieces and tags are views into it. "<LT>"
+    // stands for a "<" of the text and joins the pieces around it, so a centred
+    // line stays one piece.
+    const QStringView whole(line);
+    QString joined;
+    const auto upTo = [&](QStringView piece) { return joined.isEmpty() ? piece : QStringView(joined += piece); };
+    qsizetype start = 0;
+    qsizetype open = whole.indexOf(u'<', start);
     while (open >= 0) {
-        run += QStringView(rest).left(open);
-        const qsizetype close = rest.indexOf(u'>', open + 1);
-        if (close < 0) {
-            m_messages.inform(QStringLiteral("Error falta >"));
-            drawTextPiece(target, reference, run, true);
-            run.clear();
-            rest = rest.mid(open + 1);
+        const QStringView piece = whole.sliced(start, open - start);
+        const qsizetype close = whole.indexOf(u'>', open + 1);
+        const QStringView tag = close < 0 ? QStringView() : trimmedBlanks(whole.sliced(open + 1, close - open - 1));
+        if (close >= 0 && isName(tag, u"LT")) {
+            joined += piece;
+            joined += u'<';
+            start = close + 1;
         } else {
-            const QString tag = trimBlanks(QStringView(rest).mid(open + 1, close - open - 1));
-            rest = rest.mid(close + 1);
-            if (upperChars(tag) == u"LT") {
-                run += u'<';
+            drawTextPiece(target, reference, upTo(piece), true);
+            joined.clear();
+            if (close < 0) {
+                m_messages.inform(QStringLiteral("Error falta >"));
+                start = open + 1;
             } else {
-                drawTextPiece(target, reference, run, true);
-                run.clear();
-                InterpretTag(target, reference, tag);
+                interpretTag(target, reference, tag);
+                start = close + 1;
             }
         }
-        open = rest.indexOf(u'<');
+        open = whole.indexOf(u'<', start);
     }
-    drawTextPiece(target, reference, run + rest, false);
+    drawTextPiece(target, reference, upTo(whole.sliced(start)), false);
     m_state.MaxLineHeight = qMax(m_state.MaxLineHeight, reference.CurrentY - startY);
 }
 
-void PageRenderer::drawTextPiece(Surface& target, Surface& reference, const QString& text, bool beforeTag)
+void PageRenderer::drawTextPiece(Surface& target, Surface& reference, QStringView piece, bool beforeTag)
 {
+    if (piece.isEmpty() && !m_state.CenterLine)
+        return;
+    const QString text = piece.toString();
     if (m_state.CenterLine) {
         // Before a tag the reference measures; for the line's last piece the target does.
         Surface& measure = beforeTag ? reference : target;
@@ -88,16 +116,21 @@ void PageRenderer::drawTextPiece(Surface& target, Surface& reference, const QStr
 
 void PageRenderer::InterpretTag(Surface& target, Surface& reference, const QString& tag)
 {
-    const bool closing = tag.startsWith(u'/');
-    const QString body = closing ? tag.mid(1) : tag;
-    const qsizetype colon = body.indexOf(u':');
-    const QString name = upperChars(trimBlanks(colon < 0 ? QStringView(body) : QStringView(body).left(colon)));
-    const QString argument = colon < 0 ? QString() : trimBlanks(QStringView(body).mid(colon + 1));
+    interpretTag(target, reference, trimmedBlanks(tag));
+}
 
-    if (name == u"CR") {
+void PageRenderer::interpretTag(Surface& target, Surface& reference, QStringView tag)
+{
+    const bool closing = tag.startsWith(u'/');
+    const QStringView body = closing ? tag.sliced(1) : tag;
+    const qsizetype colon = body.indexOf(u':');
+    const QStringView name = trimmedBlanks(colon < 0 ? body : body.left(colon));
+    const QStringView argument = colon < 0 ? QStringView() : trimmedBlanks(body.sliced(colon + 1));
+
+    if (isName(name, u"CR")) {
         m_state.TextRight = qMax(m_state.TextRight, rounded(target.CurrentX));
         target.CurrentX = reference.CurrentX = m_state.TextLeft;
-    } else if (name == u"LF") {
+    } else if (isName(name, u"LF")) {
         double y = 0;
         if (!closing) {
             const double factor = argument.isEmpty() ? 1.0 : tagNumber(argument);
@@ -107,21 +140,21 @@ void PageRenderer::InterpretTag(Surface& target, Surface& reference, const QStri
             y = reference.CurrentY - m_state.LastLineFeed;
         }
         target.CurrentY = reference.CurrentY = rounded(y);
-    } else if (name == u"B") {
+    } else if (isName(name, u"B")) {
         target.FontBold = reference.FontBold = !closing;
-    } else if (name == u"I") {
+    } else if (isName(name, u"I")) {
         target.FontItalic = reference.FontItalic = !closing;
-    } else if (name == u"FONTNAME" || name == u"FN") {
-        target.FontName = reference.FontName = argument;
-    } else if (name == u"FONTSIZE" || name == u"FS") {
+    } else if (isName(name, u"FONTNAME") || isName(name, u"FN")) {
+        target.FontName = reference.FontName = argument.toString();
+    } else if (isName(name, u"FONTSIZE") || isName(name, u"FS")) {
         const double size = tagNumber(argument);
         m_state.BaseFontSize = int(rounded(size));
         target.FontSize = m_state.scaled(size);
         reference.FontSize = size;
-    } else if (name == u"FONTCOLOR" || name == u"FC") {
+    } else if (isName(name, u"FONTCOLOR") || isName(name, u"FC")) {
         const qint32 color = toInt32(tagNumber(argument));
         target.ForeColor = m_state.ToPaper && !m_state.ColorPrinting ? 0 : color;
-    } else if (name == u"SUBSCRIPT" || name == u"S-") {
+    } else if (isName(name, u"SUBSCRIPT") || isName(name, u"S-")) {
         if (!closing) {
             target.FontSize = m_state.BaseFontSize * 0.8;
             m_state.ScriptShift = int(target.TextHeight(QStringLiteral("0"))) / 3;
@@ -130,31 +163,31 @@ void PageRenderer::InterpretTag(Surface& target, Surface& reference, const QStri
             target.FontSize = m_state.BaseFontSize;
             target.CurrentY -= m_state.ScriptShift;
         }
-    } else if (name == u"SUPERSCRIPT" || name == u"S+") {
+    } else if (isName(name, u"SUPERSCRIPT") || isName(name, u"S+")) {
         if (!closing) {
             m_state.ScriptShift = int(target.TextHeight(QStringLiteral("0"))) / 3;
             target.CurrentY -= m_state.ScriptShift;
         } else {
             target.CurrentY += m_state.ScriptShift;
         }
-    } else if (name == u"NP") {
+    } else if (isName(name, u"NP")) {
         m_state.NewPageRequested = true;
-    } else if (name == u"CB") {
+    } else if (isName(name, u"CB")) {
         m_state.ColumnBreakRequested = true;
-    } else if (name == u"CENTER" || name == u"C") {
+    } else if (isName(name, u"CENTER") || isName(name, u"C")) {
         m_state.CenterLine = true;
-    } else if (name == u"TCON") {
+    } else if (isName(name, u"TCON")) {
         m_state.TextTop = rounded(target.CurrentY);
         m_state.TwoColumns = true;
-    } else if (name == u"TCOFF") {
+    } else if (isName(name, u"TCOFF")) {
         m_state.TwoColumns = false;
-    } else if (name == u"SOC") {
-        startMark(target, u' ' + (argument.isEmpty() ? QStringLiteral("Chorus") : argument) + u' ');
-    } else if (name == u"SOB") {
-        startMark(target, u' ' + (argument.isEmpty() ? QStringLiteral("Bridge") : argument) + u' ');
-    } else if (name == u"SOBLK") {
-        startMark(target, u' ' + argument + u' ');
-    } else if ((name == u"EOC" || name == u"EOB" || name == u"EOBLK") && m_state.SectionOpen) {
+    } else if (isName(name, u"SOC")) {
+        startMark(target, u' ' + (argument.isEmpty() ? QStringLiteral("Chorus") : argument.toString()) + u' ');
+    } else if (isName(name, u"SOB")) {
+        startMark(target, u' ' + (argument.isEmpty() ? QStringLiteral("Bridge") : argument.toString()) + u' ');
+    } else if (isName(name, u"SOBLK")) {
+        startMark(target, u' ' + argument.toString() + u' ');
+    } else if ((isName(name, u"EOC") || isName(name, u"EOB") || isName(name, u"EOBLK")) && m_state.SectionOpen) {
         endMark(target);
     }
 }

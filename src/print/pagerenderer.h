@@ -48,7 +48,8 @@ private:
     Messages& m_messages;
     DiagramsAtPageEnd m_diagrams;
 
-    void drawTextPiece(Surface& target, Surface& reference, const QString& text, bool beforeTag);
+    void interpretTag(Surface& target, Surface& reference, QStringView tag);
+    void drawTextPiece(Surface& target, Surface& reference, QStringView piece, bool beforeTag);
     void startMark(Surface& target, const QString& label);
     void endMark(Surface& target);
     void blackLine(Surface& target, double x1, double y1, double x2, double y2);

@@ -8,6 +8,7 @@
 #include "surface.h"
 
 #include "song/song.h"
+#include "song/songcontext.h"
 
 #include <QFileInfo>
 #include <QScopedValueRollback>
@@ -90,6 +91,9 @@ bool PrintJob::RenderPreviewPage(Surface& picture, Surface& printer, const song:
 void PrintJob::PrintAlbum(Surface& printer, const QStringList& files, const BookOptions& options)
 {
     const QString keptFileName = m_context.app.CurrentFileName;
+    // One print is one moment: the song defaults are read once for all its songs.
+    const std::optional<song::LoadDefaults> keptDefaults = m_context.jobDefaults;
+    m_context.jobDefaults = song::readLoadDefaults();
     if (options.contents) {
         printBook(printer, files, options);
     } else {
@@ -104,6 +108,7 @@ void PrintJob::PrintAlbum(Surface& printer, const QStringList& files, const Book
         }
     }
     m_context.app.CurrentFileName = keptFileName;
+    m_context.jobDefaults = keptDefaults;
 }
 
 std::unique_ptr<song::Song> PrintJob::loadAlbumSong(const QString& file)

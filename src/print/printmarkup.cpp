@@ -17,12 +17,29 @@ namespace lvx::print {
 
 namespace {
 
+// The font tags of the roles a song's lines use, made once a song.
+struct RoleTags
+{
+    explicit RoleTags(const FontSet& fonts)
+        : lyric(FontTags(fonts, QStringLiteral("Lyric"))), chord(FontTags(fonts, QStringLiteral("Chord"))),
+          comment(FontTags(fonts, QStringLiteral("Comment"))), tablature(FontTags(fonts, QStringLiteral("Tablature")))
+    {
+    }
+
+    QString lyric;
+    QString chord;
+    QString comment;
+    QString tablature;
+};
+
 // The markup of one lyric line with its chord row above it.
 class LyricLine
 {
 public:
-    LyricLine(Surface& measuring, const song::Song& song, const AppState& app, PrintState& state, Messages& messages)
-        : m_measuring(measuring), m_song(song), m_app(app), m_state(state), m_messages(messages)
+    LyricLine(Surface& measuring, const song::Song& song, const AppState& app, PrintState& state, Messages& messages,
+              const RoleTags& tags)
+        : m_measuring(measuring), m_app(app), m_state(state), m_messages(messages), m_tags(tags),
+          m_lyricFont(song.fonts->find(QStringLiteral("Lyric"))), m_chordFont(song.fonts->find(QStringLiteral("Chord")))
     {
     }
 
@@ -31,9 +48,8 @@ public:
         QString row;
         for (const song::ChordPlacement& chord : line.chords)
             appendChord(row, line.text, chord);
-        const FontSet& fonts = *m_song.fonts;
-        const QString lyric = FontTags(fonts, QStringLiteral("Lyric"));
-        const QString chordTags = FontTags(fonts, QStringLiteral("Chord"));
+        const QString& lyric = m_tags.lyric;
+        const QString& chordTags = m_tags.chord;
         const QString text = markupText(line.text);
         if (!row.isEmpty() && !m_app.LyricsOnly && !m_app.ChordsOnly) {
             return chordTags + u"<LF:0.75>" + lyric + text + chordTags + u"<CR></LF>" + markupText(row) + u"<LF:0.75>"
@@ -48,10 +64,20 @@ public:
 
 private:
     Surface& m_measuring;
-    const song::Song& m_song;
     const AppState& m_app;
     PrintState& m_state;
     Messages& m_messages;
+    const RoleTags& m_tags;
+    const Fonts* m_lyricFont;
+    const Fonts* m_chordFont;
+
+    void applyFont(const Fonts* font)
+    {
+        if (font == nullptr)
+            return;
+        m_measuring.setFont(font->Name, font->Size, font->Bold, font->Italic);
+        m_measuring.setForeColor(font->Color);
+    }
 
     QString chordText(const QString& name)
     {
@@ -70,10 +96,9 @@ private:
     void appendChord(QString& row, const QString& lyric, const song::ChordPlacement& chord)
     {
         const QString text = chordText(chord.name);
-        const FontSet& fonts = *m_song.fonts;
-        ApplyFontRole(m_measuring, fonts, QStringLiteral("Lyric"));
+        applyFont(m_lyricFont);
         const double lyricWidth = m_measuring.TextWidth(lyric.left(qMax<int>(chord.position, 0)));
-        ApplyFontRole(m_measuring, fonts, QStringLiteral("Chord"));
+        applyFont(m_chordFont);
         const double blank = m_measuring.TextWidth(QStringLiteral(" "));
         const double rowWidth = m_measuring.TextWidth(row);
         qsizetype blanks = 0;
@@ -92,9 +117,9 @@ QString sectionMark(QStringView tag, const song::SongLine& line)
     return u'<' + tag + u':' + label + u'>';
 }
 
-QString directiveMarkup(const FontSet& fonts, const song::SongLine& line, bool& inTab)
+QString directiveMarkup(const RoleTags& tags, const song::SongLine& line, bool& inTab)
 {
-    const QString comment = FontTags(fonts, QStringLiteral("Comment"));
+    const QString& comment = tags.comment;
     switch (line.kind) {
     case song::KindComment:
         return comment + markupText(line.text) + u"<CR><LF>";
@@ -182,22 +207,21 @@ void BuildPrintMarkup(Surface& measuring, const song::Song& song, const AppState
     state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + markupText(state.PrintSubTitle)
                              + u"<CR><LF>");
 
-    LyricLine lyrics(measuring, song, app, state, messages);
+    const RoleTags tags(fonts);
+    LyricLine lyrics(measuring, song, app, state, messages, tags);
     for (const song::SongLine& line : song.lines) {
         // Lines the program carries without understanding them are not printed.
         if (line.kind == song::KindKept || trimLeadingBlanks(line.text).startsWith(u'#'))
             continue;
         if (line.kind == song::KindLyric) {
-            state.MarkupLines.append(inTab ? FontTags(fonts, QStringLiteral("Tablature")) + markupText(line.text)
-                                                 + u"<CR><LF> "
-                                           : lyrics.markup(line));
+            state.MarkupLines.append(inTab ? tags.tablature + markupText(line.text) + u"<CR><LF> " : lyrics.markup(line));
             continue;
         }
-        const QString markup = directiveMarkup(fonts, line, inTab);
+        const QString markup = directiveMarkup(tags, line, inTab);
         if (line.kind != song::KindTabStart && line.kind != song::KindTabEnd)
             state.MarkupLines.append(markup);
     }
-    state.MarkupLines.append(FontTags(fonts, QStringLiteral("Comment")) + u"<EOBLK>");
+    state.MarkupLines.append(tags.comment + u"<EOBLK>");
 }
 
 } // namespace lvx::print

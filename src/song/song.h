@@ -88,6 +88,8 @@ public:
     // -- files (the name comes through the context's CurrentFileName)
     // False when the file could not be read; the song is then empty.
     bool LoadFile();
+    // Loads text read elsewhere (standard input) as LoadFile loads a file's.
+    void LoadText(const QString& text, TextEncoding textEncoding);
     // The song-wide values every load starts from: no title, the fonts and
     // margins of the settings; what a page of the program's own looks like.
     void resetForLoad();
@@ -155,6 +157,7 @@ private:
     bool parseModeDef(const QString& argument);
 
     QString readTextForLoad(bool& readable);
+    void finishLoad(const QString& text);
     bool fitsReadLimit(const QString& fileName, const QString& text);
 };
 

@@ -5,21 +5,39 @@
 #include "music/chordsymbol.h"
 #include "music/solfege.h"
 
+#include <QHash>
+
 namespace lvx::song {
+
+namespace {
+
+// Text labels and names that are no chord stay as written.
+QString transposedName(const QString& name, int semitones)
+{
+    if (music::isTextLabel(name))
+        return name;
+    music::ChordSymbol symbol = music::ParseChord(name);
+    if (symbol.tone < 0 || symbol.bass < 0)
+        return name;
+    music::TransposeChord(symbol, semitones);
+    return music::FormatChord(symbol, QStringLiteral("C"));
+}
+
+} // namespace
 
 void Song::Transpose(int semitones)
 {
     if (semitones == 0)
         return;
+    // A song uses a few chords many times: each distinct name is read and
+    // transposed once, and its result shared by every label that has it.
+    QHash<QString, QString> transposed;
     for (SongLine& line : lines) {
         for (ChordPlacement& chord : line.chords) {
-            if (!music::isTextLabel(chord.name)) {
-                music::ChordSymbol symbol = music::ParseChord(chord.name);
-                if (symbol.tone >= 0 && symbol.bass >= 0) {
-                    music::TransposeChord(symbol, semitones);
-                    chord.name = music::FormatChord(symbol, QStringLiteral("C"));
-                }
-            }
+            auto known = transposed.constFind(chord.name);
+            if (known == transposed.cend())
+                known = transposed.insert(chord.name, transposedName(chord.name, semitones));
+            chord.name = *known;
             if (chord.name.isEmpty())
                 m_context.messages.inform(u"Invalid Chord: " + chord.name);
         }

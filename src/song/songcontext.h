@@ -5,7 +5,22 @@
 #include "app/messages.h"
 #include "music/musicstate.h"
 
+#include <optional>
+
 namespace lvx::song {
+
+// What loading a song reads from the settings: the default fonts ("SongFonts")
+// and margins ("Margins"), in twips.
+struct LoadDefaults
+{
+    FontSet fonts;
+    qint16 left = 800;
+    qint16 right = 600;
+    qint16 top = 1000;
+    qint16 bottom = 1000;
+};
+
+LoadDefaults readLoadDefaults();
 
 // The program-wide state a song reads and writes: settings and writer flags,
 // the chord type table and chord hand-over slots, the public font set, and
@@ -18,6 +33,9 @@ struct SongContext
     music::MusicState music;
     FontState fonts;
     Messages& messages;
+    // Set for a job over many songs (an album print, a batch command), which
+    // reads the defaults once; empty, every load reads them.
+    std::optional<LoadDefaults> jobDefaults;
 };
 
 } // namespace lvx::song

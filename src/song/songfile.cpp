@@ -39,6 +39,18 @@ bool looksLikeChordPro(const QString& text)
 
 } // namespace
 
+LoadDefaults readLoadDefaults()
+{
+    const SettingsStore store;
+    LoadDefaults defaults;
+    loadSongFontDefaults(defaults.fonts, store);
+    defaults.left = marginSetting(store, QStringLiteral("LeftMargin"), 800, 100);
+    defaults.right = marginSetting(store, QStringLiteral("RightMargin"), 600, 100);
+    defaults.top = marginSetting(store, QStringLiteral("TopMargin"), 1000, 100);
+    defaults.bottom = marginSetting(store, QStringLiteral("BottonMargin"), 1000, 360);
+    return defaults;
+}
+
 QString defaultSongPath()
 {
     return QDir(programFolder()).filePath(QStringLiteral("Default.lvx"));
@@ -57,13 +69,14 @@ void Song::resetForLoad()
     ChordSize = 1;
     ChordPosition = 1;
     PrintChordsFlag = PrintMajorFlag = PrintMinorFlag = PrintSeventhFlag = PrintBemolFlag = PrintBassNotRootFlag = true;
-    // Read afresh for every song, so changes made outside the program apply to the next one.
-    const SettingsStore store;
-    loadSongFontDefaults(*fonts, store);
-    MargenL = marginSetting(store, QStringLiteral("LeftMargin"), 800, 100);
-    MargenR = marginSetting(store, QStringLiteral("RightMargin"), 600, 100);
-    MargenT = marginSetting(store, QStringLiteral("TopMargin"), 1000, 100);
-    MargenB = marginSetting(store, QStringLiteral("BottonMargin"), 1000, 360);
+    // Read afresh for every song, so changes made outside the program apply to
+    // the next one; a job over many songs reads them once, at its start.
+    const LoadDefaults defaults = m_context.jobDefaults ? *m_context.jobDefaults : readLoadDefaults();
+    *fonts = defaults.fonts;
+    MargenL = defaults.left;
+    MargenR = defaults.right;
+    MargenT = defaults.top;
+    MargenB = defaults.bottom;
     PrintOrientation = 1;
     newDefine = false;
     chordDefs.clear();
@@ -109,11 +122,22 @@ bool Song::LoadFile()
 {
     resetForLoad();
     bool readable = true;
-    const QString text = readTextForLoad(readable);
+    finishLoad(readTextForLoad(readable));
+    return readable;
+}
+
+void Song::LoadText(const QString& text, TextEncoding textEncoding)
+{
+    resetForLoad();
+    encoding = textEncoding;
+    finishLoad(text);
+}
+
+void Song::finishLoad(const QString& text)
+{
     chordPro = looksLikeChordPro(text);
     StringToLinesRec(text);
     FontsToPublic();
-    return readable;
 }
 
 bool Song::readInPart(const QString& fileName) const

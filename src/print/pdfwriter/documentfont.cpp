@@ -1,6 +1,7 @@
 #include "documentfont.h"
 
 #include "deflate.h"
+#include "fontsubset.h"
 #include "pdffile.h"
 #include "pdfsyntax.h"
 
@@ -28,7 +29,10 @@ void DocumentFont::write(PdfFile& file) const
 {
     const bool cff = m_face->outlines() == SfntFont::Outlines::Cff;
     const FaceMetrics& metrics = m_face->metrics();
-    const QByteArray& name = m_face->postScriptName();
+    const QByteArray subset = subsetProgram(*m_face, m_drawn);
+    QByteArray name = m_face->postScriptName();
+    if (!subset.isEmpty())
+        name.prepend(subsetTag(m_drawn));
     const int descendant = file.reserve();
     const int descriptor = file.reserve();
     const int program = file.reserve();
@@ -81,8 +85,8 @@ void DocumentFont::write(PdfFile& file) const
     if (cff)
         entries.append("/Subtype /CIDFontType0C");
     else
-        appendInteger(entries.append("/Length1 "), m_face->programSize());
-    file.writeStream(program, entries, m_face->deflatedProgram());
+        appendInteger(entries.append("/Length1 "), subset.isEmpty() ? m_face->programSize() : subset.size());
+    file.writeStream(program, entries, subset.isEmpty() ? m_face->deflatedProgram() : deflate(subset, 6));
 
     file.writeStream(toUnicode, "/Filter /FlateDecode", deflate(toUnicodeCMap(m_drawn), 6));
 }

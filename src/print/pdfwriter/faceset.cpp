@@ -12,13 +12,13 @@ int FaceSet::select(const QString& name, bool bold, bool italic)
     m_name = name;
     m_bold = bold;
     m_italic = italic;
-    const QString key = name + QChar(bold ? u'B' : u'-') + QChar(italic ? u'I' : u'-');
-    const auto known = m_byRequest.constFind(key);
-    if (known != m_byRequest.cend())
-        return m_selected = *known;
+    for (const Request& request : m_requests) {
+        if (request.bold == bold && request.italic == italic && request.name == name)
+            return m_selected = request.face;
+    }
     std::shared_ptr<const SfntFont> font = findFace(name, bold, italic);
     m_selected = font != nullptr ? add(std::move(font), name, bold, italic) : -1;
-    m_byRequest.insert(key, m_selected);
+    m_requests.push_back({name, bold, italic, m_selected});
     return m_selected;
 }
 

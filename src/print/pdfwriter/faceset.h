@@ -55,8 +55,18 @@ private:
         DocumentFont* drawn = nullptr;
     };
 
+    struct Request
+    {
+        QString name;
+        bool bold;
+        bool italic;
+        int face;
+    };
+
     std::vector<Face> m_faces;
-    QHash<QString, int> m_byRequest;
+    // A handful of names and styles per document: a list is quicker than a hash
+    // that needs a key built for every lookup.
+    std::vector<Request> m_requests;
     QString m_name;
     bool m_bold = false;
     bool m_italic = false;

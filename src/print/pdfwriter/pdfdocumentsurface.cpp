@@ -140,8 +140,11 @@ void PdfDocumentSurface::finishPage()
     const int contents = m_file->reserve();
     const QByteArray plain = m_content->take();
     m_content.reset();
-    if (m_compression > 0)
-        m_file->writeStream(contents, "/Filter /FlateDecode", pdf::deflate(plain, m_compression));
+    if (m_compression > 0) {
+        if (!m_deflater)
+            m_deflater = std::make_unique<pdf::Deflater>(m_compression);
+        m_file->writeStream(contents, "/Filter /FlateDecode", m_deflater->deflate(plain));
+    }
     else
         m_file->writeStream(contents, {}, plain);
     const int page = m_file->reserve();

@@ -184,7 +184,13 @@ private:
 
 std::shared_ptr<const SfntFont> SfntFont::read(const QByteArray& file, int index)
 {
-    return SfntReader(file, index).read();
+    std::shared_ptr<const SfntFont> font = SfntReader(file, index).read();
+    if (font != nullptr) {
+        auto& writable = const_cast<SfntFont&>(*font);
+        writable.m_file = file;
+        writable.m_faceIndex = index;
+    }
+    return font;
 }
 
 const QByteArray& SfntFont::deflatedProgram() const

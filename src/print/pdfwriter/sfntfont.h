@@ -52,6 +52,10 @@ public:
     const QByteArray& deflatedProgram() const;
     qsizetype programSize() const { return m_program.size(); }
 
+    // The whole font file the face came from, and the face's place in it.
+    const QByteArray& file() const { return m_file; }
+    int faceIndex() const { return m_faceIndex; }
+
 private:
     SfntFont() = default;
 
@@ -59,6 +63,8 @@ private:
     FaceMetrics m_metrics;
     QByteArray m_postScriptName;
     QByteArray m_program;
+    QByteArray m_file;
+    int m_faceIndex = 0;
     CharacterMap m_characters;
     std::vector<quint16> m_advances;  // per glyph
 

@@ -1,7 +1,6 @@
 #include "renderport.h"
-
 #include "soundfontsynth.h"
-#include "wavfile.h"
+#include "synthport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,33 +22,39 @@ qint16 toSample(float value)
     return qint16(std::lround(std::clamp(value, -1.0f, 1.0f) * 32767.0f));
 }
 
+class FluidRenderPort final : public RenderPort
+{
+public:
+    explicit FluidRenderPort(std::unique_ptr<SoundFontSynth> synth) : m_synth(std::move(synth)) {}
+
+    MidiError sendShort(quint32 message) override;
+    void wait(qint32 milliseconds) override;
+    double elapsed() const override { return double(m_milliseconds); }
+    void renderTail(qint32 maxMilliseconds) override;
+    const QList<qint16>& samples() const override { return m_samples; }
+
+private:
+    void renderMilliseconds(qint32 milliseconds);
+
+    std::unique_ptr<SoundFontSynth> m_synth;
+    qint64 m_milliseconds = 0;
+    QList<qint16> m_samples;
+};
+
 } // namespace
 
-std::unique_ptr<RenderPort> RenderPort::create(MidiError& error)
-{
-    auto synth = std::make_unique<SoundFontSynth>(SampleRate);
-    error = synth->start();
-    if (error != MidiError::None)
-        return nullptr;
-    return std::unique_ptr<RenderPort>(new RenderPort(std::move(synth)));
-}
-
-RenderPort::RenderPort(std::unique_ptr<SoundFontSynth> synth) : m_synth(std::move(synth)) {}
-
-RenderPort::~RenderPort() = default;
-
-MidiError RenderPort::sendShort(quint32 message)
+MidiError FluidRenderPort::sendShort(quint32 message)
 {
     return m_synth->apply(message);
 }
 
-void RenderPort::wait(qint32 milliseconds)
+void FluidRenderPort::wait(qint32 milliseconds)
 {
     if (milliseconds > 0)
         renderMilliseconds(milliseconds);
 }
 
-void RenderPort::renderTail(qint32 maxMilliseconds)
+void FluidRenderPort::renderTail(qint32 maxMilliseconds)
 {
     qint32 rendered = 0;
     while (rendered < maxMilliseconds && fluid_synth_get_active_voice_count(m_synth->synth()) > 0) {
@@ -59,12 +64,7 @@ void RenderPort::renderTail(qint32 maxMilliseconds)
     renderMilliseconds(std::min(ReverbTail, std::max(0, maxMilliseconds - rendered)));
 }
 
-bool RenderPort::writeWav(const QString& path, QString& error) const
-{
-    return writeWavFile(path, m_samples, Channels, SampleRate, error);
-}
-
-void RenderPort::renderMilliseconds(qint32 milliseconds)
+void FluidRenderPort::renderMilliseconds(qint32 milliseconds)
 {
     // Float output: the 16-bit writer of FluidSynth dithers, which would put
     // noise into the silence before the first note.
@@ -78,6 +78,15 @@ void RenderPort::renderMilliseconds(qint32 milliseconds)
         m_samples.append(toSample(right[size_t(frame)]));
     }
     m_milliseconds += milliseconds;
+}
+
+std::unique_ptr<RenderPort> createFluidRenderPort(MidiError& error)
+{
+    auto synth = std::make_unique<SoundFontSynth>(RenderPort::SampleRate);
+    error = synth->start();
+    if (error != MidiError::None)
+        return nullptr;
+    return std::make_unique<FluidRenderPort>(std::move(synth));
 }
 
 } // namespace lvx::midi

@@ -1,0 +1,158 @@
+#include "batch.h"
+
+#include "command.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QSet>
+
+namespace lvx::cli {
+
+namespace {
+
+bool writeUtf8(Command& command, const QString& path, const QString& text)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write((text + u'\n').toUtf8()) >= 0 && file.commit())
+        return true;
+    command.messages.inform(u"Cannot save file " + path + u": " + file.errorString());
+    return false;
+}
+
+// Over a song read: the program's own save, which replaces the old file only
+// once the new one is whole on disk.
+bool save(Command& command, const QString& path, BatchResult& result)
+{
+    if (!result.songText)
+        return writeUtf8(command, path, result.text);
+    return song::WriteTextFile(path, result.text, result.encoding, command.messages);
+}
+
+// A new file of a folder of results: the bytes the program's save writes,
+// without waiting for each file to reach the disk before the next (a thousand
+// songs would wait on a thousand syncs).
+bool saveCopy(Command& command, const QString& path, BatchResult& result)
+{
+    QByteArray bytes;
+    const QString content = result.text + (result.songText ? QStringView(u"\r\n") : QStringView(u"\n"));
+    if (!song::encodeText(content, result.encoding, bytes)) {
+        result.encoding = song::TextEncoding::Utf8;
+        song::encodeText(content, result.encoding, bytes);
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    command.messages.inform(u"Cannot save file " + path + u": " + file.errorString());
+    return false;
+}
+
+// Whether a file of the results folder is the song read itself; folders are
+// resolved once each.
+class SameFile
+{
+public:
+    explicit SameFile(const QString& folder) : m_folder(QFileInfo(folder).canonicalFilePath()) {}
+
+    bool operator()(const QString& path)
+    {
+        const QFileInfo input(path);
+        const QString directory = input.absolutePath();
+        auto known = m_canonical.constFind(directory);
+        if (known == m_canonical.cend())
+            known = m_canonical.insert(directory, QFileInfo(directory).canonicalFilePath());
+        return !m_folder.isEmpty() && *known == m_folder;
+    }
+
+private:
+    QString m_folder;
+    QHash<QString, QString> m_canonical;
+};
+
+// Only what was read whole may be written over.
+bool readWhole(Command& command, const QString& path)
+{
+    if (QFileInfo(path).size() <= song::MaxReadBytes)
+        return true;
+    command.messages.inform(u"Cannot save file " + path + u": only its first 60000 bytes can be read, so it is left as it is");
+    return false;
+}
+
+} // namespace
+
+QString takeBatch(Command& command, qsizetype leading, bool inPlaceAllowed, Batch& batch)
+{
+    const bool folderGiven = command.args.contains(QStringLiteral("-o"));
+    if (folderGiven && !command.takeOption(QStringLiteral("-o"), batch.folder))
+        return QStringLiteral("-o needs a folder");
+    const bool inPlace = command.takeFlag(QStringLiteral("--in-place"));
+    if (command.hasUnknownOption() || command.args.size() <= leading)
+        return QStringLiteral("missing file");
+    if (inPlace && !inPlaceAllowed)
+        return QStringLiteral("--in-place would replace the song with something else");
+    if (inPlace && folderGiven)
+        return QStringLiteral("-o and --in-place exclude each other");
+    batch.files = command.args.mid(leading);
+    if (batch.files.contains(QStringLiteral("-")) && (batch.files.size() > 1 || inPlace || folderGiven))
+        return QStringLiteral("standard input (-) is read alone, with the result on standard output");
+    if (batch.files.size() > 1 && !inPlace && !folderGiven)
+        return QStringLiteral("several files need -o DIR or --in-place");
+    batch.destination = inPlace       ? Batch::Destination::InPlace
+                        : folderGiven ? Batch::Destination::Folder
+                                      : Batch::Destination::StandardOutput;
+    return {};
+}
+
+int runBatch(Command& command, const Batch& batch, const std::function<std::optional<BatchResult>(const QString&)>& make)
+{
+    if (batch.destination == Batch::Destination::Folder && !QDir().mkpath(batch.folder))
+        return command.refuse(u"Cannot create folder " + batch.folder);
+    // A batch reads the song defaults once, not once a song.
+    if (batch.files.size() > 1)
+        command.context.jobDefaults = song::readLoadDefaults();
+    QSet<QString> written;
+    SameFile intoItsOwnFolder(batch.folder);
+    bool refused = false;
+    for (const QString& path : batch.files) {
+        command.messages.about = batch.files.size() > 1 ? path : QString();
+        const bool overwrites = batch.destination == Batch::Destination::InPlace
+            || (batch.destination == Batch::Destination::Folder && intoItsOwnFolder(path));
+        if (overwrites && !readWhole(command, path)) {
+            refused = true;
+            continue;
+        }
+        std::optional<BatchResult> result = make(path);
+        if (!result) {
+            refused = true;
+            continue;
+        }
+        switch (batch.destination) {
+        case Batch::Destination::StandardOutput:
+            if (result->songText)
+                command.print(result->text);
+            else
+                command.printLine(result->text);
+            break;
+        case Batch::Destination::InPlace:
+            refused = !save(command, path, *result) || refused;
+            break;
+        case Batch::Destination::Folder: {
+            const QString target = QDir(batch.folder).filePath(QFileInfo(path).fileName());
+            if (written.contains(target)) {
+                command.messages.inform(u"Cannot save file " + target + u": an earlier file of this batch has the same name");
+                refused = true;
+                break;
+            }
+            written.insert(target);
+            refused = !(overwrites ? save(command, target, *result) : saveCopy(command, target, *result)) || refused;
+            break;
+        }
+        }
+    }
+    command.messages.about.clear();
+    return refused ? ExitRefused : ExitOk;
+}
+
+} // namespace lvx::cli
