@@ -75,15 +75,17 @@ int main(int argc, char** argv)
     lvx::RecordingMessages messages;
     lvx::DesktopContext desktop(messages);
     lvx::frmMain main(desktop);
-    main.resize(1200, 900);
+    // A full-HD-like desktop: the view shows as many lines as fit.
+    main.resize(1600, 1000);
     main.show();
     main.Form_Load();
     main.openSong(song);
     lvx::editor::frmSong* window = main.activeSong();
     window->parentWidget()->showMaximized();
     QApplication::processEvents();
-    std::printf("%s: %lld bytes, %lld lines, window %dx%d px\n", qPrintable(QFileInfo(song).fileName()),
-                QFileInfo(song).size(), window->song().lines.size(), window->width(), window->height());
+    std::printf("%s: %lld bytes, %lld lines, window %dx%d px, %d lines shown\n", qPrintable(QFileInfo(song).fileName()),
+                QFileInfo(song).size(), window->song().lines.size(), window->width(), window->height(),
+                window->LastShownLine() - window->TopLine() + 1);
 
     const int runs = 300;
     report("PaintPage, first screen", timeRuns(runs, [&](int) { window->PaintPage(); }), runs);
@@ -95,7 +97,7 @@ int main(int argc, char** argv)
     // Every paint shows other lines: every box and label gets new text.
     const int lines = int(window->song().lines.size());
     report("PaintPage, scrolling one line per paint", timeRuns(runs, [&](int i) {
-               window->song().TopLine = 1 + (i * 7) % (lines - 40);
+               window->song().TopLine = 1 + (i * 7) % (lines - 100);
                window->PaintPage();
            }), runs);
     window->song().TopLine = 1;
@@ -106,10 +108,16 @@ int main(int argc, char** argv)
     box->setCursorPosition(1);
     QApplication::processEvents();
     const int line = box->tag.toInt() - 1;
+    // Each key turns typing into deleting or back: every one is an undo step of its own.
     const Summary typing = timeRuns(runs, [&](int i) {
         QTest::keyClick(box, i % 2 ? Qt::Key_Backspace : Qt::Key_X);
     });
     report("keystroke to line record (x, BackSpace)", typing, runs);
+    // A word typed, then taken back: the keys after the first go with its undo step.
+    const Summary word = timeRuns(runs, [&](int i) {
+        QTest::keyClick(box, i < runs / 2 ? Qt::Key_X : Qt::Key_Backspace);
+    });
+    report("keystroke to line record (a run of keys)", word, runs);
     std::printf("line record after the keys: %s\n", qPrintable(window->song().lines.at(line).text.left(40)));
     window->song().Modificada = false;
     return 0;

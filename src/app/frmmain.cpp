@@ -464,10 +464,12 @@ void frmMain::about()
     box.exec();
 }
 
-void frmMain::setUndoButton(bool enabled)
+void frmMain::setUndoButtons(bool undo, bool redo)
 {
-    if (QAction* undo = m_buttons.value(u"bUndo"_s))
-        undo->setEnabled(enabled);
+    if (QAction* button = m_buttons.value(u"bUndo"_s))
+        button->setEnabled(undo);
+    if (QAction* button = m_buttons.value(u"bRedo"_s))
+        button->setEnabled(redo);
 }
 
 void frmMain::subWindowActivated(QMdiSubWindow* window)
@@ -479,7 +481,7 @@ void frmMain::subWindowActivated(QMdiSubWindow* window)
         return;
     }
     showMenusOf(song);
-    setUndoButton(song->undoEnabled());
+    setUndoButtons(song->undoEnabled(), song->redoEnabled());
     // After the activation has finished: the not-ChordPro question is a modal box.
     QMetaObject::invokeMethod(song, [song] { song->Form_Activate(); }, Qt::QueuedConnection);
 }

@@ -69,7 +69,7 @@ public:
     void webSite() override;
     void olgaSite() override;
     void about() override;
-    void setUndoButton(bool enabled) override;
+    void setUndoButtons(bool undo, bool redo) override;
     void songClosed(editor::frmSong* window) override;
     QString caption() const override { return windowTitle(); }
 

@@ -149,6 +149,8 @@ void frmMain::createToolbar()
     addSongButton(u"bPaste"_s, u"Paste"_s, u"paste"_s, u"edit-paste"_s, "mnuEPaste_Click", false);
     addSongButton(u"bUndo"_s, u"Undo"_s, u"undo"_s, u"edit-undo"_s, "mnuEUndo_Click", false);
     m_buttons.value(u"bUndo"_s)->setEnabled(false);
+    addSongButton(u"bRedo"_s, u"Redo"_s, u"redo"_s, u"edit-redo"_s, "mnuERedo_Click", false);
+    m_buttons.value(u"bRedo"_s)->setEnabled(false);
     picToolbar->addSeparator();
     addSongButton(u"bTranspose"_s, u"Transpose All the Chords"_s, u"transpose"_s, QString(), "mnuETranspose_Click",
                   false);
@@ -205,7 +207,7 @@ void frmMain::showInstrument()
 
 void frmMain::setSongButtonsVisible(bool visible)
 {
-    for (const QString& name : {u"bCut"_s, u"bCopy"_s, u"bPaste"_s, u"bUndo"_s, u"bPreview"_s, u"bTranspose"_s,
+    for (const QString& name : {u"bCut"_s, u"bCopy"_s, u"bPaste"_s, u"bUndo"_s, u"bRedo"_s, u"bPreview"_s, u"bTranspose"_s,
                                 u"bPrint"_s, u"bSave"_s, u"bInsertChord"_s, u"bGuitar"_s, u"bPiano"_s, u"bComment"_s,
                                 u"bsoc"_s, u"beoc"_s})
         m_buttons.value(name)->setVisible(visible);

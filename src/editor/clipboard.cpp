@@ -55,7 +55,7 @@ void pasteClip(Lines& lines, int index, int p, const SongLine& clip)
         return;
     const bool intoLine = clip.kind == song::KindLyric && index < lines.size()
         // A directive keeps its fixed name; text pasted into it would never reach the file.
-        && !isDirectiveLine(lines.at(index));
+        && !isReadOnlyLine(lines.at(index));
     if (!intoLine) {
         insertLine(lines, index, clip);
         return;
@@ -68,22 +68,20 @@ void pasteClip(Lines& lines, int index, int p, const SongLine& clip)
 
 const QList<InsertCommand>& insertCommands()
 {
-    // Page and column breaks take no undo snapshot: an Undo after one returns to
-    // the state before the previous command.
     static const QList<InsertCommand> commands = {
-        {u"mnuIComment"_s, u"&Comment"_s, song::KindComment, u"(comment)"_s, true},
-        {u"mnuISOC"_s, u"St&art of Chorus"_s, song::KindChorusStart, u"Start of Chorus"_s, true},
-        {u"mnuIEOC"_s, u"&End of Chorus"_s, song::KindChorusEnd, u"End of Chorus"_s, true},
-        {u"mnuISOT"_s, u"Start of Tablature"_s, song::KindTabStart, u"Start of Tab"_s, true},
-        {u"mnuIEOT"_s, u"End of Tablature"_s, song::KindTabEnd, u"End of Tab"_s, true},
-        {u"mnuISOB"_s, u"Start of Bridge"_s, song::KindBridgeStart, u"Start of Bridge"_s, true},
-        {u"mnuIEOB"_s, u"End of Bridge"_s, song::KindBridgeEnd, u"End of Bridge"_s, true},
-        {u"mnuISOBlk"_s, u"Start of Block (custom)"_s, song::KindBlockStart, u"(block name)"_s, true},
-        {u"mnuIEOBlk"_s, u"End of Block"_s, song::KindBlockEnd, u"End of Block"_s, true},
-        {u"mnuITCOn"_s, u"Two Column On"_s, song::KindTwoColumnsOn, u"Two Column On"_s, true},
-        {u"mnuITCOff"_s, u"Two Column Off"_s, song::KindTwoColumnsOff, u"Two Column Off"_s, true},
-        {u"mnuIColumnBreak"_s, u"Column Break"_s, song::KindColumnBreak, u"Column Break"_s, false},
-        {u"mnuINewPage"_s, u"&New Page"_s, song::KindNewPage, u"New Page"_s, false},
+        {u"mnuIComment"_s, u"&Comment"_s, song::KindComment, u"(comment)"_s},
+        {u"mnuISOC"_s, u"St&art of Chorus"_s, song::KindChorusStart, u"Start of Chorus"_s},
+        {u"mnuIEOC"_s, u"&End of Chorus"_s, song::KindChorusEnd, u"End of Chorus"_s},
+        {u"mnuISOT"_s, u"Start of Tablature"_s, song::KindTabStart, u"Start of Tab"_s},
+        {u"mnuIEOT"_s, u"End of Tablature"_s, song::KindTabEnd, u"End of Tab"_s},
+        {u"mnuISOB"_s, u"Start of Bridge"_s, song::KindBridgeStart, u"Start of Bridge"_s},
+        {u"mnuIEOB"_s, u"End of Bridge"_s, song::KindBridgeEnd, u"End of Bridge"_s},
+        {u"mnuISOBlk"_s, u"Start of Block (custom)"_s, song::KindBlockStart, u"(block name)"_s},
+        {u"mnuIEOBlk"_s, u"End of Block"_s, song::KindBlockEnd, u"End of Block"_s},
+        {u"mnuITCOn"_s, u"Two Column On"_s, song::KindTwoColumnsOn, u"Two Column On"_s},
+        {u"mnuITCOff"_s, u"Two Column Off"_s, song::KindTwoColumnsOff, u"Two Column Off"_s},
+        {u"mnuIColumnBreak"_s, u"Column Break"_s, song::KindColumnBreak, u"Column Break"_s},
+        {u"mnuINewPage"_s, u"&New Page"_s, song::KindNewPage, u"New Page"_s},
     };
     return commands;
 }

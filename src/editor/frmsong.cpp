@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -63,35 +64,47 @@ void frmSong::createHeader()
     subtitle->setObjectName(u"tSubTitle"_s);
     tSubTitle = subtitle;
     // The song's title and subtitle follow every edit of their boxes.
-    for (QLineEdit* box : {tTitle, tSubTitle}) {
-        connect(box, &QLineEdit::textEdited, this, [this, box] {
-            takeHeaderText(box);
-            setModified();
-        });
-    }
+    for (QLineEdit* box : {tTitle, tSubTitle})
+        connect(box, &QLineEdit::textEdited, this, [this, box] { headerEdited(box); });
 
     Line1 = new QFrame(this);
     Line1->setObjectName(u"Line1"_s);
     Line1->setFrameShape(QFrame::HLine);
     Line1->setStyleSheet(u"color: #9aa5b8;"_s);
 
+    m_logRep = new QToolButton(this);
+    m_logRep->setObjectName(u"cLogRep"_s);
+    m_logRep->setText(u"Log Rep"_s);
+    m_logRep->setAutoRaise(true);
+    // Tab goes from the subtitle back to the lyrics, not to this button.
+    m_logRep->setFocusPolicy(Qt::NoFocus);
+    m_logRep->setStyleSheet(u"color: #7b8598; font-size: 8pt;"_s);
+    m_logRep->adjustSize();
+    connect(m_logRep, &QToolButton::clicked, this, &frmSong::cLogRep_Click);
+    createScrollBars();
+}
+
+void frmSong::createScrollBars()
+{
     VS = new QScrollBar(Qt::Vertical, this);
     VS->setObjectName(u"VS"_s);
     VS->setMinimum(1);
     VS->setMaximum(1);
     VS->setSingleStep(1);
     VS->hide();
+    // Dragging the bar or turning the wheel leaves the caret on its line while it stays in sight.
+    connect(VS, &QScrollBar::valueChanged, this, [this](int value) { scrollTo(value, true); });
 
-    m_logRep = new QToolButton(this);
-    m_logRep->setObjectName(u"cLogRep"_s);
-    m_logRep->setText(u"Log Rep"_s);
-    m_logRep->setAutoRaise(true);
-    m_logRep->setStyleSheet(u"color: #7b8598; font-size: 8pt;"_s);
-    m_logRep->adjustSize();
-    connect(m_logRep, &QToolButton::clicked, this, &frmSong::cLogRep_Click);
-    connect(VS, &QScrollBar::valueChanged, this, [this](int value) {
-        m_song.TopLine = value;
-        PaintPage();
+    HS = new QScrollBar(Qt::Horizontal, this);
+    HS->setObjectName(u"HS"_s);
+    HS->setRange(0, 0);
+    HS->hide();
+    connect(HS, &QScrollBar::valueChanged, this, [this](int value) {
+        if (value != m_hOffset) {
+            m_hOffset = value;
+            const QScopedValueRollback follow(m_followCaret, false);
+            PaintPage();
+        }
     });
 }
 
@@ -123,6 +136,9 @@ bool frmSong::Form_Load()
     tSubTitle->setText(m_song.subtitle);
     m_song.Modificada = false;
     setWindowModified(false);
+    // A song opens with the caret at the start of its first line.
+    m_currentSlot = 1;
+    m_caretRequest = CaretRequest{true, 0, 0, -1};
     return true;
 }
 
@@ -131,6 +147,9 @@ void frmSong::Form_Activate()
     m_desktop.app.ScaleNum = 1;
     m_desktop.app.ScaleDen = 1.0;
     m_song.FontsToPublic();
+    // A window the frame activates gets the caret back where the user left it.
+    if (m_editingBody)
+        focusCurrentSlot();
     if (song::askConvertToChordPro(m_song))
         mnuVTextFormat_Click();
 }
@@ -177,22 +196,15 @@ void frmSong::refreshModified()
     setWindowModified(m_song.Modificada);
 }
 
-void frmSong::setUndoEnabled(bool enabled)
-{
-    m_undoEnabled = enabled;
-    if (QAction* undo = action(u"mnuEUndo"_s))
-        undo->setEnabled(enabled);
-    if (m_host)
-        m_host->setUndoButton(enabled);
-}
-
 void frmSong::mnuVTextFormat_Click()
 {
+    const SongState before = currentState();
     song::frmNotePad editor(m_desktop, m_song, this);
     if (editor.exec() == QDialog::Accepted || m_song.Modificada) {
         // The text may have named a new title and subtitle: the boxes show them.
         tTitle->setText(m_song.title);
         tSubTitle->setText(m_song.subtitle);
+        recordIfChanged(before);
         refreshModified();
         PaintPage();
     }

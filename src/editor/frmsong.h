@@ -2,6 +2,7 @@
 
 #include "lineediting.h"
 #include "songlayout.h"
+#include "undohistory.h"
 
 #include "app/fonts.h"
 #include "song/song.h"
@@ -79,11 +80,12 @@ public:
     int CurrentSlot() const { return m_currentSlot; }
     bool EditingBody() const { return m_editingBody; }
     int LabelsUsed() const { return int(m_lastLayout.labels.size()); }
-    bool undoEnabled() const { return m_undoEnabled; }
+    bool undoEnabled() const { return m_history.canUndo(); }
+    bool redoEnabled() const { return m_history.canRedo(); }
     // Twips per pixel of the screen.
     double twipsPerPixel() const;
 
-    // Text slot i (1..40) and chord label i (from 1).
+    // Text slot i and chord label i (both from 1).
     SongBox* slot(int index) const;
     ChordLabel* label(int index) const;
 
@@ -105,7 +107,7 @@ public:
     void BackUpLinea();
 
     // From the widgets.
-    void boxFocused(int slotIndex);
+    void boxFocused(int slotIndex, Qt::FocusReason reason);
     void boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled);
     void boxTextEdited(int slotIndex, const QString& text);
     // Text typed or composed into a box: the chords shift before the box changes.
@@ -113,7 +115,11 @@ public:
     void boxRightPressed(int slotIndex, QPoint position);
     void labelPressed(int labelIndex, Qt::MouseButton button, double x);
     void labelReleased(int labelIndex, Qt::MouseButton button, double x);
-    void headerFocused();
+    void headerFocused(QLineEdit* box, Qt::FocusReason reason);
+    void tabToHeader(bool forward);
+    // Keeps the caret in sight: the line being typed grows its box at once, and
+    // the view follows the caret sideways.
+    void boxCaretMoved(int slotIndex);
     // Back to the line box with the caret, acting first on a pending chord choice.
     void focusCurrentSlot();
 
@@ -143,6 +149,7 @@ public Q_SLOTS:
     void mnuECopy_Click();
     void mnuEPaste_Click();
     void mnuEUndo_Click();
+    void mnuERedo_Click();
     void mnuEDelete_Click();
     void mnuEDeleteLine_Click();
     void mnuETranspose_Click();
@@ -162,6 +169,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     DesktopContext& m_desktop;
@@ -173,12 +181,15 @@ private:
     QLineEdit* tSubTitle = nullptr;
     QFrame* Line1 = nullptr;
     QScrollBar* VS = nullptr;
+    QScrollBar* HS = nullptr;   // shown when a line is wider than the window
     QTimer* Timer = nullptr;
-    QList<SongBox*> T;         // T[0] is the template that parks the focus
+    QList<SongBox*> T;         // T[0] parks the focus while the boxes are rearranged
     QList<ChordLabel*> L;      // L[0] is never shown
     QList<QFrame*> Ln;         // Ln[0] is never shown
     QList<QMenu*> m_menus;
     QList<QAction*> m_recentActions;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     QPointer<frmMenuLinea> m_lineMenu;
     QToolButton* m_logRep = nullptr;
     SongLayout m_lastLayout;    // the layout the last paint placed
@@ -189,23 +200,26 @@ private:
 
     int m_currentSlot = 0;
     bool m_editingBody = true;
-    bool m_undoEnabled = false;
     bool m_painting = false;    // focus moves made by a repaint are not the user's
     double m_dragStart = 0;
+    int m_hOffset = 0;          // pixels the lines are scrolled to the left
+    bool m_followCaret = true;  // a paint scrolls sideways to the caret, unless a scroll bar made it
+    UndoHistory m_history;
 
-    struct UndoSnapshot
+    // Where the next paint puts the caret, when not simply in the box that had it.
+    struct CaretRequest
     {
-        Lines lines;
-        int TopLine = 1;
-        int CurrentSlot = 0;
-        int caret = 0;
-        int ActiveLine = 0;
-        int ActiveChord = 0;
-    } m_undo;
+        bool set = false;       // without a request, a paint keeps the caret's line in sight
+        int line = -1;          // on this line (0-based) while the line is shown,
+        int offset = -1;        // at this offset,
+        int x = -1;             // or at this x (window pixels) in whichever box gets it
+        bool keepSelection = false;   // a caret left in its box keeps what is selected
+    } m_caretRequest;
 
     // construction
     void createHeader();
-    void createSlots();
+    void createScrollBars();
+    void ensureSlots(qsizetype boxes, qsizetype strokes);
     void createMenus();
     QMenu* createFileMenu();
     QMenu* createAlbumMenu();
@@ -222,7 +236,15 @@ private:
     void placeBoxes(const SongLayout& layout);
     void placeLabels(const SongLayout& layout);
     void placeConnectors(const SongLayout& layout);
-    void fitCaretSlot(const SongLayout& layout);
+    SongLayout layOutView();
+    void fitCaretSlot(const SongLayout& layout, int slotBefore, int lineBefore);
+    void parkFocus(qsizetype boxesShown);
+    void fitHorizontalScroll(const SongLayout& layout);
+    int viewWidth(const SongLayout& layout) const;   // pixels left of the scroll bar
+    int caretX() const;                             // window pixels; -1 when no box shows the caret
+    // Scrolls to a top line: the keys keep the caret's box, the wheel and the
+    // scroll bar keep the caret's line while it is in sight.
+    void scrollTo(int topLine, bool keepLine);
     void Form_Resize();
     int toPixels(double twips) const;
     bool isActiveSong() const;
@@ -232,11 +254,22 @@ private:
     int lineIndexOf(int slotIndex) const;      // 0-based, -1 when the slot shows nothing
     int caretOf(int slotIndex) const;
     void focusSlot(int slotIndex, int caret = -1);
+    void focusAtX(int slotIndex, int x);
+    // The caret to a line and offset, scrolling the line into view.
+    void showCaretAt(LinePosition position);
     void setModified();
     void refreshModified();
     // The title or subtitle box's text into the song.
     void takeHeaderText(QLineEdit* box);
-    void setUndoEnabled(bool enabled);
+    // undo
+    SongState currentState() const;
+    void restoreState(const SongState& state);
+    void updateUndoActions();
+    // Records `before` as a step when the song differs from it.
+    void recordIfChanged(const SongState& before);
+    // A keystroke that changes text: recorded for undo as part of a run of typing.
+    void recordTyping(int target, int position, int removed, const QString& inserted);
+    void headerEdited(QLineEdit* box);
     void completePendingAction();
     void openChordDialog(const QString& labelText);
     void playChord(const QString& name);

@@ -59,6 +59,7 @@ void frmSong::InsertChord(const QString& name)
     if (index < 0 || m_song.lines.at(index).kind != song::KindLyric || tabSectionLines(m_song.lines).at(index))
         return;
     const int s = std::min(caretOf(m_currentSlot), int(m_song.lines.at(index).text.size()));
+    BackUpLinea();
     insertChord(m_song.lines[index], s, name);
     LastChordsAdd(name);
     setModified();
@@ -121,9 +122,12 @@ void frmSong::completePendingAction()
             InsertChord(music.ChosenChord);
     } else if (action == u"Edit Chord") {
         if (music.dialogResult == 1) {
+            const SongState before = currentState();
             ModificaTextoAcorde(ActiveLine, ActiveChord, music.ChosenChord);
+            recordIfChanged(before);
             PaintPage();
         } else if (music.dialogResult == 8) {
+            BackUpLinea();
             EliminaAcorde(ActiveLine, ActiveChord);
             PaintPage();
         }
@@ -196,9 +200,9 @@ void frmSong::dragChord(int labelIndex, double moved)
     // The text starts inside the box after its margin, as the layout measured it.
     const double boxLeft = (box->x() + BoxTextInset) * tpp;
     const double labelLeft = L.at(labelIndex)->homeX * tpp + moved;
-    song::SongLine& line = m_song.lines[found->lineIndex];
-    const int p = dragTarget(line.text, boxLeft, labelLeft, width);
-    moveChord(line, found->chordIndex, p);
+    const int p = dragTarget(m_song.lines.at(found->lineIndex).text, boxLeft, labelLeft, width);
+    BackUpLinea();
+    moveChord(m_song.lines[found->lineIndex], found->chordIndex, p);
     PaintPage();
     setModified();
 }
@@ -207,8 +211,8 @@ void frmSong::boxRightPressed(int slotIndex, QPoint position)
 {
     if (lineIndexOf(slotIndex) < 0)
         return;
-    focusSlot(slotIndex);
-    m_currentSlot = slotIndex;
+    // The caret goes to the character clicked, so the chord chosen lands there.
+    focusSlot(slotIndex, T[slotIndex]->cursorPositionAt(position));
     if (!m_lineMenu)
         m_lineMenu = new frmMenuLinea(m_desktop, this);
     m_lineMenu->LabelReset();

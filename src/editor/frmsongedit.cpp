@@ -1,8 +1,9 @@
-// The Edit and Insert menus: the song clipboard, one level of undo, directive
+// The Edit and Insert menus: the song clipboard, undo and redo, directive
 // lines, and the whole-song chord edits.
 
 #include "frmsong.h"
 
+#include "songhost.h"
 #include "songwidgets.h"
 
 #include "app/desktopcontext.h"
@@ -13,8 +14,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 
 using namespace Qt::StringLiterals;
 
@@ -38,27 +41,112 @@ QLineEdit* frmSong::headerBox() const
 
 void frmSong::BackUpLinea()
 {
-    m_undo.lines = m_song.lines;
-    m_undo.TopLine = m_song.TopLine;
-    m_undo.CurrentSlot = m_currentSlot;
-    m_undo.caret = caretOf(m_currentSlot);
-    m_undo.ActiveLine = ActiveLine;
-    m_undo.ActiveChord = ActiveChord;
-    setUndoEnabled(true);
+    m_history.record(currentState());
+    updateUndoActions();
+}
+
+void frmSong::recordIfChanged(const SongState& before)
+{
+    if (m_song.lines != before.lines || m_song.title != before.title || m_song.subtitle != before.subtitle) {
+        m_history.record(before);
+        updateUndoActions();
+    }
+}
+
+void frmSong::recordTyping(int target, int position, int removed, const QString& inserted)
+{
+    const bool couldUndo = m_history.canUndo();
+    const bool couldRedo = m_history.canRedo();
+    const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now().time_since_epoch()).count();
+    m_history.recordTyping(TextEdit{target, position, removed, inserted}, now, [this] { return currentState(); });
+    if (couldUndo != m_history.canUndo() || couldRedo != m_history.canRedo())
+        updateUndoActions();
+}
+
+SongState frmSong::currentState() const
+{
+    SongState state;
+    state.lines = m_song.lines;
+    state.title = m_song.title;
+    state.subtitle = m_song.subtitle;
+    state.TopLine = m_song.TopLine;
+    if (m_editingBody) {
+        state.caretLine = std::max(0, lineIndexOf(m_currentSlot));
+        state.caret = caretOf(m_currentSlot);
+    } else {
+        state.caretLine = headerBox() == tSubTitle ? SubTitleBox : TitleBox;
+        state.caret = headerBox()->cursorPosition();
+    }
+    state.ActiveLine = ActiveLine;
+    state.ActiveChord = ActiveChord;
+    return state;
+}
+
+void frmSong::restoreState(const SongState& state)
+{
+    Timer->stop();
+    m_song.lines = state.lines;
+    m_song.title = state.title;
+    m_song.subtitle = state.subtitle;
+    if (tTitle->text() != state.title)
+        tTitle->setText(state.title);
+    if (tSubTitle->text() != state.subtitle)
+        tSubTitle->setText(state.subtitle);
+    ActiveLine = state.ActiveLine;
+    ActiveChord = state.ActiveChord;
+    m_song.TopLine = state.TopLine;
+    setModified();
+    if (state.caretLine >= 0) {
+        m_editingBody = true;
+        showCaretAt(LinePosition{std::min(state.caretLine, int(m_song.lines.size()) - 1), state.caret});
+        return;
+    }
+    PaintPage();
+    QLineEdit* box = state.caretLine == SubTitleBox ? tSubTitle : tTitle;
+    m_editingBody = false;
+    box->setFocus(Qt::OtherFocusReason);
+    box->setCursorPosition(state.caret);
+}
+
+void frmSong::updateUndoActions()
+{
+    m_undoAction->setEnabled(m_history.canUndo());
+    m_redoAction->setEnabled(m_history.canRedo());
+    if (m_host)
+        m_host->setUndoButtons(m_history.canUndo(), m_history.canRedo());
 }
 
 void frmSong::mnuEUndo_Click()
 {
-    if (!m_undoEnabled)
-        return;
-    m_song.lines = m_undo.lines;
-    m_song.TopLine = m_undo.TopLine;
-    m_currentSlot = m_undo.CurrentSlot;
-    ActiveLine = m_undo.ActiveLine;
-    ActiveChord = m_undo.ActiveChord;
-    setUndoEnabled(false);
-    PaintPage();
-    focusSlot(m_currentSlot, m_undo.caret);
+    if (const std::optional<SongState> state = m_history.undo(currentState()))
+        restoreState(*state);
+    updateUndoActions();
+}
+
+void frmSong::mnuERedo_Click()
+{
+    if (const std::optional<SongState> state = m_history.redo(currentState()))
+        restoreState(*state);
+    updateUndoActions();
+}
+
+void frmSong::headerEdited(QLineEdit* box)
+{
+    const QString& before = box == tTitle ? m_song.title : m_song.subtitle;
+    const QString after = box->text();
+    // The keystroke's change: what lies between the parts both texts share.
+    qsizetype start = 0;
+    while (start < before.size() && start < after.size() && before.at(start) == after.at(start))
+        ++start;
+    qsizetype end = 0;
+    while (end < before.size() - start && end < after.size() - start
+           && before.at(before.size() - 1 - end) == after.at(after.size() - 1 - end))
+        ++end;
+    recordTyping(box == tTitle ? TitleBox : SubTitleBox, int(start), int(before.size() - start - end),
+                 after.mid(start, after.size() - start - end));
+    takeHeaderText(box);
+    setModified();
 }
 
 void frmSong::mnuECopy_Click()
@@ -82,6 +170,7 @@ void frmSong::deleteInHeader(QLineEdit* box)
 {
     if (!box->hasSelectedText() && box->cursorPosition() >= box->text().size())
         return;
+    BackUpLinea();
     box->del();
     takeHeaderText(box);
     setModified();
@@ -112,6 +201,9 @@ void frmSong::mnuEPaste_Click()
 {
     if (!m_editingBody) {
         QLineEdit* box = headerBox();
+        BackUpLinea();
+        if (isHeaderPlaceholder(box->text()))
+            box->selectAll();
         box->insert(QGuiApplication::clipboard()->text());
         takeHeaderText(box);
         setModified();
@@ -140,10 +232,15 @@ void frmSong::mnuEDelete_Click()
         deleteInHeader(headerBox());
         return;
     }
-    if (lineIndexOf(m_currentSlot) < 0)
+    const int index = lineIndexOf(m_currentSlot);
+    if (index < 0)
         return;
-    BackUpLinea();
     SongBox* box = T[m_currentSlot];
+    // A run of Del keys goes back as one step, as typing does.
+    if (box->hasSelectedText())
+        BackUpLinea();
+    else if (box->cursorPosition() < box->text().size() && takesTyping(m_song.lines.at(index).kind))
+        recordTyping(index, box->cursorPosition(), 1, QString());
     const int times = std::max(1, int(box->selectedText().size()));
     box->setCursorPosition(caretOf(m_currentSlot));
     for (int i = 0; i < times; ++i)
@@ -155,6 +252,7 @@ void frmSong::mnuEDeleteLine_Click()
 {
     if (!m_editingBody) {
         QLineEdit* box = headerBox();
+        BackUpLinea();
         box->clear();
         takeHeaderText(box);
         setModified();
@@ -175,8 +273,7 @@ void frmSong::insertDirective(const QString& objectName)
     if (command == commands.end())
         return;
     const int index = std::max(0, lineIndexOf(m_currentSlot));
-    if (command->snapshot)
-        BackUpLinea();
+    BackUpLinea();
     setModified();
     song::SongLine line;
     line.kind = command->kind;
@@ -215,14 +312,17 @@ void frmSong::Transpose(int semitones)
 {
     if (semitones == 0)
         return;
-    BackUpLinea();
+    const SongState before = currentState();
     m_song.Transpose(semitones);
+    recordIfChanged(before);
     refreshModified();
 }
 
 void frmSong::ReplaceChords(const QString& find, const QString& replacement)
 {
+    const SongState before = currentState();
     m_song.ReplaceChords(find, replacement);
+    recordIfChanged(before);
     refreshModified();
 }
 

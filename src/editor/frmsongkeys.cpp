@@ -73,18 +73,72 @@ void frmSong::focusSlot(int slotIndex, int caret)
         box->setCursorPosition(std::min(caret, int(box->text().size())));
 }
 
-void frmSong::boxFocused(int slotIndex)
+void frmSong::focusAtX(int slotIndex, int x)
 {
-    if (m_painting || slotIndex < 1)
+    focusSlot(slotIndex);
+    SongBox* box = slot(slotIndex);
+    if (box && slotIndex >= 1 && x >= 0)
+        box->setCursorPosition(box->cursorPositionAt(QPoint(x - box->x(), box->height() / 2)));
+}
+
+void frmSong::showCaretAt(LinePosition position)
+{
+    m_song.TopLine = std::min(m_song.TopLine, position.lineIndex + 1);
+    for (int tries = 0; tries < 8; ++tries) {
+        m_caretRequest = CaretRequest{true, position.lineIndex, position.offset, -1};
+        PaintPage();
+        if (slotOfLine(position.lineIndex) > 0 || m_song.TopLine >= m_lastLayout.scrollMaximum)
+            break;
+        // Below the view: scroll down until the line shows.
+        m_song.TopLine += std::max(1, position.lineIndex + 1 - m_lastLayout.LastShownLine);
+    }
+    focusSlot(m_currentSlot);
+}
+
+void frmSong::boxFocused(int slotIndex, Qt::FocusReason reason)
+{
+    if (m_painting)
+        return;
+    // The focus chain (Tab from the header, or a hiding window passing the
+    // focus on) is not the user pointing at a line: the caret goes back to the
+    // line it was on.
+    const bool chained = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    if (chained && slotIndex != m_currentSlot && m_currentSlot >= 1 && slot(m_currentSlot)
+        && slot(m_currentSlot)->isVisibleTo(this)) {
+        focusSlot(m_currentSlot);
+        return;
+    }
+    if (slotIndex < 1)
         return;
     completePendingAction();
     m_currentSlot = slotIndex;
     m_editingBody = true;
 }
 
-void frmSong::headerFocused()
+void frmSong::headerFocused(QLineEdit* box, Qt::FocusReason reason)
 {
+    if (m_painting)
+        return;
+    // Only the user takes the caret into the header, by a click or Tab, or back
+    // to where it was. The frame focusing the first box of a window is not that,
+    // nor Qt passing the focus on by Tab when Tile hides the window: a Tab
+    // pressed in the lyrics has already left them by tabToHeader.
+    const bool chosen = reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason || !m_editingBody;
+    if (chosen) {
+        m_editingBody = false;
+        return;
+    }
+    box->deselect();
+    if (slot(m_currentSlot) && m_currentSlot >= 1)
+        focusSlot(m_currentSlot);
+}
+
+void frmSong::tabToHeader(bool forward)
+{
+    completePendingAction();
     m_editingBody = false;
+    QLineEdit* box = forward ? tTitle : tSubTitle;
+    box->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void frmSong::boxTextEdited(int slotIndex, const QString& text)
@@ -100,7 +154,7 @@ void frmSong::boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled)
     const int index = lineIndexOf(slotIndex);
     if (index < 0)
         return;
-    const qint16 kind = m_song.lines.at(index).kind;
+    const bool typing = takesTyping(m_song.lines.at(index).kind);
     const int key = event->key();
     if (key == Qt::Key_Control)
         return;
@@ -111,7 +165,7 @@ void frmSong::boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled)
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (kind >= song::KindNewPage && caretOf(slotIndex) != 0)
+        if (!typing && caretOf(slotIndex) != 0)
             T[slotIndex]->end(false);
         InsertCR(slotIndex);
         return;
@@ -128,7 +182,7 @@ void frmSong::boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled)
         DownKey(slotIndex);
         return;
     case Qt::Key_Backspace:
-        if (kind < song::KindNewPage)
+        if (typing)
             BackSpace(slotIndex);
         return;
     default:
@@ -139,7 +193,7 @@ void frmSong::boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled)
         handled = false;   // caret movement and selection stay with the box
         return;
     }
-    if (text.at(0).unicode() < 32 || text.at(0).unicode() == 127 || kind >= song::KindNewPage)
+    if (text.at(0).unicode() < 32 || text.at(0).unicode() == 127 || !typing)
         return;
     typeCommitted(slotIndex, text, handled);
 }
@@ -148,17 +202,15 @@ void frmSong::typeCommitted(int slotIndex, const QString& text, bool& handled)
 {
     handled = true;
     const int index = lineIndexOf(slotIndex);
-    if (index < 0 || m_song.lines.at(index).kind >= song::KindNewPage)
+    if (index < 0 || !takesTyping(m_song.lines.at(index).kind))
         return;
     SongBox* box = T[slotIndex];
     const int selected = int(box->selectedText().size());
     if (box->text().size() - selected + text.size() > song::Song::MaxLineLength)
         return;
-    song::SongLine& line = m_song.lines[index];
-    if (selected > 0)
-        shiftForReplace(line, box->selectionStart(), selected, int(text.size()));
-    else
-        shiftForReplace(line, box->cursorPosition(), 0, int(text.size()));
+    const int start = selected > 0 ? box->selectionStart() : box->cursorPosition();
+    recordTyping(index, start, selected, text);
+    shiftForReplace(m_song.lines[index], start, selected, int(text.size()));
     m_currentSlot = slotIndex;
     setModified();
     DelayPaintPage(TypingRepaintDelay);
@@ -172,29 +224,26 @@ void frmSong::BackSpace(int slotIndex)
     if (index < 0)
         return;
     SongBox* box = T[slotIndex];
-    song::SongLine& line = m_song.lines[index];
+    // The undo step is taken before the line is touched: it shares the lines until then.
     if (box->hasSelectedText()) {
-        shiftForReplace(line, box->selectionStart(), int(box->selectedText().size()), 0);
+        recordTyping(index, box->selectionStart(), int(box->selectedText().size()), QString());
+        shiftForReplace(m_song.lines[index], box->selectionStart(), int(box->selectedText().size()), 0);
         box->del();
     } else if (const int s = box->cursorPosition(); s > 0) {
-        shiftForBackspace(line, s);
+        recordTyping(index, s - 1, 1, QString());
+        shiftForBackspace(m_song.lines[index], s);
         box->backspace();
     } else {
         if (index == 0)
             return;
-        const int caret = joinWithPrevious(m_song.lines, index);
-        if (slotIndex == 1) {
-            if (m_song.TopLine > 1)
-                --m_song.TopLine;
-            m_currentSlot = 1;
-        } else {
-            m_currentSlot = slotIndex - 1;
-        }
-        PaintPage();
-        focusSlot(m_currentSlot, caret);
+        // Next to a structural line only an empty line goes; otherwise the caret just moves up.
+        const SongState before = currentState();
+        const std::optional<LinePosition> joined = joinLines(m_song.lines, index - 1);
+        recordIfChanged(before);
+        showCaretAt(joined.value_or(LinePosition{index - 1, int(m_song.lines.at(index - 1).text.size())}));
         return;
     }
-    line.text = box->text();
+    m_song.lines[index].text = box->text();
     m_currentSlot = slotIndex;
     DelayPaintPage(TypingRepaintDelay);
 }
@@ -202,12 +251,14 @@ void frmSong::BackSpace(int slotIndex)
 void frmSong::Delete(int slotIndex)
 {
     const int index = lineIndexOf(slotIndex);
-    if (index < 0 || m_song.lines.at(index).kind >= song::KindNewPage)
+    if (index < 0)
         return;
     SongBox* box = T[slotIndex];
     song::SongLine& line = m_song.lines[index];
     const int s = box->cursorPosition();
     if (s < box->text().size()) {
+        if (!takesTyping(line.kind))
+            return;
         line.text = box->text();
         deleteCharacter(line, s);
         box->setText(line.text);
@@ -216,25 +267,24 @@ void frmSong::Delete(int slotIndex)
         DelayPaintPage(TypingRepaintDelay);
         return;
     }
-    if (index + 1 >= m_song.lines.size())
+    const SongState before = currentState();
+    const std::optional<LinePosition> joined = joinLines(m_song.lines, index);
+    if (!joined)
         return;
-    const int caret = joinWithNext(m_song.lines, index);
-    m_currentSlot = slotIndex;
-    PaintPage();
-    focusSlot(slotIndex, caret);
+    recordIfChanged(before);
+    setModified();
+    showCaretAt(*joined);
 }
 
 void frmSong::InsertCR(int slotIndex)
 {
-    setModified();
     const int index = lineIndexOf(slotIndex);
     if (index < 0)
         return;
+    BackUpLinea();
+    setModified();
     splitLine(m_song.lines, index, caretOf(slotIndex));
-    PaintPage();
-    DownKey(slotIndex);
-    if (SongBox* box = slot(m_currentSlot))
-        box->setCursorPosition(0);
+    showCaretAt(LinePosition{index + 1, 0});
 }
 
 void frmSong::UpKey(int slotIndex)
@@ -242,41 +292,47 @@ void frmSong::UpKey(int slotIndex)
     const int index = lineIndexOf(slotIndex);
     if (index <= 0)
         return;
+    const int x = caretX();
     if (slotIndex > 1) {
-        focusSlot(slotIndex - 1);
+        focusAtX(slotIndex - 1, x);
         return;
     }
     m_currentSlot = 1;
-    if (m_song.TopLine > 1)
-        --m_song.TopLine;
+    m_caretRequest = CaretRequest{true, index - 1, -1, x};
+    m_song.TopLine = index;
     PaintPage();
 }
 
 void frmSong::DownKey(int slotIndex)
 {
+    const int x = caretX();
     if (lineIndexOf(slotIndex + 1) >= 0 && T[slotIndex + 1]->isVisibleTo(this)) {
-        focusSlot(slotIndex + 1);
+        focusAtX(slotIndex + 1, x);
         return;
     }
     const int index = lineIndexOf(slotIndex);
     if (index < 0 || index + 1 >= m_song.lines.size())
         return;
-    ++m_song.TopLine;
-    m_currentSlot = slotIndex;
-    PaintPage();
+    // A taller line coming in at the bottom can leave the next line out of
+    // sight: the view scrolls on until it shows.
+    do {
+        m_caretRequest = CaretRequest{true, index + 1, -1, x};
+        ++m_song.TopLine;
+        PaintPage();
+    } while (slotOfLine(index + 1) == 0 && m_song.TopLine < m_lastLayout.scrollMaximum);
 }
 
 void frmSong::PageDown()
 {
-    VS->setValue(std::min(VS->value() + VS->pageStep(), VS->maximum()));
+    scrollTo(std::min(VS->value() + VS->pageStep(), VS->maximum()), false);
 }
 
 void frmSong::PageUp()
 {
     if (VS->value() > VS->minimum()) {
-        VS->setValue(std::max(VS->value() - VS->pageStep(), VS->minimum()));
+        scrollTo(std::max(VS->value() - VS->pageStep(), VS->minimum()), false);
     } else if (!m_song.lines.isEmpty()) {
-        focusSlot(1);
+        focusAtX(1, caretX());
     }
 }
 

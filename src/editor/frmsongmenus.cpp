@@ -72,9 +72,13 @@ QMenu* frmSong::createEditMenu()
 {
     auto* menu = new QMenu(u"&Edit"_s, this);
     menu->setObjectName(u"mnuEdit"_s);
-    QAction* undo = addAction(menu, u"mnuEUndo"_s, u"&Undo"_s, &frmSong::mnuEUndo_Click);
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    undo->setEnabled(false);
+    m_undoAction = addAction(menu, u"mnuEUndo"_s, u"&Undo"_s, &frmSong::mnuEUndo_Click);
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_undoAction->setEnabled(false);
+    // Ctrl+Y stays Delete Line, as the menu always had it.
+    m_redoAction = addAction(menu, u"mnuERedo"_s, u"&Redo"_s, &frmSong::mnuERedo_Click);
+    m_redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    m_redoAction->setEnabled(false);
     menu->addSeparator();
     addAction(menu, u"mnuECut"_s, u"Cu&t"_s, &frmSong::mnuECut_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     addAction(menu, u"mnuECopy"_s, u"&Copy"_s, &frmSong::mnuECopy_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));

@@ -24,7 +24,22 @@ bool mergeFits(const SongLine& upper, const SongLine& lower)
     return upper.text.size() + lower.text.size() <= MaxLineLength;
 }
 
+bool isEmptyLyric(const SongLine& line)
+{
+    return line.kind == song::KindLyric && line.text.isEmpty() && line.chords.isEmpty();
+}
+
 } // namespace
+
+bool takesTyping(qint16 kind)
+{
+    return kind == song::KindLyric || kind == song::KindComment || kind == song::KindBlockStart;
+}
+
+bool isHeaderPlaceholder(const QString& text)
+{
+    return text == u"(title)" || text == u"(subtitle)";
+}
 
 void shiftForTyping(SongLine& line, int caret)
 {
@@ -76,7 +91,7 @@ void splitLine(Lines& lines, int index, int s)
     // A directive's text is only its display name: Enter on it adds a line
     // before or after it rather than cutting the name in two.
     qsizetype at = clampOffset(s, whole.text);
-    if (isDirectiveLine(whole) && at != 0)
+    if (isReadOnlyLine(whole) && at != 0)
         at = whole.text.size();
 
     SongLine first;
@@ -124,38 +139,30 @@ int mergeLines(SongLine& upper, const SongLine& lower)
     return int(n);
 }
 
-int joinWithPrevious(Lines& lines, int index)
+std::optional<LinePosition> joinLines(Lines& lines, int upperIndex)
 {
-    if (index <= 0 || index >= lines.size() || isDirectiveLine(lines.at(index)))
-        return 0;
-    if (isDirectiveLine(lines.at(index - 1))) {
-        // The text above is not written to the file; joining into it would lose
-        // this line's text at the next save, so the directive goes instead.
-        lines.removeAt(index - 1);
-        return 0;
+    if (upperIndex < 0 || upperIndex + 1 >= lines.size())
+        return std::nullopt;
+    const SongLine& upper = lines.at(upperIndex);
+    const SongLine& lower = lines.at(upperIndex + 1);
+    if (takesTyping(upper.kind) && isTextLine(lower)) {
+        if (!mergeFits(upper, lower))
+            return std::nullopt;
+        const int n = mergeLines(lines[upperIndex], lower);
+        lines.removeAt(upperIndex + 1);
+        return LinePosition{upperIndex, n};
     }
-    if (!mergeFits(lines.at(index - 1), lines.at(index)))
-        return 0;
-    const int n = mergeLines(lines[index - 1], lines.at(index));
-    lines.removeAt(index);
-    return n;
-}
-
-int joinWithNext(Lines& lines, int index)
-{
-    if (index < 0 || index >= lines.size())
-        return 0;
-    const int n = int(lines.at(index).text.size());
-    if (index + 1 >= lines.size() || isDirectiveLine(lines.at(index)))
-        return n;
-    const SongLine& below = lines.at(index + 1);
-    if (below.kind == song::KindLyric) {
-        if (!mergeFits(lines.at(index), below))
-            return n;
-        mergeLines(lines[index], below);
+    // A structural line stays; an empty line beside it is all a join may take.
+    if (isEmptyLyric(lower)) {
+        const int n = int(upper.text.size());
+        lines.removeAt(upperIndex + 1);
+        return LinePosition{upperIndex, n};
     }
-    lines.removeAt(index + 1);
-    return n;
+    if (isEmptyLyric(upper)) {
+        lines.removeAt(upperIndex);
+        return LinePosition{upperIndex, 0};
+    }
+    return std::nullopt;
 }
 
 void removeLine(Lines& lines, int index)

@@ -18,6 +18,21 @@ using Lines = QList<SongLine>;
 // positions in the list; offsets are 0-based character offsets (a chord at
 // position p stands over the character with offset p).
 
+// -- line kinds
+// Lyrics, comments and a block's name take typing. Every other line (directive
+// marks, and any kind this version does not edit) shows read-only: its text is
+// a display name or must reach the file as it was.
+bool takesTyping(qint16 kind);
+inline bool isReadOnlyLine(const SongLine& line)
+{
+    return !takesTyping(line.kind);
+}
+// A line that is all text: joining it into another line keeps everything it holds.
+inline bool isTextLine(const SongLine& line)
+{
+    return line.kind == song::KindLyric || line.kind == song::KindComment;
+}
+
 // -- typing inside one line
 // A character typed at the caret: chords at or after it move right by one.
 void shiftForTyping(SongLine& line, int caret);
@@ -35,25 +50,27 @@ void deleteCharacter(SongLine& line, int s);
 // Enter at offset s: the line splits in two (the second inserted after the
 // first). At offset 0 the first part is an empty lyric line and the second keeps
 // the kind; otherwise the first keeps the kind and the second is a lyric line.
-// A directive line (kind 10 or more) splits only at 0 or at its end: offsets
-// inside it count as its end, so its display name is never cut in two.
+// A read-only line splits only at 0 or at its end: offsets inside it count as
+// its end, so a directive's display name is never cut in two.
 void splitLine(Lines& lines, int index, int s);
 // `lower` appended to `upper`: upper's chords up to its length stay, lower's
 // follow shifted by that length, upper's chords beyond its text come last
 // shifted by the length of lower's text. Returns upper's old length. Text past
 // the longest line allowed is cut; the joins check first and never cut.
 int mergeLines(SongLine& upper, const SongLine& lower);
-// BackSpace at the start of line `index` (> 0): joins it to the line above and
-// removes it; a directive line above (kind 10 or more) is removed instead, so no
-// typed text is lost. Returns the caret offset in the line that now holds the text.
-// Nothing happens on line 0, on a directive line (it takes no keys), or when the
-// joined text would be longer than a line may be (the caret offset is then 0).
-int joinWithPrevious(Lines& lines, int index);
-// Delete at the end of line `index` (not the last): a lyric line below is merged
-// in; the line below is removed whatever its kind. Returns the caret offset.
-// Nothing changes on the last line, on a directive line, or when the joined text
-// would be longer than a line may be.
-int joinWithNext(Lines& lines, int index);
+// Lines `upperIndex` and `upperIndex + 1` joined, by BackSpace at the start of
+// the lower line or Delete at the end of the upper one. Text lines (lyrics and
+// comments) merge into a line that takes typing. A structural line (a directive,
+// a block start, a line kept as the file had it) is never removed by a join:
+// next to one, only an empty lyric line goes. Returns where the caret goes, or
+// nothing when the lines stay as they were (also when the joined text would be
+// longer than a line may be).
+struct LinePosition
+{
+    int lineIndex = 0;
+    int offset = 0;
+};
+std::optional<LinePosition> joinLines(Lines& lines, int upperIndex);
 void removeLine(Lines& lines, int index);
 void insertLine(Lines& lines, int index, const SongLine& line);
 
@@ -92,10 +109,14 @@ QList<bool> tabSectionLines(const Lines& lines);
 SongLine copyPart(const SongLine& line, int s, int n);
 // A lyric clip goes into line `index` at offset p with its chords; any other
 // clip is inserted as a new line before line `index`. A lyric clip goes in as a
-// line of its own before a directive line too (its text would never be saved),
+// line of its own before a read-only line too (its text would never be saved),
 // and at the end when `index` is past the last line. An empty clip (never
 // filled) and a paste that would make the line too long do nothing.
 void pasteClip(Lines& lines, int index, int p, const SongLine& clip);
+
+// -- the title and subtitle
+// The texts a new song's header starts with: typing replaces them whole.
+bool isHeaderPlaceholder(const QString& text);
 
 // -- directive lines of the Insert menu
 struct InsertCommand
@@ -104,7 +125,6 @@ struct InsertCommand
     QString caption;      // "&Comment"
     qint16 kind;
     QString text;         // the new line's text
-    bool snapshot;        // whether the command takes an undo snapshot first
 };
 const QList<InsertCommand>& insertCommands();
 

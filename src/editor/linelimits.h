@@ -22,9 +22,4 @@ inline qsizetype clampOffset(qsizetype offset, const QString& text)
     return std::clamp<qsizetype>(offset, 0, text.size());
 }
 
-inline bool isDirectiveLine(const song::SongLine& line)
-{
-    return line.kind >= song::KindNewPage;
-}
-
 } // namespace lvx::editor::detail

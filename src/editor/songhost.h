@@ -49,8 +49,8 @@ public:
     virtual void olgaSite() = 0;
     virtual void about() = 0;
 
-    // The frame's Undo button follows the song window that changed it last.
-    virtual void setUndoButton(bool enabled) = 0;
+    // The frame's Undo and Redo buttons follow the song window that changed them last.
+    virtual void setUndoButtons(bool undo, bool redo) = 0;
     // A song window is gone: its number is free again.
     virtual void songClosed(frmSong* window) = 0;
     virtual QString caption() const = 0;

@@ -7,6 +7,7 @@
 #include "music/chordsymbol.h"
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -64,9 +65,35 @@ LineStyle styleForKind(qint16 kind)
     }
 }
 
-bool takesTyping(qint16 kind)
+LineStyle lineStyle(const SongLine& line, bool inTab)
 {
-    return kind == song::KindLyric || kind == song::KindComment || kind == song::KindBlockStart;
+    LineStyle style = styleForKind(line.kind);
+    // A line kept as read stays greyed inside tablature too.
+    if (inTab && line.kind != song::KindKept)
+        style.role = u"Tablature"_s;
+    return style;
+}
+
+bool showsChords(const SongLine& line, bool inTab)
+{
+    return line.kind == song::KindLyric && !inTab && !line.chords.isEmpty();
+}
+
+// What a chord's label shows: a valid chord in the current notation, anything
+// else as written (a leading apostrophe marks free text and is dropped).
+struct LabelText
+{
+    QString caption;
+    QString role;
+    bool isChord = false;
+};
+
+LabelText labelText(const QString& name, const QString& notation)
+{
+    const music::ChordSymbol symbol = music::ParseChord(name);
+    if (!music::isTextLabel(name) && symbol.tone >= 0)
+        return {music::FormatChord(symbol, notation), u"Chord"_s, true};
+    return {music::isTextLabel(name) ? name.mid(1) : name, u"Comment"_s, false};
 }
 
 // An empty text still needs the height of a line, or the box could not be clicked.
@@ -113,6 +140,8 @@ public:
 
     double placeHeader();
     void placeLine(const SongLine& line, int index, int slot, const LineStyle& style, bool inTab, double& y);
+    // How far a line moves y down, the same as placing it would.
+    double lineHeight(const SongLine& line, const LineStyle& style, bool inTab) const;
 
 private:
     double placeChordRow(const SongLine& line, int index, double x, const Fonts& lineFont, double& y);
@@ -143,8 +172,8 @@ void Layouter::placeLine(const SongLine& line, int index, int slot, const LineSt
 {
     const ScopedTimer timer(m_counters, TimerPrintLine);
     const Fonts font = fontForRole(m_fonts, style.role);
-    const bool showsChords = line.kind == song::KindLyric && !inTab && !line.chords.isEmpty();
-    const double chordMid = showsChords ? placeChordRow(line, index, style.x, font, y) : 0;
+    const bool chordRow = showsChords(line, inTab);
+    const double chordMid = chordRow ? placeChordRow(line, index, style.x, font, y) : 0;
 
     BoxPlacement box;
     box.slot = slot;
@@ -155,11 +184,15 @@ void Layouter::placeLine(const SongLine& line, int index, int slot, const LineSt
     box.kept = line.kind == song::KindKept;
     box.x = style.x;
     box.y = y;
-    box.width = m_input.innerWidth - style.x - RightGap;
+    // A box as wide as its text never scrolls it sideways under the chords;
+    // the window scrolls instead.
+    const double textRight = style.x + std::ceil(m_measure.textWidth(font, line.text)) + BoxCaretRoom;
+    box.width = std::max(m_input.innerWidth - style.x - RightGap, textRight - style.x);
     box.height = textHeight(m_measure, font, line.text);
     m_layout.boxes.append(box);
+    m_layout.contentWidth = std::max(m_layout.contentWidth, textRight);
 
-    if (showsChords)
+    if (chordRow)
         addConnectors(style.x, chordMid, y + roundHalfEven(box.height / 2));
     y += roundHalfEven(box.height);
 }
@@ -178,6 +211,17 @@ double Layouter::placeChordRow(const SongLine& line, int index, double x, const 
     return chordMid;
 }
 
+double Layouter::lineHeight(const SongLine& line, const LineStyle& style, bool inTab) const
+{
+    double height = roundHalfEven(textHeight(m_measure, fontForRole(m_fonts, style.role), line.text));
+    if (showsChords(line, inTab)) {
+        // The chord row is as high as its last label.
+        const LabelText last = labelText(line.chords.last().name, m_notation);
+        height += roundHalfEven(ChordRowOverlap * textHeight(m_measure, fontForRole(m_fonts, last.role), last.caption));
+    }
+    return height;
+}
+
 double Layouter::placeLabel(const SongLine& line, int index, int chordIndex, double x, double y,
                             const Fonts& lineFont, double rightEdge)
 {
@@ -186,16 +230,12 @@ double Layouter::placeLabel(const SongLine& line, int index, int chordIndex, dou
     LabelPlacement label;
     label.lineIndex = index;
     label.chordIndex = chordIndex;
-    const music::ChordSymbol symbol = music::ParseChord(chord.name);
-    label.isChord = !music::isTextLabel(chord.name) && symbol.tone >= 0;
-    if (label.isChord) {
-        label.caption = music::FormatChord(symbol, m_notation);
-        label.role = u"Chord"_s;
+    const LabelText text = labelText(chord.name, m_notation);
+    label.caption = text.caption;
+    label.role = text.role;
+    label.isChord = text.isChord;
+    if (label.isChord)
         m_layout.shownChords.append(chord.name);
-    } else {
-        label.caption = music::isTextLabel(chord.name) ? chord.name.mid(1) : chord.name;
-        label.role = u"Comment"_s;
-    }
     label.font = fontForRole(m_fonts, label.role);
 
     const double before = m_measure.textWidth(lineFont, QStringView(line.text).left(chord.position));
@@ -204,6 +244,7 @@ double Layouter::placeLabel(const SongLine& line, int index, int chordIndex, dou
     label.width = m_measure.textWidth(label.font, label.caption) + LabelPadding;
     label.height = textHeight(m_measure, label.font, label.caption);
     m_layout.labels.append(label);
+    m_layout.contentWidth = std::max(m_layout.contentWidth, label.x + label.width);
     return roundHalfEven(label.x + label.width);
 }
 
@@ -237,20 +278,32 @@ SongLayout layoutSong(const QList<SongLine>& songLines, const FontSet& fonts, co
 {
     const QList<SongLine> lines = songLines.isEmpty() ? QList<SongLine>{SongLine{}} : songLines;
     const QList<bool> inTab = tabSectionLines(lines);
-    const int topIndex = std::max(input.TopLine, 1) - 1;
     const int maxSlots = std::max(input.maxSlots, 1);
 
     SongLayout layout;
     Layouter layouter(fonts, input, measure, counters, layout);
     double y = layouter.placeHeader();
+
+    // The last screen is a full one: the view never scrolls further down than
+    // the first line from which the song's end still reaches the bottom limit.
+    const double room = input.innerHeight - BottomLimit - y;
+    int lastTop = int(lines.size());
+    for (double above = 0; lastTop > 1 && int(lines.size()) - lastTop + 1 < maxSlots; --lastTop) {
+        const int i = lastTop - 2;
+        above += layouter.lineHeight(lines.at(i), lineStyle(lines.at(i), inTab.at(i)), inTab.at(i));
+        if (above >= room)
+            break;
+    }
+    layout.scrollMaximum = lastTop;
+    layout.TopLine = std::clamp(input.TopLine, 1, lastTop);
+    const int topIndex = layout.TopLine - 1;
+
     layout.LastShownLine = int(lines.size());
     int slot = 0;
     for (int i = 0; i < lines.size(); ++i) {
         // Lines above the view are walked too: the font applied last and the
         // tablature state must be those of the lines before the first one shown.
-        LineStyle style = styleForKind(lines.at(i).kind);
-        if (inTab.at(i) && lines.at(i).kind != song::KindKept)
-            style.role = u"Tablature"_s;
+        const LineStyle style = lineStyle(lines.at(i), inTab.at(i));
         layout.lastRole = style.role;
         if (i < topIndex)
             continue;
@@ -261,8 +314,7 @@ SongLayout layoutSong(const QList<SongLine>& songLines, const FontSet& fonts, co
         }
     }
     layout.lastFont = fontForRole(fonts, layout.lastRole);
-    layout.scrollBarVisible = layout.LastShownLine < lines.size() || input.TopLine > 1;
-    layout.scrollMaximum = int(lines.size());
+    layout.scrollBarVisible = layout.LastShownLine < lines.size() || layout.TopLine > 1;
     return layout;
 }
 

@@ -25,6 +25,9 @@ public:
     virtual double textHeight(const Fonts& font, QStringView text) const = 0;
 };
 
+// Room past the end of a box's text for the caret and the next characters typed.
+inline constexpr double BoxCaretRoom = 200;
+
 // What the song window shows, in twips from its top-left corner.
 struct LayoutInput
 {
@@ -32,12 +35,12 @@ struct LayoutInput
     double innerWidth = 0;
     double innerHeight = 0;
     bool letters = true;        // chord names in letter notation, else solfege
-    int maxSlots = 40;          // text boxes available
+    int maxSlots = 1 << 20;     // text boxes the view may use; the window grows its boxes as needed
 };
 
 struct BoxPlacement
 {
-    int slot = 0;               // 1..40
+    int slot = 0;               // from 1
     int lineIndex = 0;          // 0-based index into the lines
     QString role;               // font role of the box
     Fonts font;
@@ -72,9 +75,11 @@ struct SongLayout
     QList<BoxPlacement> boxes;
     QList<LabelPlacement> labels;   // in painting order: label number = index + 1
     QList<Stroke> connectors;       // three per chord-bearing lyric line shown
+    int TopLine = 1;                // the first line shown, from 1: the one asked for, or less
     int LastShownLine = 0;          // from 1
     bool scrollBarVisible = false;
-    int scrollMaximum = 1;
+    int scrollMaximum = 1;          // the largest TopLine: from it the song's end fills the view
+    double contentWidth = 0;        // the right edge of the widest text or label shown
     // Chords shown that are valid, in painting order, for the recent chords.
     QStringList shownChords;
     // The font role applied last: the window measures its line height in it.
@@ -86,6 +91,8 @@ struct SongLayout
 // the bottom limit (or the last slot), the chord labels over their characters,
 // never overlapping, and the strokes tying each chord row to its lyric. Every
 // line above TopLine is walked too, so fonts and the tablature state are right.
+// A TopLine past the last full screen shows that screen. A box is at least as
+// wide as its text, so it never scrolls its text away from the chord labels.
 // Times the line layout (counter 1) and the label placing (counter 3) when
 // counters are given. An empty song lays out as one empty lyric line.
 SongLayout layoutSong(const QList<song::SongLine>& lines, const FontSet& fonts, const LayoutInput& input,

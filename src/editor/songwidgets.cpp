@@ -1,6 +1,7 @@
 #include "songwidgets.h"
 
 #include "frmsong.h"
+#include "lineediting.h"
 
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
@@ -80,11 +81,24 @@ SongBox::SongBox(frmSong* window, int index, QWidget* parent)
     setMaxLength(int(song::Song::MaxLineLength));
     setToolTip(u"Right mouse button for insert chord at cursor position"_s);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& text) { m_window->boxTextEdited(m_index, text); });
+    connect(this, &QLineEdit::cursorPositionChanged, this, [this] { m_window->boxCaretMoved(m_index); });
 }
 
 bool SongBox::event(QEvent* event)
 {
-    return leaveToMenus(event) ? false : QLineEdit::event(event);
+    if (leaveToMenus(event))
+        return false;
+    // Tab leaves the lyrics for the title, Shift+Tab for the subtitle, as Tab
+    // leaves a text area for the fields beside it.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            m_window->tabToHeader(key->key() == Qt::Key_Tab);
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void SongBox::keyPressEvent(QKeyEvent* event)
@@ -108,13 +122,23 @@ void SongBox::inputMethodEvent(QInputMethodEvent* event)
 
 void SongBox::focusInEvent(QFocusEvent* event)
 {
-    QLineEdit::focusInEvent(event);
-    m_window->boxFocused(m_index);
+    // A line edit selects its whole text when Tab brings the focus, and Qt hands
+    // the focus on by Tab when a window hides (Tile, restoring a maximized
+    // window): the next key would replace the whole lyric. The song is one text.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&plain);
+    } else {
+        QLineEdit::focusInEvent(event);
+    }
+    m_window->boxFocused(m_index, reason);
 }
 
 void SongBox::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
+        // The chord chosen from the menu goes where the musician pointed.
         m_window->boxRightPressed(m_index, event->position().toPoint());
         return;
     }
@@ -176,7 +200,26 @@ bool HeaderBox::event(QEvent* event)
 void HeaderBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    m_window->headerFocused();
+    m_window->headerFocused(this, event->reason());
+}
+
+void HeaderBox::replacePlaceholder(const QString& typed)
+{
+    if (!typed.isEmpty() && typed.at(0).isPrint() && isHeaderPlaceholder(text()))
+        selectAll();
+}
+
+void HeaderBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        replacePlaceholder(event->text());
+    QLineEdit::keyPressEvent(event);
+}
+
+void HeaderBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    replacePlaceholder(event->commitString());
+    QLineEdit::inputMethodEvent(event);
 }
 
 } // namespace lvx::editor

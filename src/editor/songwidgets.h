@@ -48,6 +48,7 @@ public:
     int index() const { return m_index; }
     // The line index shown, as decimal text ("" when the box shows nothing).
     QString tag;
+    QRect caretRect() const { return cursorRect(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -96,9 +97,13 @@ public:
 protected:
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     frmSong* m_window;
+    // A new song's "(title)" goes whole when the first character is typed over it.
+    void replacePlaceholder(const QString& typed);
 };
 
 } // namespace lvx::editor

@@ -115,43 +115,41 @@ private slots:
 
     void joins_data()
     {
+        // The lines `upper` and `upper + 1` joined; the caret as "line:offset", "-" when nothing changes.
         QTest::addColumn<QString>("song");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("upper");
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("caret");
-        QTest::addRow("backspace joins and the lower chords follow")
-            << u"a[A]b | [B]cd"_s << u"backspace"_s << 1 << u"a[A]b[B]cd"_s << 2;
+        QTest::addColumn<QString>("caret");
+        QTest::addRow("the lower chords follow the upper text")
+            << u"a[A]b | [B]cd"_s << 0 << u"a[A]b[B]cd"_s << u"0:2"_s;
         QTest::addRow("a chord past the upper text comes after the joined chords")
-            << u"ab[X@5] | [B]cd"_s << u"backspace"_s << 1 << u"ab[B]cd[X@7]"_s << 2;
-        QTest::addRow("backspace below a directive removes the directive, not the text")
-            << u"x | {21}Start of Chorus | [G]la"_s << u"backspace"_s << 2 << u"x | [G]la"_s << 0;
-        QTest::addRow("the upper line keeps its kind")
-            << u"{6}note | la"_s << u"backspace"_s << 1 << u"{6}notela"_s << 4;
-        QTest::addRow("backspace on the first line does nothing")
-            << u"ab | cd"_s << u"backspace"_s << 0 << u"ab | cd"_s << 0;
-        QTest::addRow("backspace on a directive line does nothing")
-            << u"ab | {22}End of Chorus"_s << u"backspace"_s << 1 << u"ab | {22}End of Chorus"_s << 0;
-        QTest::addRow("delete at the end merges the lyric line below")
-            << u"ab | [G]cd | ef"_s << u"delete"_s << 0 << u"ab[G]cd | ef"_s << 2;
-        QTest::addRow("delete at the end removes a directive below")
-            << u"ab | {22}End of Chorus | cd"_s << u"delete"_s << 0 << u"ab | cd"_s << 2;
-        QTest::addRow("delete at the end removes a comment below without its text")
-            << u"ab | {6}note"_s << u"delete"_s << 0 << u"ab"_s << 2;
-        QTest::addRow("delete at the end of the last line does nothing")
-            << u"ab | cd"_s << u"delete"_s << 1 << u"ab | cd"_s << 2;
+            << u"ab[X@5] | [B]cd"_s << 0 << u"ab[B]cd[X@7]"_s << u"0:2"_s;
+        QTest::addRow("the upper line keeps its kind") << u"{6}note | la"_s << 0 << u"{6}notela"_s << u"0:4"_s;
+        QTest::addRow("a comment below merges its text") << u"ab | {6}note"_s << 0 << u"abnote"_s << u"0:2"_s;
+        QTest::addRow("an empty line below a directive goes, the directive stays")
+            << u"x | {21}Start of Chorus | "_s << 1 << u"x | {21}Start of Chorus"_s << u"1:15"_s;
+        QTest::addRow("an empty line above a directive goes, the directive stays")
+            << u" | {22}End of Chorus | cd"_s << 0 << u"{22}End of Chorus | cd"_s << u"0:0"_s;
+        QTest::addRow("text below a directive is never joined into it")
+            << u"x | {21}Start of Chorus | [G]la"_s << 1 << u"x | {21}Start of Chorus | [G]la"_s << u"-"_s;
+        QTest::addRow("a directive below text is never removed")
+            << u"ab | {22}End of Chorus | cd"_s << 0 << u"ab | {22}End of Chorus | cd"_s << u"-"_s;
+        QTest::addRow("a block start is kept like a directive")
+            << u"ab | {8}Intro"_s << 0 << u"ab | {8}Intro"_s << u"-"_s;
+        QTest::addRow("an empty line holding a chord is not empty")
+            << u"{21}Start of Chorus | [G]"_s << 0 << u"{21}Start of Chorus | [G]"_s << u"-"_s;
+        QTest::addRow("nothing below the last line") << u"ab | cd"_s << 1 << u"ab | cd"_s << u"-"_s;
     }
     void joins()
     {
         QFETCH(QString, song);
-        QFETCH(QString, key);
-        QFETCH(int, index);
+        QFETCH(int, upper);
         QFETCH(QString, expected);
-        QFETCH(int, caret);
+        QFETCH(QString, caret);
         Lines lines = parseSong(song);
-        const int result = key == u"backspace" ? joinWithPrevious(lines, index) : joinWithNext(lines, index);
+        const auto result = joinLines(lines, upper);
         QCOMPARE(showSong(lines), expected);
-        QCOMPARE(result, caret);
+        QCOMPARE(result ? QString::number(result->lineIndex) + u':' + QString::number(result->offset) : u"-"_s, caret);
     }
 
     void joinNeverMakesALineTooLong()
@@ -159,9 +157,7 @@ private slots:
         const QString full(song::Song::MaxLineLength - 5, u'a');
         Lines lines{parseLine(full), parseLine(u"[G]bcdefghij"_s)};
         const Lines before = lines;
-        joinWithPrevious(lines, 1);
-        QCOMPARE(lines, before);
-        joinWithNext(lines, 0);
+        QVERIFY(!joinLines(lines, 0));
         QCOMPARE(lines, before);
     }
 

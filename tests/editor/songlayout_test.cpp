@@ -149,14 +149,18 @@ private slots:
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("role");
         QTest::addColumn<bool>("locked");
-        QTest::addRow("lyric") << u"la"_s << 600.0 << u"Lyric"_s << false;
-        QTest::addRow("comment") << u"{6}note"_s << 600.0 << u"Comment"_s << false;
-        QTest::addRow("block start takes its name") << u"{8}Intro"_s << 200.0 << u"Control"_s << false;
-        QTest::addRow("block end") << u"{9}End of Block"_s << 200.0 << u"Control"_s << true;
-        QTest::addRow("new page") << u"{10}New Page"_s << 200.0 << u"Comment"_s << true;
-        QTest::addRow("chorus") << u"{21}Start of Chorus"_s << 200.0 << u"Control"_s << true;
-        QTest::addRow("tab start") << u"{41}Start of Tab"_s << 200.0 << u"Control"_s << true;
-        QTest::addRow("line kept as read is greyed like a note") << u"{12}{artist: Me}"_s << 200.0 << u"Comment"_s << true;
+        QTest::addColumn<double>("width");
+        QTest::addRow("lyric") << u"la"_s << 600.0 << u"Lyric"_s << false << 7300.0;
+        QTest::addRow("comment") << u"{6}note"_s << 600.0 << u"Comment"_s << false << 7300.0;
+        QTest::addRow("block start takes its name") << u"{8}Intro"_s << 200.0 << u"Control"_s << false << 7700.0;
+        QTest::addRow("block end") << u"{9}End of Block"_s << 200.0 << u"Control"_s << true << 7700.0;
+        QTest::addRow("new page") << u"{10}New Page"_s << 200.0 << u"Comment"_s << true << 7700.0;
+        QTest::addRow("chorus") << u"{21}Start of Chorus"_s << 200.0 << u"Control"_s << true << 7700.0;
+        QTest::addRow("tab start") << u"{41}Start of Tab"_s << 200.0 << u"Control"_s << true << 7700.0;
+        QTest::addRow("line kept as read is greyed like a note")
+            << u"{12}{artist: Me}"_s << 200.0 << u"Comment"_s << true << 7700.0;
+        QTest::addRow("a line wider than the window is as wide as its text, and room for the caret")
+            << QString(100, u'w') << 600.0 << u"Lyric"_s << false << 10200.0;
     }
     void lineKinds()
     {
@@ -164,28 +168,35 @@ private slots:
         QFETCH(double, x);
         QFETCH(QString, role);
         QFETCH(bool, locked);
-        const BoxPlacement box = layOut(line).boxes.first();
+        QFETCH(double, width);
+        const SongLayout layout = layOut(line);
+        const BoxPlacement box = layout.boxes.first();
         QCOMPARE(box.x, x);
         QCOMPARE(box.role, role);
         QCOMPARE(box.font.Source, role);
         QCOMPARE(box.locked, locked);
         QCOMPARE(box.kept, line.startsWith(u"{12}"));
-        QCOMPARE(box.width, 8000.0 - x - 100.0);
+        QCOMPARE(box.width, width);
+        // The text's own width, and room for the caret.
+        QCOMPARE(layout.contentWidth, x + box.font.Size * 10.0 * parseLine(line).text.size() + 200.0);
     }
 
     void tablature_data()
     {
         QTest::addColumn<int>("topLine");
+        QTest::addColumn<double>("innerHeight");
         QTest::addColumn<QString>("roles");
-        QTest::addRow("from the top") << 1 << u"Control Tablature Tablature Control Lyric"_s;
-        QTest::addRow("scrolled into the section") << 3 << u"Tablature Control Lyric"_s;
+        QTest::addRow("from the top") << 1 << 10000.0 << u"Control Tablature Tablature Control Lyric"_s;
+        // Control lines are 160 high, tablature 220: from line 3 on, the song's end fills 2000.
+        QTest::addRow("scrolled into the section") << 3 << 2000.0 << u"Tablature Control Lyric"_s;
     }
     void tablature()
     {
         QFETCH(int, topLine);
+        QFETCH(double, innerHeight);
         QFETCH(QString, roles);
         const SongLayout layout = layOut(u"{41}Start of Tab | [G]e|--0-- | [A]B|--1-- | {42}End of Tab | [C]la"_s,
-                                         window(10000, topLine));
+                                         window(innerHeight, topLine));
         QCOMPARE(boxRoles(layout), roles);
         QCOMPARE(layout.boxes.first().slot, 1);
         QCOMPARE(layout.boxes.first().lineIndex, topLine - 1);
@@ -202,29 +213,37 @@ private slots:
         QTest::addColumn<int>("lineCount");
         QTest::addColumn<double>("innerHeight");
         QTest::addColumn<int>("maxSlots");
-        QTest::addColumn<int>("lastShown");
+        QTest::addColumn<int>("topLine");
+        QTest::addColumn<QString>("shown");       // first and last line shown
+        QTest::addColumn<int>("scrollMaximum");
         QTest::addColumn<bool>("scrollBar");
         // Lines of 200 from y 1000; the limit is the inner height less 500.
-        QTest::addRow("everything fits") << 5 << 10000.0 << 40 << 5 << false;
-        QTest::addRow("the line crossing the limit stays") << 5 << 2000.0 << 40 << 3 << true;
-        QTest::addRow("reaching the limit exactly stops") << 5 << 1900.0 << 40 << 2 << true;
-        QTest::addRow("the last line crossing still shows the whole song") << 5 << 2400.0 << 40 << 5 << false;
-        QTest::addRow("the slots run out") << 10 << 100000.0 << 4 << 4 << true;
+        QTest::addRow("everything fits") << 5 << 10000.0 << 40 << 1 << u"1-5"_s << 1 << false;
+        QTest::addRow("the line crossing the limit stays") << 5 << 2000.0 << 40 << 1 << u"1-3"_s << 3 << true;
+        QTest::addRow("reaching the limit exactly stops") << 5 << 1900.0 << 40 << 1 << u"1-2"_s << 4 << true;
+        QTest::addRow("the last line crossing still shows the whole song") << 5 << 2400.0 << 40 << 1 << u"1-5"_s << 1
+                                                                            << false;
+        QTest::addRow("the slots run out") << 10 << 100000.0 << 4 << 1 << u"1-4"_s << 7 << true;
+        QTest::addRow("scrolled to the end, the last screen is full") << 5 << 2000.0 << 40 << 5 << u"3-5"_s << 3
+                                                                     << true;
+        QTest::addRow("a song that fits never scrolls") << 5 << 10000.0 << 40 << 4 << u"1-5"_s << 1 << false;
     }
     void bottomLimit()
     {
         QFETCH(int, lineCount);
         QFETCH(double, innerHeight);
         QFETCH(int, maxSlots);
-        QFETCH(int, lastShown);
+        QFETCH(int, topLine);
+        QFETCH(QString, shown);
+        QFETCH(int, scrollMaximum);
         QFETCH(bool, scrollBar);
-        LayoutInput input = window(innerHeight);
+        LayoutInput input = window(innerHeight, topLine);
         input.maxSlots = maxSlots;
         const SongLayout layout = layOut(QStringList(lineCount, u"la"_s).join(QStringLiteral(" | ")), input);
-        QCOMPARE(layout.LastShownLine, lastShown);
-        QCOMPARE(layout.boxes.size(), lastShown);
+        QCOMPARE(QString::number(layout.TopLine) + u'-' + QString::number(layout.LastShownLine), shown);
+        QCOMPARE(layout.boxes.size(), layout.LastShownLine - layout.TopLine + 1);
         QCOMPARE(layout.scrollBarVisible, scrollBar);
-        QCOMPARE(layout.scrollMaximum, lineCount);
+        QCOMPARE(layout.scrollMaximum, scrollMaximum);
     }
 
     void emptySongShowsOneEditableLine()
