@@ -76,20 +76,21 @@ private:
 };
 
 // Passes everything on to another Messages. While a note is set, every text
-// shown or asked ends with it, so a message can say where it comes from.
+// shown or asked ends with it, so a message can say where it comes from; a text
+// of several lines gets it on a line of its own, as it speaks for all of them.
 class NotedMessages final : public Messages
 {
 public:
     explicit NotedMessages(Messages& sink) : m_sink(sink) {}
 
-    void inform(const QString& text, const QString& title = {}) override { m_sink.inform(text + m_note, title); }
+    void inform(const QString& text, const QString& title = {}) override { m_sink.inform(noted(text), title); }
     Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) override
     {
-        return m_sink.ask(text + m_note, title, buttons, icon);
+        return m_sink.ask(noted(text), title, buttons, icon);
     }
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial = {}) override
     {
-        return m_sink.input(prompt + m_note, title, initial);
+        return m_sink.input(noted(prompt), title, initial);
     }
     QString openFile(const QString& filter, const QString& start) override { return m_sink.openFile(filter, start); }
     QString saveFile(const QString& filter, const QString& suggested) override
@@ -116,6 +117,15 @@ public:
 private:
     Messages& m_sink;
     QString m_note;
+
+    QString noted(const QString& text) const
+    {
+        if (m_note.isEmpty())
+            return text;
+        if (text.contains(u'\n'))
+            return text + u'\n' + m_note.trimmed();
+        return text + m_note;
+    }
 };
 
 // The message boxes one command raises: the first few are shown one by one,

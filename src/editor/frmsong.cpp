@@ -136,11 +136,12 @@ void frmSong::showRecentFiles(const QStringList& paths)
     showRecentFileItems(m_recentActions, paths);
 }
 
-void frmSong::Form_Load()
+bool frmSong::Form_Load()
 {
     tTitle->clear();
     tSubTitle->clear();
-    m_song.LoadFile();
+    if (!m_song.LoadFile())
+        return false;
     if (!m_desktop.app.CurrentFileName.isEmpty())
         setCaption(m_desktop.app.CurrentFileName);
     tTitle->setText(m_song.title);
@@ -150,6 +151,7 @@ void frmSong::Form_Load()
     // A song opens with the caret at the start of its first line.
     m_currentSlot = 1;
     m_caretRequest = CaretRequest{true, 0, 0, -1};
+    return true;
 }
 
 void frmSong::Form_Activate()

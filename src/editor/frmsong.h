@@ -66,7 +66,8 @@ public:
     void showRecentFiles(const QStringList& paths);
 
     // Loading: empties the header boxes, loads CurrentFileName, takes its caption.
-    void Form_Load();
+    // False when the file could not be read: the window must not stand for it.
+    bool Form_Load();
     // Activation: resets the print scale, makes the song's fonts public, and asks
     // once whether a text that is not ChordPro should go to the conversion tools.
     void Form_Activate();

@@ -119,6 +119,9 @@ void splitLine(Lines& lines, int index, int s)
         first.kind = whole.kind;
         second.kind = song::KindLyric;
     }
+    // A directive's own written form stays with the part that keeps its kind; the
+    // unplaced text after a lyric stays at its end.
+    (at == 0 || whole.kind == song::KindLyric ? second : first).source = whole.source;
     lines[index] = first;
     lines.insert(index + 1, second);
 }
@@ -139,6 +142,8 @@ int mergeLines(SongLine& upper, const SongLine& lower)
     chords.append(beyond);
     upper.chords = chords;
     upper.text = QString(upper.text + lower.text).left(MaxLineLength);
+    if (upper.kind == song::KindLyric && lower.kind == song::KindLyric)
+        upper.source += lower.source;   // the unplaced text after each lyric, kept at the end
     return int(n);
 }
 

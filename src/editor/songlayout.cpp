@@ -57,6 +57,8 @@ LineStyle styleForKind(qint16 kind)
     case song::KindTwoColumnsOn:
     case song::KindTwoColumnsOff:
         return {DirectiveIndent, u"Control"_s};
+    case song::KindKept:
+        return {DirectiveIndent, u"Comment"_s};
     default:
         // Lyric lines, and any kind a newer file might bring, read as lyrics.
         return {LyricIndent, u"Lyric"_s};
@@ -66,7 +68,8 @@ LineStyle styleForKind(qint16 kind)
 LineStyle lineStyle(const SongLine& line, bool inTab)
 {
     LineStyle style = styleForKind(line.kind);
-    if (inTab)
+    // A line kept as read stays greyed inside tablature too.
+    if (inTab && line.kind != song::KindKept)
         style.role = u"Tablature"_s;
     return style;
 }
@@ -183,6 +186,7 @@ void Layouter::placeLine(const SongLine& line, int index, int slot, const LineSt
     box.role = style.role;
     box.font = font;
     box.locked = !takesTyping(line.kind);
+    box.kept = line.kind == song::KindKept;
     box.x = style.x;
     box.y = y;
     // A box as wide as its text never scrolls it sideways under the chords;

@@ -6,12 +6,15 @@
 #include "app/fonts.h"
 #include "app/messages.h"
 #include "app/text.h"
+#include "song/directives.h"
 #include "song/song.h"
 
 #include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace lvx::print {
 
@@ -48,14 +51,15 @@ public:
         QString row = chordRow(line);
         const QString& lyric = m_tags.lyric;
         const QString& chordTags = m_tags.chord;
+        const QString text = markupText(line.text);
         if (!row.isEmpty() && !m_app.LyricsOnly && !m_app.ChordsOnly) {
-            return chordTags + u"<LF:0.75>" + lyric + line.text + chordTags + u"<CR></LF>" + row + u"<LF:0.75>" + lyric
-                + u"<CR><LF> ";
+            return chordTags + u"<LF:0.75>" + lyric + text + chordTags + u"<CR></LF>" + markupText(row) + u"<LF:0.75>"
+                + lyric + u"<CR><LF> ";
         }
         if (m_app.LyricsOnly || (row.isEmpty() && !m_app.ChordsOnly))
-            return lyric + line.text + u"<CR><LF> ";
+            return lyric + text + u"<CR><LF> ";
         if (!row.isEmpty())
-            return chordTags + JoinChordNames(row, QStringLiteral(" - ")) + u"<CR><LF> ";
+            return chordTags + markupText(JoinChordNames(row, QStringLiteral(" - "))) + u"<CR><LF> ";
         return {};
     }
 
@@ -153,24 +157,33 @@ private:
     }
 };
 
+// A chorus or bridge mark, with the label the musician gave the section.
+QString sectionMark(QStringView tag, const song::SongLine& line)
+{
+    const QString label = song::sectionLabel(line);
+    if (label.isEmpty())
+        return u'<' + tag + u'>';
+    return u'<' + tag + u':' + label + u'>';
+}
+
 QString directiveMarkup(const RoleTags& tags, const song::SongLine& line, bool& inTab)
 {
     const QString& comment = tags.comment;
     switch (line.kind) {
     case song::KindComment:
-        return comment + line.text + u"<CR><LF>";
+        return comment + markupText(line.text) + u"<CR><LF>";
     case 7:   // an italic comment, should a reader ever produce one
-        return comment + u"<I>" + line.text + u"<CR><LF>";
+        return comment + u"<I>" + markupText(line.text) + u"<CR><LF>";
     case song::KindNewPage:
         return comment + u"<NP>";
     case song::KindColumnBreak:
         return comment + u"<CB>";
     case song::KindChorusStart:
-        return comment + u"<SOC><CR><LF>";
+        return comment + sectionMark(u"SOC", line) + u"<CR><LF>";
     case song::KindChorusEnd:
         return comment + u"<EOC><CR><LF>";
     case song::KindBridgeStart:
-        return comment + u"<SOB><CR><LF>";
+        return comment + sectionMark(u"SOB", line) + u"<CR><LF>";
     case song::KindBridgeEnd:
         return comment + u"<EOB><CR><LF>";
     case song::KindBlockStart:
@@ -203,6 +216,13 @@ QString FontTags(const FontSet& fonts, const QString& role)
         + (f.Bold ? u"<B>" : u"</B>") + (f.Italic ? u"<I>" : u"</I>");
 }
 
+QString markupText(const QString& text)
+{
+    if (!text.contains(u'<'))
+        return text;
+    return QString(text).replace(u'<', u"<LT>"_s);
+}
+
 QString JoinChordNames(QString& row, const QString& separator)
 {
     row = trimBlanks(row);
@@ -222,17 +242,19 @@ void BuildPrintMarkup(Surface& measuring, const song::Song& song, const AppState
 
     const FontSet& fonts = *song.fonts;
     state.PrintTitle = song.title;
-    state.MarkupLines.append(FontTags(fonts, QStringLiteral("Title")) + u"<C>" + state.PrintTitle + u"<CR><LF>");
+    state.MarkupLines.append(FontTags(fonts, QStringLiteral("Title")) + u"<C>" + markupText(state.PrintTitle) + u"<CR><LF>");
     state.PrintSubTitle = song.subtitle;
-    state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + state.PrintSubTitle + u"<CR><LF>");
+    state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + markupText(state.PrintSubTitle)
+                             + u"<CR><LF>");
 
     const RoleTags tags(fonts);
     LyricLine lyrics(measuring, song, app, state, messages, tags);
     for (const song::SongLine& line : song.lines) {
-        if (trimLeadingBlanks(line.text).startsWith(u'#'))
+        // Lines the program carries without understanding them are not printed.
+        if (line.kind == song::KindKept || trimLeadingBlanks(line.text).startsWith(u'#'))
             continue;
         if (line.kind == song::KindLyric) {
-            state.MarkupLines.append(inTab ? tags.tablature + line.text + u"<CR><LF> " : lyrics.markup(line));
+            state.MarkupLines.append(inTab ? tags.tablature + markupText(line.text) + u"<CR><LF> " : lyrics.markup(line));
             continue;
         }
         const QString markup = directiveMarkup(tags, line, inTab);

@@ -22,6 +22,10 @@ class Surface;
 // bold and italic, each set completely.
 QString FontTags(const FontSet& fonts, const QString& role);
 
+// Song text as markup: a "<" in it would open a tag, so it is written "<LT>",
+// which the renderer prints as "<".
+QString markupText(const QString& text);
+
 // Trims the row (and keeps it trimmed), then joins its names with the separator.
 QString JoinChordNames(QString& row, const QString& separator);
 
