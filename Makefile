@@ -6,7 +6,7 @@ JOBS ?= 2
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run check install bench fuzz clean
+.PHONY: all deps configure build run check install bench fuzz reliability clean
 
 all: build
 
@@ -34,9 +34,15 @@ bench: deps
 	@tools/run-print-bench
 	@tools/run-cli-bench
 	@tools/run-editor-bench
+	@tools/run-hostile-bench
+
+# Black-box checks of the built programs under hostile files, kills, a full disk,
+# read-only places and garbage settings (tools/run-reliability; xvfb for the desktop).
+reliability: build
+	@tools/run-reliability $(BUILD)
 
 fuzz: deps
-	@tools/run-fuzz $(FUZZ_SECONDS)
+	@tools/run-fuzz $(or $(FUZZ_SECONDS),60) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(BUILD)

@@ -16,6 +16,7 @@ class QPrinter;
 namespace lvx {
 
 class Messages;
+class RecoveryFiles;
 
 // Everything the windows of the desktop program share: the application state,
 // the chord hand-over slots and fonts (in the song context), the MIDI output,
@@ -45,6 +46,9 @@ public:
     // The printer chosen in Printer Setup, where every later print starts;
     // null until the user chose one.
     std::unique_ptr<QPrinter> printer;
+
+    // Where song windows copy their unsaved changes; none in tests that do not ask.
+    RecoveryFiles* recovery = nullptr;
 
     // The main window, and its active song window (nullptr when none); set by
     // the main window, replaced by tests.

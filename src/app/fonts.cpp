@@ -4,6 +4,8 @@
 #include "settings.h"
 #include "text.h"
 
+#include <algorithm>
+
 namespace lvx {
 
 namespace {
@@ -28,6 +30,19 @@ QString takeItem(QString& rest)
 }
 
 } // namespace
+
+double usableFontSize(double points)
+{
+    // NaN compares false both ways: it lands on the smallest size.
+    if (!(points >= SmallestFontSize))
+        return SmallestFontSize;
+    return std::min(points, LargestFontSize);
+}
+
+QString usableFontName(const QString& name)
+{
+    return name.left(LongestFontName);
+}
 
 void Fonts::Create(const QString& source, const QString& name, qint16 size, bool bold, bool italic, qint32 color)
 {

@@ -55,6 +55,15 @@ struct FontState
     Fonts activeFont;
 };
 
+// What a screen and a page can show. A description keeps whatever size and name
+// it was given (a song file writes back what it said); text is drawn at the
+// nearest size in range, in a face named by at most the first characters.
+inline constexpr double SmallestFontSize = 4;
+inline constexpr double LargestFontSize = 200;
+inline constexpr qsizetype LongestFontName = 100;
+double usableFontSize(double points);
+QString usableFontName(const QString& name);
+
 // "Title,Comic Sans MS,20,0,true,false": role, name, size, colour, bold, italic.
 QString FontToStr(const Fonts& font);
 

@@ -97,6 +97,7 @@ frmMain::frmMain(DesktopContext& desktop, QWidget* parent) : QMainWindow(parent)
 frmMain::~frmMain()
 {
     m_desktop.activeChild = [] { return nullptr; };
+    m_desktop.midi.setSoundListener({});
 }
 
 void frmMain::Form_Load()
@@ -106,10 +107,12 @@ void frmMain::Form_Load()
     // (a double click on one) comes up in the album window, over a new song.
     const QString fileName = m_desktop.app.CurrentFileName;
     const bool album = isAlbumFile(fileName);
-    openInWindow(album ? QString() : fileName);
+    const bool opened = openInWindow(album ? QString() : fileName) != nullptr;
+    if (!opened)
+        openInWindow(QString());   // the program starts with a song window all the same
     if (album)
         QMetaObject::invokeMethod(this, [this, fileName] { openAlbumFile(fileName); }, Qt::QueuedConnection);
-    else if (!fileName.isEmpty())
+    else if (opened && !fileName.isEmpty())
         addRecentFile(fileName);
 
     song::loadGlobalDictionary(m_desktop.dictionary);
@@ -173,7 +176,14 @@ editor::frmSong* frmMain::openInWindow(const QString& fileName)
     const int number = takeFreeNumber();
     auto* song = new editor::frmSong(m_desktop, this);
     SongWindows[number] = song;
-    song->Form_Load();
+    if (!song->Form_Load()) {
+        // A file that cannot be read gets no window: saving it would replace the file with nothing.
+        SongWindows[number] = nullptr;
+        WindowFree[number] = true;
+        delete song;
+        m_desktop.app.CurrentFileName.clear();
+        return nullptr;
+    }
     // A new song is named after its window: window 3 is Untitled:3.
     if (fileName.isEmpty())
         song->setCaption(u"Untitled:"_s + QString::number(number));
@@ -250,8 +260,8 @@ void frmMain::openSong(const QString& name)
         return;
     }
     // A second window on the same file would let one save undo the other's.
-    if (!activateWindowOf(file.absoluteFilePath()))
-        openInWindow(file.absoluteFilePath());
+    if (!activateWindowOf(file.absoluteFilePath()) && openInWindow(file.absoluteFilePath()) == nullptr)
+        return;
     addRecentFile(file.absoluteFilePath());
     if (SongButtonsHidden)
         showSongButtons();
@@ -299,10 +309,8 @@ void frmMain::openRecentFile(int item)
     if (item < 0 || item >= m_recentActions.size())
         return;
     const QString path = m_recentActions.at(item)->text();
-    if (!openable(path))
+    if (!openable(path) || (!activateWindowOf(path) && openInWindow(path) == nullptr))
         return;
-    if (!activateWindowOf(path))
-        openInWindow(path);
     QDir::setCurrent(QFileInfo(path).absolutePath());
     refreshRecentFiles();
     if (SongButtonsHidden)

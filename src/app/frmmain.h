@@ -103,6 +103,7 @@ private:
     QToolBar* picToolbar = nullptr;
     QLabel* m_notationPanel = nullptr;
     QLabel* m_instrumentPanel = nullptr;
+    QLabel* m_soundPanel = nullptr;   // shown while sound is off
     QList<QMenu*> m_menus;
     QList<QAction*> m_recentActions;
     QAction* m_toolbarAction = nullptr;

@@ -177,10 +177,17 @@ void frmMain::createStatusBar()
     m_notationPanel->setToolTip(u"Chord names"_s);
     m_instrumentPanel = new QLabel(this);
     m_instrumentPanel->setObjectName(u"StatusInstrument"_s);
+    m_soundPanel = new QLabel(u"Sound is off until a MIDI output device opens."_s, this);
+    m_soundPanel->setObjectName(u"StatusSound"_s);
+    statusBar()->addPermanentWidget(m_soundPanel);
     statusBar()->addPermanentWidget(m_notationPanel);
     statusBar()->addPermanentWidget(m_instrumentPanel);
     showNotation();
     showInstrument();
+    m_desktop.midi.setSoundListener([panel = QPointer<QLabel>(m_soundPanel)](bool off) {
+        if (panel)
+            panel->setVisible(off);
+    });
 }
 
 void frmMain::showNotation()

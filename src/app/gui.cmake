@@ -11,5 +11,6 @@ target_sources(liravox_gui PRIVATE
     app/screenfit.cpp app/screenfit.h
     app/guimessages.cpp app/guimessages.h
     app/mainprogram.cpp app/mainprogram.h
+    app/songrecovery.cpp app/songrecovery.h
     ${PROJECT_SOURCE_DIR}/data/icons/icons.qrc
 )

@@ -1,10 +1,14 @@
 #include "guimessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTimer>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -86,8 +90,34 @@ QString qtFileFilter(const QString& filter)
 
 void GuiMessages::inform(const QString& text, const QString& title)
 {
+    summariseWhenDone();
+    if (m_burst.admit(text))
+        showBox(text, title);
+}
+
+void GuiMessages::showBox(const QString& text, const QString& title)
+{
     QMessageBox box(QMessageBox::NoIcon, boxTitle(title), text, QMessageBox::Ok, m_parent);
+    ++m_openBoxes;
     box.exec();
+    --m_openBoxes;
+}
+
+void GuiMessages::summariseWhenDone()
+{
+    if (std::exchange(m_summaryDue, true))
+        return;
+    QTimer::singleShot(50, QCoreApplication::instance(), [this] {
+        m_summaryDue = false;
+        // The timer also runs inside an open box's own event loop: the command is not done yet.
+        if (m_openBoxes > 0) {
+            summariseWhenDone();
+            return;
+        }
+        const QString summary = m_burst.finish();
+        if (!summary.isEmpty())
+            showBox(summary, QString());
+    });
 }
 
 Answer GuiMessages::ask(const QString& text, const QString& title, Buttons buttons, Icon icon)

@@ -23,6 +23,14 @@ public:
 
 private:
     QPointer<QWidget> m_parent;
+    MessageBurst m_burst;
+    bool m_summaryDue = false;
+    int m_openBoxes = 0;
+
+    void showBox(const QString& text, const QString& title);
+    // Once the command that raised the boxes is done (no box of ours open and
+    // the event loop idle again), what was kept back gets its box.
+    void summariseWhenDone();
 };
 
 // "ChordPro Files (*.lvx;*.pro)|*.lvx;*.pro|All Files (*.*)|*.*" as a Qt file

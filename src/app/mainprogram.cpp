@@ -3,12 +3,16 @@
 #include "desktopcontext.h"
 #include "frmmain.h"
 #include "guimessages.h"
+#include "recoveryfiles.h"
+#include "songrecovery.h"
 #include "startup.h"
+#include "system.h"
 
 #include "midi/midistartup.h"
 #include "print/paintersurface.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QTimer>
 
@@ -78,6 +82,8 @@ int Main(int argc, char** argv)
 
     GuiMessages messages;
     DesktopContext desktop(messages);
+    RecoveryFiles recovery(QDir(programFolder()).filePath(u"recovery"_s));
+    desktop.recovery = &recovery;
     // The arguments joined by blanks are the command line: one file name, quotes optional.
     StartUp(desktop.app, messages, QApplication::arguments().mid(1).join(u' '));
 
@@ -99,6 +105,7 @@ int Main(int argc, char** argv)
         midi::midiStartUp(desktop.midi);
         QApplication::restoreOverrideCursor();
     });
+    offerRecoveredSongs(desktop, main);
     return QApplication::exec();
 }
 

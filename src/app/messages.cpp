@@ -30,6 +30,32 @@ Answer negativeAnswer(Buttons buttons)
     return Answer::Cancel;
 }
 
+bool MessageBurst::admit(const QString& text)
+{
+    if (m_shown < ShownInFull) {
+        ++m_shown;
+        return true;
+    }
+    if (m_kept.size() < ListedInSummary)
+        m_kept.append(text);
+    ++m_keptCount;
+    return false;
+}
+
+QString MessageBurst::finish()
+{
+    QString summary;
+    if (m_keptCount > 0) {
+        summary = QString::number(m_keptCount)
+            + (m_keptCount == 1 ? QStringLiteral(" more message was") : QStringLiteral(" more messages were"))
+            + QStringLiteral(" not shown one by one:\n\n") + m_kept.join(u'\n');
+        if (m_keptCount > m_kept.size())
+            summary += u"\n...";
+    }
+    *this = MessageBurst();
+    return summary;
+}
+
 void StderrMessages::inform(const QString& text, const QString&)
 {
     printLine(text);

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -72,6 +73,80 @@ private:
     QList<Entry> m_entries;
     QList<Answer> m_answers;
     QList<std::optional<QString>> m_texts;
+};
+
+// Passes everything on to another Messages. While a note is set, every text
+// shown or asked ends with it, so a message can say where it comes from; a text
+// of several lines gets it on a line of its own, as it speaks for all of them.
+class NotedMessages final : public Messages
+{
+public:
+    explicit NotedMessages(Messages& sink) : m_sink(sink) {}
+
+    void inform(const QString& text, const QString& title = {}) override { m_sink.inform(noted(text), title); }
+    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) override
+    {
+        return m_sink.ask(noted(text), title, buttons, icon);
+    }
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial = {}) override
+    {
+        return m_sink.input(noted(prompt), title, initial);
+    }
+    QString openFile(const QString& filter, const QString& start) override { return m_sink.openFile(filter, start); }
+    QString saveFile(const QString& filter, const QString& suggested) override
+    {
+        return m_sink.saveFile(filter, suggested);
+    }
+
+    // The note for as long as the scope lives; the one before comes back after it.
+    class Scope final
+    {
+    public:
+        Scope(NotedMessages& messages, const QString& note) : m_messages(messages), m_kept(messages.m_note)
+        {
+            m_messages.m_note = note;
+        }
+        ~Scope() { m_messages.m_note = m_kept; }
+        Q_DISABLE_COPY_MOVE(Scope)
+
+    private:
+        NotedMessages& m_messages;
+        QString m_kept;
+    };
+
+private:
+    Messages& m_sink;
+    QString m_note;
+
+    QString noted(const QString& text) const
+    {
+        if (m_note.isEmpty())
+            return text;
+        if (text.contains(u'\n'))
+            return text + u'\n' + m_note.trimmed();
+        return text + m_note;
+    }
+};
+
+// The message boxes one command raises: the first few are shown one by one,
+// the rest are kept and summed up in a single box once the command is done, so
+// a file with a thousand bad lines never means a thousand boxes to click away.
+class MessageBurst final
+{
+public:
+    static constexpr int ShownInFull = 3;
+    static constexpr int ListedInSummary = 10;
+
+    // Whether the text gets a box of its own now; otherwise it is kept.
+    bool admit(const QString& text);
+    // The box that sums up what was kept (empty when nothing was), and a fresh
+    // start for the next command.
+    QString finish();
+
+private:
+    int m_shown = 0;
+    QStringList m_kept;
+    qsizetype m_keptCount = 0;
 };
 
 // The answer a program with nobody at the keyboard gives.

@@ -37,7 +37,7 @@ bool save(Command& command, const QString& path, BatchResult& result)
 bool saveCopy(Command& command, const QString& path, BatchResult& result)
 {
     QByteArray bytes;
-    const QString content = result.text + (result.songText ? QStringView(u"\r\n") : QStringView(u"\n"));
+    const QString content = result.songText ? song::fileContent(result.text) : result.text + u'\n';
     if (!song::encodeText(content, result.encoding, bytes)) {
         result.encoding = song::TextEncoding::Utf8;
         song::encodeText(content, result.encoding, bytes);

@@ -85,6 +85,20 @@ print::Orientation orientationOf(Command& command, const QString& file)
     return song.PrintOrientation == 2 ? print::Orientation::Landscape : print::Orientation::Portrait;
 }
 
+// Writes the book into the file out has open. A write that failed on the way
+// (a full disk) is found before closing the file, which forgets why.
+bool writePdf(Command& command, QSaveFile& out, const QPageSize& pageSize, const QStringList& files,
+              const print::BookOptions& book, const song::Song& dictionary)
+{
+    {
+        print::PdfDocumentSurface printer(&out, pageSize, orientationOf(command, files.first()));
+        print::PrintJob job(command.context, &dictionary);
+        job.PrintAlbum(printer, files, book);
+        printer.end();
+    }
+    return out.error() == QFileDevice::NoError && out.flush();
+}
+
 } // namespace
 
 int runPdf(Command& command)
@@ -102,6 +116,10 @@ int runPdf(Command& command)
         if (!command.readableFile(file))
             return ExitRefused;
     }
+    // The same refusal as the desktop program's: the bytes of an image or a
+    // program would read as a flood of missing songs.
+    if (isAlbum(command) && !print::isAlbumText(command.args.first()))
+        return command.refuse(command.args.first() + u" is not an album file.");
     const QStringList files = songFiles(command);
     if (files.isEmpty())
         return command.refuse(QStringLiteral("Nothing to print"));
@@ -112,11 +130,10 @@ int runPdf(Command& command)
     QSaveFile out(output);
     if (!out.open(QIODevice::WriteOnly))
         return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
-    {
-        print::PdfDocumentSurface printer(&out, pageSize, orientationOf(command, files.first()));
-        print::PrintJob job(command.context, &dictionary);
-        job.PrintAlbum(printer, files, book);
-        printer.end();
+    if (!writePdf(command, out, pageSize, files, book, dictionary)) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        return command.refuse(u"Cannot save file " + output + u": " + reason);
     }
     if (!out.commit())
         return command.refuse(u"Cannot save file " + output + u": " + out.errorString());

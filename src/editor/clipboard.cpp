@@ -55,7 +55,9 @@ void pasteClip(Lines& lines, int index, int p, const SongLine& clip)
         return;
     const bool intoLine = clip.kind == song::KindLyric && index < lines.size()
         // A directive keeps its fixed name; text pasted into it would never reach the file.
-        && !isReadOnlyLine(lines.at(index));
+        && !isReadOnlyLine(lines.at(index))
+        // Nor would chords pasted into a comment or a block name.
+        && (lines.at(index).kind == song::KindLyric || clip.chords.isEmpty());
     if (!intoLine) {
         insertLine(lines, index, clip);
         return;

@@ -6,6 +6,7 @@
 #include "songwidgets.h"
 
 #include "app/desktopcontext.h"
+#include "app/recoveryfiles.h"
 #include "music/frmchorddef.h"
 #include "music/frmchordlist.h"
 #include "song/frmnotepad.h"
@@ -51,9 +52,20 @@ frmSong::frmSong(DesktopContext& desktop, SongHost* host, QWidget* parent)
     });
 
     createMenus();
+    // Unsaved changes are copied aside a few seconds after the last one.
+    if (RecoveryFiles* recovery = m_desktop.recovery) {
+        m_recoveryId = recovery->add([this] {
+            return RecoveryFiles::Snapshot{m_song.caption.startsWith(u"Untitled") ? QString() : m_song.caption,
+                                           m_song.LinesToString()};
+        });
+    }
 }
 
-frmSong::~frmSong() = default;
+frmSong::~frmSong()
+{
+    if (m_desktop.recovery)
+        m_desktop.recovery->remove(m_recoveryId);
+}
 
 void frmSong::createHeader()
 {
@@ -124,11 +136,12 @@ void frmSong::showRecentFiles(const QStringList& paths)
     showRecentFileItems(m_recentActions, paths);
 }
 
-void frmSong::Form_Load()
+bool frmSong::Form_Load()
 {
     tTitle->clear();
     tSubTitle->clear();
-    m_song.LoadFile();
+    if (!m_song.LoadFile())
+        return false;
     if (!m_desktop.app.CurrentFileName.isEmpty())
         setCaption(m_desktop.app.CurrentFileName);
     tTitle->setText(m_song.title);
@@ -138,6 +151,7 @@ void frmSong::Form_Load()
     // A song opens with the caret at the start of its first line.
     m_currentSlot = 1;
     m_caretRequest = CaretRequest{true, 0, 0, -1};
+    return true;
 }
 
 void frmSong::Form_Activate()
@@ -186,12 +200,27 @@ void frmSong::resizeEvent(QResizeEvent* event)
 void frmSong::setModified()
 {
     m_song.Modificada = true;
-    setWindowModified(true);
+    refreshModified();
 }
 
 void frmSong::refreshModified()
 {
     setWindowModified(m_song.Modificada);
+    if (RecoveryFiles* recovery = m_desktop.recovery)
+        m_song.Modificada ? recovery->changed(m_recoveryId) : recovery->clean(m_recoveryId);
+}
+
+void frmSong::restoreText(const QString& text)
+{
+    // The copy holds every song-wide value the writer writes; a missing title
+    // in it means the song had none.
+    m_song.title.clear();
+    m_song.subtitle.clear();
+    m_song.StringToLinesRec(text);
+    tTitle->setText(m_song.title);
+    tSubTitle->setText(m_song.subtitle);
+    setModified();
+    PaintPage();
 }
 
 void frmSong::mnuVTextFormat_Click()

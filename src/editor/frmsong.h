@@ -66,12 +66,15 @@ public:
     void showRecentFiles(const QStringList& paths);
 
     // Loading: empties the header boxes, loads CurrentFileName, takes its caption.
-    void Form_Load();
+    // False when the file could not be read: the window must not stand for it.
+    bool Form_Load();
     // Activation: resets the print scale, makes the song's fonts public, and asks
     // once whether a text that is not ChordPro should go to the conversion tools.
     void Form_Activate();
     // Whether the window may close now (asks about unsaved changes).
     bool Form_QueryUnload();
+    // The song as a copy kept from an earlier run holds it, with unsaved changes.
+    void restoreText(const QString& text);
 
     // View state
     int TopLine() const { return m_song.TopLine; }
@@ -175,6 +178,7 @@ private:
     SongHost* m_host;
     song::Song m_song;
     QString m_tag;
+    int m_recoveryId = 0;   // the song's number with the recovery copies
 
     QLineEdit* tTitle = nullptr;
     QLineEdit* tSubTitle = nullptr;

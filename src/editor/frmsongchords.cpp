@@ -55,7 +55,8 @@ void frmSong::LastChordsAdd(const QString& name)
 void frmSong::InsertChord(const QString& name)
 {
     const int index = lineIndexOf(m_currentSlot);
-    if (index < 0)
+    // Only a lyric line outside tablature shows chords and writes them back.
+    if (index < 0 || m_song.lines.at(index).kind != song::KindLyric || tabSectionLines(m_song.lines).at(index))
         return;
     const int s = std::min(caretOf(m_currentSlot), int(m_song.lines.at(index).text.size()));
     BackUpLinea();

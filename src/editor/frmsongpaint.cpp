@@ -250,7 +250,8 @@ void frmSong::placeBoxes(const SongLayout& layout)
         box->setEnabled(true);
         box->setReadOnly(placed.locked);
         setFontIfChanged(box, screenFont(placed.font));
-        setTextColor(box, screenColor(placed.font.Color));
+        // Lines the program carries without understanding them are greyed.
+        setTextColor(box, placed.kept ? QColor(Qt::gray) : screenColor(placed.font.Color));
         box->setProperty("directive", placed.locked);
         box->setGeometry(toPixels(placed.x) - BoxTextInset - m_hOffset, toPixels(placed.y), toPixels(placed.width),
                          toPixels(placed.height));

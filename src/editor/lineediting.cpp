@@ -24,6 +24,14 @@ bool mergeFits(const SongLine& upper, const SongLine& lower)
     return upper.text.size() + lower.text.size() <= MaxLineLength;
 }
 
+// Chords stand only on lyric lines: a comment or a block name that took a
+// lyric's chords would drop them when the song is saved, so such a join is
+// refused like one that would not fit.
+bool mergeKeepsChords(const SongLine& upper, const SongLine& lower)
+{
+    return upper.kind == song::KindLyric || lower.chords.isEmpty();
+}
+
 bool isEmptyLyric(const SongLine& line)
 {
     return line.kind == song::KindLyric && line.text.isEmpty() && line.chords.isEmpty();
@@ -88,8 +96,8 @@ void splitLine(Lines& lines, int index, int s)
     if (index < 0 || index >= lines.size())
         return;
     const SongLine whole = lines.at(index);
-    // A directive's text is only its display name: Enter on it adds a line
-    // before or after it rather than cutting the name in two.
+    // A directive's text (and an end of block's) is only its display name: Enter
+    // on it adds a line before or after it rather than cutting the name in two.
     qsizetype at = clampOffset(s, whole.text);
     if (isReadOnlyLine(whole) && at != 0)
         at = whole.text.size();
@@ -111,6 +119,9 @@ void splitLine(Lines& lines, int index, int s)
         first.kind = whole.kind;
         second.kind = song::KindLyric;
     }
+    // A directive's own written form stays with the part that keeps its kind; the
+    // unplaced text after a lyric stays at its end.
+    (at == 0 || whole.kind == song::KindLyric ? second : first).source = whole.source;
     lines[index] = first;
     lines.insert(index + 1, second);
 }
@@ -131,6 +142,8 @@ int mergeLines(SongLine& upper, const SongLine& lower)
     chords.append(beyond);
     upper.chords = chords;
     upper.text = QString(upper.text + lower.text).left(MaxLineLength);
+    if (upper.kind == song::KindLyric && lower.kind == song::KindLyric)
+        upper.source += lower.source;   // the unplaced text after each lyric, kept at the end
     return int(n);
 }
 
@@ -141,7 +154,7 @@ std::optional<LinePosition> joinLines(Lines& lines, int upperIndex)
     const SongLine& upper = lines.at(upperIndex);
     const SongLine& lower = lines.at(upperIndex + 1);
     if (takesTyping(upper.kind) && isTextLine(lower)) {
-        if (!mergeFits(upper, lower))
+        if (!mergeFits(upper, lower) || !mergeKeepsChords(upper, lower))
             return std::nullopt;
         const int n = mergeLines(lines[upperIndex], lower);
         lines.removeAt(upperIndex + 1);

@@ -110,6 +110,7 @@ SongLine copyPart(const SongLine& line, int s, int n);
 // A lyric clip goes into line `index` at offset p with its chords; any other
 // clip is inserted as a new line before line `index`. A lyric clip goes in as a
 // line of its own before a read-only line too (its text would never be saved),
+// and before a comment or block name when it carries chords (they would not be),
 // and at the end when `index` is past the last line. An empty clip (never
 // filled) and a paste that would make the line too long do nothing.
 void pasteClip(Lines& lines, int index, int p, const SongLine& clip);

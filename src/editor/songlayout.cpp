@@ -57,6 +57,8 @@ LineStyle styleForKind(qint16 kind)
     case song::KindTwoColumnsOn:
     case song::KindTwoColumnsOff:
         return {DirectiveIndent, u"Control"_s};
+    case song::KindKept:
+        return {DirectiveIndent, u"Comment"_s};
     default:
         // Lyric lines, and any kind a newer file might bring, read as lyrics.
         return {LyricIndent, u"Lyric"_s};
@@ -66,7 +68,8 @@ LineStyle styleForKind(qint16 kind)
 LineStyle lineStyle(const SongLine& line, bool inTab)
 {
     LineStyle style = styleForKind(line.kind);
-    if (inTab)
+    // A line kept as read stays greyed inside tablature too.
+    if (inTab && line.kind != song::KindKept)
         style.role = u"Tablature"_s;
     return style;
 }
@@ -144,6 +147,7 @@ private:
     double placeChordRow(const SongLine& line, int index, double x, const Fonts& lineFont, double& y);
     double placeLabel(const SongLine& line, int index, int chordIndex, double x, double y, const Fonts& lineFont,
                       double rightEdge);
+    double lyricWidthBefore(const SongLine& line, int index, qsizetype position, const Fonts& lineFont);
     void addConnectors(double x, double chordMid, double textMid);
 
     const FontSet& m_fonts;
@@ -152,6 +156,10 @@ private:
     TimingCounters* m_counters;
     SongLayout& m_layout;
     QString m_notation;
+    // How much of which line's lyric is measured so far, and its width.
+    int m_measuredLine = -1;
+    qsizetype m_measuredTo = 0;
+    double m_measuredWidth = 0;
 };
 
 double Layouter::placeHeader()
@@ -178,6 +186,7 @@ void Layouter::placeLine(const SongLine& line, int index, int slot, const LineSt
     box.role = style.role;
     box.font = font;
     box.locked = !takesTyping(line.kind);
+    box.kept = line.kind == song::KindKept;
     box.x = style.x;
     box.y = y;
     // A box as wide as its text never scrolls it sideways under the chords;
@@ -234,7 +243,7 @@ double Layouter::placeLabel(const SongLine& line, int index, int chordIndex, dou
         m_layout.shownChords.append(chord.name);
     label.font = fontForRole(m_fonts, label.role);
 
-    const double before = m_measure.textWidth(lineFont, QStringView(line.text).left(chord.position));
+    const double before = lyricWidthBefore(line, index, chord.position, lineFont);
     label.x = std::max(roundHalfEven(x + before + LabelOffset), rightEdge);
     label.y = y;
     label.width = m_measure.textWidth(label.font, label.caption) + LabelPadding;
@@ -242,6 +251,28 @@ double Layouter::placeLabel(const SongLine& line, int index, int chordIndex, dou
     m_layout.labels.append(label);
     m_layout.contentWidth = std::max(m_layout.contentWidth, label.x + label.width);
     return roundHalfEven(label.x + label.width);
+}
+
+// The width of a line's lyric before a chord. Chords come in order, so each
+// stretch of the lyric is measured once a line rather than once for every chord
+// after it (thousands of chords on a line took seconds); the character before
+// a stretch is measured with it, so kerning across the join still counts.
+double Layouter::lyricWidthBefore(const SongLine& line, int index, qsizetype position, const Fonts& lineFont)
+{
+    position = std::clamp<qsizetype>(position, 0, line.text.size());
+    if (index != m_measuredLine || position < m_measuredTo) {
+        m_measuredLine = index;
+        m_measuredTo = 0;
+        m_measuredWidth = 0;
+    }
+    if (position > m_measuredTo) {
+        const qsizetype from = std::max<qsizetype>(m_measuredTo - 1, 0);
+        const QStringView stretch = QStringView(line.text).mid(from, position - from);
+        const double joined = from < m_measuredTo ? m_measure.textWidth(lineFont, stretch.left(1)) : 0;
+        m_measuredWidth += m_measure.textWidth(lineFont, stretch) - joined;
+        m_measuredTo = position;
+    }
+    return m_measuredWidth;
 }
 
 // A bracket in the left margin ties the chord row to its lyric.

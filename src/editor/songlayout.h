@@ -45,6 +45,7 @@ struct BoxPlacement
     QString role;               // font role of the box
     Fonts font;
     bool locked = false;        // only lyric, comment and block start lines take typing
+    bool kept = false;          // a line carried as read, shown greyed
     double x = 0, y = 0, width = 0, height = 0;
 };
 

@@ -39,8 +39,8 @@ bool leaveToMenus(QEvent* event)
 
 QFont screenFont(const Fonts& font)
 {
-    QFont result(font.Name.isEmpty() ? u"Liberation Sans"_s : font.Name);
-    result.setPointSizeF(font.Size > 0 ? font.Size : 10);
+    QFont result(font.Name.isEmpty() ? u"Liberation Sans"_s : usableFontName(font.Name));
+    result.setPointSizeF(usableFontSize(font.Size));
     result.setBold(font.Bold);
     result.setItalic(font.Italic);
     return result;

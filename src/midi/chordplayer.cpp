@@ -36,9 +36,16 @@ void setVoice(AppState& app, const QString& instrument, const PlaybackVoice& voi
 
 PlaybackVoice voiceFor(const AppState& app)
 {
+    // Whatever the settings hold, a chord plays a General MIDI program, every note
+    // ends after it starts, and no chord keeps its window from closing for minutes.
+    // A negative delay stays: it strums from the last entry down.
+    const auto usable = [](qint16 patch, qint16 sustain, qint16 delay) {
+        return PlaybackVoice{qBound(qint16(0), patch, qint16(127)), qBound(qint16(0), sustain, LongestSustain),
+                             qBound(qint16(-LongestDelay), delay, LongestDelay)};
+    };
     if (isGuitar(app.instrument))
-        return {app.guitarPatch, app.guitarSustain, app.guitarDelay};
-    return {app.pianoPatch, app.pianoSustain, app.pianoDelay};
+        return usable(app.guitarPatch, app.guitarSustain, app.guitarDelay);
+    return usable(app.pianoPatch, app.pianoSustain, app.pianoDelay);
 }
 
 QList<NoteEvent> chordEvents(const PlaybackNotes& notes, qint16 sustain, qint16 delay)
@@ -79,6 +86,7 @@ void PlayChordNotes(MidiLib& midi, const PlaybackNotes& notes)
         --app.PlayingCount;
         return;
     }
+    const MidiLib::Playback playback(midi);
     midi.programChange(Channel, voice.patch);
 
     QList<NoteEvent> events = chordEvents(notes, voice.sustain, voice.delay);
@@ -86,6 +94,9 @@ void PlayChordNotes(MidiLib& midi, const PlaybackNotes& notes)
     qint32 previousTime = 0;
     double due = midi.elapsed();
     for (const NoteEvent& event : std::as_const(events)) {
+        // An output that cannot send has said so once; the rest would only fail too.
+        if (midi.playbackFailed())
+            break;
         // Each wait ends a little late; waiting only for what is left until the
         // event is due keeps those bits from adding up over the chord.
         due += std::max(0, event.time - previousTime);

@@ -25,7 +25,12 @@ struct PlaybackVoice
     qint16 delay = 0;     // between the starts of successive notes, milliseconds
 };
 
-// The guitar's voice when the instrument setting is exactly "Guitar", otherwise the piano's.
+// The longest a note sounds and the longest between two notes (either way), whatever the settings say.
+inline constexpr qint16 LongestSustain = 10000;
+inline constexpr qint16 LongestDelay = 2000;
+
+// The guitar's voice when the instrument setting is exactly "Guitar", otherwise the
+// piano's; a patch outside 0..127 or a time outside its range is used clamped.
 PlaybackVoice voiceFor(const AppState& app);
 
 // One note on (velocity 127) or note off (velocity 0) at its time in milliseconds.

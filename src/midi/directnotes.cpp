@@ -34,14 +34,19 @@ int pianoKeyNote(int key)
 
 void playPianoKey(MidiLib& midi, int key)
 {
-    midi.programChange(Channel, midi.app().pianoPatch);
-    midi.noteOn(Channel, quint8(pianoKeyNote(key)), PlaybackVelocity);
+    const MidiLib::Playback playback(midi);
+    midi.programChange(Channel, qBound(qint16(0), midi.app().pianoPatch, qint16(127)));
+    if (!midi.playbackFailed())
+        midi.noteOn(Channel, quint8(pianoKeyNote(key)), PlaybackVelocity);
 }
 
 void playPianoKeys(MidiLib& midi, const PianoKeyboard& pressed)
 {
-    midi.programChange(Channel, midi.app().pianoPatch);
+    const MidiLib::Playback playback(midi);
+    midi.programChange(Channel, qBound(qint16(0), midi.app().pianoPatch, qint16(127)));
     for (int key = 0; key < PianoKeys; ++key) {
+        if (midi.playbackFailed())
+            return;
         if (!pressed[size_t(key)])
             continue;
         midi.noteOn(Channel, quint8(pianoKeyNote(key)), PlaybackVelocity);

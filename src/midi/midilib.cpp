@@ -8,6 +8,8 @@
 #include "app/messages.h"
 #include "app/system.h"
 
+#include <utility>
+
 namespace lvx::midi {
 
 namespace {
@@ -79,6 +81,7 @@ void MidiLib::openPort(std::unique_ptr<MidiPort> port)
     m_portHandle = ++m_lastHandle;
     m_app.midiHandle = m_portHandle;
     m_app.midiOpen = true;
+    setSoundOff(false);
 }
 
 void MidiLib::close()
@@ -90,6 +93,7 @@ void MidiLib::close()
     }
     m_app.midiHandle = 0;
     m_app.midiOpen = false;
+    setSoundOff(true);
 }
 
 bool MidiLib::isOpen() const
@@ -102,7 +106,10 @@ void MidiLib::sendShort(quint32 message)
     if (m_monitor)
         m_monitor->record(elapsed() - m_monitorStart, message);
     const MidiError error = m_port ? m_port->sendShort(message) : MidiError::NotOpen;
-    if (error != MidiError::None)
+    if (error == MidiError::None)
+        return;
+    setSoundOff(true);
+    if (m_playbacks == 0 || !std::exchange(m_playbackFailed, true))
         showError(error);
 }
 
@@ -137,6 +144,30 @@ void MidiLib::wait(qint32 milliseconds)
 double MidiLib::elapsed() const
 {
     return m_port ? m_port->elapsed() : elapsedMilliseconds(m_clock);
+}
+
+MidiLib::Playback::Playback(MidiLib& midi) : m_midi(midi)
+{
+    if (m_midi.m_playbacks++ == 0)
+        m_midi.m_playbackFailed = false;
+}
+
+MidiLib::Playback::~Playback()
+{
+    --m_midi.m_playbacks;
+}
+
+void MidiLib::setSoundListener(std::function<void(bool off)> listener)
+{
+    m_soundListener = std::move(listener);
+    if (m_soundListener)
+        m_soundListener(m_soundOff);
+}
+
+void MidiLib::setSoundOff(bool off)
+{
+    if (std::exchange(m_soundOff, off) != off && m_soundListener)
+        m_soundListener(off);
 }
 
 void MidiLib::setMonitor(MessageLog* log)

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 
 namespace lvx {
@@ -75,6 +76,26 @@ public:
     // nullptr stops it.
     void setMonitor(MessageLog* log);
 
+    // One playback, one message: while a playback is in progress (playbacks
+    // started inside it included) only its first failure is shown, and
+    // playbackFailed() tells the player to stop sending.
+    class Playback final
+    {
+    public:
+        explicit Playback(MidiLib& midi);
+        ~Playback();
+        Q_DISABLE_COPY_MOVE(Playback)
+
+    private:
+        MidiLib& m_midi;
+    };
+    bool playbackFailed() const { return m_playbackFailed; }
+
+    // Sound is off from a failed message, or while nothing is open, until an
+    // output opens; the listener hears every change.
+    bool soundOff() const { return m_soundOff; }
+    void setSoundListener(std::function<void(bool off)> listener);
+
     InstrumentNames& instrumentNames() { return m_instruments; }
     const InstrumentNames& instrumentNames() const { return m_instruments; }
 
@@ -92,6 +113,12 @@ private:
     QElapsedTimer m_clock;
     MessageLog* m_monitor = nullptr;
     double m_monitorStart = 0;
+    int m_playbacks = 0;
+    bool m_playbackFailed = false;
+    bool m_soundOff = true;
+    std::function<void(bool)> m_soundListener;
+
+    void setSoundOff(bool off);
 };
 
 } // namespace lvx::midi

@@ -59,8 +59,14 @@ int rowOf(bool sharp)
 QString formatInRows(const ChordSymbol& chord, const QString& notation, int toneRow, int bassRow)
 {
     QString result = NoteName(chord.tone, notation, toneRow);
-    if (chord.mode != u"maj")
+    if (chord.mode != u"maj") {
+        // A type that starts with "#" or "b" after a natural note would read back
+        // as part of the note (A and "#m7b5" are A#m7b5): a blank keeps them apart.
+        const bool natural = !result.endsWith(u'#') && !result.endsWith(u'b');
+        if (natural && (chord.mode.startsWith(u'#') || chord.mode.startsWith(u'b')))
+            result += u' ';
         result += chord.mode;
+    }
     if (chord.bass != chord.tone)
         result += QChar(u'/') + NoteName(chord.bass, notation, bassRow);
     return result;

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace lvx::print {
 
 namespace {
@@ -37,8 +39,16 @@ bool isAlbumText(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return true;   // reading it reports why it cannot be opened
+    // Text holds no control characters but line ends, tabs, form feeds and an
+    // old editor's end-of-file mark; an image or a program is full of them,
+    // NUL or not.
     constexpr qint64 Sample = 65536;
-    return !file.read(Sample).contains('\0');
+    const QByteArray bytes = file.read(Sample);
+    return std::none_of(bytes.cbegin(), bytes.cend(), [](char byte) {
+        const auto value = static_cast<unsigned char>(byte);
+        return (value < 0x20 && value != '\t' && value != '\n' && value != '\r' && value != '\f' && value != 0x1a)
+            || value == 0x7f;
+    });
 }
 
 QStringList readAlbumFile(const QString& path, Messages& messages, bool* ok)

@@ -9,6 +9,7 @@
 #include "song/song.h"
 
 #include <cmath>
+#include <utility>
 
 namespace lvx::print {
 
@@ -65,23 +66,37 @@ void PageRenderer::RenderMarkupLine(Surface& target, Surface& reference, const Q
     target.FontBold = reference.FontBold = false;
     target.FontItalic = reference.FontItalic = false;
 
-    // The line is read in place: text pieces and tags are views into it.
+    // The line is read in place: text pieces and tags are views into it. "<LT>"
+    // stands for a "<" of the text and joins the pieces around it, so a centred
+    // line stays one piece.
     const QStringView whole(line);
+    QString joined;
+    const auto upTo = [&](QStringView piece) { return joined.isEmpty() ? piece : QStringView(joined += piece); };
     qsizetype start = 0;
     qsizetype open = whole.indexOf(u'<', start);
     while (open >= 0) {
-        drawTextPiece(target, reference, whole.sliced(start, open - start), true);
+        const QStringView piece = whole.sliced(start, open - start);
         const qsizetype close = whole.indexOf(u'>', open + 1);
-        if (close < 0) {
-            m_messages.inform(QStringLiteral("Error falta >"));
-            start = open + 1;
-        } else {
-            interpretTag(target, reference, trimmedBlanks(whole.sliced(open + 1, close - open - 1)));
+        const QStringView tag = close < 0 ? QStringView() : trimmedBlanks(whole.sliced(open + 1, close - open - 1));
+        if (close >= 0 && isName(tag, u"LT")) {
+            joined += piece;
+            joined += u'<';
             start = close + 1;
+        } else {
+            drawTextPiece(target, reference, upTo(piece), true);
+            joined.clear();
+            if (close < 0) {
+                if (!std::exchange(m_reportedUnclosedTag, true))
+                    m_messages.inform(QStringLiteral("Error falta >"));
+                start = open + 1;
+            } else {
+                interpretTag(target, reference, tag);
+                start = close + 1;
+            }
         }
         open = whole.indexOf(u'<', start);
     }
-    drawTextPiece(target, reference, whole.sliced(start), false);
+    drawTextPiece(target, reference, upTo(whole.sliced(start)), false);
     m_state.MaxLineHeight = qMax(m_state.MaxLineHeight, reference.CurrentY - startY);
 }
 
@@ -132,9 +147,9 @@ void PageRenderer::interpretTag(Surface& target, Surface& reference, QStringView
     } else if (isName(name, u"I")) {
         target.FontItalic = reference.FontItalic = !closing;
     } else if (isName(name, u"FONTNAME") || isName(name, u"FN")) {
-        target.FontName = reference.FontName = argument.toString();
+        target.FontName = reference.FontName = usableFontName(argument.toString());
     } else if (isName(name, u"FONTSIZE") || isName(name, u"FS")) {
-        const double size = tagNumber(argument);
+        const double size = usableFontSize(tagNumber(argument));
         m_state.BaseFontSize = int(rounded(size));
         target.FontSize = m_state.scaled(size);
         reference.FontSize = size;
@@ -169,9 +184,9 @@ void PageRenderer::interpretTag(Surface& target, Surface& reference, QStringView
     } else if (isName(name, u"TCOFF")) {
         m_state.TwoColumns = false;
     } else if (isName(name, u"SOC")) {
-        startMark(target, QStringLiteral(" Chorus "));
+        startMark(target, u' ' + (argument.isEmpty() ? QStringLiteral("Chorus") : argument.toString()) + u' ');
     } else if (isName(name, u"SOB")) {
-        startMark(target, QStringLiteral(" Bridge "));
+        startMark(target, u' ' + (argument.isEmpty() ? QStringLiteral("Bridge") : argument.toString()) + u' ');
     } else if (isName(name, u"SOBLK")) {
         startMark(target, u' ' + argument.toString() + u' ');
     } else if ((isName(name, u"EOC") || isName(name, u"EOB") || isName(name, u"EOBLK")) && m_state.SectionOpen) {

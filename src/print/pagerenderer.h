@@ -46,6 +46,9 @@ private:
     PrintState& m_state;
     const song::Song& m_song;
     Messages& m_messages;
+    // A "<" with no ">" is said once a print: a song of such lines would
+    // otherwise raise a box for every one of them.
+    bool m_reportedUnclosedTag = false;
     DiagramsAtPageEnd m_diagrams;
 
     void interpretTag(Surface& target, Surface& reference, QStringView tag);

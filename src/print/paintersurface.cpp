@@ -88,7 +88,9 @@ void PainterSurface::FillRect(double x1, double y1, double x2, double y2)
 
 void PainterSurface::drawText(double x, double y, const QString& text)
 {
-    if (m_painter == nullptr)
+    // Blanks only move the pen (chord rows are padded with them, a line of tabs
+    // is thousands of them): there is nothing to draw.
+    if (m_painter == nullptr || text.count(u' ') == text.size())
         return;
     const QFontMetricsF& fontMetrics = metrics();
     m_painter->setFont(m_font);

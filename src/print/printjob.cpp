@@ -15,11 +15,31 @@
 
 #include <vector>
 
+#include <algorithm>
+#include <cmath>
+
 namespace lvx::print {
 
 namespace {
 
 const QList<music::GuitarChordDef> NoDefinitions;
+
+// The song with margins the page can hold: none below 0, none taking more than
+// two fifths of the page's width or height, so the text always has room and
+// every page holds lines. The song itself keeps what its file said.
+song::Song withUsableMargins(const song::Song& song, const Surface& page)
+{
+    song::Song fitted = song;
+    const auto fit = [](qint16& margin, double extent) {
+        if (extent > 0)
+            margin = qint16(std::clamp(double(margin), 0.0, std::floor(extent * 0.4)));
+    };
+    fit(fitted.MargenL, page.ScaleWidth());
+    fit(fitted.MargenR, page.ScaleWidth());
+    fit(fitted.MargenT, page.ScaleHeight());
+    fit(fitted.MargenB, page.ScaleHeight());
+    return fitted;
+}
 
 } // namespace
 
@@ -36,8 +56,9 @@ void PrintJob::prepare(Surface& measuring, const song::Song& song)
     BuildPrintMarkup(measuring, song, m_context.app, state, *m_messages);
 }
 
-void PrintJob::PrintSongPages(Surface& printer, const song::Song& song)
+void PrintJob::PrintSongPages(Surface& printer, const song::Song& original)
 {
+    const song::Song song = withUsableMargins(original, printer);
     state.ToPaper = true;
     state.ToPreview = false;
     state.ScaleNum = 1;
@@ -54,8 +75,9 @@ void PrintJob::PrintSongPages(Surface& printer, const song::Song& song)
     });
 }
 
-bool PrintJob::RenderPreviewPage(Surface& picture, Surface& printer, const song::Song& song, int& page)
+bool PrintJob::RenderPreviewPage(Surface& picture, Surface& printer, const song::Song& original, int& page)
 {
+    const song::Song song = withUsableMargins(original, printer);
     state.ToPaper = false;
     state.ToPreview = true;
     prepare(printer, song);

@@ -6,9 +6,15 @@
 #include "app/fonts.h"
 #include "app/messages.h"
 #include "app/text.h"
+#include "song/directives.h"
 #include "song/song.h"
 
 #include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace lvx::print {
 
@@ -42,19 +48,18 @@ public:
 
     QString markup(const song::SongLine& line)
     {
-        QString row;
-        for (const song::ChordPlacement& chord : line.chords)
-            appendChord(row, line.text, chord);
+        QString row = chordRow(line);
         const QString& lyric = m_tags.lyric;
         const QString& chordTags = m_tags.chord;
+        const QString text = markupText(line.text);
         if (!row.isEmpty() && !m_app.LyricsOnly && !m_app.ChordsOnly) {
-            return chordTags + u"<LF:0.75>" + lyric + line.text + chordTags + u"<CR></LF>" + row + u"<LF:0.75>" + lyric
-                + u"<CR><LF> ";
+            return chordTags + u"<LF:0.75>" + lyric + text + chordTags + u"<CR></LF>" + markupText(row) + u"<LF:0.75>"
+                + lyric + u"<CR><LF> ";
         }
         if (m_app.LyricsOnly || (row.isEmpty() && !m_app.ChordsOnly))
-            return lyric + line.text + u"<CR><LF> ";
+            return lyric + text + u"<CR><LF> ";
         if (!row.isEmpty())
-            return chordTags + JoinChordNames(row, QStringLiteral(" - ")) + u"<CR><LF> ";
+            return chordTags + markupText(JoinChordNames(row, QStringLiteral(" - "))) + u"<CR><LF> ";
         return {};
     }
 
@@ -75,6 +80,19 @@ private:
         m_measuring.setForeColor(font->Color);
     }
 
+    // The chords met so far, by tone, bass and type: a song of thousands of
+    // different chords must not compare each new one with all before it.
+    QSet<QString> m_used;
+
+    void addUsedChord(const music::ChordSymbol& chord)
+    {
+        const QString key = QString::number(chord.tone) + u' ' + QString::number(chord.bass) + u' ' + chord.mode;
+        if (!m_used.contains(key)) {
+            m_used.insert(key);
+            m_state.UsedChords.append({chord, false});
+        }
+    }
+
     QString chordText(const QString& name)
     {
         const music::ChordSymbol chord = music::ParseChord(name);
@@ -82,46 +100,90 @@ private:
             return name.mid(1);
         if (chord.tone < 0 || chord.bass < 0)
             return name;
-        AddUsedChord(m_state.UsedChords, chord);
+        addUsedChord(chord);
         const QString text = music::FormatChord(chord, m_app.notation);
         if (text.isEmpty())
             m_messages.inform(u"Invalid Chord: " + name);
         return text;
     }
 
-    void appendChord(QString& row, const QString& lyric, const song::ChordPlacement& chord)
+    // How far into the lyric each chord stands, in the lyric's font. Chords come in
+    // order, so each stretch of the lyric is measured once rather than once for
+    // every chord after it (the surfaces add up widths without kerning).
+    QList<double> chordOffsets(const song::SongLine& line)
     {
-        const QString text = chordText(chord.name);
         applyFont(m_lyricFont);
-        const double lyricWidth = m_measuring.TextWidth(lyric.left(qMax<int>(chord.position, 0)));
+        QList<double> offsets;
+        offsets.reserve(line.chords.size());
+        qsizetype measuredTo = 0;
+        double width = 0;
+        for (const song::ChordPlacement& chord : line.chords) {
+            const qsizetype position = std::clamp<qsizetype>(chord.position, 0, line.text.size());
+            if (position < measuredTo) {
+                measuredTo = 0;
+                width = 0;
+            }
+            width += m_measuring.TextWidth(line.text.mid(measuredTo, position - measuredTo));
+            measuredTo = position;
+            offsets.append(position == 0 ? 0 : width);
+        }
+        return offsets;
+    }
+
+    // The chord names, each padded with blanks to stand over its syllable. Blanks
+    // past the page's width would only push a chord further off it: however small
+    // the chord font, the row never reaches beyond the page.
+    QString chordRow(const song::SongLine& line)
+    {
+        if (line.chords.isEmpty())
+            return {};
+        const QList<double> offsets = chordOffsets(line);
         applyFont(m_chordFont);
         const double blank = m_measuring.TextWidth(QStringLiteral(" "));
-        const double rowWidth = m_measuring.TextWidth(row);
-        qsizetype blanks = 0;
-        if (lyricWidth != 0)
-            blanks = lyricWidth - rowWidth >= 0 && blank > 0 ? qsizetype((lyricWidth - rowWidth) / blank) : 1;
-        row += QString(blanks, u' ') + text + u' ';
+        const double pageWidth = m_measuring.ScaleWidth();
+        QString row;
+        double rowWidth = 0;
+        for (qsizetype index = 0; index < line.chords.size(); ++index) {
+            const QString text = chordText(line.chords[index].name);
+            const double lyricWidth = std::min(offsets[index], pageWidth);
+            qsizetype blanks = 0;
+            if (offsets[index] != 0)
+                blanks = lyricWidth - rowWidth >= 0 && blank > 0 ? qsizetype((lyricWidth - rowWidth) / blank) : 1;
+            const QString piece = QString(blanks, u' ') + text + u' ';
+            row += piece;
+            rowWidth += m_measuring.TextWidth(piece);
+        }
+        return row;
     }
 };
+
+// A chorus or bridge mark, with the label the musician gave the section.
+QString sectionMark(QStringView tag, const song::SongLine& line)
+{
+    const QString label = song::sectionLabel(line);
+    if (label.isEmpty())
+        return u'<' + tag + u'>';
+    return u'<' + tag + u':' + label + u'>';
+}
 
 QString directiveMarkup(const RoleTags& tags, const song::SongLine& line, bool& inTab)
 {
     const QString& comment = tags.comment;
     switch (line.kind) {
     case song::KindComment:
-        return comment + line.text + u"<CR><LF>";
+        return comment + markupText(line.text) + u"<CR><LF>";
     case 7:   // an italic comment, should a reader ever produce one
-        return comment + u"<I>" + line.text + u"<CR><LF>";
+        return comment + u"<I>" + markupText(line.text) + u"<CR><LF>";
     case song::KindNewPage:
         return comment + u"<NP>";
     case song::KindColumnBreak:
         return comment + u"<CB>";
     case song::KindChorusStart:
-        return comment + u"<SOC><CR><LF>";
+        return comment + sectionMark(u"SOC", line) + u"<CR><LF>";
     case song::KindChorusEnd:
         return comment + u"<EOC><CR><LF>";
     case song::KindBridgeStart:
-        return comment + u"<SOB><CR><LF>";
+        return comment + sectionMark(u"SOB", line) + u"<CR><LF>";
     case song::KindBridgeEnd:
         return comment + u"<EOB><CR><LF>";
     case song::KindBlockStart:
@@ -150,17 +212,15 @@ QString FontTags(const FontSet& fonts, const QString& role)
     const Fonts* font = fonts.find(role);
     const Fonts none;
     const Fonts& f = font != nullptr ? *font : none;
-    return u"<FN:" + f.Name + u"><FC:" + QString::number(f.Color) + u"><FS:" + QString::number(f.Size) + u'>'
+    return u"<FN:" + usableFontName(f.Name) + u"><FC:" + QString::number(f.Color) + u"><FS:" + QString::number(f.Size) + u'>'
         + (f.Bold ? u"<B>" : u"</B>") + (f.Italic ? u"<I>" : u"</I>");
 }
 
-void AddUsedChord(QList<UsedChord>& usedChords, const music::ChordSymbol& chord)
+QString markupText(const QString& text)
 {
-    for (const UsedChord& used : usedChords) {
-        if (used.chord.tone == chord.tone && used.chord.bass == chord.bass && used.chord.mode == chord.mode)
-            return;
-    }
-    usedChords.append({chord, false});
+    if (!text.contains(u'<'))
+        return text;
+    return QString(text).replace(u'<', u"<LT>"_s);
 }
 
 QString JoinChordNames(QString& row, const QString& separator)
@@ -182,17 +242,19 @@ void BuildPrintMarkup(Surface& measuring, const song::Song& song, const AppState
 
     const FontSet& fonts = *song.fonts;
     state.PrintTitle = song.title;
-    state.MarkupLines.append(FontTags(fonts, QStringLiteral("Title")) + u"<C>" + state.PrintTitle + u"<CR><LF>");
+    state.MarkupLines.append(FontTags(fonts, QStringLiteral("Title")) + u"<C>" + markupText(state.PrintTitle) + u"<CR><LF>");
     state.PrintSubTitle = song.subtitle;
-    state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + state.PrintSubTitle + u"<CR><LF>");
+    state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + markupText(state.PrintSubTitle)
+                             + u"<CR><LF>");
 
     const RoleTags tags(fonts);
     LyricLine lyrics(measuring, song, app, state, messages, tags);
     for (const song::SongLine& line : song.lines) {
-        if (trimLeadingBlanks(line.text).startsWith(u'#'))
+        // Lines the program carries without understanding them are not printed.
+        if (line.kind == song::KindKept || trimLeadingBlanks(line.text).startsWith(u'#'))
             continue;
         if (line.kind == song::KindLyric) {
-            state.MarkupLines.append(inTab ? tags.tablature + line.text + u"<CR><LF> " : lyrics.markup(line));
+            state.MarkupLines.append(inTab ? tags.tablature + markupText(line.text) + u"<CR><LF> " : lyrics.markup(line));
             continue;
         }
         const QString markup = directiveMarkup(tags, line, inTab);

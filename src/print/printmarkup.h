@@ -22,8 +22,9 @@ class Surface;
 // bold and italic, each set completely.
 QString FontTags(const FontSet& fonts, const QString& role);
 
-// Adds the chord unless one with the same tone, bass and type is listed.
-void AddUsedChord(QList<UsedChord>& usedChords, const music::ChordSymbol& chord);
+// Song text as markup: a "<" in it would open a tag, so it is written "<LT>",
+// which the renderer prints as "<".
+QString markupText(const QString& text);
 
 // Trims the row (and keeps it trimmed), then joins its names with the separator.
 QString JoinChordNames(QString& row, const QString& separator);

@@ -40,14 +40,9 @@ public:
     virtual void Circle(double x, double y, double radius, bool filled) = 0;
     // A rectangle filled with the fill colour (black keys of a piano diagram).
     virtual void FillRect(double x1, double y1, double x2, double y2) = 0;
-    // Draws text at the pen and moves the pen right by its width.
-    void Print(const QString& text)
-    {
-        if (text.isEmpty())
-            return;
-        drawText(CurrentX, CurrentY, text);
-        CurrentX += TextWidth(text);
-    }
+    // Draws text at the pen and moves the pen right by its width. Of a text far
+    // wider than the page only the part over the page is drawn.
+    void Print(const QString& text);
 
     // Page handling: the current page number (1 for the first), a new page,
     // and throwing away what the document holds so far.
@@ -63,8 +58,8 @@ public:
     // FontSurface: how a text role reaches a surface.
     void setFont(const QString& name, qint16 size, bool bold, bool italic) override
     {
-        FontName = name;
-        FontSize = size;
+        FontName = usableFontName(name);
+        FontSize = usableFontSize(size);
         FontBold = bold;
         FontItalic = italic;
     }

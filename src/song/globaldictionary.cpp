@@ -25,7 +25,11 @@ void loadGlobalDictionary(Song& dictionary)
     const QString keptFileName = context.app.CurrentFileName;
     const FontSetRef keptFonts = context.fonts.publicSet;
     context.app.CurrentFileName = path;
-    dictionary.LoadFile();
+    {
+        // A bad line here is none of the open songs': the messages say whose it is.
+        const NotedMessages::Scope from(context.messages, u" (in Chords.dat: " + QDir::toNativeSeparators(path) + u')');
+        dictionary.LoadFile();
+    }
     context.app.CurrentFileName = keptFileName;
     context.fonts.publicSet = keptFonts;
 }

@@ -8,7 +8,13 @@ Song::Song(SongContext& context) : m_context(context) {}
 
 void Song::StringToLinesRec(const QString& text)
 {
+    readText(text, true);
+}
+
+void Song::readText(const QString& text, bool report)
+{
     inTab = false;
+    m_reading = {};
     lines.clear();
     // About one line in forty characters; growing the list is a large part of reading.
     lines.reserve(text.size() / 40 + 16);
@@ -21,16 +27,26 @@ void Song::StringToLinesRec(const QString& text)
             return;
         SongLine& record = records.first();
         if (record.kind == KindModeDef) {
-            parseModeDef(record.text);
+            if (!parseModeDef(record.text)) {
+                m_reading.problems.append(u"Invalid Mode: " + record.text);
+                lines.append(SongLine{KindKept, source.toString(), {}});
+            }
         } else if (record.kind == KindChordDef) {
-            music::GuitarChordDef def;
-            if (!parseChordDef(record.text, def))
+            bool eitherSyntax = false;
+            const std::optional<music::GuitarChordDef> def = readChordDefinition(record.text, newDefine, &eitherSyntax);
+            if (!def) {
+                m_reading.problems.append(u"Invalid Define: " + record.text);
+                lines.append(SongLine{KindKept, source.toString(), {}});
                 return;
+            }
             // The text's own definitions replace the song's, in text order.
             ++definitionsRead;
             chordDefs.resize(definitionsRead);
-            chordDefs[definitionsRead - 1] = def;
-            LastChordsAdd(def.name);
+            chordDefs[definitionsRead - 1] = *def;
+            chordDefLines.resize(definitionsRead);
+            const bool chordLine = m_reading.chordLine;
+            chordDefLines[definitionsRead - 1] = {source.toString(), *def, newDefine, eitherSyntax || chordLine, chordLine};
+            LastChordsAdd(def->name);
         } else if (records.size() == 1) {
             lines.append(std::move(record));
         } else {
@@ -42,6 +58,22 @@ void Song::StringToLinesRec(const QString& text)
     });
     TopLine = 1;
     CollectChords = true;
+    if (report)
+        reportProblems();
+}
+
+// One message for all the lines that could not be read, however many: a file of
+// a thousand unreadable definitions must not open a thousand boxes.
+void Song::reportProblems()
+{
+    constexpr qsizetype Shown = 10;
+    const QStringList& problems = m_reading.problems;
+    if (problems.isEmpty())
+        return;
+    QString text = problems.mid(0, Shown).join(u'\n');
+    if (problems.size() > Shown)
+        text += u"\n... and " + QString::number(problems.size() - Shown) + u" more";
+    m_context.messages.inform(text);
 }
 
 void Song::LastChordsAdd(const QString& name)

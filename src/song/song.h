@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chorddefinitions.h"
 #include "songcontext.h"
 #include "songline.h"
 #include "textfile.h"
@@ -17,6 +18,8 @@ class Modos;
 }
 
 namespace lvx::song {
+
+struct Directive;
 
 // A song: its lines, its song-wide values, its own fingerings and fonts, and the
 // operations that read it from ChordPro text and write it back. Lists are
@@ -52,11 +55,17 @@ public:
 
     FontSetRef fonts = std::make_shared<FontSet>();
     QList<music::GuitarChordDef> chordDefs;
+    // The definition lines as they were read, so that saving writes each
+    // definition the user left alone exactly as it stood.
+    QList<DefinitionLine> chordDefLines;
     QStringList LastChords;     // oldest first
 
     // The window's caption: the file's path, or "Untitled..." for a new song.
     QString caption;
     TextEncoding encoding = TextEncoding::Utf8;
+    // The file the song was read from only in part, or could not be read from at
+    // all: saving never writes over it.
+    QString partlyReadFile;
 
     // View state the reader resets: the first line shown, and whether the next
     // paint adds the chords it shows to the recent chords.
@@ -77,7 +86,8 @@ public:
     static void ExpandTabs(QString& text);
 
     // -- files (the name comes through the context's CurrentFileName)
-    void LoadFile();
+    // False when the file could not be read; the song is then empty.
+    bool LoadFile();
     // Loads text read elsewhere (standard input) as LoadFile loads a file's.
     void LoadText(const QString& text, TextEncoding textEncoding);
     // The song-wide values every load starts from: no title, the fonts and
@@ -85,8 +95,13 @@ public:
     void resetForLoad();
     bool SaveFile();
     bool SaveSongFileAs(const QString& name);
-    // Saves under the caption, asking for a name when the song is untitled.
+    // Saves under the caption, asking for a name when the song is untitled or
+    // its file was read only in part.
     bool SaveSongFile();
+    // Whether fileName is the file this song was read from only in part.
+    bool readInPart(const QString& fileName) const;
+    // Says that the song's file was read only in part and asks for another name.
+    QString otherNameForPartlyRead();
     void SaveDefaultFile();
 
     // -- fonts
@@ -115,20 +130,35 @@ public:
 private:
     SongContext& m_context;
 
+    // What the reader keeps between the lines of one text.
+    struct Reading
+    {
+        QString notationEnd;        // inside notation for another tool, up to this directive
+        bool titleRead = false;
+        bool subtitleRead = false;
+        bool laterSong = false;     // past the first song of a file that holds several
+        bool chordLine = false;     // the definition just read is a "chord" line
+        QStringList problems;       // definitions and declarations that could not be read
+    };
+    Reading m_reading;
+
+    void readText(const QString& text, bool reportProblems);
+    void reportProblems();
     // The reader of one source line: false when the line produces no record.
     // A lyric too long for 16-bit positions gives several records.
     bool parseLine(QStringView source, QList<SongLine>& records);
-    bool applyDirective(const QString& name, const QString& argument, SongLine& record);
+    bool readDirective(QStringView line, QStringView source, SongLine& record);
+    bool readDefinition(const Directive& directive, SongLine& record);
     bool applySongValue(const QString& name, const QString& argument);
     void parseLyric(QStringView line, QList<SongLine>& records) const;
     // The chords of one lyric as the reader meets them, positions not yet 16-bit.
     using ChordRun = QVarLengthArray<std::pair<QString, qsizetype>, 16>;
     static void splitLongLyric(QString text, const ChordRun& chords, QList<SongLine>& records);
-    bool parseChordDef(const QString& argument, music::GuitarChordDef& def) const;
-    void parseModeDef(const QString& argument);
+    bool parseModeDef(const QString& argument);
 
-    QString readTextForLoad();
+    QString readTextForLoad(bool& readable);
     void finishLoad(const QString& text);
+    bool fitsReadLimit(const QString& fileName, const QString& text);
 };
 
 // The default song file and its template.

@@ -24,7 +24,8 @@ LoadDefaults readLoadDefaults();
 
 // The program-wide state a song reads and writes: settings and writer flags,
 // the chord type table and chord hand-over slots, the public font set, and
-// where messages go. Tests build a fresh one each.
+// where messages go (with a note on where they come from, when one is set).
+// Tests build a fresh one each.
 struct SongContext
 {
     explicit SongContext(Messages& messageSink) : messages(messageSink) {}
@@ -32,7 +33,7 @@ struct SongContext
     AppState app;
     music::MusicState music;
     FontState fonts;
-    Messages& messages;
+    NotedMessages messages;
     // Set for a job over many songs (an album print, a batch command), which
     // reads the defaults once; empty, every load reads them.
     std::optional<LoadDefaults> jobDefaults;

@@ -19,6 +19,15 @@ qint16 marginSetting(const SettingsStore& store, const QString& key, qint16 fall
     return qMax(minimum, store.integer(QStringLiteral("Margins"), key, fallback));
 }
 
+bool sameFile(const QString& one, const QString& other)
+{
+    const QFileInfo first(one);
+    const QFileInfo second(other);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
 bool looksLikeChordPro(const QString& text)
 {
     for (const QStringView mark : {u"{t", u"{ t", u"{s", u"{ s"}) {
@@ -71,16 +80,21 @@ void Song::resetForLoad()
     PrintOrientation = 1;
     newDefine = false;
     chordDefs.clear();
+    chordDefLines.clear();
     LastChords.clear();
     encoding = TextEncoding::Utf8;
+    partlyReadFile.clear();
 }
 
-QString Song::readTextForLoad()
+QString Song::readTextForLoad(bool& readable)
 {
     QString& fileName = m_context.app.CurrentFileName;
     if (!fileName.isEmpty()) {
         TextFile file = ReadTextFile(fileName, m_context.messages);
         encoding = file.encoding;
+        readable = file.ok;
+        if (!file.ok || file.truncated)
+            partlyReadFile = fileName;
         return file.text;
     }
     // A new song starts from the default song, created from the template the first time.
@@ -94,17 +108,22 @@ QString Song::readTextForLoad()
                                                  "Page setup will be saved in each Song File.\n"
                                                  "For New Song, Default.lvx setup will be used."));
     } else {
-        text = ReadTextFile(fileName, m_context.messages).text;
+        const TextFile file = ReadTextFile(fileName, m_context.messages);
+        if (!file.ok || file.truncated)
+            partlyReadFile = fileName;
+        text = file.text;
     }
     fileName.clear();
     encoding = TextEncoding::Utf8;
     return text;
 }
 
-void Song::LoadFile()
+bool Song::LoadFile()
 {
     resetForLoad();
-    finishLoad(readTextForLoad());
+    bool readable = true;
+    finishLoad(readTextForLoad(readable));
+    return readable;
 }
 
 void Song::LoadText(const QString& text, TextEncoding textEncoding)
@@ -121,6 +140,35 @@ void Song::finishLoad(const QString& text)
     FontsToPublic();
 }
 
+bool Song::readInPart(const QString& fileName) const
+{
+    return !partlyReadFile.isEmpty() && sameFile(fileName, partlyReadFile);
+}
+
+QString Song::otherNameForPartlyRead()
+{
+    Messages& messages = m_context.messages;
+    messages.inform(partlyReadFile + u"\nwas read only in part when it was opened (at most its first 60000 bytes): "
+                                    u"saving over it would cut off the rest. Save the song under another name.");
+    return messages.saveFile(songFileFilter(), caption);
+}
+
+// Saving must never make a file the reader would cut when it is opened again.
+bool Song::fitsReadLimit(const QString& fileName, const QString& text)
+{
+    QByteArray bytes;
+    TextEncoding written = encoding;
+    if (!encodeText(fileContent(text), written, bytes))
+        encodeText(fileContent(text), TextEncoding::Utf8, bytes);
+    if (bytes.size() <= MaxReadBytes)
+        return true;
+    return m_context.messages.ask(fileName + u"\nwould be " + QString::number(bytes.size())
+                                      + u" bytes long, but only its first 60000 bytes are read when it is opened: "
+                                        u"the rest would be lost then. Save it anyway?",
+                                  QStringLiteral("Warning"), Buttons::YesNo, Icon::Exclamation)
+        == Answer::Yes;
+}
+
 bool Song::SaveFile()
 {
     const QString& fileName = m_context.app.CurrentFileName;
@@ -128,7 +176,15 @@ bool Song::SaveFile()
         m_context.messages.inform(QStringLiteral("File Name missing"));
         return false;
     }
-    return WriteTextFile(fileName, LinesToString(), encoding, m_context.messages);
+    if (readInPart(fileName)) {
+        m_context.messages.inform(fileName + u"\nwas not read whole, so it is not written over: "
+                                             u"what was not read would be lost.");
+        return false;
+    }
+    const QString text = LinesToString();
+    if (!fitsReadLimit(fileName, text))
+        return false;
+    return WriteTextFile(fileName, text, encoding, m_context.messages);
 }
 
 bool Song::SaveSongFileAs(const QString& name)
@@ -146,6 +202,8 @@ bool Song::SaveSongFile()
     QString name = caption;
     if (caption.startsWith(u"Untitled"))
         name = m_context.messages.saveFile(songFileFilter(), caption);
+    else if (readInPart(name))
+        name = otherNameForPartlyRead();
     return !name.isEmpty() && SaveSongFileAs(name);
 }
 
@@ -164,7 +222,8 @@ void Song::SaveDefaultFile()
     encoding = TextEncoding::Utf8;
     SaveFile();
 
-    StringToLinesRec(songText);
+    // The song's own text again: what it could not read was said when it was loaded.
+    readText(songText, false);
     app.CurrentFileName = keptFileName;
     title = keptTitle;
     subtitle = keptSubtitle;

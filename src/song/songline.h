@@ -16,6 +16,7 @@ enum LineKind : qint16 {
     KindBlockEnd = 9,
     KindNewPage = 10,
     KindColumnBreak = 11,
+    KindKept = 12,        // a source line the program does not understand, carried as it was read
     KindChorusStart = 21,
     KindChorusEnd = 22,
     KindBridgeStart = 31,
@@ -41,6 +42,12 @@ struct SongLine
     qint16 kind = KindLyric;
     QString text;
     QList<ChordPlacement> chords;   // lyric lines only, in ascending position
+    // A directive line as it was read, when its own form says more than the
+    // program's form would: another tool's name, a label, a short name. Saving
+    // writes it back as read while the line still reads as this record. For a
+    // lyric: the text from an unclosed "[" on, which has no place over the
+    // lyric but is written back after it.
+    QString source = {};
 
     friend bool operator==(const SongLine&, const SongLine&) = default;
 };

@@ -37,8 +37,12 @@ CloseDecision queryUnload(Song& song, const QString& mainCaption)
     if (answer == Answer::No)
         return CloseDecision::Close;
     QString name = song.caption;
-    if (song.caption.startsWith(u"Untitled"))
+    if (song.caption.startsWith(u"Untitled")) {
         name = context.messages.saveFile(songFileFilter(), QStringLiteral("untitled.txt"));
+    } else if (song.readInPart(name)) {
+        // The file was read only in part: it is saved under another name or not at all.
+        name = song.otherNameForPartlyRead();
+    }
     // A save dialog cancelled after Yes cancels the close: the text stays.
     if (name.isEmpty())
         return CloseDecision::Refuse;

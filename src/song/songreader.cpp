@@ -1,6 +1,9 @@
 // Reading one source line of ChordPro text into a line record or a song-wide value.
 
 #include "barline.h"
+#include "chorddefinitions.h"
+#include "directives.h"
+#include "escapes.h"
 #include "song.h"
 
 #include "app/numbers.h"
@@ -11,31 +14,6 @@
 namespace lvx::song {
 
 namespace {
-
-struct LineDirective
-{
-    QStringView shortName;
-    QStringView longName;
-    LineKind kind;
-    QStringView text;   // empty: the argument is the text
-};
-
-// Directives that become a line of the song.
-constexpr std::array<LineDirective, 13> LineDirectives{{
-    {u"c", u"comment", KindComment, {}},
-    {u"np", u"new_page", KindNewPage, u"New Page"},
-    {u"cb", u"column_break", KindColumnBreak, u"Column Break"},
-    {u"soc", u"start_of_chorus", KindChorusStart, u"Start of Chorus"},
-    {u"eoc", u"end_of_chorus", KindChorusEnd, u"End of Chorus"},
-    {u"sob", u"start_of_bridge", KindBridgeStart, u"Start of Bridge"},
-    {u"eob", u"end_of_bridge", KindBridgeEnd, u"End of Bridge"},
-    {u"soblk", u"start_of_block", KindBlockStart, {}},
-    {u"eoblk", u"end_of_block", KindBlockEnd, u"End of Block"},
-    {u"tcon", u"two_column_on", KindTwoColumnsOn, u"Two Column On"},
-    {u"tcoff", u"two_column_off", KindTwoColumnsOff, u"Two Column Off"},
-    {u"sot", u"start_of_tab", KindTabStart, u"Start of Tab"},
-    {u"eot", u"end_of_tab", KindTabEnd, u"End of Tab"},
-}};
 
 struct IntervalName
 {
@@ -54,12 +32,16 @@ constexpr std::array<IntervalName, 54> IntervalNames{{
     {u"13#", 22}, {u"#13", 22}, {u"14b", 22}, {u"b14", 22}, {u"14", 23},
 }};
 
-constexpr int MaxDefineTokens = 10;
-
 // Words separated by runs of blanks.
 QStringList blankSeparated(const QString& text)
 {
     return text.split(u' ', Qt::SkipEmptyParts);
+}
+
+// A line the reader does not understand, carried as it was read.
+void keep(SongLine& record, QStringView source)
+{
+    record = SongLine{KindKept, source.toString(), {}};
 }
 
 bool yes(const QString& argument)
@@ -125,6 +107,13 @@ bool Song::parseLine(QStringView source, QList<SongLine>& records)
     const QStringView line = expanded.isNull() ? source : QStringView(expanded);
     records.clear();
     records.emplaceBack();
+    if (!m_reading.notationEnd.isEmpty()) {
+        // Notation for another tool: every line up to its end is carried unread.
+        if (isDirectiveNamed(line, m_reading.notationEnd))
+            m_reading.notationEnd.clear();
+        keep(records.first(), source);
+        return true;
+    }
     qsizetype first = 0;
     while (first < line.size() && line[first] == u' ')
         ++first;
@@ -135,46 +124,83 @@ bool Song::parseLine(QStringView source, QList<SongLine>& records)
             parseLyric(line, records);
         return true;
     }
-    // "{" must be the very first and "}" the very last character: the body is
-    // cut from the untrimmed line, so " {soc}" yields the unknown name "{soc".
-    const QString body = trimBlanks(line.contains(u'}') ? line.mid(1, line.size() - 2) : line.mid(1));
-    const qsizetype colon = body.indexOf(u':');
-    const QString name = lowerChars(trimBlanks(colon < 0 ? QStringView(body) : QStringView(body).left(colon)));
-    const QString argument = colon < 0 ? QString() : trimBlanks(QStringView(body).mid(colon + 1));
-    return applyDirective(name, argument, records.first());
+    return readDirective(line, source, records.first());
 }
 
-bool Song::applyDirective(const QString& name, const QString& argument, SongLine& record)
+bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
 {
-    for (const LineDirective& directive : LineDirectives) {
-        if (name != directive.shortName && name != directive.longName)
-            continue;
-        record.kind = directive.kind;
-        record.text = directive.text.isEmpty() ? argument : directive.text.toString();
-        if (directive.kind == KindTabStart)
-            inTab = true;
-        else if (directive.kind == KindTabEnd)
-            inTab = false;
+    const Directive directive = splitDirective(line);
+    if (readDefinition(directive, record)) {
+        record.source = source.toString();
         return true;
     }
-    if (name == u"chord" || name == u"define" || name == u"mode") {
-        if (name == u"chord")
-            newDefine = true;
-        record.kind = name == u"mode" ? KindModeDef : KindChordDef;
-        record.text = argument;
+    if (record.kind == KindKept) {
+        keep(record, source);
         return true;
     }
-    applySongValue(name, argument);
-    return false;
+    const QString& name = directive.name;
+    const bool isTitle = name == u"t" || name == u"title";
+    if (isTitle || name == u"st" || name == u"subtitle") {
+        // The first title and subtitle are the song's; a further one, or those of a
+        // later song in the same file, are carried as written.
+        bool& seen = isTitle ? m_reading.titleRead : m_reading.subtitleRead;
+        if (seen || m_reading.laterSong) {
+            keep(record, source);
+            return true;
+        }
+        seen = true;
+        (isTitle ? title : subtitle) = directive.argument;
+        return false;
+    }
+    if (applySongValue(name, directive.argument))
+        return false;
+    DirectiveRecord read = directiveRecord(directive, line);
+    if (read.line.kind == 0 || read.line.kind == KindKept) {
+        keep(record, source);
+    } else {
+        record = std::move(read.line);
+        if (read.keepsForm)
+            record.source = source.toString();
+    }
+    if (record.kind == KindTabStart)
+        inTab = true;
+    else if (record.kind == KindTabEnd)
+        inTab = false;
+    if (!read.notationEnd.isEmpty())
+        m_reading.notationEnd = read.notationEnd;
+    m_reading.laterSong = m_reading.laterSong || read.newSong;
+    return true;
+}
+
+// Definitions and chord type declarations: records the reader hands on. A
+// "{chord: Am}" without a fingering (ChordPro's "show this diagram") is kept.
+bool Song::readDefinition(const Directive& directive, SongLine& record)
+{
+    if (directive.name == u"mode") {
+        record.kind = KindModeDef;
+        record.text = directive.argument;
+        return true;
+    }
+    std::optional<QString> argument = definitionArgument(directive, u"define");
+    m_reading.chordLine = !argument;
+    if (!argument) {
+        argument = definitionArgument(directive, u"chord");
+        if (!argument)
+            return false;
+        if (!trimBlanks(*argument).contains(u' ')) {
+            record.kind = KindKept;
+            return false;
+        }
+        newDefine = true;
+    }
+    record.kind = KindChordDef;
+    record.text = *argument;
+    return true;
 }
 
 bool Song::applySongValue(const QString& name, const QString& argument)
 {
-    if (name == u"t" || name == u"title")
-        title = argument;
-    else if (name == u"st" || name == u"subtitle")
-        subtitle = argument;
-    else if (name == u"new_define")
+    if (name == u"new_define")
         newDefine = true;
     else if (name == u"old_define")
         newDefine = false;
@@ -216,8 +242,16 @@ void Song::parseLyric(QStringView line, QList<SongLine>& records) const
     SongLine& record = records.first();
     record.kind = KindLyric;
     ChordRun chords;
+    // Escapes are rare: a line without a backslash is copied as it stands.
+    const bool escaped = line.contains(u'\\');
+    const auto lyric = [&](QStringView piece) {
+        if (escaped)
+            appendDecoded(record.text, piece);
+        else
+            record.text += piece;
+    };
     if (inTab) {
-        record.text = line.toString();
+        lyric(line);
     } else {
         // The lyric runs up to each "[", the chord's name from there to the next
         // "]" (a "[" inside a name belongs to it). A lone "]" is lyric.
@@ -226,14 +260,19 @@ void Song::parseLyric(QStringView line, QList<SongLine>& records) const
         while (from < line.size()) {
             const qsizetype open = line.indexOf(u'[', from);
             if (open < 0) {
-                record.text += line.mid(from);
+                lyric(line.mid(from));
                 break;
             }
-            record.text += line.mid(from, open - from);
+            lyric(line.mid(from, open - from));
             const qsizetype close = line.indexOf(u']', open + 1);
-            if (close < 0)
-                break;   // the chord text after an unmatched "[" is dropped
-            chords.append({line.mid(open + 1, close - open - 1).toString(), record.text.size()});
+            if (close < 0) {
+                // The chord text after an unmatched "[" has no place in the line,
+                // but it is the musician's: it is written back after the line.
+                record.source = line.mid(open).toString();
+                break;
+            }
+            const QStringView name = line.mid(open + 1, close - open - 1);
+            chords.append({escaped ? decodeEscapes(name) : name.toString(), record.text.size()});
             from = close + 1;
         }
     }
@@ -283,36 +322,7 @@ void Song::splitLongLyric(QString text, const ChordRun& chords,
     }
 }
 
-bool Song::parseChordDef(const QString& argument, music::GuitarChordDef& def) const
-{
-    const QString text = trimBlanks(argument);
-    const qsizetype blank = text.indexOf(u' ');
-    QList<qint16> values;
-    if (blank > 0) {
-        for (const QString& word : blankSeparated(text.mid(blank + 1))) {
-            const QString token = lowerChars(word);
-            if (token.contains(u"fret"))
-                continue;
-            values.append(token == u"x" ? qint16(-1) : number(token));
-            if (values.size() > MaxDefineTokens)
-                break;
-        }
-    }
-    if (values.size() != 7) {
-        m_context.messages.inform(u"Invalid Define: " + argument);
-        return false;
-    }
-    def.name = text.left(blank);
-    // The old syntax leads with the base fret, the new one ends with it.
-    const qsizetype firstFret = newDefine ? 0 : 1;
-    for (int string = 6; string >= 1; --string)
-        def.frets[string] = values[firstFret + 6 - string];
-    def.baseFret = toInt16(double(values[newDefine ? 6 : 0]) - 1);
-    def.frets[0] = 0;
-    return true;
-}
-
-void Song::parseModeDef(const QString& argument)
+bool Song::parseModeDef(const QString& argument)
 {
     QString rest = trimBlanks(argument);
     QString aliasText;
@@ -327,19 +337,18 @@ void Song::parseModeDef(const QString& argument)
         intervals[i] = InvParse(intervalNames[i]);
         valid = intervals[i] >= 0;
     }
-    if (!valid) {
-        m_context.messages.inform(u"Invalid Mode: " + argument);
-        return;
-    }
+    if (!valid)
+        return false;
     music::ChordTypeTable& table = m_context.music.chordTypes;
     if (table.aliasTaken(aliases.first()))
-        return;   // the first declaration of a name wins
+        return true;   // the first declaration of a name wins
     music::Modos mode;
     mode.Create(aliases.first(), description, intervals[0], intervals[1], intervals[2], intervals[3], intervals[4],
                 intervals[5], intervals[6], intervals[7]);
     for (qsizetype i = 1; i < aliases.size(); ++i)
         mode.SinonimosAdd(aliases[i]);
     table.add(mode);
+    return true;
 }
 
 } // namespace lvx::song

@@ -1,5 +1,8 @@
 // Writing a song back as ChordPro text.
 
+#include "chorddefinitions.h"
+#include "directives.h"
+#include "escapes.h"
 #include "song.h"
 
 #include "app/text.h"
@@ -39,15 +42,14 @@ private:
     QString m_out;
 };
 
-QString directiveFor(const SongLine& line)
+// The program's own directive for a line.
+QString ownDirective(const SongLine& line)
 {
     switch (line.kind) {
-    case KindLyric:
-        return lyricWithChords(line);
     case KindComment:
-        return u"{comment:" + line.text + u'}';
+        return u"{comment:" + writtenArgument(line.text) + u'}';
     case KindBlockStart:
-        return u"{start_of_block:" + line.text + u'}';
+        return u"{start_of_block:" + writtenArgument(line.text) + u'}';
     case KindBlockEnd:
         return QStringLiteral("{end_of_block}");
     case KindNewPage:
@@ -75,12 +77,29 @@ QString directiveFor(const SongLine& line)
     }
 }
 
-bool readsAsMarkup(const QString& lyric)
+bool readsAs(const DirectiveRecord& read, const SongLine& line)
 {
-    qsizetype first = 0;
-    while (first < lyric.size() && lyric[first] == u' ')
-        ++first;
-    return first < lyric.size() && (lyric[first] == u'{' || lyric[first] == u'|');
+    return read.line.kind == line.kind && read.line.text == line.text;
+}
+
+// A directive line in the form it was read in while it still reads as the line
+// (the user may have edited a comment or a block's name since), else under its
+// own name with the new text, else in the program's own form.
+QString writtenDirective(const SongLine& line)
+{
+    if (line.source.isEmpty())
+        return ownDirective(line);
+    QString expanded = line.source;
+    Song::ExpandTabs(expanded);
+    const DirectiveRecord read = directiveRecord(expanded);
+    if (readsAs(read, line))
+        return line.source;
+    if (line.kind == KindComment || line.kind == KindBlockStart) {
+        const QString named = u'{' + read.writtenName + u':' + writtenArgument(line.text) + u'}';
+        if (readsAs(directiveRecord(named), line))
+            return named;
+    }
+    return ownDirective(line);
 }
 
 } // namespace
@@ -148,19 +167,22 @@ QString Song::LinesToString() const
         for (const music::Modos& mode : m_context.music.chordTypes)
             out.line(u"{mode: " + ModeDefToStr(mode) + u'}');
     }
-    for (const music::GuitarChordDef& def : chordDefs)
-        out.line(u"{chord: " + music::ChordDefToText(def) + u'}');
-    if (app.WriteSongText) {
-        bool inTab = false;
-        for (const SongLine& line : lines) {
-            inTab = line.kind == KindTabStart || (inTab && line.kind != KindTabEnd);
-            QString text = directiveFor(line);
-            // A lyric that starts like a directive or a bar line would not read back
-            // as lyric: an empty text label in front keeps it one.
-            if (line.kind == KindLyric && !inTab && readsAsMarkup(text))
-                text.prepend(u"[']");
-            if (line.kind == KindLyric || !text.isEmpty())
-                out.line(text);
+    for (const QString& definition : writtenChordDefinitions(chordDefs, chordDefLines))
+        out.line(definition);
+    bool inTab = false;
+    for (const SongLine& line : lines) {
+        inTab = line.kind == KindTabStart || (inTab && line.kind != KindTabEnd);
+        // A line the program does not understand belongs to the file, whatever
+        // else is written: it goes back exactly as it came.
+        if (line.kind == KindKept) {
+            out.line(line.text);
+        } else if (!app.WriteSongText) {
+            continue;
+        } else if (line.kind == KindLyric) {
+            // An unclosed chord the reader could not place goes back after the lyric.
+            out.line(line.source.isEmpty() || inTab ? writtenLyric(line, inTab) : writtenLyric(line, inTab) + line.source);
+        } else if (const QString text = writtenDirective(line); !text.isEmpty()) {
+            out.line(text);
         }
     }
     return out.text();

@@ -38,8 +38,12 @@ qsizetype leadingBlanks(const QString& line)
     return count;
 }
 
-QString convertLineChords(QString line, Messages& messages)
+QString convertLineChords(const QString& line, Messages& messages)
 {
+    // Built up as it goes: a line of thousands of chords is copied once, not once a chord.
+    QString out;
+    out.reserve(line.size());
+    qsizetype from = 0;
     qsizetype open = line.indexOf(u'[');
     while (open >= 0) {
         const qsizetype close = line.indexOf(u']', open + 1);
@@ -54,10 +58,27 @@ QString convertLineChords(QString line, Messages& messages)
                 converted = chord;
             }
         }
-        line = line.left(open + 1) + converted + line.mid(close);
-        open = line.indexOf(u'[', open + converted.size() + 2);
+        out += QStringView(line).mid(from, open + 1 - from);
+        out += converted;
+        from = close;
+        open = line.indexOf(u'[', close + 1);
     }
-    return line;
+    out += QStringView(line).mid(from);
+    return out;
+}
+
+// +1 for a line that starts a tablature section, -1 for one that ends it, read
+// as the reader reads directives: "{" first, "}" last, the name before any ":".
+int tabSection(QStringView line)
+{
+    if (!line.startsWith(u'{'))
+        return 0;
+    const QString body = trimBlanks(line.contains(u'}') ? line.mid(1, line.size() - 2) : line.mid(1));
+    const qsizetype colon = body.indexOf(u':');
+    const QString name = lowerChars(trimBlanks(colon < 0 ? QStringView(body) : QStringView(body).left(colon)));
+    if (name == u"sot" || name == u"start_of_tab")
+        return 1;
+    return name == u"eot" || name == u"end_of_tab" ? -1 : 0;
 }
 
 } // namespace
@@ -65,9 +86,16 @@ QString convertLineChords(QString line, Messages& messages)
 QString ConvertSolfegeChords(const QString& text, Messages& messages)
 {
     QString out;
+    bool inTab = false;
     for (QString line : SplitLines(text)) {
-        if (!trimLeadingBlanks(line).startsWith(u'#') && !line.contains(u'{')) {
-            if (line.contains(u'|'))
+        // Tablature is left as written, as the reader leaves it.
+        if (const int section = tabSection(line); section != 0)
+            inTab = section > 0;
+        if (!inTab && !trimLeadingBlanks(line).startsWith(u'#') && !line.contains(u'{')) {
+            // Only a line that is a bar line, as the reader takes it: a "|" inside
+            // a lyric is the musician's text, and bracketing it would turn the
+            // lyric's words into chord labels.
+            if (trimLeadingBlanks(line).startsWith(u'|'))
                 line = BarLineToChordPro(line);
             line = convertLineChords(line, messages);
         }

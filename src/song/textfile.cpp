@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <array>
 
@@ -21,6 +22,43 @@ constexpr std::array<char16_t, 32> Cp1252High{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 const QByteArray Utf8Bom("\xEF\xBB\xBF");
+
+struct UnicodeForm
+{
+    TextEncoding encoding;
+    QByteArray bom;
+    QStringConverter::Encoding converter;
+    qsizetype unit;   // bytes per code unit
+};
+
+// The four-byte marks first: the UTF-32 LE mark starts like the UTF-16 LE one.
+const std::array<UnicodeForm, 4> UnicodeForms{{
+    {TextEncoding::Utf32LE, QByteArray("\xFF\xFE\x00\x00", 4), QStringConverter::Utf32LE, 4},
+    {TextEncoding::Utf32BE, QByteArray("\x00\x00\xFE\xFF", 4), QStringConverter::Utf32BE, 4},
+    {TextEncoding::Utf16LE, QByteArray("\xFF\xFE"), QStringConverter::Utf16LE, 2},
+    {TextEncoding::Utf16BE, QByteArray("\xFE\xFF"), QStringConverter::Utf16BE, 2},
+}};
+
+const UnicodeForm* unicodeForm(TextEncoding encoding)
+{
+    for (const UnicodeForm& form : UnicodeForms) {
+        if (form.encoding == encoding)
+            return &form;
+    }
+    return nullptr;
+}
+
+// UTF-16 or UTF-32 after its mark; a code unit or a surrogate pair the size cap
+// cut in two at the end is dropped.
+QString decodeUnicode(const UnicodeForm& form, QByteArray bytes, bool truncated)
+{
+    bytes.remove(0, form.bom.size());
+    bytes.chop(bytes.size() % form.unit);
+    QString text = QStringDecoder(form.converter, QStringDecoder::Flag::Stateless).decode(bytes);
+    if (truncated && !text.isEmpty() && text.back().isHighSurrogate())
+        text.chop(1);
+    return text;
+}
 
 QString decodeCp1252(const QByteArray& bytes)
 {
@@ -79,6 +117,14 @@ bool isAscii(const QByteArray& bytes)
 TextFile decodeText(QByteArray bytes, bool truncated)
 {
     TextFile result;
+    result.truncated = truncated;
+    for (const UnicodeForm& form : UnicodeForms) {
+        if (bytes.startsWith(form.bom)) {
+            result.text = decodeUnicode(form, bytes, truncated);
+            result.encoding = form.encoding;
+            return result;
+        }
+    }
     const bool bom = bytes.startsWith(Utf8Bom);
     if (bom)
         bytes.remove(0, Utf8Bom.size());
@@ -110,9 +156,21 @@ bool encodeText(const QString& text, TextEncoding encoding, QByteArray& bytes)
         return true;
     case TextEncoding::Utf8:
         break;
+    default:
+        if (const UnicodeForm* form = unicodeForm(encoding)) {
+            bytes = form->bom + QByteArray(QStringEncoder(form->converter)(text));
+            return true;
+        }
     }
     bytes = text.toUtf8();
     return true;
+}
+
+QString fileContent(const QString& text)
+{
+    if (text.isEmpty() || text.endsWith(u'\n') || text.endsWith(u'\r'))
+        return text;
+    return text + u"\r\n";
 }
 
 TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missing)
@@ -132,7 +190,7 @@ TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missi
     }
     const bool truncated = file.size() > MaxReadBytes;
     if (truncated)
-        messages.inform(QStringLiteral("File to Large, read first 60000 bytes"), QStringLiteral("Error"));
+        messages.inform(u"File to Large, read first 60000 bytes\n" + path, QStringLiteral("Error"));
     const QByteArray bytes = file.read(MaxReadBytes);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
@@ -143,7 +201,7 @@ TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missi
 
 bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages)
 {
-    const QString content = text + u"\r\n";
+    const QString content = fileContent(text);
     QByteArray bytes;
     if (!encodeText(content, encoding, bytes)) {
         // Characters typed that the old code page cannot hold: keep them, in UTF-8.

@@ -16,6 +16,11 @@ enum class TextEncoding {
     Utf8,        // also every file that is plain ASCII
     Utf8Bom,     // UTF-8 that started with a byte-order mark
     Windows1252, // bytes that are not valid UTF-8
+    // Files that start with the byte-order mark of one of these.
+    Utf16LE,
+    Utf16BE,
+    Utf32LE,
+    Utf32BE,
 };
 
 inline constexpr qsizetype MaxReadBytes = 60000;
@@ -24,16 +29,18 @@ struct TextFile
 {
     QString text;
     TextEncoding encoding = TextEncoding::Utf8;
-    bool ok = true;   // false when the file could not be opened or created
+    bool ok = true;          // false when the file could not be opened or created
+    bool truncated = false;  // only the first 60000 bytes were read
 };
 
 enum class MissingFile { Create, Refuse };
 
-// Reads at most 60000 bytes ("File to Large, read first 60000 bytes" beyond that).
-// A missing file is created empty, or refused with a message.
+// Reads at most 60000 bytes ("File to Large, read first 60000 bytes" beyond that,
+// with the file's path). A missing file is created empty, or refused with a message.
 TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missing = MissingFile::Create);
 
-// Writes the text and one final CR LF through a temporary file renamed over the
+// Writes the text, ended by a CR LF unless it already ends with a line end (so
+// saving what was read adds nothing), through a temporary file renamed over the
 // old one, so a failed save leaves the old file whole. Text that Windows-1252
 // cannot hold is written as UTF-8 instead, and encoding says so afterwards.
 bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages);
@@ -63,7 +70,9 @@ void forEachLine(QStringView text, Action action)
 
 // The decoding rules on their own, for callers that already hold the bytes.
 TextFile decodeText(QByteArray bytes, bool truncated);
-// nullopt-like: empty array and false when the encoding cannot hold the text.
+// False when the encoding cannot hold the text.
 bool encodeText(const QString& text, TextEncoding encoding, QByteArray& bytes);
+// The text as WriteTextFile puts it in a file, final line end included.
+QString fileContent(const QString& text);
 
 } // namespace lvx::song

@@ -101,6 +101,8 @@ private slots:
             << u"{21}Start of Chorus"_s << 0 << 5 << u"{21}Start of Chorus | "_s;
         QTest::addRow("at the start of a directive a line is added before it")
             << u"la | {21}Start of Chorus"_s << 1 << 0 << u"la |  | {21}Start of Chorus"_s;
+        QTest::addRow("inside an end of block a line is added after it")
+            << u"{9}End of Block"_s << 0 << 4 << u"{9}End of Block | "_s;
     }
     void enterSplitsTheLine()
     {
@@ -139,6 +141,8 @@ private slots:
         QTest::addRow("an empty line holding a chord is not empty")
             << u"{21}Start of Chorus | [G]"_s << 0 << u"{21}Start of Chorus | [G]"_s << u"-"_s;
         QTest::addRow("nothing below the last line") << u"ab | cd"_s << 1 << u"ab | cd"_s << u"-"_s;
+        QTest::addRow("chords never join a comment, where saving would drop them")
+            << u"{6}note | [G]la"_s << 0 << u"{6}note | [G]la"_s << u"-"_s;
     }
     void joins()
     {
@@ -322,6 +326,7 @@ private slots:
             << u"la | lo"_s << 1 << 3 << u"{21}Start of Chorus"_s << u"la | {21}Start of Chorus | lo"_s;
         QTest::addRow("lyrics are not pasted into a directive's name")
             << u"{21}Start of Chorus"_s << 0 << 3 << u"[G]la"_s << u"[G]la | {21}Start of Chorus"_s;
+        QTest::addRow("chords are not pasted into a comment") << u"{6}note"_s << 0 << 2 << u"[G]la"_s << u"[G]la | {6}note"_s;
         QTest::addRow("a clip never filled does nothing") << u"la"_s << 0 << 1 << u""_s << u"la"_s;
     }
     void paste()

@@ -157,6 +157,8 @@ private slots:
         QTest::addRow("new page") << u"{10}New Page"_s << 200.0 << u"Comment"_s << true << 7700.0;
         QTest::addRow("chorus") << u"{21}Start of Chorus"_s << 200.0 << u"Control"_s << true << 7700.0;
         QTest::addRow("tab start") << u"{41}Start of Tab"_s << 200.0 << u"Control"_s << true << 7700.0;
+        QTest::addRow("line kept as read is greyed like a note")
+            << u"{12}{artist: Me}"_s << 200.0 << u"Comment"_s << true << 7700.0;
         QTest::addRow("a line wider than the window is as wide as its text, and room for the caret")
             << QString(100, u'w') << 600.0 << u"Lyric"_s << false << 10200.0;
     }
@@ -173,6 +175,7 @@ private slots:
         QCOMPARE(box.role, role);
         QCOMPARE(box.font.Source, role);
         QCOMPARE(box.locked, locked);
+        QCOMPARE(box.kept, line.startsWith(u"{12}"));
         QCOMPARE(box.width, width);
         // The text's own width, and room for the caret.
         QCOMPARE(layout.contentWidth, x + box.font.Size * 10.0 * parseLine(line).text.size() + 200.0);

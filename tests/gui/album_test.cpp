@@ -136,6 +136,9 @@ private slots:
         QTest::addRow("binary content opens as a new album")
             << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << QStringList() << QStringList{u"ALBUM is not an album file."_s}
             << false;
+        QTest::addRow("binary content without a NUL byte")
+            << QByteArray("\x89PNG\r\n\x1a\n\x01\x02\x84\x84IHDR\x7f") << QStringList()
+            << QStringList{u"ALBUM is not an album file."_s} << false;
     }
     void unreadableEntriesAreReportedAndLeftOut()
     {

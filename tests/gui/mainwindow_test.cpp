@@ -117,10 +117,24 @@ private Q_SLOTS:
         fixture.messages.scriptAnswer(lvx::Answer::No);
         fixture.main->openSong(fits);
         QCOMPARE(fixture.main->numbersInUse().size(), 2);
+        // Read only in part: Save says so and asks for another name, never writing over it.
+        QApplication::processEvents();
+        fixture.messages.clear();
+        fixture.messages.scriptText(QString());
+        fixture.main->activeSong()->mnuFSave_Click();
+        QVERIFY(fixture.messages.texts().first().contains(u"was read only in part"_s));
+        QFile file(fits);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray(64999, 'a') + '\n');
         fixture.messages.clear();
         fixture.main->openSong(over);
         QCOMPARE(fixture.messages.texts(), QStringList{u"The file is too large to open."_s});
         QCOMPARE(fixture.main->numbersInUse().size(), 2);
+        // A file that cannot be read gets no window bound to it: the program starts with a new song.
+        fixture.desktop->app.CurrentFileName = fixture.folder.path();
+        fixture.main->Form_Load();
+        QCOMPARE(fixture.main->numbersInUse().size(), 3);
+        QVERIFY(fixture.main->songWindow(3)->caption().startsWith(u"Untitled"_s));
     }
 
     void recentFilesKeepFourNewestFirst()

@@ -96,8 +96,8 @@ private slots:
             << u"bIndentR"_s << u"a\nb\nc"_s << 2 << 4 << u"a\r\n     b\r\n     c\r\n"_s;
         QTest::addRow("title wraps the selection without its blanks")
             << u"bTitle"_s << u" My Song \n[C]la"_s << 0 << 9 << u"{t:My Song}\r\n[C]la\r\n"_s;
-        QTest::addRow("comment italic is no directive the song keeps")
-            << u"mnuDCommentItalic"_s << u"la\nIntro"_s << 3 << 5 << u"la\r\n"_s;
+        QTest::addRow("comment italic is a comment kept as written")
+            << u"mnuDCommentItalic"_s << u"la\nIntro"_s << 3 << 5 << u"la\r\n{ci:Intro}\r\n"_s;
         QTest::addRow("start of chorus stands on a line of its own")
             << u"bsoc"_s << u"la\nlo"_s << 3 << 0 << u"la\r\n{start_of_chorus}\r\nlo\r\n"_s;
         QTest::addRow("solfege chords become letters")

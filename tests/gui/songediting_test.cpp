@@ -137,6 +137,8 @@ private Q_SLOTS:
 
         QTest::addRow("a directive line takes no typing") << "{soc}\nab\n"_ba << 1 << 2 << u"xy<bs>"_s
                                                           << u"{21}Start of Chorus | ab"_s;
+        QTest::addRow("an end of block loses no letters to backspace or delete")
+            << "{soblk:A}\n{eoblk}\n"_ba << 2 << 3 << u"<bs><del>"_s << u"{8}A | {9}End of Block"_s;
         // The caret stays where the box that gets it had it.
         QTest::addRow("typing over a selection keeps chords over their characters")
             << "a[C]bc[D]de\n"_ba << 1 << 1 << u"<sright><sright>x"_s << u"a[C]x[D]de"_s;

@@ -67,8 +67,8 @@ private slots:
         notes.append(0);
         notes.append(4);
         PlayChordNotes(midi, notes);
-        // Sounded, or every one of the five messages said why not.
-        QVERIFY(messages.texts().isEmpty() || messages.texts() == QStringList(5, errorText(MidiError::NotOpen)));
+        // Sounded, or said once why not.
+        QVERIFY(messages.texts().isEmpty() || messages.texts() == QStringList{errorText(MidiError::NotOpen)});
         QCOMPARE(app.PlayingCount, qint16(0));
 
         midiShutDown(midi);

@@ -243,6 +243,8 @@ void ChordSymbolTest::transpose_data()
     QTest::addRow("more than an octave down") << u"C"_s << -25 << 11 << 11 << u"B"_s;
     QTest::addRow("largest count does not overflow") << u"C"_s << std::numeric_limits<int>::max() << 7 << 7 << u"G"_s;
     QTest::addRow("smallest count does not overflow") << u"C"_s << std::numeric_limits<int>::min() << 4 << 4 << u"E"_s;
+    QTest::addRow("a type that starts with a sharp stays apart from the note")
+        << u"F##m7b5"_s << 3 << 9 << 9 << u"A #m7b5"_s;
     QTest::addRow("chord without tonic is left alone") << u"N.C."_s << 3 << -1 << -1 << QString();
     QTest::addRow("bass without tonic is left alone") << u"/E"_s << 3 << -1 << 4 << QString();
 }

@@ -78,21 +78,22 @@ private slots:
         QCOMPARE(rig.page.CurrentY, 1000.0);
     }
 
-    void unclosedTagIsReportedAndPrinted()
+    void unclosedTagIsReportedOnceAndPrinted()
     {
         Rig rig;
         rig.line(u"<FS:10>a < b"_s);
+        rig.line(u"c <"_s);
         QCOMPARE(rig.f.messages.texts(), QStringList{u"Error falta >"_s});
-        QCOMPARE(rig.texts(), (QStringList{u"text 800 1000 10 [a ]"_s, u"text 1000 1000 10 [ b]"_s}));
+        QCOMPARE(rig.texts().mid(0, 2), (QStringList{u"text 800 1000 10 [a ]"_s, u"text 1000 1000 10 [ b]"_s}));
     }
 
     void unknownTagsAndBadNumbersAreHarmless()
     {
         Rig rig;
-        rig.line(u"<FS:abc><XYZ:1><LF:x>t"_s);
-        QCOMPARE(rig.page.FontSize, 0.0);
+        // Sizes a page cannot show are drawn at the nearest it can.
+        rig.line(u"<FS:abc><XYZ:1><LF:x>t<FS:99999>u"_s);
         QCOMPARE(rig.page.CurrentY, 1000.0);
-        QCOMPARE(rig.texts(), QStringList{u"text 800 1000 0 [t]"_s});
+        QCOMPARE(rig.texts(), (QStringList{u"text 800 1000 4 [t]"_s, u"text 840 1000 200 [u]"_s}));
     }
 
     void centredText()
@@ -101,6 +102,9 @@ private slots:
         rig.line(u"<FS:10><C>abcd<CR><LF>"_s);
         // Between the column edge and the right margin: 800 + (12240 - 600 - 800) / 2 - 400 / 2.
         QCOMPARE(rig.texts(), QStringList{u"text 6020 1000 10 [abcd]"_s});
+        // A "<" of the text stays in its piece, centred with it.
+        rig.line(u"<FS:10><C>a<LT>cd<CR><LF>"_s);
+        QCOMPARE(rig.texts().last(), u"text 6020 1240 10 [a<cd]"_s);
     }
 
     void colourOnPaperFollowsTheColourOption()
@@ -143,11 +147,22 @@ private slots:
         QCOMPARE(rig.page.CurrentY, 1000.0);
     }
 
-    void blockMarkCarriesItsName()
+    void markLabels_data()
     {
+        QTest::addColumn<QString>("markup");
+        QTest::addColumn<QString>("label");
+        QTest::addRow("block carries its name") << u"<FS:10><SOBLK:Coda>"_s << u" Coda "_s;
+        QTest::addRow("chorus") << u"<FS:10><SOC>"_s << u" Chorus "_s;
+        QTest::addRow("chorus with its own label") << u"<FS:10><SOC:Chorus 2>"_s << u" Chorus 2 "_s;
+        QTest::addRow("bridge with its own label") << u"<FS:10><SOB:Bridge 1>"_s << u" Bridge 1 "_s;
+    }
+    void markLabels()
+    {
+        QFETCH(QString, markup);
+        QFETCH(QString, label);
         Rig rig;
-        rig.line(u"<FS:10><SOBLK:Coda>"_s);
-        QCOMPARE(rig.texts(), QStringList{u"text 800 880 10 [ Coda ]"_s});
+        rig.line(markup);
+        QCOMPARE(rig.texts(), QStringList{u"text 800 880 10 [" + label + u']'});
     }
 
     void headerAndFooter()

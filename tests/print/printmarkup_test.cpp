@@ -3,7 +3,10 @@
 
 #include "../song/songfixture.h"
 
+#include "print/pagerenderer.h"
 #include "print/printmarkup.h"
+
+#include <QRandomGenerator>
 
 using namespace lvx;
 using namespace lvx::print;
@@ -85,6 +88,10 @@ private slots:
         QTest::addRow("column break") << u"{cb}"_s << QString() << Comment + u"<CB>";
         QTest::addRow("two columns on") << u"{tcon}"_s << QString() << Comment + u"<TCOn>";
         QTest::addRow("two columns off") << u"{tcoff}"_s << QString() << Comment + u"<TCOff>";
+        QTest::addRow("chorus with its label") << u"{start_of_chorus: Chorus 2}"_s << QString() << Comment + u"<SOC:Chorus 2><CR><LF>";
+        QTest::addRow("verse as a named block") << u"{sov: Verse 1}"_s << QString() << Comment + u"<SOBLK:Verse 1><CR><LF>";
+        QTest::addRow("comment style of another tool") << u"{ci: softly}"_s << QString() << Comment + u"softly<CR><LF>";
+        QTest::addRow("less-than sign in a lyric") << u"Only a < here"_s << QString() << Lyric + u"Only a <LT> here<CR><LF> ";
     }
     void lineMarkup()
     {
@@ -96,9 +103,20 @@ private slots:
         QCOMPARE(printed.lines[2], expected);
     }
 
-    void hashLinesPrintNothing()
+    void chordRowStopsAtThePage()
     {
-        const Printed printed = markup(u"   # a note\r\n{c: # a comment note}\r\nsung"_s);
+        // A size-0 chord font is measured at 4 points (a 40-twip blank): the row
+        // reaches the 12240-twip page and no further, however long the lyric.
+        const Printed printed = markup(u"{font: Chord,Arial,0,255,false,true}\r\n"_s + QString(3000, u'W') + u"[C]"_s);
+        QVERIFY(printed.lines[2].contains(QString(306, u' ') + u"C "));
+        QVERIFY(!printed.lines[2].contains(QString(307, u' ')));
+    }
+
+    void unprintedLines()
+    {
+        // Notes, and lines kept for other tools (notation, unknown directives).
+        const Printed printed = markup(u"   # a note\r\n{c: # a comment note}\r\n{artist: Me}\r\n{start_of_abc}\r\n"
+                                       u"X:1\r\n{end_of_abc}\r\nsung"_s);
         QCOMPARE(printed.lines.size(), 4);
         QCOMPARE(printed.lines[2], Lyric + u"sung<CR><LF> ");
     }
@@ -110,6 +128,41 @@ private slots:
         QCOMPARE(printed.lines[2], Tablature + u"e|-[C]-0-|<CR><LF> ");
         QCOMPARE(printed.lines[3], chordLine(u"x"_s, u"G "_s));
         QCOMPARE(printed.used.size(), 1);
+    }
+
+    // A lyric prints its characters as typed, whatever they are, and so does a
+    // text label over it.
+    void lyricsPrintAsTyped()
+    {
+        const QStringList pieces{u"a"_s, u" "_s, u"<"_s, u">"_s, u"<LT>"_s, u"<B>"_s, u"["_s, u"{"_s, u"|"_s, u"#"_s, u"\u00e9"_s};
+        QRandomGenerator random(5);
+        // A lyric starting with "#" is a note that never prints: these start with a letter.
+        const auto typed = [&](QChar first) {
+            QString text = first;
+            for (int n = int(random.bounded(10)); n > 0; --n)
+                text += pieces.at(random.bounded(pieces.size()));
+            return text;
+        };
+        for (int round = 0; round < 200; ++round) {
+            SongFixture f;
+            f.song.LoadFile();
+            f.messages.clear();
+            const QString lyric = typed(u'x');
+            const QString label = typed(u'y');
+            f.song.lines = {{song::KindLyric, lyric, {}}, {song::KindLyric, lyric, {{u'\'' + label, 0}}}};
+            RecordingSurface page;
+            PrintState state;
+            BuildPrintMarkup(page, f.song, f.context.app, state, f.messages);
+            PageRenderer renderer(state, f.song, f.messages, {});
+            for (const QString& line : std::as_const(state.MarkupLines))
+                renderer.RenderMarkupLine(page, page, line);
+            QStringList printed;
+            for (const QString& call : page.callsOf(u"text"_s))
+                printed.append(call.mid(call.indexOf(u'[') + 1).chopped(1));
+            QCOMPARE(printed.count(lyric), 2);
+            QCOMPARE(printed.count(label + u' '), 1);
+            QVERIFY(f.messages.texts().isEmpty());
+        }
     }
 
     void usedChordsAreDistinctByToneBassAndType()

@@ -137,9 +137,12 @@ private slots:
     void solfegeConversion()
     {
         RecordingMessages messages;
-        const QString text = u"[Do]la [Sol7/Si]la [Xy]z ['Fin]\n# [Re] stays\n{c:[Re]}\n| Do  Fa Re |\n[Re"_s;
+        // A "|" inside a lyric is lyric, and tablature stays as it was written.
+        const QString text = u"[Do]la [Sol7/Si]la [Xy]z ['Fin]\n# [Re] stays\n{c:[Re]}\n| Do  Fa Re |\n[Re\n"
+                             u"[Do]la | li\n{sot}\n|-[Re]-0-|\n{eot}"_s;
         QCOMPARE(ConvertSolfegeChords(text, messages),
-                 u"[C]la [G7/B]la [Xy]z ['Fin]\r\n# [Re] stays\r\n{c:[Re]}\r\n['|] [C]  [F] ['Re] ['|]\r\n[Re\r\n"_s);
+                 u"[C]la [G7/B]la [Xy]z ['Fin]\r\n# [Re] stays\r\n{c:[Re]}\r\n['|] [C]  [F] ['Re] ['|]\r\n[Re\r\n"
+                 u"[C]la | li\r\n{sot}\r\n|-[Re]-0-|\r\n{eot}\r\n"_s);
         QCOMPARE(messages.texts(), QStringList{u"Invalid Chord: Xy"_s});
     }
 

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace lvx;
 using namespace lvx::song;
@@ -154,8 +155,64 @@ private slots:
         QVERIFY(saveGlobalDictionary(f.song));
         QVERIFY(f.context.app.WriteSongText && f.context.app.WriteFormat && !f.context.app.WriteModes);
         installed.open(QIODevice::ReadOnly);
-        // Rewriting the installed file changes nothing but the final line end the writer adds.
-        QCOMPARE(installed.readAll(), before + "\r\n");
+        QCOMPARE(installed.readAll(), before);
+    }
+
+    // A dictionary the program could not read whole is never written over at exit.
+    void dictionaryNotReadWholeIsKept_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("read in part") << false << u"File to Large, read first 60000 bytes\n"_s;
+        QTest::addRow("cannot be read") << true << u"Cannot open file "_s;
+    }
+    void dictionaryNotReadWholeIsKept()
+    {
+        QFETCH(bool, folder);
+        QFETCH(QString, message);
+        const QString path = globalDictionaryPath();
+        QFile::remove(path);
+        QByteArray bytes;
+        if (folder) {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            for (int i = 0; bytes.size() <= 70000; ++i)
+                bytes += "{chord: X" + QByteArray::number(i) + " 0 2 2 1 0 0 1}\r\n";
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        SongFixture f;
+        loadGlobalDictionary(f.song);
+        QVERIFY(f.messages.texts().first().startsWith(message + path));
+        QVERIFY(!saveGlobalDictionary(f.song));
+        QVERIFY(f.messages.texts().last().startsWith(path));
+        if (folder) {
+            QVERIFY(QFileInfo(path).isDir());
+            QDir(path).removeRecursively();
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), bytes);
+        }
+    }
+
+    void badLinesOfChordsDatSayWhereTheyAre()
+    {
+        QFile file(globalDictionaryPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{mode: \"x\" \"X\" 1 15}\r\n{chord: Am 1 2}\r\n");
+        file.close();
+        SongFixture f;
+        loadGlobalDictionary(f.song);
+        // All of them in one box, which says once where they come from.
+        const QString from = u"(in Chords.dat: "_s + QDir::toNativeSeparators(globalDictionaryPath()) + u')';
+        QCOMPARE(f.messages.texts(), QStringList{u"Invalid Mode: \"x\" \"X\" 1 15\nInvalid Define: Am 1 2\n"_s + from});
+        // A song read afterwards speaks for itself.
+        f.messages.clear();
+        f.song.StringToLinesRec(u"{chord: Am 1 2}"_s);
+        QCOMPARE(f.messages.texts(), QStringList{u"Invalid Define: Am 1 2"_s});
+        QFile::remove(globalDictionaryPath());
     }
 
     // Every installed fingering sounds only notes of its chord, sounds its root,

@@ -21,8 +21,8 @@ private slots:
         QTest::addRow("long chorus end") << u"{end_of_chorus}"_s << 22 << u"End of Chorus"_s;
         QTest::addRow("names are read in any case") << u"{SOC}"_s << 21 << u"Start of Chorus"_s;
         QTest::addRow("blanks inside the braces") << u"{  soc  }"_s << 21 << u"Start of Chorus"_s;
-        QTest::addRow("blank before the brace is ignored") << u" {soc}"_s << 0 << QString();
-        QTest::addRow("blank after the brace is ignored") << u"{soc} "_s << 0 << QString();
+        QTest::addRow("blank before the brace is kept as read") << u" {soc}"_s << 12 << u" {soc}"_s;
+        QTest::addRow("blank after the brace is kept as read") << u"{soc} "_s << 12 << u"{soc} "_s;
         QTest::addRow("comment keeps its text") << u"{c: Slowly, with feeling }"_s << 6 << u"Slowly, with feeling"_s;
         QTest::addRow("comment argument keeps colons") << u"{comment:Tempo: 90}"_s << 6 << u"Tempo: 90"_s;
         QTest::addRow("block start carries its name") << u"{soblk:Intro}"_s << 8 << u"Intro"_s;
@@ -35,11 +35,28 @@ private slots:
         QTest::addRow("two columns off") << u"{two_column_off}"_s << 102 << u"Two Column Off"_s;
         QTest::addRow("tab start") << u"{sot}"_s << 41 << u"Start of Tab"_s;
         QTest::addRow("tab end") << u"{eot}"_s << 42 << u"End of Tab"_s;
-        QTest::addRow("unknown directive is dropped") << u"{ci: italic}"_s << 0 << QString();
         QTest::addRow("unterminated brace reads the rest") << u"{soc"_s << 21 << u"Start of Chorus"_s;
         QTest::addRow("unterminated comment keeps its text") << u"{c:abc"_s << 6 << u"abc"_s;
         QTest::addRow("text after the closing brace shifts the cut") << u"{c:a}b"_s << 6 << u"a}"_s;
         QTest::addRow("title produces no line") << u"{t:Song}"_s << 0 << QString();
+        QTest::addRow("unknown directive is kept as read") << u"{artist: Traditional}"_s << 12 << u"{artist: Traditional}"_s;
+        QTest::addRow("title with a blank, not a colon, is kept") << u"{t Song}"_s << 12 << u"{t Song}"_s;
+        QTest::addRow("italic comment") << u"{ci: softly}"_s << 6 << u"softly"_s;
+        QTest::addRow("highlight") << u"{highlight: Key change}"_s << 6 << u"Key change"_s;
+        QTest::addRow("comment box with text") << u"{cb: Capo 2}"_s << 6 << u"Capo 2"_s;
+        QTest::addRow("chorus recalled") << u"{chorus}"_s << 6 << u"Chorus"_s;
+        QTest::addRow("chorus recalled by label") << u"{chorus: Chorus 2}"_s << 6 << u"Chorus 2"_s;
+        QTest::addRow("verse is a block") << u"{start_of_verse}"_s << 8 << u"Verse"_s;
+        QTest::addRow("verse label names the block") << u"{sov: Verse 1}"_s << 8 << u"Verse 1"_s;
+        QTest::addRow("label attribute") << u"{start_of_verse: label=\"V 2\"}"_s << 8 << u"V 2"_s;
+        QTest::addRow("any section is a block") << u"{start_of_solo}"_s << 8 << u"Solo"_s;
+        QTest::addRow("section name after a blank") << u"{start_of_intro Riff}"_s << 8 << u"Riff"_s;
+        QTest::addRow("verse end") << u"{eov}"_s << 9 << u"End of Block"_s;
+        QTest::addRow("chorus label is shown") << u"{start_of_chorus: Chorus 2}"_s << 21 << u"Start of Chorus: Chorus 2"_s;
+        QTest::addRow("grid reads as tablature") << u"{start_of_grid 4x4}"_s << 41 << u"Start of Grid: 4x4"_s;
+        QTest::addRow("grid end") << u"{eog}"_s << 42 << u"End of Grid"_s;
+        QTest::addRow("chord to show, not to define") << u"{chord: Am}"_s << 12 << u"{chord: Am}"_s;
+        QTest::addRow("kept line keeps its tabs") << u"{x_tool:\ta}"_s << 12 << u"{x_tool:\ta}"_s;
     }
     void directiveLines()
     {
@@ -47,6 +64,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, text);
         const auto f = SongFixture::read(line);
+        QVERIFY(f->messages.texts().isEmpty());
         if (kind == 0) {
             QVERIFY(f->song.lines.isEmpty());
             return;
@@ -154,18 +172,29 @@ private slots:
         QTest::addRow("chord directive switches to the new syntax") << u"{chord: Am -1 0 2 2 1 0 1}"_s << u"Am 0: 0 1 2 2 0 -1"_s;
         QTest::addRow("old_define switches back") << u"{new_define}\r\n{old_define}\r\n{define: G 1 3 2 0 0 0 3}"_s << u"G 0: 3 0 0 0 2 3"_s;
         QTest::addRow("published form with fret words and x") << u"{define: Am base-fret 1 frets x 0 2 2 1 0}"_s << u"Am 0: 0 1 2 2 0 -1"_s;
+        QTest::addRow("published form reads the same in the new syntax") << u"{new_define}\r\n{define: Am base-fret 1 frets x 0 2 2 1 0}"_s << u"Am 0: 0 1 2 2 0 -1"_s;
+        QTest::addRow("base fret may be left out") << u"{define: G frets 3 2 0 0 0 3}"_s << u"G 0: 3 0 0 0 2 3"_s;
+        QTest::addRow("fingers are ignored") << u"{define: D base-fret 3 frets x x 0 2 3 2 fingers 0 0 0 1 3 2}"_s << u"D 2: 2 3 2 0 -1 -1"_s;
+        QTest::addRow("chord named before the colon") << u"{define G: base-fret 1 frets 3 2 0 0 3 3}"_s << u"G 0: 3 3 0 0 2 3"_s;
+        QTest::addRow("chord named after a blank") << u"{define E/G# frets 4 2 2 1 0 -}"_s << u"E/G# 0: -1 0 1 2 2 4"_s;
+        QTest::addRow("a chord to show does not switch the syntax") << u"{chord: Am}\r\n{define: G 1 3 2 0 0 0 3}"_s << u"G 0: 3 0 0 0 2 3"_s;
         QTest::addRow("six numbers are refused") << u"{define: G 3 2 0 0 0 3}"_s << u"!Invalid Define: G 3 2 0 0 0 3"_s;
         QTest::addRow("eleven numbers are refused") << u"{define: G 1 2 3 4 5 6 7 8 9 10 11}"_s << u"!Invalid Define: G 1 2 3 4 5 6 7 8 9 10 11"_s;
         QTest::addRow("a name alone is refused") << u"{define: G}"_s << u"!Invalid Define: G"_s;
+        QTest::addRow("four strings are no guitar fingering") << u"{define: C frets 0 0 0 3}"_s << u"!Invalid Define: C frets 0 0 0 3"_s;
     }
     void chordDefinitions()
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
         const auto f = SongFixture::read(text);
+        for (const SongLine& line : f->song.lines)
+            QCOMPARE(int(line.kind), int(KindKept));
         if (expected.startsWith(u'!')) {
             QVERIFY(f->song.chordDefs.isEmpty());
             QCOMPARE(f->messages.texts(), QStringList{expected.mid(1)});
+            // The line is not lost: it stays in the song as it was written.
+            QCOMPARE(f->song.lines, (QList<SongLine>{{KindKept, text, {}}}));
             return;
         }
         QCOMPARE(f->song.chordDefs.size(), 1);
@@ -174,8 +203,51 @@ private slots:
         for (int string = 1; string <= 6; ++string)
             written += u' ' + QString::number(def.frets[string]);
         QCOMPARE(written, expected);
-        QVERIFY(f->song.lines.isEmpty());
         QCOMPARE(f->song.LastChords, QStringList{def.name});
+    }
+
+    void unreadableLinesMakeOneMessage()
+    {
+        QString text;
+        for (int i = 0; i < 14; ++i)
+            text += u"{define: X" + QString::number(i) + u" 1 2}\r\n";
+        const auto f = SongFixture::read(text + u"{mode: broken}"_s);
+        QCOMPARE(f->song.lines.size(), 15);
+        QCOMPARE(f->messages.texts().size(), 1);
+        const QStringList shown = f->messages.texts().first().split(u'\n');
+        QCOMPARE(shown.size(), 11);
+        QCOMPARE(shown.first(), u"Invalid Define: X0 1 2"_s);
+        QCOMPARE(shown.last(), u"... and 5 more"_s);
+    }
+
+    void sectionsAndSongsOfOtherTools_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("lines");   // kind|text per line, lyrics with their chords
+        QTest::addColumn<QString>("title");
+        QTest::addRow("notation for other tools is carried unread")
+            << u"{start_of_abc}\r\nX:1\r\n[C]c d\r\n{end_of_abc}\r\n[G]la"_s
+            << u"12|{start_of_abc} 12|X:1 12|[C]c d 12|{end_of_abc} 5|[G]la"_s << QString();
+        QTest::addRow("unterminated notation runs to the end") << u"{start_of_ly}\r\n[C]x\r\n{eoc}"_s
+                                                               << u"12|{start_of_ly} 12|[C]x 12|{eoc}"_s << QString();
+        QTest::addRow("grid rows are kept as written") << u"{sog}\r\n| C . | G |\r\n{eog}\r\n| C |"_s
+                                                       << u"41|Start of Grid 5|| C . | G | 42|End of Grid 5|['|] [C] ['|]"_s << QString();
+        QTest::addRow("later songs keep their titles as lines") << u"{t:A}\r\n{ns}\r\n{t:B}\r\n{st:C}\r\nla"_s
+                                                                << u"12|{ns} 12|{t:B} 12|{st:C} 5|la"_s << u"A"_s;
+        QTest::addRow("a second title is kept") << u"{title: A}\r\n{title: B}"_s << u"12|{title: B}"_s << u"A"_s;
+        QTest::addRow("stray section ends") << u"{eov}\r\n{end_of_abc}\r\n{sov}"_s << u"9|End of Block 12|{end_of_abc} 8|Verse"_s << QString();
+    }
+    void sectionsAndSongsOfOtherTools()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, lines);
+        QFETCH(QString, title);
+        const auto f = SongFixture::read(text);
+        QStringList read;
+        for (const SongLine& line : f->song.lines)
+            read.append(QString::number(line.kind) + u'|' + (line.kind == KindLyric ? lyricWithChords(line) : line.text));
+        QCOMPARE(read.join(u' '), lines);
+        QCOMPARE(f->song.title, title);
     }
 
     void definitionsReplaceOnlyWhenTheTextHasSome()
@@ -210,14 +282,16 @@ private slots:
     {
         QFETCH(QString, argument);
         QFETCH(QString, expected);
-        const auto f = SongFixture::read(u"{mode: " + argument + u'}');
-        QVERIFY(f->song.lines.isEmpty());
+        const QString line = u"{mode: " + argument + u'}';
+        const auto f = SongFixture::read(line);
         const music::ChordTypeTable& table = f->context.music.chordTypes;
         if (expected == u"!") {
             QCOMPARE(table.size(), 0);
             QCOMPARE(f->messages.texts(), QStringList{u"Invalid Mode: " + argument});
+            QCOMPARE(f->song.lines, (QList<SongLine>{{KindKept, line, {}}}));
             return;
         }
+        QVERIFY(f->song.lines.isEmpty());
         QCOMPARE(table.size(), 1);
         const music::Modos& mode = *table.at(0);
         QStringList aliases;

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 
 using namespace lvx;
 using namespace lvx::song;
@@ -128,20 +129,24 @@ private slots:
         SongFixture second;
         second.song.LoadFile();
         QVERIFY(second.messages.texts().isEmpty());
-        // The saved file ends with an empty line, which the next song reads.
-        QCOMPARE(second.song.lines.first(f.song.lines.size()), f.song.lines);
+        QCOMPARE(second.song.lines, f.song.lines);
     }
 
-    void saveAndLoadAddsOneEmptyLine()
+    void savingAgainGivesTheSameBytes()
     {
         SongFixture f;
-        f.song.StringToLinesRec(u"{t:T}\r\n[C]la"_s);
+        f.song.StringToLinesRec(u"{t:T}\r\n[C]la\r\n\r\n"_s);
         QVERIFY(f.song.SaveSongFileAs(path(u"s.cho"_s)));
         QVERIFY(readBytes(path(u"s.cho"_s)).endsWith("[C]la\r\n\r\n"));
         SongFixture again;
         load(again, path(u"s.cho"_s));
-        QCOMPARE(again.song.lines.size(), 2);
-        QCOMPARE(again.song.lines[1], (SongLine{KindLyric, QString(), {}}));
+        QCOMPARE(again.song.lines, f.song.lines);
+        QVERIFY(again.song.SaveFile());
+        const QByteArray saved = readBytes(path(u"s.cho"_s));
+        SongFixture third;
+        load(third, path(u"s.cho"_s));
+        QVERIFY(third.song.SaveFile());
+        QCOMPARE(readBytes(path(u"s.cho"_s)), saved);
     }
 
     void saveWithoutNameSaysSo()
@@ -188,27 +193,36 @@ private slots:
 
     void encodings_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("bytes");   // the whole file
         QTest::addColumn<QString>("firstLine");
-        QTest::addRow("UTF-8") << QByteArray("Ni\xc3\xb1o [G]caf\xc3\xa9") << u"Niño café"_s;
-        QTest::addRow("UTF-8 with byte-order mark") << QByteArray("\xef\xbb\xbfPi\xc3\xb1" "a") << u"Piña"_s;
-        QTest::addRow("Windows-1252") << QByteArray("Ni\xf1o \x93quoted\x94 \x80") << u"Niño \u201cquoted\u201d \u20ac"_s;
-        QTest::addRow("invalid UTF-8 is Windows-1252") << QByteArray("a\xc3(b") << u"aÃ(b"_s;
-        QTest::addRow("binary garbage") << QByteArray("\x00\x01\xff\xfe\x81\x8d", 6) << QString::fromUtf16(u"\u0000\u0001ÿþ\u0081\u008d", 6);
+        const QString song = u"Ni\u00f1o [G]caf\u00e9 \U0001D11E\r\n"_s;
+        const auto unicode = [&](QStringConverter::Encoding encoding, const char* mark, int markSize) -> QByteArray {
+            return QByteArray(mark, markSize) + QByteArray(QStringEncoder(encoding)(song));
+        };
+        QTest::addRow("UTF-8") << QByteArray("Ni\xc3\xb1o [G]caf\xc3\xa9\r\n") << u"Niño café"_s;
+        QTest::addRow("UTF-8 with byte-order mark") << QByteArray("\xef\xbb\xbfPi\xc3\xb1" "a\r\n") << u"Piña"_s;
+        QTest::addRow("Windows-1252") << QByteArray("Ni\xf1o \x93quoted\x94 \x80\r\n") << u"Niño \u201cquoted\u201d \u20ac"_s;
+        QTest::addRow("invalid UTF-8 is Windows-1252") << QByteArray("a\xc3(b\r\n") << u"aÃ(b"_s;
+        QTest::addRow("binary garbage") << QByteArray("\x00\x01\xff\xfe\x81\x8d\r\n", 8) << QString::fromUtf16(u"\u0000\u0001ÿþ\u0081\u008d", 6);
+        const QString read = u"Niño café \U0001D11E"_s;
+        QTest::addRow("UTF-16 LE") << unicode(QStringConverter::Utf16LE, "\xff\xfe", 2) << read;
+        QTest::addRow("UTF-16 BE") << unicode(QStringConverter::Utf16BE, "\xfe\xff", 2) << read;
+        QTest::addRow("UTF-32 LE") << unicode(QStringConverter::Utf32LE, "\xff\xfe\x00\x00", 4) << read;
+        QTest::addRow("UTF-32 BE") << unicode(QStringConverter::Utf32BE, "\x00\x00\xfe\xff", 4) << read;
     }
     void encodings()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, firstLine);
         const QString file = path(u"enc.cho"_s);
-        writeBytes(file, bytes + "\r\n");
+        writeBytes(file, bytes);
         SongFixture f;
         load(f, file);
         QCOMPARE(f.song.lines[0].text, firstLine);
         // Saved back the way it was read: the same bytes, the program's own directives aside.
         f.context.app.WriteFormat = false;
         QVERIFY(f.song.SaveFile());
-        QCOMPARE(readBytes(file), bytes + "\r\n\r\n");
+        QCOMPARE(readBytes(file), bytes);
     }
 
     void charactersTheOldCodePageLacksAreSavedAsUtf8()
@@ -221,7 +235,7 @@ private slots:
         f.song.lines[0].text += u" \u266b"_s;
         f.context.app.WriteFormat = false;
         QVERIFY(f.song.SaveFile());
-        QCOMPARE(readBytes(file), QByteArray("caf\xc3\xa9 \xe2\x99\xab\r\n\r\n"));
+        QCOMPARE(readBytes(file), QByteArray("caf\xc3\xa9 \xe2\x99\xab\r\n"));
         QCOMPARE(f.song.encoding, TextEncoding::Utf8);
     }
 
@@ -237,7 +251,7 @@ private slots:
         SongFixture f;
         load(f, file);
         QCOMPARE(f.messages.entries().size(), 1);
-        QCOMPARE(f.messages.entries()[0].text, u"File to Large, read first 60000 bytes"_s);
+        QCOMPARE(f.messages.entries()[0].text, u"File to Large, read first 60000 bytes\n" + file);
         QCOMPARE(f.messages.entries()[0].title, u"Error"_s);
         QCOMPARE(f.song.lines.size(), 600);
         QCOMPARE(f.song.lines.last().text, QString(97, u'a') + u"\u00e9");
@@ -245,6 +259,68 @@ private slots:
         writeBytes(file, QByteArray(98, 'b').append("\r\n").repeated(600));
         load(exact, file);
         QVERIFY(exact.messages.entries().isEmpty());
+    }
+
+    // Save on a song read only in part says so and asks for another name; the
+    // file itself is never written over, also when that name is chosen again.
+    void songReadInPartIsNeverSavedOver()
+    {
+        const QString file = path(u"long.cho"_s);
+        const QByteArray bytes = QByteArray("la la la\r\n").repeated(6500);
+        writeBytes(file, bytes);
+        SongFixture f;
+        load(f, file);
+        f.song.Modificada = true;
+        f.messages.clear();
+        f.messages.scriptText(file);
+        f.messages.scriptText(path(u"copy.cho"_s));
+        QVERIFY(!f.song.SaveSongFile());
+        QVERIFY(f.messages.texts().at(0).startsWith(file + u"\nwas read only in part"));
+        QCOMPARE(f.messages.entries().at(1).kind, RecordingMessages::Kind::SaveFile);
+        QCOMPARE(readBytes(file), bytes);
+        f.messages.scriptAnswer(Answer::Yes);   // the first 60000 bytes and the song's setup pass the limit
+        QVERIFY(f.song.SaveSongFile());
+        QCOMPARE(f.song.caption, path(u"copy.cho"_s));
+        QCOMPARE(readBytes(file), bytes);
+        // Closing with changes: cancelling the other name keeps the window open.
+        load(f, file);
+        f.song.Modificada = true;
+        f.messages.scriptAnswer(Answer::Yes);
+        f.messages.scriptText(QString());
+        QVERIFY(queryUnload(f.song, u"Liravox"_s) == CloseDecision::Refuse);
+        QCOMPARE(readBytes(file), bytes);
+    }
+
+    void saveBeyondTheReadLimitAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::addRow("no keeps the old file") << int(Answer::No) << false;
+        QTest::addRow("yes saves all the same") << int(Answer::Yes) << true;
+    }
+    void saveBeyondTheReadLimitAsksFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        const QString file = path(u"full.cho"_s);
+        writeBytes(file, "old");
+        SongFixture f;
+        f.song.StringToLinesRec(QString(u"la la la\r\n"_s).repeated(5990));
+        f.messages.scriptAnswer(Answer(answer));
+        QCOMPARE(f.song.SaveSongFileAs(file), saved);
+        QVERIFY(f.messages.texts().first().contains(u"only its first 60000 bytes are read"_s));
+        QCOMPARE(readBytes(file) == "old", !saved);
+    }
+
+    void fileThatCannotBeReadLoadsNothing()
+    {
+        const QString folder = path(u"song.cho"_s);
+        QDir().mkpath(folder);
+        SongFixture f;
+        f.context.app.CurrentFileName = folder;
+        QVERIFY(!f.song.LoadFile());
+        QVERIFY(f.messages.texts().first().startsWith(u"Cannot open file " + folder));
+        QVERIFY(f.song.readInPart(folder));
     }
 
     void readingAMissingFileCreatesIt()
