@@ -3,7 +3,7 @@
 
 #include "benchcorpus.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "song/song.h"
 
 #include <benchmark/benchmark.h>

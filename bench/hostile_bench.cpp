@@ -6,10 +6,10 @@
 // transposing, the source editor's conversions, the song window's layout, the
 // print markup, a preview page and the PDF. The goal is under 100 ms a step.
 
-#include "app/fonts.h"
-#include "app/messages.h"
+#include "base/fonts.h"
+#include "base/messages.h"
 #include "editor/songlayout.h"
-#include "editor/songwidgets.h"
+#include "editor/ui/songwidgets.h"
 #include "print/imagesurface.h"
 #include "print/paintersurface.h"
 #include "print/pdfsurface.h"

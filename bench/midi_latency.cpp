@@ -6,8 +6,8 @@
 //
 // usage: liravox_midi_bench [ROUNDS]
 
-#include "app/appstate.h"
-#include "app/messages.h"
+#include "base/appstate.h"
+#include "base/messages.h"
 #include "midi/chordplayer.h"
 #include "midi/midilib.h"
 #include "midi/midisystem.h"

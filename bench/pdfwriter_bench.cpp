@@ -5,7 +5,7 @@
 // usage: liravox_pdfwriter_bench qt|direct[:LEVEL] SONGS_FOLDER COUNT OUT.pdf
 //   LEVEL: zlib level for the direct writer's page content (0 = plain)
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "print/pdfsurface.h"
 #include "print/pdfwriter/pdfdocumentsurface.h"
 #include "print/printjob.h"

@@ -7,7 +7,7 @@
 
 #include "fuzzsupport.h"
 
-#include "app/text.h"
+#include "base/text.h"
 #include "editor/lineediting.h"
 
 using namespace lvx;

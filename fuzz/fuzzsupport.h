@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/fonts.h"
-#include "app/messages.h"
+#include "base/fonts.h"
+#include "base/messages.h"
 #include "song/song.h"
 
 #include <QString>

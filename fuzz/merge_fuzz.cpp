@@ -5,7 +5,7 @@
 
 #include "fuzzsupport.h"
 
-#include "app/text.h"
+#include "base/text.h"
 #include "music/mergechordline.h"
 #include "song/sourceconversions.h"
 

@@ -7,8 +7,8 @@
 #include "fuzzsupport.h"
 #include "pagesurface.h"
 
-#include "app/settings.h"
-#include "app/startup.h"
+#include "base/settings.h"
+#include "base/startup.h"
 #include "midi/chordplayer.h"
 #include "midi/midilib.h"
 #include "midi/midiport.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/songhost.h"
+#include "editor/ui/songhost.h"
 
 #include <QHash>
 #include <QList>

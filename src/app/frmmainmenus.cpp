@@ -4,10 +4,10 @@
 #include "frmmain.h"
 
 #include "desktopcontext.h"
-#include "settings.h"
+#include "base/settings.h"
 
-#include "editor/frmsong.h"
-#include "editor/hostmenus.h"
+#include "editor/ui/frmsong.h"
+#include "editor/ui/hostmenus.h"
 
 #include <QAction>
 #include <QApplication>

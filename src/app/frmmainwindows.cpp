@@ -3,9 +3,9 @@
 
 #include "frmmain.h"
 
-#include "windowplacement.h"
+#include "base/windowplacement.h"
 
-#include "editor/frmsong.h"
+#include "editor/ui/frmsong.h"
 
 #include <QAction>
 #include <QEvent>

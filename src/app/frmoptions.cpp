@@ -3,7 +3,7 @@
 #include "desktopcontext.h"
 #include "frmmain.h"
 #include "optionspages.h"
-#include "optionvalues.h"
+#include "base/optionvalues.h"
 
 #include "song/song.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fonts.h"
+#include "base/fonts.h"
 
 #include <QColor>
 #include <QDialog>

@@ -4,7 +4,7 @@
 #include "frmoptions.h"
 #include "optionspages.h"
 
-#include "editor/songwidgets.h"
+#include "editor/ui/songwidgets.h"
 #include "song/song.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "desktopcontext.h"
 #include "frmoptions.h"
-#include "optionvalues.h"
+#include "base/optionvalues.h"
 
 #include "midi/chordplayer.h"
 #include "midi/midistartup.h"

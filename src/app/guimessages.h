@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messages.h"
+#include "base/messages.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -3,10 +3,10 @@
 #include "desktopcontext.h"
 #include "frmmain.h"
 #include "guimessages.h"
-#include "recoveryfiles.h"
+#include "base/recoveryfiles.h"
 #include "songrecovery.h"
-#include "startup.h"
-#include "system.h"
+#include "base/startup.h"
+#include "base/system.h"
 
 #include "midi/midistartup.h"
 #include "print/paintersurface.h"

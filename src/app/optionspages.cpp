@@ -1,8 +1,8 @@
 #include "optionspages.h"
 
-#include "numbers.h"
+#include "base/numbers.h"
 
-#include "editor/songwidgets.h"
+#include "editor/ui/songwidgets.h"
 
 #include <QButtonGroup>
 #include <QColorDialog>

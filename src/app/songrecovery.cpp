@@ -2,9 +2,9 @@
 
 #include "desktopcontext.h"
 #include "frmmain.h"
-#include "recoveryfiles.h"
+#include "base/recoveryfiles.h"
 
-#include "editor/frmsong.h"
+#include "editor/ui/frmsong.h"
 
 #include <QDir>
 #include <QFileInfo>

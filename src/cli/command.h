@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/appstate.h"
-#include "app/messages.h"
+#include "base/appstate.h"
+#include "base/messages.h"
 #include "song/songcontext.h"
 #include "song/textfile.h"
 

@@ -2,7 +2,7 @@
 
 #include "command.h"
 
-#include "app/startup.h"
+#include "base/startup.h"
 
 #include <QFile>
 

@@ -6,7 +6,7 @@
 #include "commands.h"
 #include "printmodule.h"
 
-#include "app/modules.h"
+#include "base/modules.h"
 
 #include <QCoreApplication>
 

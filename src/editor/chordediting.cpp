@@ -2,7 +2,7 @@
 
 #include "linelimits.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 #include <algorithm>
 

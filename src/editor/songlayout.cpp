@@ -2,8 +2,8 @@
 
 #include "lineediting.h"
 
-#include "app/numbers.h"
-#include "app/timingcounters.h"
+#include "base/numbers.h"
+#include "base/timingcounters.h"
 #include "music/chordsymbol.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "song/songline.h"
 
-#include "app/fonts.h"
+#include "base/fonts.h"
 
 #include <QList>
 #include <QString>

@@ -3,7 +3,7 @@
 #include "midilib.h"
 #include "playbacknotes.h"
 
-#include "app/appstate.h"
+#include "base/appstate.h"
 
 #include <algorithm>
 #include <utility>

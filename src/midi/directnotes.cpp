@@ -3,7 +3,7 @@
 #include "chordplayer.h"
 #include "midilib.h"
 
-#include "app/appstate.h"
+#include "base/appstate.h"
 
 namespace lvx::midi {
 

@@ -4,9 +4,9 @@
 #include "midiport.h"
 #include "shortmessage.h"
 
-#include "app/appstate.h"
-#include "app/messages.h"
-#include "app/system.h"
+#include "base/appstate.h"
+#include "base/messages.h"
+#include "base/system.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #include "midiport.h"
 
-#include "app/system.h"
+#include "base/system.h"
 
 namespace lvx::midi {
 

@@ -2,8 +2,8 @@
 
 #include "midilib.h"
 
-#include "app/appstate.h"
-#include "app/settings.h"
+#include "base/appstate.h"
+#include "base/settings.h"
 
 namespace lvx::midi {
 

@@ -6,7 +6,7 @@
 #include "renderport.h"
 #include "wavfile.h"
 
-#include "app/modules.h"
+#include "base/modules.h"
 
 namespace lvx::midi {
 

@@ -5,8 +5,8 @@
 #include "guitarchord.h"
 #include "notetables.h"
 
-#include "app/messages.h"
-#include "app/text.h"
+#include "base/messages.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,8 @@
 
 #include "notetables.h"
 
-#include "app/numbers.h"
-#include "app/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appstate.h"
+#include "base/appstate.h"
 
 #include <QString>
 

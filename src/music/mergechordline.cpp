@@ -1,6 +1,6 @@
 #include "mergechordline.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace lvx::music {
 

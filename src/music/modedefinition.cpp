@@ -3,7 +3,7 @@
 #include "chordtypetable.h"
 #include "modos.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace lvx::music {
 

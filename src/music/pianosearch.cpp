@@ -4,7 +4,7 @@
 #include "chordtypetable.h"
 #include "notetables.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 #include <QStringView>
 

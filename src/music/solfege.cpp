@@ -2,7 +2,7 @@
 
 #include "notetables.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace lvx::music {
 

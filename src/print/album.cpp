@@ -1,7 +1,7 @@
 #include "album.h"
 
-#include "app/messages.h"
-#include "app/settings.h"
+#include "base/messages.h"
+#include "base/settings.h"
 #include "song/textfile.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "surface.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "midi/playbacknotes.h"
 #include "music/chordsymbol.h"
 #include "music/chordtypetable.h"

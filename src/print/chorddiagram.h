@@ -2,7 +2,7 @@
 
 #include "printstate.h"
 
-#include "app/appstate.h"
+#include "base/appstate.h"
 #include "music/guitarchord.h"
 
 #include <QList>

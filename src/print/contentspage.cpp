@@ -4,7 +4,7 @@
 #include "printmarkup.h"
 #include "surface.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "song/song.h"
 
 #include <QCollator>

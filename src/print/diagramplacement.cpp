@@ -1,7 +1,7 @@
 #include "chorddiagram.h"
 #include "surface.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "music/chordsymbol.h"
 #include "song/song.h"
 

@@ -1,6 +1,6 @@
 #include "pagemargins.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,10 +2,10 @@
 
 #include "surface.h"
 
-#include "app/fonts.h"
-#include "app/messages.h"
-#include "app/numbers.h"
-#include "app/text.h"
+#include "base/fonts.h"
+#include "base/messages.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "song/song.h"
 
 #include <cmath>

@@ -2,10 +2,10 @@
 
 #include "surface.h"
 
-#include "app/appstate.h"
-#include "app/fonts.h"
-#include "app/messages.h"
-#include "app/text.h"
+#include "base/appstate.h"
+#include "base/fonts.h"
+#include "base/messages.h"
+#include "base/text.h"
 #include "song/directives.h"
 #include "song/song.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/fonts.h"
+#include "base/fonts.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -3,8 +3,8 @@
 
 #include "chorddefinitions.h"
 
-#include "app/numbers.h"
-#include "app/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 
 using namespace Qt::StringLiterals;
 

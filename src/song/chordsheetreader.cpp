@@ -3,7 +3,7 @@
 #include "songline.h"
 #include "textfile.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 #include <QRegularExpression>
 

@@ -2,7 +2,7 @@
 
 #include "song.h"
 
-#include "app/text.h"
+#include "base/text.h"
 #include "music/chordsymbol.h"
 
 namespace lvx::song {

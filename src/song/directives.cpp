@@ -5,7 +5,7 @@
 
 #include "escapes.h"
 
-#include "app/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "song.h"
 
-#include "app/system.h"
+#include "base/system.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "songline.h"
 #include "textfile.h"
 
-#include "app/fonts.h"
+#include "base/fonts.h"
 #include "music/guitarchord.h"
 
 #include <QList>

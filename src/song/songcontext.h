@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/appstate.h"
-#include "app/fonts.h"
-#include "app/messages.h"
+#include "base/appstate.h"
+#include "base/fonts.h"
+#include "base/messages.h"
 #include "music/musicstate.h"
 
 #include <optional>

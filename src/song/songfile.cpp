@@ -4,8 +4,8 @@
 #include "song.h"
 #include "songquestions.h"
 
-#include "app/settings.h"
-#include "app/system.h"
+#include "base/settings.h"
+#include "base/system.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,8 +6,8 @@
 #include "escapes.h"
 #include "song.h"
 
-#include "app/numbers.h"
-#include "app/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 
 #include <array>
 

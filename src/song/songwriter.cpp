@@ -5,7 +5,7 @@
 #include "escapes.h"
 #include "song.h"
 
-#include "app/text.h"
+#include "base/text.h"
 #include "music/chordtypetable.h"
 #include "music/modos.h"
 

@@ -4,8 +4,8 @@
 #include "song.h"
 #include "textfile.h"
 
-#include "app/messages.h"
-#include "app/text.h"
+#include "base/messages.h"
+#include "base/text.h"
 #include "music/chordsymbol.h"
 #include "music/mergechordline.h"
 #include "music/solfege.h"

@@ -1,6 +1,6 @@
 #include "textfile.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "testmain.h"
 #include "../midi/wavreader.h"
 
-#include "app/settings.h"
+#include "base/settings.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "linenotation.h"
 #include "testmain.h"
 
-#include "app/timingcounters.h"
+#include "base/timingcounters.h"
 #include "editor/songlayout.h"
 
 using namespace lvx;

@@ -1,7 +1,7 @@
 #include "pagesfixture.h"
 #include "widgetsmain.h"
 
-#include "print/frmalbum.h"
+#include "print/ui/frmalbum.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
-#include "music/frmchord.h"
+#include "music/ui/frmchord.h"
 
 #include "app/desktopcontext.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "midi/messagelog.h"
 #include "midi/recordingport.h"
 #include "music/guitarchord.h"

@@ -1,9 +1,9 @@
 #include "desktopfixture.h"
 
 #include "music/chordtypetable.h"
-#include "music/fretboardview.h"
-#include "music/frmchorddef.h"
-#include "music/frmchordlist.h"
+#include "music/ui/fretboardview.h"
+#include "music/ui/frmchorddef.h"
+#include "music/ui/frmchordlist.h"
 
 #include "widgetsmain.h"
 #include "controls.h"

@@ -4,9 +4,9 @@
 
 #include "app/desktopcontext.h"
 #include "app/frmmain.h"
-#include "app/messages.h"
-#include "editor/frmsong.h"
-#include "editor/songwidgets.h"
+#include "base/messages.h"
+#include "editor/ui/frmsong.h"
+#include "editor/ui/songwidgets.h"
 
 #include "controls.h"
 

@@ -4,8 +4,8 @@
 #include "desktopfixture.h"
 #include "widgetsmain.h"
 
-#include "app/settings.h"
-#include "app/system.h"
+#include "base/settings.h"
+#include "base/system.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "song/frmnotepad.h"
+#include "song/ui/frmnotepad.h"
 
 #include "app/desktopcontext.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "song/song.h"
 #include "song/sourceconversions.h"
 

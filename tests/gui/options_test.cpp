@@ -5,7 +5,7 @@
 #include "widgetsmain.h"
 
 #include "app/frmoptions.h"
-#include "app/settings.h"
+#include "base/settings.h"
 #include "song/song.h"
 
 #include <QCheckBox>

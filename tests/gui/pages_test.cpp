@@ -2,10 +2,10 @@
 #include "widgetsmain.h"
 #include "controls.h"
 
-#include "app/settings.h"
-#include "print/frmpagesetup.h"
-#include "print/frmpreview.h"
-#include "print/frmprintpreview.h"
+#include "base/settings.h"
+#include "print/ui/frmpagesetup.h"
+#include "print/ui/frmpreview.h"
+#include "print/ui/frmprintpreview.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

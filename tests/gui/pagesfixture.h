@@ -3,7 +3,7 @@
 #include "../midi/fakemidisystem.h"
 
 #include "app/desktopcontext.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "song/song.h"
 
 #include <QDir>

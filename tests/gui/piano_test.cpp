@@ -1,7 +1,7 @@
-#include "music/frmpiano.h"
+#include "music/ui/frmpiano.h"
 
 #include "app/desktopcontext.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "midi/messagelog.h"
 #include "midi/recordingport.h"
 #include "music/modos.h"

@@ -5,7 +5,7 @@
 #include "desktopfixture.h"
 #include "widgetsmain.h"
 
-#include "print/printdialogs.h"
+#include "print/ui/printdialogs.h"
 
 #include <QAction>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "desktopfixture.h"
 #include "testmain.h"
 
-#include "app/recoveryfiles.h"
+#include "base/recoveryfiles.h"
 #include "app/songrecovery.h"
 
 #include <QProcess>

@@ -5,7 +5,7 @@
 #include "desktopfixture.h"
 #include "widgetsmain.h"
 
-#include "editor/frmmenulinea.h"
+#include "editor/ui/frmmenulinea.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "music/frmreplace.h"
-#include "music/frmtranspose.h"
+#include "music/ui/frmreplace.h"
+#include "music/ui/frmtranspose.h"
 
 #include "app/desktopcontext.h"
-#include "app/messages.h"
+#include "base/messages.h"
 
 #include "../midi/fakemidisystem.h"
 #include "widgetsmain.h"

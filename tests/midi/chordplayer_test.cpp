@@ -1,8 +1,8 @@
 #include "fakemidisystem.h"
 #include "testmain.h"
 
-#include "app/appstate.h"
-#include "app/messages.h"
+#include "base/appstate.h"
+#include "base/messages.h"
 #include "midi/chordplayer.h"
 #include "midi/directnotes.h"
 #include "midi/midilib.h"

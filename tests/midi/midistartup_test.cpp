@@ -1,9 +1,9 @@
 #include "fakemidisystem.h"
 #include "testmain.h"
 
-#include "app/appstate.h"
-#include "app/messages.h"
-#include "app/settings.h"
+#include "base/appstate.h"
+#include "base/messages.h"
+#include "base/settings.h"
 #include "midi/midilib.h"
 #include "midi/midistartup.h"
 

@@ -2,8 +2,8 @@
 #include "testmain.h"
 #include "wavreader.h"
 
-#include "app/appstate.h"
-#include "app/messages.h"
+#include "base/appstate.h"
+#include "base/messages.h"
 #include "midi/chordplayer.h"
 #include "midi/midilib.h"
 #include "midi/playbacknotes.h"

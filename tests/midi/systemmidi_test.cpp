@@ -1,8 +1,8 @@
 #include "testmain.h"
 
-#include "app/appstate.h"
-#include "app/messages.h"
-#include "app/settings.h"
+#include "base/appstate.h"
+#include "base/messages.h"
+#include "base/settings.h"
 #include "midi/chordplayer.h"
 #include "midi/midierror.h"
 #include "midi/midilib.h"

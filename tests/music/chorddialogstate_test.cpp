@@ -2,7 +2,7 @@
 #include "music/chordtypetable.h"
 #include "music/guitarchord.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 
 #include "testmain.h"
 #include "musicfixtures.h"

@@ -3,7 +3,7 @@
 #include "music/fretboard.h"
 #include "music/guitarchord.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 
 #include "testmain.h"
 #include "musicfixtures.h"

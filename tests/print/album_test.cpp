@@ -1,6 +1,6 @@
 #include "testmain.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "print/album.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "recordingsurface.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "midi/playbacknotes.h"
 #include "music/modos.h"
 #include "print/chorddiagram.h"

@@ -1,8 +1,8 @@
 #include "songfixture.h"
 #include "testmain.h"
 
-#include "app/settings.h"
-#include "app/system.h"
+#include "base/settings.h"
+#include "base/system.h"
 #include "song/songquestions.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/messages.h"
-#include "app/text.h"
+#include "base/messages.h"
+#include "base/text.h"
 #include "song/song.h"
 
 #include <memory>

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "base/timingcounters.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace lvx {
+
+// The application-wide values start-up reads from the settings and every part
+// of the program reads afterwards.
+struct AppState
+{
+    QString notation = QStringLiteral("C");     // "C" letter names, anything else solfege
+    QString instrument = QStringLiteral("Guitar");
+
+    qint16 pianoSustain = 300;
+    qint16 guitarSustain = 200;
+    qint16 pianoDelay = 100;
+    qint16 guitarDelay = 100;
+
+    bool LyricsOnly = false;
+    bool ChordsOnly = false;
+    bool colorPrinting = false;
+
+    qint16 midiDevice = 0;
+    qint16 guitarPatch = 24;
+    qint16 pianoPatch = 0;
+    qint32 midiHandle = 0;
+    bool midiOpen = false;
+
+    // The slot through which a file name reaches a song's load and save.
+    QString CurrentFileName;
+    bool PaintEnabled = true;
+
+    // Which groups of directives the song writer emits.
+    bool WriteSongText = true;
+    bool WriteFormat = true;
+    bool WriteModes = false;
+
+    // Chord playbacks in progress; a song window does not close while one runs.
+    qint16 PlayingCount = 0;
+
+    // Font scale of the print renderer and its previews.
+    qint32 ScaleNum = 1;
+    double ScaleDen = 1.0;
+
+    TimingCounters timers;
+
+    bool lettersNotation() const { return notation == u"C"; }
+};
+
+} // namespace lvx

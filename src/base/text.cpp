@@ -1,0 +1,57 @@
+#include "base/text.h"
+
+namespace lvx {
+
+namespace {
+constexpr QChar Blank = u' ';
+}
+
+QString trimLeadingBlanks(QStringView text)
+{
+    qsizetype start = 0;
+    while (start < text.size() && text[start] == Blank)
+        ++start;
+    return text.mid(start).toString();
+}
+
+QString trimTrailingBlanks(QStringView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == Blank)
+        --end;
+    return text.left(end).toString();
+}
+
+QString trimBlanks(QStringView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == Blank)
+        ++start;
+    while (end > start && text[end - 1] == Blank)
+        --end;
+    return text.mid(start, end - start).toString();
+}
+
+QString lowerChars(QStringView text)
+{
+    QString result(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        result[i] = text[i].toLower();
+    return result;
+}
+
+QString upperChars(QStringView text)
+{
+    QString result(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        result[i] = text[i].toUpper();
+    return result;
+}
+
+bool isTrueText(QStringView text)
+{
+    return lowerChars(trimBlanks(text)) == u"true";
+}
+
+} // namespace lvx

@@ -1,0 +1,341 @@
+// The Edit and Insert menus: the song clipboard, undo and redo, directive
+// lines, and the whole-song chord edits.
+
+#include "editor/ui/frmsong.h"
+
+#include "editor/ui/songhost.h"
+#include "editor/ui/songwidgets.h"
+
+#include "app/desktopcontext.h"
+#include "music/ui/frmreplace.h"
+#include "music/ui/frmtranspose.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+
+using namespace Qt::StringLiterals;
+
+namespace lvx::editor {
+
+void frmSong::focusCurrentSlot()
+{
+    completePendingAction();
+    focusSlot(m_currentSlot);
+}
+
+void frmSong::takeHeaderText(QLineEdit* box)
+{
+    (box == tTitle ? m_song.title : m_song.subtitle) = box->text();
+}
+
+QLineEdit* frmSong::headerBox() const
+{
+    return tSubTitle->hasFocus() ? tSubTitle : tTitle;
+}
+
+void frmSong::BackUpLinea()
+{
+    m_history.record(currentState());
+    updateUndoActions();
+}
+
+void frmSong::recordIfChanged(const SongState& before)
+{
+    if (m_song.lines != before.lines || m_song.title != before.title || m_song.subtitle != before.subtitle) {
+        m_history.record(before);
+        updateUndoActions();
+    }
+}
+
+void frmSong::recordTyping(int target, int position, int removed, const QString& inserted)
+{
+    const bool couldUndo = m_history.canUndo();
+    const bool couldRedo = m_history.canRedo();
+    const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now().time_since_epoch()).count();
+    m_history.recordTyping(TextEdit{target, position, removed, inserted}, now, [this] { return currentState(); });
+    if (couldUndo != m_history.canUndo() || couldRedo != m_history.canRedo())
+        updateUndoActions();
+}
+
+SongState frmSong::currentState() const
+{
+    SongState state;
+    state.lines = m_song.lines;
+    state.title = m_song.title;
+    state.subtitle = m_song.subtitle;
+    state.TopLine = m_song.TopLine;
+    if (m_editingBody) {
+        state.caretLine = std::max(0, lineIndexOf(m_currentSlot));
+        state.caret = caretOf(m_currentSlot);
+    } else {
+        state.caretLine = headerBox() == tSubTitle ? SubTitleBox : TitleBox;
+        state.caret = headerBox()->cursorPosition();
+    }
+    state.ActiveLine = ActiveLine;
+    state.ActiveChord = ActiveChord;
+    return state;
+}
+
+void frmSong::restoreState(const SongState& state)
+{
+    Timer->stop();
+    m_song.lines = state.lines;
+    m_song.title = state.title;
+    m_song.subtitle = state.subtitle;
+    if (tTitle->text() != state.title)
+        tTitle->setText(state.title);
+    if (tSubTitle->text() != state.subtitle)
+        tSubTitle->setText(state.subtitle);
+    ActiveLine = state.ActiveLine;
+    ActiveChord = state.ActiveChord;
+    m_song.TopLine = state.TopLine;
+    setModified();
+    if (state.caretLine >= 0) {
+        m_editingBody = true;
+        showCaretAt(LinePosition{std::min(state.caretLine, int(m_song.lines.size()) - 1), state.caret});
+        return;
+    }
+    PaintPage();
+    QLineEdit* box = state.caretLine == SubTitleBox ? tSubTitle : tTitle;
+    m_editingBody = false;
+    box->setFocus(Qt::OtherFocusReason);
+    box->setCursorPosition(state.caret);
+}
+
+void frmSong::updateUndoActions()
+{
+    m_undoAction->setEnabled(m_history.canUndo());
+    m_redoAction->setEnabled(m_history.canRedo());
+    if (m_host)
+        m_host->setUndoButtons(m_history.canUndo(), m_history.canRedo());
+}
+
+void frmSong::mnuEUndo_Click()
+{
+    if (const std::optional<SongState> state = m_history.undo(currentState()))
+        restoreState(*state);
+    updateUndoActions();
+}
+
+void frmSong::mnuERedo_Click()
+{
+    if (const std::optional<SongState> state = m_history.redo(currentState()))
+        restoreState(*state);
+    updateUndoActions();
+}
+
+void frmSong::headerEdited(QLineEdit* box)
+{
+    const QString& before = box == tTitle ? m_song.title : m_song.subtitle;
+    const QString after = box->text();
+    // The keystroke's change: what lies between the parts both texts share.
+    qsizetype start = 0;
+    while (start < before.size() && start < after.size() && before.at(start) == after.at(start))
+        ++start;
+    qsizetype end = 0;
+    while (end < before.size() - start && end < after.size() - start
+           && before.at(before.size() - 1 - end) == after.at(after.size() - 1 - end))
+        ++end;
+    recordTyping(box == tTitle ? TitleBox : SubTitleBox, int(start), int(before.size() - start - end),
+                 after.mid(start, after.size() - start - end));
+    takeHeaderText(box);
+    setModified();
+}
+
+void frmSong::mnuECopy_Click()
+{
+    if (!m_editingBody) {
+        if (const QString selected = headerBox()->selectedText(); !selected.isEmpty())
+            QGuiApplication::clipboard()->setText(selected);
+        return;
+    }
+    const int index = lineIndexOf(m_currentSlot);
+    if (index < 0)
+        return;
+    const SongBox* box = T[m_currentSlot];
+    m_desktop.ClipLine = copyPart(m_song.lines.at(index), caretOf(m_currentSlot), int(box->selectedText().size()));
+    m_desktop.clipLineFilled = true;
+    if (const QString selected = box->selectedText(); !selected.isEmpty())
+        QGuiApplication::clipboard()->setText(selected);
+}
+
+void frmSong::deleteInHeader(QLineEdit* box)
+{
+    if (!box->hasSelectedText() && box->cursorPosition() >= box->text().size())
+        return;
+    BackUpLinea();
+    box->del();
+    takeHeaderText(box);
+    setModified();
+}
+
+void frmSong::mnuECut_Click()
+{
+    if (!m_editingBody) {
+        QLineEdit* box = headerBox();
+        if (const QString selected = box->selectedText(); !selected.isEmpty())
+            QGuiApplication::clipboard()->setText(selected);
+        deleteInHeader(box);
+        return;
+    }
+    if (lineIndexOf(m_currentSlot) < 0)
+        return;
+    BackUpLinea();
+    mnuECopy_Click();
+    SongBox* box = T[m_currentSlot];
+    const int length = int(box->selectedText().size());
+    box->setCursorPosition(caretOf(m_currentSlot));
+    for (int i = 0; i < length; ++i)
+        Delete(m_currentSlot);
+    setModified();
+}
+
+void frmSong::mnuEPaste_Click()
+{
+    if (!m_editingBody) {
+        QLineEdit* box = headerBox();
+        BackUpLinea();
+        if (isHeaderPlaceholder(box->text()))
+            box->selectAll();
+        box->insert(QGuiApplication::clipboard()->text());
+        takeHeaderText(box);
+        setModified();
+        return;
+    }
+    const int index = lineIndexOf(m_currentSlot);
+    if (index < 0 || !m_desktop.clipLineFilled)
+        return;
+    const song::SongLine& clip = m_desktop.ClipLine;
+    const int p = caretOf(m_currentSlot);
+    if (clip.kind == song::KindLyric
+        && m_song.lines.at(index).text.size() + clip.text.size() > song::Song::MaxLineLength) {
+        m_desktop.messages.inform(u"The line would be longer than 32767 characters; nothing was pasted."_s);
+        return;
+    }
+    BackUpLinea();
+    pasteClip(m_song.lines, index, p, clip);
+    PaintPage();
+    setModified();
+    focusSlot(m_currentSlot, clip.kind == song::KindLyric ? p + int(clip.text.size()) : -1);
+}
+
+void frmSong::mnuEDelete_Click()
+{
+    if (!m_editingBody) {
+        deleteInHeader(headerBox());
+        return;
+    }
+    const int index = lineIndexOf(m_currentSlot);
+    if (index < 0)
+        return;
+    SongBox* box = T[m_currentSlot];
+    // A run of Del keys goes back as one step, as typing does.
+    if (box->hasSelectedText())
+        BackUpLinea();
+    else if (box->cursorPosition() < box->text().size() && takesTyping(m_song.lines.at(index).kind))
+        recordTyping(index, box->cursorPosition(), 1, QString());
+    const int times = std::max(1, int(box->selectedText().size()));
+    box->setCursorPosition(caretOf(m_currentSlot));
+    for (int i = 0; i < times; ++i)
+        Delete(m_currentSlot);
+    setModified();
+}
+
+void frmSong::mnuEDeleteLine_Click()
+{
+    if (!m_editingBody) {
+        QLineEdit* box = headerBox();
+        BackUpLinea();
+        box->clear();
+        takeHeaderText(box);
+        setModified();
+        return;
+    }
+    if (lineIndexOf(m_currentSlot) < 0)
+        return;
+    BackUpLinea();
+    DeleteLine(m_currentSlot);
+    Form_Resize();
+}
+
+void frmSong::insertDirective(const QString& objectName)
+{
+    const auto& commands = insertCommands();
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&](const InsertCommand& c) { return c.objectName == objectName; });
+    if (command == commands.end())
+        return;
+    const int index = std::max(0, lineIndexOf(m_currentSlot));
+    BackUpLinea();
+    setModified();
+    song::SongLine line;
+    line.kind = command->kind;
+    line.text = command->text;
+    insertLine(m_song.lines, std::min(index, int(m_song.lines.size())), line);
+    PaintPage();
+    setModified();
+    // The placeholder of an editable line is selected, so typing replaces it.
+    if (SongBox* box = slot(m_currentSlot); box && !box->isReadOnly()) {
+        focusSlot(m_currentSlot);
+        box->selectAll();
+    }
+}
+
+void frmSong::mnuIComment_Click()
+{
+    insertDirective(u"mnuIComment"_s);
+}
+
+void frmSong::mnuISOC_Click()
+{
+    insertDirective(u"mnuISOC"_s);
+}
+
+void frmSong::mnuIEOC_Click()
+{
+    insertDirective(u"mnuIEOC"_s);
+}
+
+void frmSong::mnuISOBlk_Click()
+{
+    insertDirective(u"mnuISOBlk"_s);
+}
+
+void frmSong::Transpose(int semitones)
+{
+    if (semitones == 0)
+        return;
+    const SongState before = currentState();
+    m_song.Transpose(semitones);
+    recordIfChanged(before);
+    refreshModified();
+}
+
+void frmSong::ReplaceChords(const QString& find, const QString& replacement)
+{
+    const SongState before = currentState();
+    m_song.ReplaceChords(find, replacement);
+    recordIfChanged(before);
+    refreshModified();
+}
+
+void frmSong::mnuETranspose_Click()
+{
+    music::frmTranspose dialog(m_desktop, this);
+    dialog.exec();
+}
+
+void frmSong::mnuEReplace_Click()
+{
+    music::frmReplace dialog(m_desktop, this);
+    dialog.exec();
+}
+
+} // namespace lvx::editor

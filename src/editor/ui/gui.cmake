@@ -1,0 +1,13 @@
+target_sources(liravox_gui PRIVATE
+    editor/ui/frmmenulinea.cpp editor/ui/frmmenulinea.h
+    editor/ui/frmsong.cpp editor/ui/frmsong.h
+    editor/ui/frmsongchords.cpp
+    editor/ui/frmsongedit.cpp
+    editor/ui/frmsongfile.cpp
+    editor/ui/frmsongkeys.cpp
+    editor/ui/frmsongmenus.cpp
+    editor/ui/frmsongpaint.cpp
+    editor/ui/hostmenus.cpp editor/ui/hostmenus.h
+    editor/ui/songhost.h
+    editor/ui/songwidgets.cpp editor/ui/songwidgets.h
+)

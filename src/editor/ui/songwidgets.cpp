@@ -1,0 +1,225 @@
+#include "editor/ui/songwidgets.h"
+
+#include "editor/ui/frmsong.h"
+#include "editor/lineediting.h"
+
+#include <QFontMetricsF>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace lvx::editor {
+
+namespace {
+
+// The menus own these keys: a box never pastes, cuts, deletes or undoes by itself.
+bool isMenuShortcut(const QKeyEvent* key)
+{
+    return (key->modifiers() & Qt::ControlModifier) || key->key() == Qt::Key_Delete;
+}
+
+QString fontKey(const Fonts& font)
+{
+    return font.Name + u'|' + QString::number(font.Size) + u'|' + QChar(font.Bold ? u'b' : u'-')
+        + QChar(font.Italic ? u'i' : u'-');
+}
+
+// Lets a menu shortcut through to the menus instead of the box; true when it did.
+bool leaveToMenus(QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride || !isMenuShortcut(static_cast<QKeyEvent*>(event)))
+        return false;
+    event->ignore();
+    return true;
+}
+
+} // namespace
+
+QFont screenFont(const Fonts& font)
+{
+    QFont result(font.Name.isEmpty() ? u"Liberation Sans"_s : usableFontName(font.Name));
+    result.setPointSizeF(usableFontSize(font.Size));
+    result.setBold(font.Bold);
+    result.setItalic(font.Italic);
+    return result;
+}
+
+QColor screenColor(qint32 color)
+{
+    return QColor(color & 0xff, (color >> 8) & 0xff, (color >> 16) & 0xff);
+}
+
+const QFontMetricsF& ScreenMeasure::metrics(const Fonts& font) const
+{
+    const QString key = fontKey(font);
+    auto found = m_metrics.find(key);
+    if (found == m_metrics.end())
+        found = m_metrics.insert(key, QFontMetricsF(screenFont(font)));
+    return *found;
+}
+
+double ScreenMeasure::textWidth(const Fonts& font, QStringView text) const
+{
+    return metrics(font).horizontalAdvance(text.toString()) * m_twipsPerPixel;
+}
+
+double ScreenMeasure::textHeight(const Fonts& font, QStringView) const
+{
+    return metrics(font).height() * m_twipsPerPixel;
+}
+
+SongBox::SongBox(frmSong* window, int index, QWidget* parent)
+    : QLineEdit(parent), m_window(window), m_index(index)
+{
+    setObjectName(u"T"_s + QString::number(index));
+    setFrame(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setDragEnabled(false);
+    setAcceptDrops(false);
+    setMaxLength(int(song::Song::MaxLineLength));
+    setToolTip(u"Right mouse button for insert chord at cursor position"_s);
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) { m_window->boxTextEdited(m_index, text); });
+    connect(this, &QLineEdit::cursorPositionChanged, this, [this] { m_window->boxCaretMoved(m_index); });
+}
+
+bool SongBox::event(QEvent* event)
+{
+    if (leaveToMenus(event))
+        return false;
+    // Tab leaves the lyrics for the title, Shift+Tab for the subtitle, as Tab
+    // leaves a text area for the fields beside it.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            m_window->tabToHeader(key->key() == Qt::Key_Tab);
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void SongBox::keyPressEvent(QKeyEvent* event)
+{
+    bool handled = false;
+    m_window->boxKeyPress(m_index, event, handled);
+    if (!handled)
+        QLineEdit::keyPressEvent(event);
+}
+
+void SongBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    bool handled = false;
+    if (!event->commitString().isEmpty())
+        m_window->typeCommitted(m_index, event->commitString(), handled);
+    if (handled)
+        event->accept();
+    else
+        QLineEdit::inputMethodEvent(event);
+}
+
+void SongBox::focusInEvent(QFocusEvent* event)
+{
+    // A line edit selects its whole text when Tab brings the focus, and Qt hands
+    // the focus on by Tab when a window hides (Tile, restoring a maximized
+    // window): the next key would replace the whole lyric. The song is one text.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&plain);
+    } else {
+        QLineEdit::focusInEvent(event);
+    }
+    m_window->boxFocused(m_index, reason);
+}
+
+void SongBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        // The chord chosen from the menu goes where the musician pointed.
+        m_window->boxRightPressed(m_index, event->position().toPoint());
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+ChordLabel::ChordLabel(frmSong* window, int index, QWidget* parent)
+    : QLabel(parent), m_window(window), m_index(index)
+{
+    setObjectName(u"L"_s + QString::number(index));
+    setToolTip(u"Click for Sound, Drag for Move or Right Mouse Button for Edit"_s);
+    setCursor(Qt::PointingHandCursor);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void ChordLabel::mousePressEvent(QMouseEvent* event)
+{
+    // A second button while one is down (a right click during a drag) is ignored:
+    // the gesture belongs to the button that started it.
+    if (m_pressed)
+        return;
+    m_pressed = true;
+    m_button = event->button();
+    homeX = x();
+    m_pressX = event->position().x();
+    setCursor(event->button() == Qt::RightButton ? Qt::WhatsThisCursor : Qt::SizeHorCursor);
+    m_window->labelPressed(m_index, event->button(), event->position().x());
+}
+
+void ChordLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    // The label follows the pointer along its row while the left button drags it.
+    if (m_pressed && (event->buttons() & Qt::LeftButton))
+        move(int(x() + event->position().x() - m_pressX), y());
+}
+
+void ChordLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_pressed || event->button() != m_button)
+        return;
+    m_pressed = false;
+    // Where the button went up, measured from where the label stood when it went down.
+    const double x = event->position().x() + (this->x() - homeX);
+    setCursor(Qt::PointingHandCursor);
+    m_window->labelReleased(m_index, event->button(), x);
+}
+
+HeaderBox::HeaderBox(frmSong* window, QWidget* parent) : QLineEdit(parent), m_window(window)
+{
+    setFrame(false);
+    setAlignment(Qt::AlignHCenter);
+}
+
+bool HeaderBox::event(QEvent* event)
+{
+    return leaveToMenus(event) ? false : QLineEdit::event(event);
+}
+
+void HeaderBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    m_window->headerFocused(this, event->reason());
+}
+
+void HeaderBox::replacePlaceholder(const QString& typed)
+{
+    if (!typed.isEmpty() && typed.at(0).isPrint() && isHeaderPlaceholder(text()))
+        selectAll();
+}
+
+void HeaderBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        replacePlaceholder(event->text());
+    QLineEdit::keyPressEvent(event);
+}
+
+void HeaderBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    replacePlaceholder(event->commitString());
+    QLineEdit::inputMethodEvent(event);
+}
+
+} // namespace lvx::editor

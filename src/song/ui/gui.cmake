@@ -1,0 +1,4 @@
+target_sources(liravox_gui PRIVATE
+    song/ui/frmnotepad.cpp song/ui/frmnotepad.h
+    song/ui/frmnotepadcommands.cpp
+)
