@@ -117,8 +117,6 @@ void frmMain::Form_Load()
 
     song::loadGlobalDictionary(m_desktop.dictionary);
     refreshRecentFiles();
-    m_desktop.app.ScaleNum = 1;
-    m_desktop.app.ScaleDen = 1.0;
 }
 
 // -- window numbers

@@ -41,10 +41,6 @@ struct AppState
     // Chord playbacks in progress; a song window does not close while one runs.
     qint16 PlayingCount = 0;
 
-    // Font scale of the print renderer and its previews.
-    qint32 ScaleNum = 1;
-    double ScaleDen = 1.0;
-
     TimingCounters timers;
 
     bool lettersNotation() const { return notation == u"C"; }

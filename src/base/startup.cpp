@@ -93,8 +93,6 @@ void readStartupSettings(AppState& state)
     state.colorPrinting = GetSettingFlag(QStringLiteral("Printer"), QStringLiteral("ColorPrintingFlag"), QStringLiteral("False"));
     createTimingCounters(state);
 
-    state.ScaleNum = 1;
-    state.ScaleDen = 1.0;
     state.PaintEnabled = true;
     state.WriteModes = false;
     state.WriteFormat = true;

@@ -36,8 +36,6 @@ private slots:
         QCOMPARE(state.colorPrinting, false);
         QCOMPARE(state.WriteModes, false);
         QVERIFY(state.WriteFormat && state.WriteSongText && state.PaintEnabled);
-        QCOMPARE(state.ScaleNum, 1);
-        QCOMPARE(state.ScaleDen, 1.0);
     }
 
     void flagsAreTrueOnlyForTheWordTrue_data()

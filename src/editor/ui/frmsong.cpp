@@ -156,8 +156,6 @@ bool frmSong::Form_Load()
 
 void frmSong::Form_Activate()
 {
-    m_desktop.app.ScaleNum = 1;
-    m_desktop.app.ScaleDen = 1.0;
     m_song.FontsToPublic();
     // A window the frame activates gets the caret back where the user left it.
     if (m_editingBody)
