@@ -1,5 +1,6 @@
 #include "paintersurface.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
 
@@ -96,6 +97,34 @@ void PainterSurface::drawText(double x, double y, const QString& text)
     m_painter->setFont(m_font);
     m_painter->setPen(toQColor(ForeColor));
     m_painter->drawText(QPointF(x, y + fontMetrics.ascent()), text);
+}
+
+PagedSurface::PagedSurface(QSizeF pageTwips) : PainterSurface(nullptr, pageTwips) {}
+
+PagedSurface::~PagedSurface() = default;
+
+void PagedSurface::startPainting(QPagedPaintDevice& device, std::unique_ptr<QPainter> painter)
+{
+    m_device = &device;
+    m_painter = std::move(painter);
+    setPainter(m_painter.get());
+}
+
+void PagedSurface::NewPage()
+{
+    if (m_painter == nullptr)
+        return;
+    m_device->newPage();
+    ++m_page;
+}
+
+void PagedSurface::end()
+{
+    if (m_painter == nullptr)
+        return;
+    setPainter(nullptr);
+    m_painter->end();
+    m_painter.reset();
 }
 
 } // namespace lvx::print

@@ -6,8 +6,10 @@
 #include <QFontMetricsF>
 #include <QSizeF>
 
+#include <memory>
 #include <optional>
 
+class QPagedPaintDevice;
 class QPainter;
 
 namespace lvx::print {
@@ -57,6 +59,29 @@ private:
 
     const QFontMetricsF& metrics();
     void usePenAndBrush(bool filled);
+};
+
+// A surface that owns its painter over a device of numbered pages (a PDF
+// writer or a printer). The device outlives the painter: a subclass that owns
+// it calls end() in its destructor.
+class PagedSurface : public PainterSurface
+{
+public:
+    int Page() const override { return m_page; }
+    void NewPage() override;
+    // Finishes the document; nothing is drawn after this.
+    void end();
+
+protected:
+    explicit PagedSurface(QSizeF pageTwips);
+    ~PagedSurface() override;
+    void startPainting(QPagedPaintDevice& device, std::unique_ptr<QPainter> painter);
+    bool painting() const { return m_painter != nullptr; }
+
+private:
+    QPagedPaintDevice* m_device = nullptr;
+    std::unique_ptr<QPainter> m_painter;
+    int m_page = 1;
 };
 
 // Colours are stored with red in the low byte.

@@ -19,7 +19,7 @@ QSizeF PdfSurface::pageTwips(const QPageSize& pageSize, Orientation orientation)
 }
 
 PdfSurface::PdfSurface(QIODevice* device, const QPageSize& pageSize, Orientation orientation, const QString& title)
-    : PainterSurface(nullptr, pageTwips(pageSize, orientation))
+    : PagedSurface(pageTwips(pageSize, orientation))
 {
     installFontSubstitutions();
     m_writer = std::make_unique<QPdfWriter>(device);
@@ -30,31 +30,14 @@ PdfSurface::PdfSurface(QIODevice* device, const QPageSize& pageSize, Orientation
                                         orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                               : QPageLayout::Portrait,
                                         QMarginsF()));
-    m_painter = std::make_unique<QPainter>(m_writer.get());
-    m_painter->setRenderHint(QPainter::Antialiasing);
-    setPainter(m_painter.get());
+    auto painter = std::make_unique<QPainter>(m_writer.get());
+    painter->setRenderHint(QPainter::Antialiasing);
+    startPainting(*m_writer, std::move(painter));
 }
 
 PdfSurface::~PdfSurface()
 {
     end();
-}
-
-void PdfSurface::NewPage()
-{
-    if (m_painter == nullptr)
-        return;
-    m_writer->newPage();
-    ++m_page;
-}
-
-void PdfSurface::end()
-{
-    if (m_painter == nullptr)
-        return;
-    setPainter(nullptr);
-    m_painter->end();
-    m_painter.reset();
 }
 
 } // namespace lvx::print

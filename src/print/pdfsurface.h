@@ -21,22 +21,15 @@ QPageSize defaultPdfPageSize();
 // A PDF document being printed: one device unit is one twip, no margins, pages
 // numbered from 1. Writes to the device given (a file, or a buffer when only
 // measuring).
-class PdfSurface final : public PainterSurface
+class PdfSurface final : public PagedSurface
 {
 public:
     PdfSurface(QIODevice* device, const QPageSize& pageSize, Orientation orientation, const QString& title = {});
     ~PdfSurface() override;
     Q_DISABLE_COPY_MOVE(PdfSurface)
 
-    int Page() const override { return m_page; }
-    void NewPage() override;
-    // Finishes the document; nothing is drawn after this.
-    void end();
-
 private:
     std::unique_ptr<QPdfWriter> m_writer;
-    std::unique_ptr<QPainter> m_painter;
-    int m_page = 1;
 
     static QSizeF pageTwips(const QPageSize& pageSize, Orientation orientation);
 };

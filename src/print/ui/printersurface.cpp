@@ -13,7 +13,7 @@ QSizeF pageTwips(const QPrinter& printer)
 
 } // namespace
 
-PrinterSurface::PrinterSurface(QPrinter& printer) : PainterSurface(nullptr, pageTwips(printer)), m_printer(printer)
+PrinterSurface::PrinterSurface(QPrinter& printer) : PagedSurface(pageTwips(printer))
 {
     installFontSubstitutions();
     auto painter = std::make_unique<QPainter>();
@@ -22,30 +22,12 @@ PrinterSurface::PrinterSurface(QPrinter& printer) : PainterSurface(nullptr, page
     painter->setRenderHint(QPainter::Antialiasing);
     const double scale = printer.resolution() / 1440.0;
     painter->scale(scale, scale);
-    m_painter = std::move(painter);
-    setPainter(m_painter.get());
+    startPainting(printer, std::move(painter));
 }
 
 PrinterSurface::~PrinterSurface()
 {
     end();
-}
-
-void PrinterSurface::NewPage()
-{
-    if (m_painter == nullptr)
-        return;
-    m_printer.newPage();
-    ++m_page;
-}
-
-void PrinterSurface::end()
-{
-    if (m_painter == nullptr)
-        return;
-    setPainter(nullptr);
-    m_painter->end();
-    m_painter.reset();
 }
 
 } // namespace lvx::print
