@@ -40,8 +40,7 @@ void frmMain::createMenus()
 
 QMenu* frmMain::createFileMenu()
 {
-    auto* menu = new QMenu(u"&File"_s, this);
-    menu->setObjectName(u"mnuFile"_s);
+    auto* menu = editor::namedMenu(this, u"&File"_s, u"mnuFile"_s);
     QAction* newSong = namedAction(menu, u"mnuFNew"_s, u"&New"_s);
     newSong->setShortcut(QKeySequence::New);
     connect(newSong, &QAction::triggered, this, &frmMain::newSong);
@@ -60,8 +59,7 @@ QMenu* frmMain::createFileMenu()
 
 QMenu* frmMain::createAlbumMenu()
 {
-    auto* menu = new QMenu(u"&Album"_s, this);
-    menu->setObjectName(u"mnuAlbum"_s);
+    auto* menu = editor::namedMenu(this, u"&Album"_s, u"mnuAlbum"_s);
     connect(namedAction(menu, u"mnuANew"_s, u"&New"_s), &QAction::triggered, this, &frmMain::albumNew);
     connect(namedAction(menu, u"mnuAOpen"_s, u"&Open ..."_s), &QAction::triggered, this, &frmMain::albumOpen);
     return menu;
@@ -69,8 +67,7 @@ QMenu* frmMain::createAlbumMenu()
 
 QMenu* frmMain::createViewMenu()
 {
-    auto* menu = new QMenu(u"&View"_s, this);
-    menu->setObjectName(u"mnuView"_s);
+    auto* menu = editor::namedMenu(this, u"&View"_s, u"mnuView"_s);
     m_toolbarAction = namedAction(menu, u"mnuVToolbar"_s, u"&Toolbar"_s);
     m_toolbarAction->setCheckable(true);
     m_toolbarAction->setChecked(true);
@@ -80,8 +77,7 @@ QMenu* frmMain::createViewMenu()
 
 QMenu* frmMain::createToolsMenu()
 {
-    auto* menu = new QMenu(u"&Tools"_s, this);
-    menu->setObjectName(u"mnuTools"_s);
+    auto* menu = editor::namedMenu(this, u"&Tools"_s, u"mnuTools"_s);
     connect(namedAction(menu, u"mnuTGlobalChords"_s, u"Global &Chords Dictionary ..."_s), &QAction::triggered, this,
             &frmMain::globalChords);
     connect(namedAction(menu, u"mnuTChordTypes"_s, u"Chord &Types Dictionary ..."_s), &QAction::triggered, this,

@@ -16,9 +16,7 @@ namespace lvx::editor {
 
 QAction* frmSong::addAction(QMenu* menu, const QString& name, const QString& caption, void (frmSong::*slot)())
 {
-    QAction* action = namedAction(menu, name, caption);
-    connect(action, &QAction::triggered, this, slot);
-    return action;
+    return commandAction(menu, name, caption, this, slot);
 }
 
 void frmSong::createMenus()
@@ -29,8 +27,7 @@ void frmSong::createMenus()
 
 QMenu* frmSong::createFileMenu()
 {
-    auto* menu = new QMenu(u"&File"_s, this);
-    menu->setObjectName(u"mnuFile"_s);
+    auto* menu = namedMenu(this, u"&File"_s, u"mnuFile"_s);
     QAction* newSong = namedAction(menu, u"mnuFNew"_s, u"&New"_s);
     newSong->setShortcut(QKeySequence::New);
     connect(newSong, &QAction::triggered, this, [this] { m_host->newSong(); });
@@ -61,8 +58,7 @@ QMenu* frmSong::createFileMenu()
 
 QMenu* frmSong::createAlbumMenu()
 {
-    auto* menu = new QMenu(u"&Album"_s, this);
-    menu->setObjectName(u"mnuAlbum"_s);
+    auto* menu = namedMenu(this, u"&Album"_s, u"mnuAlbum"_s);
     connect(namedAction(menu, u"mnuANew"_s, u"&New"_s), &QAction::triggered, this, [this] { m_host->albumNew(); });
     connect(namedAction(menu, u"mnuAOpen"_s, u"&Open ..."_s), &QAction::triggered, this, [this] { m_host->albumOpen(); });
     return menu;
@@ -70,8 +66,7 @@ QMenu* frmSong::createAlbumMenu()
 
 QMenu* frmSong::createEditMenu()
 {
-    auto* menu = new QMenu(u"&Edit"_s, this);
-    menu->setObjectName(u"mnuEdit"_s);
+    auto* menu = namedMenu(this, u"&Edit"_s, u"mnuEdit"_s);
     m_undoAction = addAction(menu, u"mnuEUndo"_s, u"&Undo"_s, &frmSong::mnuEUndo_Click);
     m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_undoAction->setEnabled(false);
@@ -97,8 +92,7 @@ QMenu* frmSong::createEditMenu()
 
 QMenu* frmSong::createInsertMenu()
 {
-    auto* menu = new QMenu(u"&Insert"_s, this);
-    menu->setObjectName(u"mnuInsert"_s);
+    auto* menu = namedMenu(this, u"&Insert"_s, u"mnuInsert"_s);
     addAction(menu, u"mnuIChord"_s, u"C&hord"_s, &frmSong::mnuIChord_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     menu->addSeparator();
     for (const InsertCommand& command : insertCommands()) {
@@ -111,8 +105,7 @@ QMenu* frmSong::createInsertMenu()
 
 QMenu* frmSong::createViewMenu()
 {
-    auto* menu = new QMenu(u"&View"_s, this);
-    menu->setObjectName(u"mnuView"_s);
+    auto* menu = namedMenu(this, u"&View"_s, u"mnuView"_s);
     QAction* toolbar = addAction(menu, u"mnuVToolbar"_s, u"&Toolbar"_s, &frmSong::mnuVToolbar_Click);
     toolbar->setCheckable(true);
     toolbar->setChecked(true);
@@ -124,8 +117,7 @@ QMenu* frmSong::createViewMenu()
 
 QMenu* frmSong::createToolsMenu()
 {
-    auto* menu = new QMenu(u"&Tools"_s, this);
-    menu->setObjectName(u"mnuTools"_s);
+    auto* menu = namedMenu(this, u"&Tools"_s, u"mnuTools"_s);
     addAction(menu, u"mnuTSongChords"_s, u"&Song Custom Chord& Dictionary ..."_s, &frmSong::mnuTSongChords_Click);
     connect(namedAction(menu, u"mnuTGlobalChords"_s, u"&Global Chord Dictionary ..."_s), &QAction::triggered, this,
             [this] { m_host->globalChords(); });

@@ -10,6 +10,13 @@ using namespace Qt::StringLiterals;
 
 namespace lvx::editor {
 
+QMenu* namedMenu(QWidget* owner, const QString& title, const QString& name)
+{
+    auto* menu = new QMenu(title, owner);
+    menu->setObjectName(name);
+    return menu;
+}
+
 QAction* namedAction(QMenu* menu, const QString& name, const QString& caption)
 {
     QAction* action = menu->addAction(caption);
@@ -39,8 +46,7 @@ void showRecentFileItems(const QList<QAction*>& items, const QStringList& paths)
 
 QMenu* createHelpMenu(QWidget* owner, SongHost& host)
 {
-    auto* menu = new QMenu(u"&Help"_s, owner);
-    menu->setObjectName(u"mnuHelp"_s);
+    auto* menu = namedMenu(owner, u"&Help"_s, u"mnuHelp"_s);
     QAction* topics = namedAction(menu, u"mnuHTopics"_s, u"&Help Topics"_s);
     topics->setShortcut(QKeySequence::HelpContents);
     QObject::connect(topics, &QAction::triggered, menu, [&host] { host.helpTopics(); });
@@ -55,8 +61,7 @@ QMenu* createHelpMenu(QWidget* owner, SongHost& host)
 
 QMenu* createWindowMenu(QWidget* owner, SongHost& host)
 {
-    auto* menu = new QMenu(u"&Window"_s, owner);
-    menu->setObjectName(u"mnuWindow"_s);
+    auto* menu = namedMenu(owner, u"&Window"_s, u"mnuWindow"_s);
     QObject::connect(namedAction(menu, u"mnuWCascade"_s, u"&Cascade"_s), &QAction::triggered, menu,
                      [&host] { host.cascade(); });
     QObject::connect(namedAction(menu, u"mnuWTile"_s, u"&Tile"_s), &QAction::triggered, menu,

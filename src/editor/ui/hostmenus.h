@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,8 +13,18 @@ namespace lvx::editor {
 
 class SongHost;
 
-// A menu item named as tests and the toolbar find it.
+// A menu and a menu item named as tests and the toolbar find them.
+QMenu* namedMenu(QWidget* owner, const QString& title, const QString& name);
 QAction* namedAction(QMenu* menu, const QString& name, const QString& caption);
+
+// A named menu item that runs one of its window's commands.
+template <class Window>
+QAction* commandAction(QMenu* menu, const QString& name, const QString& caption, Window* window, void (Window::*command)())
+{
+    QAction* action = namedAction(menu, name, caption);
+    QObject::connect(action, &QAction::triggered, window, command);
+    return action;
+}
 
 // The recent-file items 0..4 of a File menu, hidden until they show a path;
 // choosing one asks the host to open it.

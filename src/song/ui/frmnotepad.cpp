@@ -98,8 +98,7 @@ QMenuBar* frmNotePad::createMenuBar()
 
 QAction* frmNotePad::addCommand(QMenu* menu, const QString& name, const QString& caption, Command command)
 {
-    QAction* action = editor::namedAction(menu, name, caption);
-    connect(action, &QAction::triggered, this, command);
+    QAction* action = editor::commandAction(menu, name, caption, this, command);
     // Also the dialog's own action, so its shortcut works while the box has the focus.
     addAction(action);
     return action;
@@ -107,8 +106,7 @@ QAction* frmNotePad::addCommand(QMenu* menu, const QString& name, const QString&
 
 QMenu* frmNotePad::createEditMenu()
 {
-    auto* menu = new QMenu(u"&Edit"_s, this);
-    menu->setObjectName(u"mnuEdit"_s);
+    auto* menu = editor::namedMenu(this, u"&Edit"_s, u"mnuEdit"_s);
     m_undo = addCommand(menu, u"mnuEUndo"_s, u"&Undo"_s, &frmNotePad::undoCommand);
     m_undo->setShortcut(QKeySequence::Undo);
     m_redo = addCommand(menu, u"mnuERedo"_s, u"&Redo"_s, &frmNotePad::redoCommand);
@@ -128,8 +126,7 @@ QMenu* frmNotePad::createEditMenu()
 
 QMenu* frmNotePad::createFormatMenu()
 {
-    auto* menu = new QMenu(u"&Format"_s, this);
-    menu->setObjectName(u"mnuFormat"_s);
+    auto* menu = editor::namedMenu(this, u"&Format"_s, u"mnuFormat"_s);
     addCommand(menu, u"mnuFFilter"_s, u"&Filter"_s, &frmNotePad::filterCommand);
     addCommand(menu, u"mnuFIndentR"_s, u"Indent &Right"_s, &frmNotePad::indentRightCommand)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketRight));
@@ -140,8 +137,7 @@ QMenu* frmNotePad::createFormatMenu()
 
 QMenu* frmNotePad::createConvertMenu()
 {
-    auto* menu = new QMenu(u"&Convert"_s, this);
-    menu->setObjectName(u"mnuConvert"_s);
+    auto* menu = editor::namedMenu(this, u"&Convert"_s, u"mnuConvert"_s);
     addCommand(menu, u"mnuCLFtoCRLF"_s, u"&LF to CRLF"_s, &frmNotePad::lfToCrLfCommand);
     addCommand(menu, u"mnuCDoToC"_s, u"&Do to C"_s, &frmNotePad::doToCCommand);
     addCommand(menu, u"mnuCMix"_s, u"C&onvert 2 Crd Lines to 1 ChoPro Line"_s, &frmNotePad::mergeCommand);
@@ -150,8 +146,7 @@ QMenu* frmNotePad::createConvertMenu()
 
 QMenu* frmNotePad::createDirectiveMenu()
 {
-    auto* menu = new QMenu(u"&Directives"_s, this);
-    menu->setObjectName(u"mnuDirectives"_s);
+    auto* menu = editor::namedMenu(this, u"&Directives"_s, u"mnuDirectives"_s);
     addCommand(menu, u"mnuDTitle"_s, u"&Title Directive"_s, &frmNotePad::titleCommand);
     addCommand(menu, u"mnuDSubTitle"_s, u"&SubTitle Directive"_s, &frmNotePad::subTitleCommand);
     addCommand(menu, u"mnuDComment"_s, u"&Comment Directive"_s, &frmNotePad::commentCommand);
