@@ -148,8 +148,10 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
             keep(record, source);
             return true;
         }
-        seen = true;
         (isTitle ? title : subtitle) = directive.argument;
+        // A blank one names nothing and is not written back, so it leaves the
+        // place to a later line: else that line would be the song's only after a save.
+        seen = !trimBlanks(directive.argument).isEmpty();
         return false;
     }
     if (applySongValue(name, directive.argument))
