@@ -224,10 +224,6 @@ void frmSong::BackSpace(int slotIndex)
     if (index < 0)
         return;
     SongBox* box = T[slotIndex];
-    // A locked box's text is the line's name, written back from its kind: taking
-    // characters out of it would only change what the window shows.
-    if (box->isReadOnly() && (box->hasSelectedText() || box->cursorPosition() > 0))
-        return;
     // The undo step is taken before the line is touched: it shares the lines until then.
     if (box->hasSelectedText()) {
         recordTyping(index, box->selectionStart(), int(box->selectedText().size()), QString());
