@@ -96,7 +96,8 @@ private slots:
         saved.close();
 
         QProcess first;
-        first.start(QCoreApplication::applicationFilePath(), {u"--type-and-die"_s, dir.path()});
+        first.start(QCoreApplication::applicationFilePath(),
+                    lvx::test::rerunArguments() + QStringList{u"--type-and-die"_s, dir.path()});
         QVERIFY(first.waitForFinished(60000));
         QCOMPARE(first.exitStatus(), QProcess::CrashExit);
 
@@ -130,7 +131,9 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
+namespace {
+
+int runRecoveryTest(int argc, char** argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--type-and-die") == 0) {
         QApplication app(argc, argv);
@@ -142,5 +145,9 @@ int main(int argc, char** argv)
     RecoveryTest test;
     return QTest::qExec(&test, argc, argv);
 }
+
+const lvx::test::Registration registration(__FILE__, runRecoveryTest);
+
+} // namespace
 
 #include "recovery_test.moc"

@@ -42,8 +42,23 @@ Run run(const QString& program, const QStringList& arguments);
 
 } // namespace lvx::test
 
+// The test files of a folder are linked into one program; each registers how to
+// run its test class under its file's name ("reader_test"), and the program's
+// first argument picks the one to run (see testprogram.cpp).
+namespace lvx::test {
+using TestEntry = int (*)(int argc, char** argv);
+struct Registration
+{
+    Registration(const char* sourceFile, TestEntry entry);
+};
+// The arguments that pick the running test again, for a test that starts its
+// own program as a child.
+QStringList rerunArguments();
+} // namespace lvx::test
+
 #define LIRAVOX_TEST_MAIN_IMPL(TestObject, App)                                                                        \
-    int main(int argc, char** argv)                                                                                    \
+    namespace {                                                                                                        \
+    int runTestObject(int argc, char** argv)                                                                           \
     {                                                                                                                  \
         lvx::test::IsolatedEnvironment environment;                                                                    \
         App app(argc, argv);                                                                                           \
@@ -51,6 +66,8 @@ Run run(const QString& program, const QStringList& arguments);
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
         TestObject test;                                                                                               \
         return QTest::qExec(&test, argc, argv);                                                                        \
+    }                                                                                                                  \
+    const lvx::test::Registration testObjectRegistration(__FILE__, runTestObject);                                     \
     }
 
 // For logic tests: no window system.
