@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
 #include <memory>
 
 // The program as a user meets it: the frame with its song windows, a MIDI
@@ -51,8 +50,7 @@ struct DesktopFixture
     ~DesktopFixture()
     {
         // Close without questions: a test that leaves changes behind is done with them.
-        const auto windows = main->mdiArea()->subWindowList();
-        for (QMdiSubWindow* window : windows) {
+        for (QMdiSubWindow* window : main->mdiArea()->subWindowList()) {
             if (auto* song = qobject_cast<lvx::editor::frmSong*>(window->widget()))
                 song->song().Modificada = false;
         }
@@ -77,6 +75,10 @@ struct DesktopFixture
         return main->activeSong();
     }
 
+    // "time status data1 data2" for every message sent since the last clear.
+    QStringList midiLines() const { return midiSystem->lastPort ? midiSystem->lastPort->recorder.log().lines() : QStringList(); }
+    void clearMidi() const { midiSystem->lastPort->recorder.clear(); }
+
     QStringList noteOns() const
     {
         QStringList notes;
@@ -95,6 +97,15 @@ using lvx::test::onNextModal;
 inline lvx::editor::SongBox* box(lvx::editor::frmSong* song, int slot)
 {
     return song->findChild<lvx::editor::SongBox*>(QStringLiteral("T") + QString::number(slot));
+}
+
+// Puts the caret into a line's box, the box having the focus.
+inline void focusBox(lvx::editor::frmSong* song, int slot, int caret)
+{
+    auto* target = box(song, slot);
+    target->setFocus();
+    target->setCursorPosition(caret);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(target));
 }
 
 inline QString lineText(const lvx::editor::frmSong* song, int lineNumber)

@@ -10,7 +10,6 @@
 #include <QPrinter>
 #include <QWidget>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -29,6 +28,7 @@ struct PagesFixture
         song.LoadFile();
         song.StringToLinesRec(text);
         song.Modificada = false;
+        messages.clear();   // the note that the new-song setup was written
     }
 
     QString path(const QString& name) const { return folder.filePath(name); }
@@ -54,32 +54,13 @@ inline QString longSong(int lines)
     return text;
 }
 
-// The number of pages of a PDF file (0 when it cannot be read).
-inline int pdfPages(const QString& file)
-{
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {file});
-    if (!info.waitForFinished(30000))
-        return 0;
-    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(info.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
-}
-
-// The text of one page of a PDF file.
-inline QString pdfText(const QString& file, int page)
+// The text of each page of a PDF file (none when it cannot be read).
+inline QStringList pdfPageTexts(const QString& file)
 {
     QProcess text;
-    const QString number = QString::number(page);
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), number, QStringLiteral("-l"), number, file, QStringLiteral("-")});
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
     text.waitForFinished(30000);
-    return QString::fromUtf8(text.readAllStandardOutput());
-}
-
-// With LIRAVOX_SHOTS naming a folder, keeps a picture of the window there for a
-// person to look at.
-inline void saveShot(QWidget& window, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("LIRAVOX_SHOTS");
-    if (!folder.isEmpty())
-        window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    pages.removeLast();   // after the last page's form feed
+    return pages;
 }
