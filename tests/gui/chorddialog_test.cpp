@@ -8,9 +8,8 @@
 #include "print/ui/frmalbum.h"
 #include "print/ui/frmpagesetup.h"
 
-#include "pagesfixture.h"
+#include "desktopfixture.h"
 #include "widgetsmain.h"
-#include "controls.h"
 #include "musicfixtures.h"
 
 #include <QCheckBox>
@@ -19,7 +18,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
 
 using namespace lvx;
 using namespace lvx::music;
@@ -231,7 +229,6 @@ private slots:
         QTest::addRow("Delete") << u"cDelete"_s << 8 << u"kept"_s;
         QTest::addRow("Enter is OK") << u"Enter"_s << 1 << u"F#"_s;
         QTest::addRow("double click on a tone chooses it and is OK") << u"dbl:Tone5"_s << 1 << u"A"_s;
-        QTest::addRow("Space on a focused label chooses it") << u"space:Bass2"_s << 1 << u"F#/E"_s;
     }
     void closingSetsResult()
     {
@@ -246,10 +243,6 @@ private slots:
         } else if (how.startsWith(u"dbl:")) {
             QTest::mouseClick(label, Qt::LeftButton);
             QTest::mouseDClick(label, Qt::LeftButton);
-        } else if (how.startsWith(u"space:")) {
-            label->setFocus();
-            QTest::keyClick(label, Qt::Key_Space);
-            QTest::keyClick(label, Qt::Key_Return);
         } else {
             fixture.click(how);
         }
@@ -266,10 +259,6 @@ private slots:
         for (const QString& name : {u"Tone0"_s, u"Bass8"_s, u"Mode3"_s, u"chkBass"_s, u"cMode"_s, u"bPlay"_s})
             QVERIFY2(!control<QWidget>(dialog, name)->isEnabled(), qPrintable(name));
         QVERIFY(!control<QWidget>(dialog, u"ChordMap"_s)->isVisible());
-        fixture.click(u"oTipo0"_s);
-        QVERIFY(control<QWidget>(dialog, u"Tone0"_s)->isEnabled());
-        QVERIFY(!control<QLineEdit>(dialog, u"Texto"_s)->isEnabled());
-        QVERIFY(control<QWidget>(dialog, u"ChordMap"_s)->isVisible());
     }
 };
 

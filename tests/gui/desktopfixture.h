@@ -7,6 +7,7 @@
 #include "base/messages.h"
 #include "editor/ui/frmsong.h"
 #include "editor/ui/songwidgets.h"
+#include "song/song.h"
 
 #include "controls.h"
 
@@ -15,6 +16,8 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,8 +78,6 @@ struct DesktopFixture
         return main->activeSong();
     }
 
-    // "time status data1 data2" for every message sent since the last clear.
-    QStringList midiLines() const { return midiSystem->lastPort ? midiSystem->lastPort->recorder.log().lines() : QStringList(); }
     void clearMidi() const { midiSystem->lastPort->recorder.clear(); }
 
     QStringList noteOns() const
@@ -91,6 +92,57 @@ struct DesktopFixture
         return notes;
     }
 };
+
+// A desktop with one song and no frame around it: the print windows need only
+// the song they show and what all windows share.
+struct PagesFixture
+{
+    lvx::RecordingMessages messages;
+    lvx::DesktopContext desktop{messages, std::make_unique<FakeMidiSystem>()};
+    lvx::song::Song song{desktop.context};
+    QTemporaryDir folder;
+
+    explicit PagesFixture(const QString& text = {})
+    {
+        song.LoadFile();
+        song.StringToLinesRec(text);
+        song.Modificada = false;
+        messages.clear();   // the note that the new-song setup was written
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    // Prints into a PDF file of the test's folder instead of asking.
+    std::function<bool(QPrinter&, QWidget*)> toPdf(const QString& name) const
+    {
+        const QString file = path(name);
+        return [file](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            return true;
+        };
+    }
+};
+
+// A song long enough for several printed pages.
+inline QString longSong(int lines)
+{
+    QString text = QStringLiteral("{t:Long Song}\r\n");
+    for (int i = 0; i < lines; ++i)
+        text += QStringLiteral("[C]line [G7]number [Am]") + QString::number(i) + QStringLiteral("\r\n");
+    return text;
+}
+
+// The text of each page of a PDF file (none when it cannot be read).
+inline QStringList pdfPageTexts(const QString& file)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    text.waitForFinished(30000);
+    QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    pages.removeLast();   // after the last page's form feed
+    return pages;
+}
 
 using lvx::test::onNextModal;
 

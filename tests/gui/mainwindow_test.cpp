@@ -2,7 +2,6 @@
 // buttons, printing and the end of the program.
 
 #include "desktopfixture.h"
-#include "pagesfixture.h"
 #include "widgetsmain.h"
 
 #include "base/settings.h"
@@ -12,7 +11,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -53,11 +51,7 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
-void typeInto(frmSong* song, const QString& text)
-{
-    box(song, 1)->setFocus();
-    QTest::keyClicks(box(song, 1), text);
-}
+void typeInto(frmSong* song, const QString& text) { box(song, 1)->setFocus(); QTest::keyClicks(box(song, 1), text); }
 
 } // namespace
 
@@ -111,10 +105,6 @@ private Q_SLOTS:
         fixture.main->openSong(fixture.writeSong(u"over.cho"_s, QByteArray(65000, 'a') + '\n'));
         QCOMPARE(fixture.messages.texts(), QStringList{u"The file is too large to open."_s});
         QCOMPARE(fixture.main->numbersInUse().size(), 2);
-        // A file that cannot be read gets no window bound to it: the program starts with a new song.
-        fixture.desktop->app.CurrentFileName = fixture.folder.path();
-        fixture.main->Form_Load();
-        QVERIFY(fixture.main->songWindow(3)->caption().startsWith(u"Untitled"_s));
     }
 
     void droppedFilesOpenInOrder()

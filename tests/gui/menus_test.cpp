@@ -17,9 +17,8 @@ namespace {
 QString shownTitle(const QWidget* window)
 {
     // Where it goes is the window manager's business; that it can go there is the window's.
-    const QSize room = window->screen()->availableGeometry().size();
     const QSize size = window->frameGeometry().size();
-    const bool fits = size.width() <= room.width() && size.height() <= room.height();
+    const bool fits = size.boundedTo(window->screen()->availableGeometry().size()) == size;
     return window->windowTitle() + (fits ? QString() : u" (larger than the screen)"_s);
 }
 

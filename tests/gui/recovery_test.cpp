@@ -8,7 +8,6 @@
 #include "base/recoveryfiles.h"
 #include "app/songrecovery.h"
 
-#include <QProcess>
 
 #include <csignal>
 
