@@ -125,12 +125,14 @@ private slots:
         QFETCH(QString, dialog);
         QFETCH(QString, control);
         PagesFixture fixture;
+        const auto name = [](const QWidget* widget) { return widget ? widget->objectName() : u"(none)"_s; };
         const std::unique_ptr<QWidget> window = openDialog(fixture, dialog);
         window->show();
+        // Chosen as the window shows, not left to the first control in the tab order.
+        QCOMPARE(name(window->focusWidget()), control);
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QVERIFY(window->focusWidget());
-        QCOMPARE(window->focusWidget()->objectName(), control);
+        QCOMPARE(name(window->focusWidget()), control);
     }
 
     void transposeSendsTheShift_data()
