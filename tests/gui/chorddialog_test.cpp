@@ -1,88 +1,106 @@
+// The dialogs a song window opens over its song: the chord dialog, Transpose and
+// Replace, and where each dialog puts the keyboard focus when it opens, for a
+// user starts typing or pressing arrows at once.
+
 #include "music/ui/frmchord.h"
+#include "music/ui/frmreplace.h"
+#include "music/ui/frmtranspose.h"
+#include "print/ui/frmalbum.h"
+#include "print/ui/frmpagesetup.h"
 
-#include "app/desktopcontext.h"
-#include "base/messages.h"
-#include "midi/messagelog.h"
-#include "midi/recordingport.h"
-#include "music/guitarchord.h"
-
-#include "../midi/fakemidisystem.h"
+#include "desktopfixture.h"
 #include "widgetsmain.h"
-#include "controls.h"
 #include "musicfixtures.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
+#include <QScrollBar>
 
 using namespace lvx;
 using namespace lvx::music;
 using namespace Qt::StringLiterals;
-
-namespace {
-
 using lvx::test::control;
 
-using lvx::test::chordType;
-
-// Frets from string 6 down to string 1, as a chord line writes them.
-using lvx::test::fingering;
-
-// A desktop with a few chord types, a global C shape, a song with its own
-// Cadd9 shape, and a silent output that records what would sound.
-struct Desktop
+// Stands in for the song window: the dialogs reach it only by method name.
+class FakeSongWindow final : public QWidget
 {
-    RecordingMessages messages;
-    DesktopContext desktop{messages, std::make_unique<FakeMidiSystem>()};
-    QList<GuitarChordDef> songDefs{fingering(u"Cadd9"_s, {-1, 3, 2, 0, 3, 0})};
-    midi::MessageLog sent;
+    Q_OBJECT
 
-    Desktop()
+public:
+    QStringList calls;
+    QPointer<QWidget> dialog;
+
+    Q_INVOKABLE void Transpose(int semitones) { calls.append(u"Transpose "_s + QString::number(semitones)); }
+    Q_INVOKABLE void ReplaceChords(const QString& find, const QString& replacement)
     {
-        auto& types = desktop.music.chordTypes;
-        types.add(chordType(u"maj"_s, {0, 4, 7}));
-        types.add(chordType(u"7"_s, {0, 4, 7, 10}));
-        types.add(chordType(u"m"_s, {0, 3, 7}));
-        types.add(chordType(u"m7"_s, {0, 3, 7, 10}, {u"min7"_s}));
-        types.add(chordType(u"sus4"_s, {0, 5, 7}, {u"sus"_s}));
-        desktop.dictionary.chordDefs = {fingering(u"C"_s, {-1, 3, 2, 0, 1, 0}), fingering(u"C7sus4"_s, {-1, 3, 3, 3, 1, 1})};
-        desktop.midi.openPort(std::make_unique<midi::RecordingPort>(midi::RecordingPort::Clock::Virtual));
-        desktop.midi.setMonitor(&sent);
+        calls.append(u"ReplaceChords ["_s + find + u"] ["_s + replacement + u']');
     }
-
-    int notesSounded() const
+    Q_INVOKABLE void PaintPage()
     {
-        int count = 0;
-        for (const midi::LoggedMessage& message : sent.messages())
-            count += message.status() == 0x90 && message.data2() > 0 ? 1 : 0;
-        return count;
+        calls.append(dialog && dialog->isVisible() ? u"PaintPage while the dialog shows"_s : u"PaintPage"_s);
     }
 };
 
-void openWith(frmChord& dialog, const QString& label)
-{
-    dialog.Init();
-    dialog.setLabelText(label);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-}
+namespace {
 
-void click(QWidget& dialog, const QString& name)
+struct SongWindowFixture : PagesFixture
 {
-    QWidget* widget = control<QWidget>(dialog, name);
-    if (auto* box = qobject_cast<QCheckBox*>(widget))
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-    else
-        QTest::mouseClick(widget, Qt::LeftButton);
-}
+    FakeSongWindow window;
+    SongWindowFixture() { desktop.activeChild = [this] { return &window; }; }
+};
 
-bool selected(QWidget& dialog, const QString& name)
+// The chord dialog open on a label, over a few chord types.
+struct ChordDialogFixture : PagesFixture
 {
-    return control<QWidget>(dialog, name)->property("selected").toBool();
+    std::unique_ptr<frmChord> dialog;
+
+    explicit ChordDialogFixture(const QString& label)
+    {
+        for (const auto& [name, intervals] : {std::pair{u"maj"_s, std::initializer_list<qint16>{0, 4, 7}},
+                                              {u"7"_s, {0, 4, 7, 10}}, {u"m"_s, {0, 3, 7}}, {u"m7"_s, {0, 3, 7, 10}}})
+            desktop.music.chordTypes.add(test::chordType(name, intervals));
+        desktop.music.ChosenChord = u"kept"_s;
+        dialog = std::make_unique<frmChord>(desktop, &song.chordDefs);
+        dialog->Init();
+        dialog->setLabelText(label);
+        dialog->show();
+    }
+
+    void click(const QString& name) const
+    {
+        QWidget* widget = control<QWidget>(*dialog, name);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, qobject_cast<QCheckBox*>(widget) ? QPoint(8, widget->height() / 2) : widget->rect().center());
+    }
+
+    // The controls that are on: ticked buttons and selected labels.
+    QStringList on(const QStringList& names) const
+    {
+        QStringList result;
+        for (const QString& name : names) {
+            QWidget* widget = control<QWidget>(*dialog, name);
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            if (button ? button->isChecked() : widget->property("selected").toBool())
+                result.append(name);
+        }
+        return result;
+    }
+};
+
+std::unique_ptr<QWidget> openDialog(PagesFixture& fixture, const QString& which)
+{
+    if (which == u"transpose")
+        return std::make_unique<frmTranspose>(fixture.desktop);
+    if (which == u"page setup")
+        return std::make_unique<print::frmPageSetup>(fixture.desktop, fixture.song);
+    if (which == u"album")
+        return std::make_unique<print::frmAlbum>(fixture.desktop, QString());
+    auto chord = std::make_unique<frmChord>(fixture.desktop, &fixture.song.chordDefs);
+    chord->Init();
+    chord->setLabelText(which);
+    return chord;
 }
 
 } // namespace
@@ -92,247 +110,159 @@ class ChordDialogTest final : public QObject
     Q_OBJECT
 
 private slots:
-    void opensLabel_data();
-    void opensLabel();
-    void clicksChooseChord_data();
-    void clicksChooseChord();
-    void closingSetsResult_data();
-    void closingSetsResult();
-    void otherTypes();
-    void autoChordShowsComputedShapes_data();
-    void autoChordShowsComputedShapes();
-    void playsTheDiagram();
-    void textLabelLocksChordControls();
-    void solfegeCaptions();
-};
-
-void ChordDialogTest::opensLabel_data()
-{
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<bool>("textLabel");
-    QTest::addColumn<QString>("texto");
-    QTest::addColumn<QStringList>("selectedLabels");
-    QTest::addColumn<bool>("bassOn");
-    QTest::addColumn<QString>("chosen");    // OK without changes
-
-    QTest::addRow("no chord opens as text with a message")
-        << u"N.C."_s << QStringList{u"Invalid Chord, Assume Text Label"_s} << true << u"N.C."_s << QStringList{} << false
-        << u"'N.C."_s;
-    QTest::addRow("a text label loses its apostrophe in the box")
-        << u"'Intro"_s << QStringList{} << true << u"Intro"_s << QStringList{} << false << u"'Intro"_s;
-    QTest::addRow("flat tone with type and bass")
-        << u"Bb7/F"_s << QStringList{} << false << QString()
-        << QStringList{u"Tone6"_s, u"Tone8"_s, u"Mode2"_s, u"Bass3"_s} << true << u"Bb7/F"_s;
-}
-
-void ChordDialogTest::opensLabel()
-{
-    QFETCH(QString, label);
-    QFETCH(QStringList, messages);
-    QFETCH(bool, textLabel);
-    QFETCH(QString, texto);
-    QFETCH(QStringList, selectedLabels);
-    QFETCH(bool, bassOn);
-    QFETCH(QString, chosen);
-
-    Desktop fixture;
-    frmChord dialog(fixture.desktop, &fixture.songDefs);
-    openWith(dialog, label);
-    QCOMPARE(fixture.messages.texts(), messages);
-    QCOMPARE(fixture.desktop.music.dialogResult, 2);
-    QCOMPARE(control<QRadioButton>(dialog, u"oTipo1"_s)->isChecked(), textLabel);
-    QCOMPARE(control<QRadioButton>(dialog, u"oTipo0"_s)->isChecked(), !textLabel);
-    QCOMPARE(control<QLineEdit>(dialog, u"Texto"_s)->text(), texto);
-    QCOMPARE(control<QCheckBox>(dialog, u"chkBass"_s)->isChecked(), bassOn);
-    for (const QString& name : selectedLabels)
-        QVERIFY2(selected(dialog, name), qPrintable(name));
-
-    click(dialog, u"cOK"_s);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(fixture.desktop.music.dialogResult, 1);
-    QCOMPARE(fixture.desktop.music.ChosenChord, chosen);
-}
-
-void ChordDialogTest::clicksChooseChord_data()
-{
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("chosen");
-
-    QTest::addRow("accidental labels") << u"C"_s << QStringList{u"Tone2"_s, u"Tone7"_s, u"Tone8"_s} << u"Eb"_s;
-    QTest::addRow("a bass label switches the bass on") << u"Am"_s << QStringList{u"Bass2"_s} << u"Am/E"_s;
-    QTest::addRow("ticking the box starts the bass from the tone")
-        << u"Am/E"_s << QStringList{u"chkBass"_s, u"chkBass"_s, u"Bass7"_s} << u"Am/A#"_s;
-    QTest::addRow("a type label sets the type") << u"G7"_s << QStringList{u"Mode4"_s} << u"Gm7"_s;
-    QTest::addRow("turning a chord into text") << u"D"_s << QStringList{u"oTipo1"_s} << u"'"_s;
-    QTest::addRow("turning text into a chord") << u"'Coda"_s << QStringList{u"oTipo0"_s, u"Tone5"_s} << u"A"_s;
-}
-
-void ChordDialogTest::clicksChooseChord()
-{
-    QFETCH(QString, label);
-    QFETCH(QStringList, clicks);
-    QFETCH(QString, chosen);
-
-    Desktop fixture;
-    frmChord dialog(fixture.desktop, &fixture.songDefs);
-    openWith(dialog, label);
-    for (const QString& name : clicks)
-        click(dialog, name);
-    QCOMPARE(dialog.ChordName().isEmpty(), false);
-    click(dialog, u"cOK"_s);
-    QCOMPARE(fixture.desktop.music.ChosenChord, chosen);
-}
-
-void ChordDialogTest::closingSetsResult_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("chosen");
-
-    QTest::addRow("Cancel leaves the open flag") << u"cCancel"_s << 2 << u"kept"_s;
-    QTest::addRow("Escape cancels") << u"Escape"_s << 2 << u"kept"_s;
-    QTest::addRow("Delete") << u"cDelete"_s << 8 << u"kept"_s;
-    QTest::addRow("Enter is OK") << u"Enter"_s << 1 << u"F#"_s;
-    QTest::addRow("double click on a tone chooses it and is OK") << u"dbl:Tone5"_s << 1 << u"A"_s;
-    QTest::addRow("double click on sharp toggles it once") << u"dbl:Tone7"_s << 1 << u"F"_s;
-    QTest::addRow("Space on a focused label chooses it") << u"space:Bass2"_s << 1 << u"F#/E"_s;
-}
-
-void ChordDialogTest::closingSetsResult()
-{
-    QFETCH(QString, how);
-    QFETCH(int, result);
-    QFETCH(QString, chosen);
-
-    Desktop fixture;
-    fixture.desktop.music.ChosenChord = u"kept"_s;
-    frmChord dialog(fixture.desktop, &fixture.songDefs);
-    openWith(dialog, u"F#"_s);
-    if (how == u"Escape") {
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    } else if (how == u"Enter") {
-        QTest::keyClick(control<QWidget>(dialog, u"Tone3"_s), Qt::Key_Return);
-    } else if (how.startsWith(u"dbl:")) {
-        QWidget* label = control<QWidget>(dialog, how.mid(4));
-        QTest::mouseClick(label, Qt::LeftButton);
-        QTest::mouseDClick(label, Qt::LeftButton);
-    } else if (how.startsWith(u"space:")) {
-        QWidget* label = control<QWidget>(dialog, how.mid(6));
-        label->setFocus();
-        QTest::keyClick(label, Qt::Key_Space);
-        QTest::keyClick(label, Qt::Key_Return);
-    } else {
-        click(dialog, how);
+    void firstFocus_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("control");
+        QTest::addRow("transpose starts on its semitone bar") << u"transpose"_s << u"UpDown1"_s;
+        QTest::addRow("page setup starts in the left margin") << u"page setup"_s << u"tLeft"_s;
+        QTest::addRow("the album starts on its song list") << u"album"_s << u"Lista"_s;
+        QTest::addRow("the chord dialog starts on the chord's tone") << u"F#"_s << u"Tone3"_s;
+        QTest::addRow("the chord dialog starts in the text of a text label") << u"'Intro"_s << u"Texto"_s;
     }
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(fixture.desktop.music.dialogResult, result);
-    QCOMPARE(fixture.desktop.music.ChosenChord, chosen);
-}
+    void firstFocus()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, control);
+        PagesFixture fixture;
+        const auto name = [](const QWidget* widget) { return widget ? widget->objectName() : u"(none)"_s; };
+        const std::unique_ptr<QWidget> window = openDialog(fixture, dialog);
+        window->show();
+        // Chosen as the window shows, not left to the first control in the tab order.
+        QCOMPARE(name(window->focusWidget()), control);
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(name(window->focusWidget()), control);
+    }
 
-void ChordDialogTest::otherTypes()
-{
-    // The guitar adds both dictionaries' types for the tone to the table's aliases.
-    const QStringList types{u"7"_s, u"7sus4"_s, u"add9"_s, u"min7"_s, u"sus"_s, u"sus4"_s};
-    Desktop fixture;
-    frmChord dialog(fixture.desktop, &fixture.songDefs);
-    openWith(dialog, u"C"_s);
-    auto* list = control<QComboBox>(dialog, u"cMode"_s);
-    QCOMPARE(list->count(), 0);
+    void transposeSendsTheShift_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("shift");
+        QTest::addRow("the upper arrow raises the shift") << QList<int>{Qt::Key_Up, Qt::Key_Up} << u"bOK"_s << 2;
+        QTest::addRow("the lower arrow lowers it") << QList<int>{Qt::Key_Down} << u"bOK"_s << -1;
+        QTest::addRow("the bar stops at an octave up") << QList<int>(20, Qt::Key_Up) << u"bOK"_s << 12;
+        QTest::addRow("Cancel cancels") << QList<int>{Qt::Key_Up} << u"bCancel"_s << 1;
+    }
+    void transposeSendsTheShift()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, button);
+        QFETCH(int, shift);
+        SongWindowFixture fixture;
+        frmTranspose dialog(fixture.desktop);
+        fixture.window.dialog = &dialog;
+        dialog.show();
+        for (int key : keys)
+            QTest::keyClick(control(dialog, u"UpDown1"_s), Qt::Key(key));
+        const QString shown = u"Transpose "_s + QString::number(shift);
+        QCOMPARE(control<QLabel>(dialog, u"tTranspose"_s)->text(), shown);
+        QTest::mouseClick(control(dialog, button), Qt::LeftButton);
+        QCOMPARE(fixture.window.calls, (button == u"bOK" ? QStringList{shown, u"PaintPage"_s} : QStringList()));
+        QVERIFY(!dialog.isVisible());
+    }
 
-    click(dialog, u"chkOtherModes"_s);
-    QStringList shown;
-    for (int index = 0; index < list->count(); ++index)
-        shown.append(list->itemText(index));
-    QCOMPARE(shown, types);
+    void replacePassesTextsAsTyped()
+    {
+        // Solfege and blanks are the song's business, not the dialog's.
+        SongWindowFixture fixture;
+        frmReplace dialog(fixture.desktop);
+        fixture.window.dialog = &dialog;
+        dialog.show();
+        QTest::keyClicks(control<QLineEdit>(dialog, u"Chord1"_s), u" Sol7 "_s);
+        QTest::keyClicks(control<QLineEdit>(dialog, u"Chord2"_s), u"C /G"_s);
+        QTest::mouseClick(control<QPushButton>(dialog, u"bReplace"_s), Qt::LeftButton);
+        QCOMPARE(fixture.window.calls, (QStringList{u"ReplaceChords [ Sol7 ] [C /G]"_s, u"PaintPage"_s}));
+        QVERIFY(!dialog.isVisible());
+    }
 
-    list->setCurrentIndex(int(types.indexOf(u"sus4"_s)));
-    emit list->activated(list->currentIndex());
-    QCOMPARE(dialog.ChordName(), u"Csus4"_s);
+    void withoutSongWindowNothingHappens()
+    {
+        PagesFixture fixture;
+        fixture.desktop.activeChild = [] { return nullptr; };
+        frmTranspose(fixture.desktop).findChild<QPushButton*>(u"bOK"_s)->click();
+        frmReplace(fixture.desktop).findChild<QPushButton*>(u"bReplace"_s)->click();
+        QVERIFY(fixture.messages.texts().isEmpty());
+    }
 
-    // Typed as a user does: the keys go to the box, which has the focus.
-    list->lineEdit()->clear();
-    QTest::keyClicks(list, u"m6"_s);
-    QTest::keyClick(list, Qt::Key_Return);
-    QVERIFY2(dialog.isVisible(), "Enter in the type box only takes the type");
-    QCOMPARE(dialog.ChordName(), u"Cm6"_s);
+    void clicksChooseTheChord_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("on");   // of oTipo0, oTipo1, chkBass, Tone6, Tone8, Mode2, Bass3
+        QTest::addColumn<QString>("chosen");
+        const QStringList none;
+        QTest::addRow("no chord opens as text with a message") << u"N.C."_s << none
+            << QStringList{u"Invalid Chord, Assume Text Label"_s} << QStringList{u"oTipo1"_s} << u"'N.C."_s;
+        QTest::addRow("flat tone with type and bass") << u"Bb7/F"_s << none << none
+            << QStringList{u"oTipo0"_s, u"chkBass"_s, u"Tone6"_s, u"Tone8"_s, u"Mode2"_s, u"Bass3"_s} << u"Bb7/F"_s;
+        QTest::addRow("accidental labels") << u"C"_s << QStringList{u"Tone2"_s, u"Tone7"_s, u"Tone8"_s} << none
+                                           << QStringList{u"oTipo0"_s, u"Tone8"_s} << u"Eb"_s;
+        QTest::addRow("a bass label switches the bass on") << u"Am"_s << QStringList{u"Bass2"_s} << none
+                                                           << QStringList{u"oTipo0"_s, u"chkBass"_s} << u"Am/E"_s;
+        QTest::addRow("turning text into a chord") << u"'Coda"_s << QStringList{u"oTipo0"_s, u"Tone5"_s} << none
+                                                   << QStringList{u"oTipo0"_s} << u"A"_s;
+    }
+    void clicksChooseTheChord()
+    {
+        QFETCH(QString, label);
+        QFETCH(QStringList, clicks);
+        ChordDialogFixture fixture(label);
+        QTEST(fixture.messages.texts(), "messages");
+        QCOMPARE(fixture.desktop.music.dialogResult, 2);
+        for (const QString& name : clicks)
+            fixture.click(name);
+        QTEST(fixture.on({u"oTipo0"_s, u"oTipo1"_s, u"chkBass"_s, u"Tone6"_s, u"Tone8"_s, u"Mode2"_s, u"Bass3"_s}), "on");
+        fixture.click(u"cOK"_s);
+        QVERIFY(!fixture.dialog->isVisible());
+        QCOMPARE(fixture.desktop.music.dialogResult, 1);
+        QTEST(fixture.desktop.music.ChosenChord, "chosen");
+    }
 
-    click(dialog, u"chkOtherModes"_s);
-    QCOMPARE(list->count(), 0);
-}
+    void closingSetsResult_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("chosen");
+        QTest::addRow("Cancel leaves the open flag") << u"cCancel"_s << 2 << u"kept"_s;
+        QTest::addRow("Escape cancels") << u"Escape"_s << 2 << u"kept"_s;
+        QTest::addRow("Delete") << u"cDelete"_s << 8 << u"kept"_s;
+        QTest::addRow("Enter is OK") << u"Enter"_s << 1 << u"F#"_s;
+        QTest::addRow("double click on a tone chooses it and is OK") << u"dbl:Tone5"_s << 1 << u"A"_s;
+    }
+    void closingSetsResult()
+    {
+        QFETCH(QString, how);
+        ChordDialogFixture fixture(u"F#"_s);
+        frmChord& dialog = *fixture.dialog;
+        QWidget* label = how.contains(u':') ? control<QWidget>(dialog, how.section(u':', 1)) : nullptr;
+        if (how == u"Escape") {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        } else if (how == u"Enter") {
+            QTest::keyClick(control<QWidget>(dialog, u"Tone3"_s), Qt::Key_Return);
+        } else if (how.startsWith(u"dbl:")) {
+            QTest::mouseClick(label, Qt::LeftButton);
+            QTest::mouseDClick(label, Qt::LeftButton);
+        } else {
+            fixture.click(how);
+        }
+        QVERIFY(!dialog.isVisible());
+        QTEST(int(fixture.desktop.music.dialogResult), "result");
+        QTEST(fixture.desktop.music.ChosenChord, "chosen");
+    }
 
-void ChordDialogTest::autoChordShowsComputedShapes_data()
-{
-    QTest::addColumn<QString>("instrument");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<bool>("autoChord");
-
-    QTest::addRow("global fingering") << u"Guitar"_s << u"C"_s << false;
-    QTest::addRow("shape computed from the type") << u"Guitar"_s << u"Dm7"_s << true;
-    QTest::addRow("piano keyboards are never computed shapes") << u"Piano"_s << u"Dm7"_s << false;
-}
-
-void ChordDialogTest::autoChordShowsComputedShapes()
-{
-    QFETCH(QString, instrument);
-    QFETCH(QString, label);
-    QFETCH(bool, autoChord);
-
-    Desktop fixture;
-    fixture.desktop.app.instrument = instrument;
-    frmChord dialog(fixture.desktop, &fixture.songDefs);
-    openWith(dialog, label);
-    QCOMPARE(control<QLabel>(dialog, u"lAutoChord"_s)->isVisible(), autoChord);
-}
-
-void ChordDialogTest::playsTheDiagram()
-{
-    Desktop fixture;
-    frmChord dialog(fixture.desktop, &fixture.songDefs);
-    openWith(dialog, u"C"_s);
-    QCOMPARE(fixture.notesSounded(), 0);
-
-    // The global C shape leaves the low E string out: five notes.
-    click(dialog, u"bPlay"_s);
-    QCOMPARE(fixture.notesSounded(), 5);
-    QCOMPARE(fixture.desktop.app.PlayingCount, 0);
-
-    fixture.sent.clear();
-    click(dialog, u"Tone1"_s);
-    click(dialog, u"ChordMap"_s);
-    QVERIFY2(fixture.notesSounded() > 0, "a click on the diagram plays the chord shown");
-    QCOMPARE(fixture.desktop.app.PlayingCount, 0);
-    QVERIFY(dialog.isVisible());
-}
-
-void ChordDialogTest::textLabelLocksChordControls()
-{
-    Desktop fixture;
-    frmChord dialog(fixture.desktop, &fixture.songDefs);
-    openWith(dialog, u"'Verse"_s);
-    for (const QString& name : {u"Tone0"_s, u"Bass8"_s, u"Mode3"_s, u"chkBass"_s, u"cMode"_s, u"bPlay"_s})
-        QVERIFY2(!control<QWidget>(dialog, name)->isEnabled(), qPrintable(name));
-    QVERIFY(control<QLineEdit>(dialog, u"Texto"_s)->isEnabled());
-    QVERIFY(!control<QWidget>(dialog, u"ChordMap"_s)->isVisible());
-
-    click(dialog, u"oTipo0"_s);
-    QVERIFY(control<QWidget>(dialog, u"Tone0"_s)->isEnabled());
-    QVERIFY(!control<QLineEdit>(dialog, u"Texto"_s)->isEnabled());
-    QVERIFY(control<QWidget>(dialog, u"ChordMap"_s)->isVisible());
-}
-
-void ChordDialogTest::solfegeCaptions()
-{
-    Desktop fixture;
-    fixture.desktop.app.notation = u"Do"_s;
-    frmChord dialog(fixture.desktop, &fixture.songDefs);
-    openWith(dialog, u"G7"_s);
-    QCOMPARE(control<QLabel>(dialog, u"Tone4"_s)->text(), u"Sol"_s);
-    QCOMPARE(control<QLabel>(dialog, u"Bass6"_s)->text(), u"Si"_s);
-    QCOMPARE(control<QLabel>(dialog, u"Tone7"_s)->text(), u"#"_s);
-    QCOMPARE(dialog.ChordName(), u"G7"_s);
-}
+    void textLabelLocksChordControls()
+    {
+        ChordDialogFixture fixture(u"'Verse"_s);
+        frmChord& dialog = *fixture.dialog;
+        QCOMPARE(control<QLineEdit>(dialog, u"Texto"_s)->text(), u"Verse"_s);
+        for (const QString& name : {u"Tone0"_s, u"Bass8"_s, u"Mode3"_s, u"chkBass"_s, u"cMode"_s, u"bPlay"_s})
+            QVERIFY2(!control<QWidget>(dialog, name)->isEnabled(), qPrintable(name));
+        QVERIFY(!control<QWidget>(dialog, u"ChordMap"_s)->isVisible());
+    }
+};
 
 LIRAVOX_WIDGETS_TEST_MAIN(ChordDialogTest)
 #include "chorddialog_test.moc"

@@ -1,126 +1,125 @@
+// The chord windows of the Tools menu: a chord dictionary's list and the
+// fretboard editor it opens, the chord types table with its editor, and the
+// piano chord search.
+
 #include "desktopfixture.h"
-
-#include "music/chordtypetable.h"
-#include "music/ui/fretboardview.h"
-#include "music/ui/frmchorddef.h"
-#include "music/ui/frmchordlist.h"
-
 #include "widgetsmain.h"
-#include "controls.h"
 #include "musicfixtures.h"
 
-#include <QFrame>
+#include "music/ui/fretboardview.h"
+#include "music/ui/frmchordlist.h"
+#include "music/ui/frmmodes.h"
+#include "music/ui/frmpiano.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
 
 using namespace lvx;
 using namespace lvx::music;
 using namespace Qt::StringLiterals;
+using lvx::test::control;
+using lvx::test::fingering;
 
 namespace {
 
-using lvx::test::control;
+const QList<GuitarChordDef> FiveChords{fingering(u"C"_s, {-1, 3, 2, 0, 1, 0}), fingering(u"D"_s, {-1, -1, 0, 2, 3, 2}),
+                                       fingering(u"E"_s, {0, 2, 2, 1, 0, 0}), fingering(u"F"_s, {1, 3, 3, 2, 1, 1}),
+                                       fingering(u"G"_s, {3, 2, 0, 0, 0, 3})};
 
-// Frets from string 6 down to string 1, as a chord line writes them.
-using lvx::test::fingering;
-
-const QList<GuitarChordDef> FiveChords{
-    fingering(u"C"_s, {-1, 3, 2, 0, 1, 0}), fingering(u"D"_s, {-1, -1, 0, 2, 3, 2}),
-    fingering(u"E"_s, {0, 2, 2, 1, 0, 0}),  fingering(u"F"_s, {1, 3, 3, 2, 1, 1}),
-    fingering(u"G"_s, {3, 2, 0, 0, 0, 3})};
-
-using lvx::test::chordType;
+void click(QWidget* window, const QString& name, QPoint at = {})
+{
+    QTest::mouseClick(control(window, name), Qt::LeftButton, {}, at.isNull() ? control(window, name)->rect().center() : at);
+}
 
 // Steps as a user takes them in "Custom Guitar Chord": "T5" clicks tone label 5,
-// "B6" bass label 6, "M:m" types a chord type, "P6" clicks the dot of string 6,
-// "F4,3" clicks the fretboard on string 4 in row 3, "H3" moves the base fret to
-// 3, and any other word clicks the button of that name.
+// "M:m" types a chord type, "P6" clicks the dot of string 6, "F4,3" clicks the
+// fretboard on string 4 in row 3, "H3" moves the base fret to 3, and any other
+// word clicks the button of that name.
 void editFingering(QWidget* editor, const QString& steps)
 {
     for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
-        const QChar kind = step.at(0);
-        if ((kind == u'T' || kind == u'B') && step.size() == 2) {
-            QTest::mouseClick(control<QWidget>(editor, (kind == u'T' ? u"Tone"_s : u"Bass"_s) + step.mid(1)), Qt::LeftButton);
-        } else if (kind == u'M' && step.startsWith(u"M:")) {
-            auto* type = control<QLineEdit>(editor, u"tMode"_s);
-            type->selectAll();
-            QTest::keyClicks(type, step.mid(2));
-        } else if (kind == u'P') {
-            QTest::mouseClick(control<QWidget>(editor, u"Punto"_s + step.mid(1)), Qt::LeftButton);
-        } else if (kind == u'F') {
-            const QStringList place = step.mid(1).split(u',');
-            const QPoint at((place.at(0).toInt() - 1) * FretboardView::StringSpacing + 3,
-                            (place.at(1).toInt() - 1) * FretboardView::FretSpacing + 3);
-            QTest::mouseClick(control<QWidget>(editor, u"Fondo"_s), Qt::LeftButton, {}, at);
-        } else if (kind == u'H') {
+        const QStringList place = step.mid(1).split(u',');
+        if (step.startsWith(u"M:")) {
+            control<QLineEdit>(editor, u"tMode"_s)->selectAll();
+            QTest::keyClicks(control(editor, u"tMode"_s), step.mid(2));
+        } else if (step.size() == 2 && (step[0] == u'T' || step[0] == u'P')) {
+            click(editor, (step[0] == u'T' ? u"Tone"_s : u"Punto"_s) + step.mid(1));
+        } else if (step[0] == u'F' && place.size() == 2) {
+            click(editor, u"Fondo"_s, QPoint((place.at(0).toInt() - 1) * FretboardView::StringSpacing + 3,
+                                             (place.at(1).toInt() - 1) * FretboardView::FretSpacing + 3));
+        } else if (step[0] == u'H') {
             control<QScrollBar>(editor, u"HS"_s)->setValue(step.mid(1).toInt());
         } else {
-            QTest::mouseClick(control<QPushButton>(editor, step), Qt::LeftButton);
+            click(editor, step);
         }
     }
 }
 
-QStringList listed(QWidget* list)
+// The lines of a window's list, the selected one starred.
+QStringList listed(QWidget* window)
 {
     QStringList lines;
-    auto* lista = control<QListWidget>(list, u"Lista"_s);
-    for (int row = 0; row < lista->count(); ++row)
-        lines.append(lista->item(row)->text());
+    auto* list = control<QListWidget>(window, u"Lista"_s);
+    for (int row = 0; row < list->count(); ++row)
+        lines.append(list->item(row)->text() + (list->item(row)->isSelected() ? u"*"_s : u""_s));
     return lines;
 }
 
-struct ListFixture : DesktopFixture
+// The desktop over four chord types and a song of five shapes, with one window of it shown.
+struct ChordFixture : DesktopFixture
 {
     song::Song owner{desktop->context};
-    std::unique_ptr<frmChordList> list;
+    std::unique_ptr<QWidget> window;
 
-    explicit ListFixture(const QList<GuitarChordDef>& defs, int selectRow = 0)
-    {
-        owner.chordDefs = defs;
-        list = std::make_unique<frmChordList>(*desktop, owner, u"Song Custom Guitar Chord Dictionary"_s, main.get());
-        list->show();
-        if (!QTest::qWaitForWindowExposed(list.get()))
-            qWarning("chord list not shown");
-        auto* lista = control<QListWidget>(list.get(), u"Lista"_s);
-        if (selectRow < 0)
-            lista->clearSelection();
-        else
-            lista->setCurrentRow(selectRow);
-        messages.clear();
-    }
-
-    void click(const QString& name) { QTest::mouseClick(control<QPushButton>(list.get(), name), Qt::LeftButton); }
-    // Clicks a list button that opens the fingering editor and edits there.
-    void clickAndEdit(const QString& name, const QString& steps)
-    {
-        onNextModal([steps](QWidget* editor) { editFingering(editor, steps); });
-        click(name);
-    }
-};
-
-struct SearchFixture : DesktopFixture
-{
-    std::unique_ptr<frmChordDef> search;
-
-    explicit SearchFixture(const GuitarChordDef& start)
+    ChordFixture()
     {
         auto& types = desktop->music.chordTypes;
         types.clear();
-        types.add(chordType(u"maj"_s, {0, 4, 7}));
-        types.add(chordType(u"m"_s, {0, 3, 7}));
-        types.add(chordType(u"7"_s, {0, 4, 7, 10}));
-        desktop->music.activeChordDef = start;
-        search = std::make_unique<frmChordDef>(*desktop, nullptr, main.get());
-        search->show();
-        if (!QTest::qWaitForWindowExposed(search.get()))
-            qWarning("chord search not shown");
+        types.add(test::chordType(u"maj"_s, {0, 4, 7}, {}, u"major"_s));
+        types.add(test::chordType(u"m"_s, {0, 3, 7}, {}, u"minor"_s));
+        types.add(test::chordType(u"7"_s, {0, 4, 7, 10}, {}, u"seventh"_s));
+        types.add(test::chordType(u"m7"_s, {0, 3, 7, 10}, {u"min7"_s}, u"minor seventh"_s));
+        owner.chordDefs = FiveChords;
+    }
+
+    template <typename Window, typename... Args>
+    QWidget* show(Args... args)
+    {
+        window = std::make_unique<Window>(*desktop, args...);
+        window->show();
+        clearMidi();
         messages.clear();
+        return window.get();
+    }
+
+    void select(int row) const { control<QListWidget>(window.get(), u"Lista"_s)->setCurrentRow(row); }
+
+    // The chord types, each with its intervals.
+    QStringList types() const
+    {
+        QStringList lines;
+        for (qsizetype index = 0; index < desktop->music.chordTypes.size(); ++index) {
+            const Modos& mode = *desktop->music.chordTypes.at(index);
+            QStringList steps;
+            for (int slot = 0; slot < mode.GetNumInv(); ++slot)
+                steps.append(QString::number(mode.GetInv(slot)));
+            lines.append(mode.Descripcion + u'(' + mode.Nombre + u") "_s + steps.join(u','));
+        }
+        return lines;
     }
 };
+
+const QStringList FourTypes{u"major(maj) 0,4,7"_s, u"minor(m) 0,3,7"_s, u"seventh(7) 0,4,7,10"_s,
+                            u"minor seventh(m7) 0,3,7,10"_s};
+
+void clickKey(QWidget* piano, int key)
+{
+    QWidget* button = control(piano, u"Tecla"_s + QString::number(key));
+    // Low on the key: a white key's top half lies partly under the black keys.
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() / 2, button->height() - 8));
+}
 
 } // namespace
 
@@ -129,234 +128,119 @@ class ChordDictionaryTest final : public QObject
     Q_OBJECT
 
 private slots:
-    void insertThroughFretboard_data();
-    void insertThroughFretboard();
-    void editKeepsPlace_data();
-    void editKeepsPlace();
-    void deleteRemovesSelected_data();
-    void deleteRemovesSelected();
-    void playsEntry_data();
-    void playsEntry();
-    void findChordNamesFingering_data();
-    void findChordNamesFingering();
-    void searchShowsFretboardAlone();
-    void everyStringMuted();
-    void baseFretMovesFretNumbers();
+    void listEditsThroughTheFretboard_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("steps");   // in the fretboard editor, if one opens
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("notes");
+        QTest::addRow("a new entry goes after the selected one, its notes sounding as they are set")
+            << u"bNew"_s << 1 << u"T5 M:m P6 F4,3 F3,3 F2,2 bClose"_s
+            << QStringList{u"C"_s, u"D"_s, u"Am*"_s, u"E"_s, u"F"_s, u"G"_s} << QStringList{u"52"_s, u"57"_s, u"60"_s};
+        QTest::addRow("Cancel inserts nothing") << u"bNew"_s << 0 << u"F1,5 bCancel"_s
+                                                << QStringList{u"C*"_s, u"D"_s, u"E"_s, u"F"_s, u"G"_s} << QStringList{u"68"_s};
+        QTest::addRow("moving a shape up the neck renames nothing") << u"bEdit"_s << 1 << u"H2 bClose"_s
+            << QStringList{u"C"_s, u"D*"_s, u"E"_s, u"F"_s, u"G"_s} << QStringList{};
+        QTest::addRow("delete removes the selected entry at once") << u"bDelete"_s << 1 << QString()
+            << QStringList{u"C"_s, u"E*"_s, u"F"_s, u"G"_s} << QStringList{};
+        QTest::addRow("play sounds the entry's own shape, lowest string first") << u"bPlay"_s << 0 << QString()
+            << QStringList{u"C*"_s, u"D"_s, u"E"_s, u"F"_s, u"G"_s}
+            << QStringList{u"48"_s, u"52"_s, u"55"_s, u"60"_s, u"64"_s};
+    }
+    void listEditsThroughTheFretboard()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, row);
+        QFETCH(QString, steps);
+        QFETCH(QStringList, listed);
+        ChordFixture fixture;
+        QWidget* list = fixture.show<frmChordList>(std::ref(fixture.owner), u"Song Custom Guitar Chord Dictionary"_s);
+        fixture.select(row);
+        if (!steps.isEmpty())
+            onNextModal([steps](QWidget* editor) { editFingering(editor, steps); });
+        click(list, button);
+        QTEST(fixture.noteOns(), "notes");
+        QCOMPARE(::listed(list), listed);
+        QStringList stored;
+        for (const GuitarChordDef& def : std::as_const(fixture.owner.chordDefs))
+            stored.append(def.name);
+        QCOMPARE(stored, listed.replaceInStrings(u"*"_s, QString()));
+        QCOMPARE(fixture.owner.chordDefs.value(1).baseFret, qint16(steps.startsWith(u"H2") ? 2 : 0));
+        QCOMPARE(fixture.owner.Modificada, button != u"bPlay" && !steps.contains(u"Cancel"));
+        QVERIFY(fixture.messages.texts().isEmpty());
+    }
+
+    void chordTypesEditor_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("main");   // empty: Cancel; <escape>: Escape after the changes
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("types");
+        QStringList inserted = FourTypes;
+        inserted.insert(2, u"changed(sus4) 0,5,7"_s);
+        QStringList ninth = FourTypes;
+        ninth[3] = u"changed(m7) 0,3,7,10,14"_s;
+        QTest::addRow("a new type lands after the selected one") << u"bNew"_s << u"  sus4 "_s << QStringList{} << inserted;
+        QTest::addRow("a new type under a key in another case is refused")
+            << u"bNew"_s << u"M7"_s << QStringList{u"Main Alias Duplicate, try again"_s} << FourTypes;
+        QTest::addRow("Cancel cancels") << u"bNew"_s << QString() << QStringList{} << FourTypes;
+        QTest::addRow("editing adds the ninth") << u"bEdit"_s << u"m7"_s << QStringList{} << ninth;
+        QTest::addRow("Escape cancels the editing") << u"bEdit"_s << u"<escape>"_s << QStringList{} << FourTypes;
+    }
+    void chordTypesEditor()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, main);
+        ChordFixture fixture;
+        QWidget* window = fixture.show<frmModes>();
+        QCOMPARE(listed(window).constLast(), u"minor seventh-(m7)"_s);
+        fixture.select(button == u"bNew" ? 1 : 3);
+        onNextModal([&](QWidget* editor) {
+            QCOMPARE(control<QLineEdit>(editor, u"Main"_s)->text(), button == u"bNew" ? QString() : u"m7"_s);
+            if (!main.isEmpty()) {
+                control<QLineEdit>(editor, u"Main"_s)->setText(main);
+                control<QLineEdit>(editor, u"Desc"_s)->setText(u"changed"_s);
+                for (const int semitone : button == u"bNew" ? QList<int>{0, 5, 7} : QList<int>{14})
+                    click(editor, u"Inv"_s + QString::number(semitone));
+                if (main == u"<escape>")
+                    QTest::keyClick(editor, Qt::Key_Escape);
+                else
+                    click(editor, u"bClose"_s);
+            }
+            // A refused entry leaves the editor open.
+            if (editor->isVisible())
+                click(editor, u"bCancel"_s);
+        });
+        click(window, button);
+        QTEST(fixture.messages.texts(), "messages");
+        QTEST(fixture.types(), "types");
+    }
+
+    void pianoKeyboardOnly()
+    {
+        ChordFixture fixture;
+        QWidget* piano = fixture.show<frmPiano>();
+        clickKey(piano, 9);
+        clickKey(piano, 9);   // a second click releases the key
+        QVERIFY(QTest::qWaitForWindowExposed(piano));
+        piano->activateWindow();
+        control(piano, u"Keyboard"_s)->setFocus();
+        QCOMPARE(QApplication::focusWidget(), control(piano, u"Tecla0"_s));
+        // Space presses the key in focus; the arrows walk along the keyboard.
+        for (int steps : {0, 4, 3}) {
+            for (int step = 0; step < steps; ++step)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
+        QCOMPARE(QApplication::focusWidget(), control(piano, u"Tecla7"_s));
+        QCOMPARE(control<QLabel>(piano, u"lChord"_s)->text(), u"Cmaj"_s);
+        // Each key sounds as it goes down, and again as it comes up.
+        QCOMPARE(fixture.noteOns(), (QStringList{u"57"_s, u"57"_s, u"48"_s, u"52"_s, u"55"_s}));
+        QTest::keyClick(piano, Qt::Key_Escape);
+        QVERIFY(!piano->isVisible());
+    }
 };
 
-void ChordDictionaryTest::insertThroughFretboard_data()
-{
-    QTest::addColumn<int>("selectRow");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<int>("insertedAt");    // -1: nothing inserted
-    QTest::addColumn<GuitarChordDef>("inserted");
-    QTest::addColumn<QStringList>("notes");
-
-    QTest::addRow("new entry goes after the selected second one")
-        << 1 << u"T5 M:m P6 F4,3 F3,3 F2,2 bClose"_s << 2 << fingering(u"Am"_s, {-1, 0, 2, 2, 1, 0})
-        << QStringList{u"52"_s, u"57"_s, u"60"_s};
-    QTest::addRow("nothing selected inserts at the front")
-        << -1 << u"T4 B6 H3 F6,4 bClose"_s << 0 << fingering(u"G/B"_s, {3, 0, 0, 0, 0, 0}, 3)
-        << QStringList{u"46"_s};
-    QTest::addRow("Cancel inserts nothing") << 0 << u"F1,5 bCancel"_s << -1 << GuitarChordDef{} << QStringList{u"68"_s};
-}
-
-void ChordDictionaryTest::insertThroughFretboard()
-{
-    QFETCH(int, selectRow);
-    QFETCH(QString, steps);
-    QFETCH(int, insertedAt);
-    QFETCH(GuitarChordDef, inserted);
-    QFETCH(QStringList, notes);
-
-    ListFixture fixture(FiveChords, selectRow);
-    fixture.clickAndEdit(u"bNew"_s, steps);
-    QCOMPARE(fixture.noteOns(), notes);
-
-    QList<GuitarChordDef> expected = FiveChords;
-    if (insertedAt >= 0)
-        expected.insert(insertedAt, inserted);
-    QCOMPARE(fixture.owner.chordDefs, expected);
-    QCOMPARE(fixture.owner.Modificada, insertedAt >= 0);
-    auto* lista = control<QListWidget>(fixture.list.get(), u"Lista"_s);
-    QCOMPARE(lista->count(), expected.size());
-    if (insertedAt >= 0) {
-        QCOMPARE(lista->currentRow(), insertedAt);
-        QCOMPARE(lista->currentItem()->text(), inserted.name);
-    }
-    QVERIFY(fixture.messages.texts().isEmpty());
-}
-
-void ChordDictionaryTest::editKeepsPlace_data()
-{
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<GuitarChordDef>("edited");
-
-    QTest::addRow("moving the shape up the neck renames nothing")
-        << u"H2 bClose"_s << fingering(u"D"_s, {-1, -1, 0, 2, 3, 2}, 2);
-    QTest::addRow("Cancel keeps the entry") << u"P1 P2 bCancel"_s << fingering(u"D"_s, {-1, -1, 0, 2, 3, 2});
-}
-
-void ChordDictionaryTest::editKeepsPlace()
-{
-    QFETCH(QString, steps);
-    QFETCH(GuitarChordDef, edited);
-
-    ListFixture fixture(FiveChords, 1);
-    fixture.clickAndEdit(u"bEdit"_s, steps);
-    QList<GuitarChordDef> expected = FiveChords;
-    expected[1] = edited;
-    QCOMPARE(fixture.owner.chordDefs, expected);
-    QCOMPARE(control<QListWidget>(fixture.list.get(), u"Lista"_s)->currentRow(), 1);
-}
-
-void ChordDictionaryTest::deleteRemovesSelected_data()
-{
-    QTest::addColumn<QList<GuitarChordDef>>("defs");
-    QTest::addColumn<int>("selectRow");
-    QTest::addColumn<bool>("byKey");
-    QTest::addColumn<QStringList>("left");
-    QTest::addColumn<int>("selectedAfter");
-
-    QTest::addRow("the button removes the selected entry at once")
-        << FiveChords << 1 << false << QStringList{u"C"_s, u"E"_s, u"F"_s, u"G"_s} << 1;
-    QTest::addRow("the Delete key does the same") << FiveChords << 1 << true
-                                                  << QStringList{u"C"_s, u"E"_s, u"F"_s, u"G"_s} << 1;
-    QTest::addRow("after the last entry the selection moves up")
-        << FiveChords << 4 << false << QStringList{u"C"_s, u"D"_s, u"E"_s, u"F"_s} << 3;
-    QTest::addRow("the only entry leaves an empty list")
-        << QList<GuitarChordDef>{FiveChords.at(0)} << 0 << false << QStringList{} << -1;
-    QTest::addRow("nothing selected removes nothing")
-        << FiveChords << -1 << true << QStringList{u"C"_s, u"D"_s, u"E"_s, u"F"_s, u"G"_s} << -1;
-}
-
-void ChordDictionaryTest::deleteRemovesSelected()
-{
-    QFETCH(QList<GuitarChordDef>, defs);
-    QFETCH(int, selectRow);
-    QFETCH(bool, byKey);
-    QFETCH(QStringList, left);
-    QFETCH(int, selectedAfter);
-
-    ListFixture fixture(defs, selectRow);
-    const GuitarChordDef activeBefore = fingering(u"Bm"_s, {-1, 2, 4, 4, 3, 2}, 0);
-    fixture.desktop->music.activeChordDef = activeBefore;
-    if (byKey)
-        QTest::keyClick(control<QListWidget>(fixture.list.get(), u"Lista"_s), Qt::Key_Delete);
-    else
-        fixture.click(u"bDelete"_s);
-
-    QStringList names;
-    for (const GuitarChordDef& def : std::as_const(fixture.owner.chordDefs))
-        names.append(def.name);
-    QCOMPARE(names, left);
-    QCOMPARE(listed(fixture.list.get()), left);
-    auto* lista = control<QListWidget>(fixture.list.get(), u"Lista"_s);
-    QCOMPARE(lista->selectedItems().isEmpty() ? -1 : lista->row(lista->selectedItems().constFirst()), selectedAfter);
-    if (left.isEmpty())
-        QCOMPARE(fixture.desktop->music.activeChordDef, activeBefore);
-    QCOMPARE(control<QPushButton>(fixture.list.get(), u"bDelete"_s)->isEnabled(), selectedAfter >= 0);
-}
-
-void ChordDictionaryTest::playsEntry_data()
-{
-    QTest::addColumn<GuitarChordDef>("entry");
-    QTest::addColumn<QString>("instrument");
-    QTest::addColumn<QStringList>("notes");
-    QTest::addColumn<QStringList>("messages");
-
-    QTest::addRow("the entry's own fingering, lowest string first")
-        << FiveChords.at(0) << u"Guitar"_s << QStringList{u"48"_s, u"52"_s, u"55"_s, u"60"_s, u"64"_s} << QStringList{};
-    QTest::addRow("a piano player still hears the guitar shape")
-        << FiveChords.at(0) << u"Piano"_s << QStringList{u"48"_s, u"52"_s, u"55"_s, u"60"_s, u"64"_s} << QStringList{};
-    QTest::addRow("a name that is no chord is refused")
-        << fingering(u"N.C."_s, {0, 2, 2, 1, 0, 0}) << u"Guitar"_s << QStringList{} << QStringList{u"Invalid Chord"_s};
-    QTest::addRow("every string muted sounds nothing")
-        << fingering(u"E"_s, {-1, -1, -1, -1, -1, -1}) << u"Guitar"_s << QStringList{} << QStringList{};
-}
-
-void ChordDictionaryTest::playsEntry()
-{
-    QFETCH(GuitarChordDef, entry);
-    QFETCH(QString, instrument);
-    QFETCH(QStringList, notes);
-    QFETCH(QStringList, messages);
-
-    ListFixture fixture({entry}, 0);
-    fixture.desktop->app.instrument = instrument;
-    fixture.click(u"bPlay"_s);
-    QCOMPARE(fixture.noteOns(), notes);
-    QCOMPARE(fixture.messages.texts(), messages);
-    QCOMPARE(fixture.desktop->app.instrument, instrument);
-    QCOMPARE(fixture.desktop->music.activeChordDef, entry);
-}
-
-void ChordDictionaryTest::findChordNamesFingering_data()
-{
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QStringList>("messages");
-
-    QTest::addRow("an A minor shape") << u"P6 F4,3 F3,3 F2,2 bFind"_s << QStringList{u"Am"_s};
-    QTest::addRow("two notes make no chord") << u"P1 P2 P3 P4 bFind"_s << QStringList{u"Chord Not Found"_s};
-}
-
-void ChordDictionaryTest::findChordNamesFingering()
-{
-    QFETCH(QString, steps);
-    QFETCH(QStringList, messages);
-
-    SearchFixture fixture(GuitarChordDef{});
-    editFingering(fixture.search.get(), steps);
-    QCOMPARE(fixture.messages.texts(), messages);
-}
-
-void ChordDictionaryTest::searchShowsFretboardAlone()
-{
-    SearchFixture fixture(GuitarChordDef{});
-    QWidget* search = fixture.search.get();
-    QVERIFY(control<QWidget>(search, u"Fondo"_s)->isVisible());
-    QVERIFY(control<QPushButton>(search, u"bFind"_s)->isVisible());
-    QVERIFY(control<QPushButton>(search, u"bPlay"_s)->isVisible());
-    QVERIFY(!control<QFrame>(search, u"Line1"_s)->isVisible());
-    QVERIFY(!control<QWidget>(search, u"Tone0"_s)->isVisible());
-    QVERIFY(!control<QPushButton>(search, u"bClose"_s)->isVisible());
-    QCOMPARE(search->windowTitle(), u"Custom Guitar Chord"_s);
-    // The reset definition has no name: no message about its tone.
-    QVERIFY(fixture.messages.texts().isEmpty());
-    QCOMPARE(fixture.desktop->music.dialogResult, 2);
-}
-
-void ChordDictionaryTest::everyStringMuted()
-{
-    SearchFixture fixture(fingering(u"X"_s, {-1, -1, -1, -1, -1, -1}));
-    QWidget* search = fixture.search.get();
-    for (int string = 1; string <= 6; ++string) {
-        QVERIFY(control<QWidget>(search, u"Cruz"_s + QString::number(string))->isVisible());
-        QVERIFY(!control<QWidget>(search, u"Punto"_s + QString::number(string))->isVisible());
-    }
-    QCOMPARE(control<QLineEdit>(search, u"tDefine"_s)->text(), u"Fret:0   String1 .. String6:-1 -1 -1 -1 -1 -1 "_s);
-    editFingering(search, u"bFind bPlay"_s);
-    QCOMPARE(fixture.messages.texts(), QStringList{u"Chord Not Found"_s});
-    QVERIFY(fixture.noteOns().isEmpty());
-    // A click on a cross puts the finger back on the open string.
-    editFingering(search, u"F3,1"_s);
-    QVERIFY(control<QWidget>(search, u"Punto3"_s)->isVisible());
-    QVERIFY(!control<QWidget>(search, u"Cruz3"_s)->isVisible());
-    QCOMPARE(fixture.search->fingering().frets.at(3), qint16(0));
-}
-
-void ChordDictionaryTest::baseFretMovesFretNumbers()
-{
-    SearchFixture fixture(fingering(u"Bb"_s, {-1, 0, 2, 2, 2, 0}, 25));
-    QWidget* search = fixture.search.get();
-    // A shape written higher than the bar reaches keeps its position.
-    QCOMPARE(control<QScrollBar>(search, u"HS"_s)->value(), 25);
-    editFingering(search, u"H3"_s);
-    QCOMPARE(control<QLabel>(search, u"lTraste1"_s)->text(), u"4"_s);
-    QCOMPARE(control<QLabel>(search, u"lTraste12"_s)->text(), u"15"_s);
-    QCOMPARE(control<QLineEdit>(search, u"tDefine"_s)->text(), u"Fret:3   String1 .. String6:0 2 2 2 0 -1 "_s);
-}
-
 LIRAVOX_WIDGETS_TEST_MAIN(ChordDictionaryTest)
-
 #include "chorddict_test.moc"

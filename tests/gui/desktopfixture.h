@@ -7,6 +7,7 @@
 #include "base/messages.h"
 #include "editor/ui/frmsong.h"
 #include "editor/ui/songwidgets.h"
+#include "song/song.h"
 
 #include "controls.h"
 
@@ -15,10 +16,11 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
 #include <memory>
 
 // The program as a user meets it: the frame with its song windows, a MIDI
@@ -51,8 +53,7 @@ struct DesktopFixture
     ~DesktopFixture()
     {
         // Close without questions: a test that leaves changes behind is done with them.
-        const auto windows = main->mdiArea()->subWindowList();
-        for (QMdiSubWindow* window : windows) {
+        for (QMdiSubWindow* window : main->mdiArea()->subWindowList()) {
             if (auto* song = qobject_cast<lvx::editor::frmSong*>(window->widget()))
                 song->song().Modificada = false;
         }
@@ -77,6 +78,8 @@ struct DesktopFixture
         return main->activeSong();
     }
 
+    void clearMidi() const { midiSystem->lastPort->recorder.clear(); }
+
     QStringList noteOns() const
     {
         QStringList notes;
@@ -90,11 +93,71 @@ struct DesktopFixture
     }
 };
 
+// A desktop with one song and no frame around it: the print windows need only
+// the song they show and what all windows share.
+struct PagesFixture
+{
+    lvx::RecordingMessages messages;
+    lvx::DesktopContext desktop{messages, std::make_unique<FakeMidiSystem>()};
+    lvx::song::Song song{desktop.context};
+    QTemporaryDir folder;
+
+    explicit PagesFixture(const QString& text = {})
+    {
+        song.LoadFile();
+        song.StringToLinesRec(text);
+        song.Modificada = false;
+        messages.clear();   // the note that the new-song setup was written
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    // Prints into a PDF file of the test's folder instead of asking.
+    std::function<bool(QPrinter&, QWidget*)> toPdf(const QString& name) const
+    {
+        const QString file = path(name);
+        return [file](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            return true;
+        };
+    }
+};
+
+// A song long enough for several printed pages.
+inline QString longSong(int lines)
+{
+    QString text = QStringLiteral("{t:Long Song}\r\n");
+    for (int i = 0; i < lines; ++i)
+        text += QStringLiteral("[C]line [G7]number [Am]") + QString::number(i) + QStringLiteral("\r\n");
+    return text;
+}
+
+// The text of each page of a PDF file (none when it cannot be read).
+inline QStringList pdfPageTexts(const QString& file)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    text.waitForFinished(30000);
+    QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    pages.removeLast();   // after the last page's form feed
+    return pages;
+}
+
 using lvx::test::onNextModal;
 
 inline lvx::editor::SongBox* box(lvx::editor::frmSong* song, int slot)
 {
     return song->findChild<lvx::editor::SongBox*>(QStringLiteral("T") + QString::number(slot));
+}
+
+// Puts the caret into a line's box, the box having the focus.
+inline void focusBox(lvx::editor::frmSong* song, int slot, int caret)
+{
+    auto* target = box(song, slot);
+    target->setFocus();
+    target->setCursorPosition(caret);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(target));
 }
 
 inline QString lineText(const lvx::editor::frmSong* song, int lineNumber)
