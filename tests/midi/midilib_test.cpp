@@ -3,12 +3,10 @@
 
 #include "base/appstate.h"
 #include "base/messages.h"
-#include "midi/instrumentnames.h"
-#include "midi/messagelog.h"
+#include "base/settings.h"
 #include "midi/midilib.h"
+#include "midi/midistartup.h"
 #include "midi/shortmessage.h"
-
-#include <QSet>
 
 using namespace lvx;
 using namespace lvx::midi;
@@ -16,14 +14,34 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A MidiLib over fake devices, with the messages it shows kept.
+constexpr int NothingOpened = -2;
+
+// A MidiLib over fake devices ("Port 0", "Port 1"...), with the messages it shows kept.
 struct Rig
 {
+    explicit Rig(int ports = 0, bool mapperWorks = true)
+    {
+        for (int port = 0; port < ports; ++port)
+            system->names.append(u"Port "_s + QString::number(port));
+        system->mapperWorks = mapperWorks;
+    }
+
     AppState app;
     RecordingMessages messages;
     FakeMidiSystem* system = new FakeMidiSystem;
     MidiLib midi{app, messages, std::unique_ptr<MidiSystem>(system)};
 };
+
+QString midiSetting(const QString& key)
+{
+    return GetSetting(u"Midi"_s, key, u"absent"_s);
+}
+
+void saveMidiSetting(const QString& key, const QString& value)
+{
+    if (!value.isNull())
+        SaveSetting(u"Midi"_s, key, value);
+}
 
 } // namespace
 
@@ -32,6 +50,8 @@ class MidiLibTest final : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { test::clearSettings(); }
+
     void messageBytes_data()
     {
         QTest::addColumn<QString>("operation");
@@ -76,12 +96,12 @@ private slots:
         QTest::addRow("channel pressure has one") << 0xDF << 2;
         QTest::addRow("a data byte is no message") << 0x40 << 0;
         QTest::addRow("a real-time message has none") << 0xF8 << 1;
+        QTest::addRow("song position has two data bytes") << 0xF2 << 3;
     }
     void messageLength()
     {
         QFETCH(int, status);
-        QFETCH(int, length);
-        QCOMPARE(lvx::midi::messageLength(quint8(status)), length);
+        QTEST(lvx::midi::messageLength(quint8(status)), "length");
     }
 
     void openingSetsHandleAndFlag()
@@ -92,30 +112,18 @@ private slots:
         QVERIFY(rig.app.midiOpen);
         const qint32 first = rig.app.midiHandle;
         QVERIFY(first != 0);
-
         rig.midi.open(qint16(MidiMapper));
         QCOMPARE(rig.system->openPorts, 1);   // the second open replaced the first
+        QCOMPARE(rig.system->requested, (QList<qint32>{0, -1}));   // the mapper is -1 in 32 bits
         QVERIFY(rig.app.midiHandle != first);
-
         rig.midi.close();
         QCOMPARE(rig.system->openPorts, 0);
         QVERIFY(!rig.app.midiOpen);
         QCOMPARE(rig.app.midiHandle, 0);
         QVERIFY(rig.messages.entries().isEmpty());
-    }
-
-    void theMapperIsMinusOneIn32Bits()
-    {
-        Rig rig;
+        // Closing a handle an earlier run left in the settings keeps our output.
         rig.midi.open(qint16(MidiMapper));
-        QCOMPARE(rig.system->requested, QList<qint32>{-1});
-    }
-
-    void closingAForeignHandleKeepsOurOutput()
-    {
-        Rig rig;
-        rig.midi.open(qint16(MidiMapper));
-        rig.app.midiHandle = 4711;   // what an earlier run left in the settings
+        rig.app.midiHandle = 4711;
         rig.midi.close();
         QCOMPARE(rig.system->openPorts, 1);
         QVERIFY(!rig.app.midiOpen);
@@ -127,53 +135,33 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("text");
         QTest::addRow("sending with nothing open") << u"send"_s << u"No MIDI output device is open."_s;
-        QTest::addRow("sending after close") << u"send after close"_s << u"No MIDI output device is open."_s;
+        QTest::addRow("sending after close") << u"open 0, close, send"_s << u"No MIDI output device is open."_s;
         QTest::addRow("opening a device that is not there") << u"open 5"_s << u"There is no MIDI output device with this number."_s;
-        QTest::addRow("opening a port the system refuses") << u"open refused"_s << u"The MIDI output device could not be opened."_s;
-        QTest::addRow("opening the mapper without audio") << u"open mapper"_s << u"The built-in synthesizer found no working audio output."_s;
-        QTest::addRow("a message the output refuses") << u"refused message"_s << u"The MIDI output device did not take the message."_s;
+        QTest::addRow("opening a port the system refuses") << u"refuse, open 0"_s << u"The MIDI output device could not be opened."_s;
+        QTest::addRow("opening the mapper without audio") << u"no audio, open -1"_s << u"The built-in synthesizer found no working audio output."_s;
+        QTest::addRow("a message the output refuses") << u"open 0, fail, send"_s << u"The MIDI output device did not take the message."_s;
     }
     void failuresShowTheirText()
     {
         QFETCH(QString, action);
-        QFETCH(QString, text);
         Rig rig;
         rig.system->names = {u"Port A"_s};
-        rig.system->mapperWorks = action != u"open mapper";
-        rig.system->refuseOpen = action == u"open refused";
-        if (action == u"send after close") {
-            rig.midi.open(0);
-            rig.midi.close();
+        for (const QString& step : action.split(u", "_s)) {
+            if (step.startsWith(u"open "))
+                rig.midi.open(qint16(step.mid(5).toInt()));
+            else if (step == u"close")
+                rig.midi.close();
+            else if (step == u"send")
+                rig.midi.noteOn(0, 60, 127);
+            else if (step == u"fail")
+                rig.system->lastPort->recorder.failWith(MidiError::SendFailed);
+            rig.system->refuseOpen = rig.system->refuseOpen || step == u"refuse";
+            rig.system->mapperWorks = rig.system->mapperWorks && step != u"no audio";
         }
-        if (action.startsWith(u"send"))
-            rig.midi.noteOn(0, 60, 127);
-        else if (action == u"open 5")
-            rig.midi.open(5);
-        else if (action == u"open refused")
-            rig.midi.open(0);
-        else if (action == u"open mapper")
-            rig.midi.open(qint16(MidiMapper));
-        else {
-            rig.midi.open(0);
-            rig.system->lastPort->recorder.failWith(MidiError::SendFailed);
-            rig.midi.noteOn(0, 60, 127);
-        }
-        QCOMPARE(rig.messages.texts(), QStringList{text});
+        QTEST(rig.messages.texts().join(u'\n'), "text");
         QCOMPARE(rig.messages.entries().first().title, QString());
-        if (action.startsWith(u"open") && action != u"open refused" && action != u"open mapper") {
+        if (!action.contains(u"fail"))
             QVERIFY(!rig.app.midiOpen);
-            QCOMPARE(rig.app.midiHandle, 0);
-        }
-    }
-
-    void openingQuietlyShowsNothing()
-    {
-        Rig rig;
-        rig.system->mapperWorks = false;
-        QVERIFY(!rig.midi.openQuietly(qint16(MidiMapper)));
-        QVERIFY(!rig.midi.openQuietly(3));
-        QVERIFY(rig.messages.entries().isEmpty());
-        QVERIFY(!rig.app.midiOpen);
     }
 
     void deviceNames_data()
@@ -197,56 +185,109 @@ private slots:
         QCOMPARE(rig.midi.devices().size(), 2);
     }
 
-    void instrumentNames_data()
+    void startUpOpensTheSavedDevice_data()
     {
-        QTest::addColumn<int>("program");
-        QTest::addColumn<QString>("name");
-        QTest::addRow("Honkytonk in one word") << 3 << u"Honkytonk Piano"_s;
-        QTest::addRow("abbreviated organ") << 17 << u"Percuss. Organ"_s;
-        QTest::addRow("nylon guitar, the default guitar patch") << 24 << u"Acoustic Guitar (nylon)"_s;
-        QTest::addRow("saw tooth in two words") << 81 << u"Lead 2 (saw tooth)"_s;
-        QTest::addRow("atmo - sphere") << 99 << u"FX 4 (atmo - sphere)"_s;
-        QTest::addRow("the last program") << 127 << u"Gunshot"_s;
-        QTest::addRow("nothing past the last") << 128 << QString();
+        QTest::addColumn<int>("ports");
+        QTest::addColumn<bool>("mapperWorks");
+        QTest::addColumn<bool>("portsRefuse");
+        QTest::addColumn<QString>("midiDev");   // null: not in the settings
+        QTest::addColumn<int>("opened");        // the device that ends up open
+        QTest::addColumn<QStringList>("shown");
+
+        QTest::addRow("the first port by default") << 2 << true << false << QString() << 0 << QStringList();
+        QTest::addRow("the saved port") << 2 << true << false << u"1"_s << 1 << QStringList();
+        QTest::addRow("the saved mapper") << 2 << true << false << u"-1"_s << -1 << QStringList();
+        QTest::addRow("no ports: the built-in synthesizer") << 0 << true << false << QString() << -1 << QStringList();
+        QTest::addRow("a port that has gone: the built-in synthesizer") << 1 << true << false << u"3"_s << -1 << QStringList();
+        QTest::addRow("nothing that sounds: silence, no message") << 0 << false << false << u"-1"_s << NothingOpened << QStringList();
+        QTest::addRow("the mapper without audio output: silence, no message")
+            << 2 << false << false << u"-1"_s << NothingOpened << QStringList();
+        QTest::addRow("a port that will not open is reported")
+            << 2 << true << true << u"0"_s << NothingOpened << QStringList{u"The MIDI output device could not be opened."_s};
+        QTest::addRow("a device that is not a number reads as 0") << 2 << true << false << u"first"_s << 0 << QStringList();
     }
-    void instrumentNames()
+    void startUpOpensTheSavedDevice()
     {
-        QFETCH(int, program);
-        QFETCH(QString, name);
-        InstrumentNames names;
-        names.fill();
-        QCOMPARE(names.name(program), name);
+        QFETCH(int, ports);
+        QFETCH(bool, mapperWorks);
+        QFETCH(bool, portsRefuse);
+        QFETCH(QString, midiDev);
+        QFETCH(int, opened);
+        QFETCH(QStringList, shown);
+        saveMidiSetting(u"MidiDev"_s, midiDev);
+        saveMidiSetting(u"LastHandle"_s, u"4711"_s);   // left by a crash
+        Rig rig(ports, mapperWorks);
+        rig.system->refuseOpen = portsRefuse;
+
+        midiStartUp(rig.midi);
+
+        QCOMPARE(rig.messages.texts(), shown);
+        QCOMPARE(rig.app.midiOpen, opened != NothingOpened);
+        QCOMPARE(rig.system->openPorts, opened != NothingOpened ? 1 : 0);
+        if (opened != NothingOpened)
+            QCOMPARE(rig.system->requested.last(), qint32(opened));
+        QCOMPARE(midiSetting(u"LastHandle"_s), QString::number(rig.app.midiHandle));
+        QCOMPARE(rig.app.midiHandle != 0, opened != NothingOpened);
+        QVERIFY(rig.app.midiHandle != 4711);
+        // The device the options show: the first port, or the built-in synthesizer when there is none.
+        if (midiDev.isNull())
+            QCOMPARE(rig.app.midiDevice, qint16(ports > 0 ? 0 : -1));
+        // Exit closes what is open and clears the handle, with nothing open too.
+        midiShutDown(rig.midi);
+        QCOMPARE(rig.system->openPorts, 0);
+        QVERIFY(!rig.app.midiOpen);
+        QCOMPARE(midiSetting(u"LastHandle"_s), u"0"_s);
+        QCOMPARE(rig.messages.texts(), shown);
     }
 
-    void instrumentTableCounts()
+    void startUpReadsPatchesAndResetsTheCounter_data()
     {
-        InstrumentNames names;
-        QCOMPARE(names.count(), 0);
-        names.fill();
-        names.fill();   // filling again starts over
-        QCOMPARE(names.count(), GeneralMidiPrograms);
-        const QStringList all = names.names();
-        QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), GeneralMidiPrograms);
-
-        names.add(u"Extra"_s);
-        QCOMPARE(names.name(128), u"Extra"_s);
-        names.add(u"No room"_s);
-        QCOMPARE(names.count(), InstrumentNames::Capacity);
+        QTest::addColumn<QString>("guitarPatch");
+        QTest::addColumn<QString>("pianoPatch");
+        QTest::addColumn<int>("guitar");
+        QTest::addColumn<int>("piano");
+        QTest::addRow("defaults") << QString() << QString() << 24 << 0;
+        QTest::addRow("saved patches") << u"25"_s << u"4"_s << 25 << 4;
+        QTest::addRow("text that is not a number gives the default") << u"steel"_s << u"4x"_s << 24 << 0;
+    }
+    void startUpReadsPatchesAndResetsTheCounter()
+    {
+        QFETCH(QString, guitarPatch);
+        QFETCH(QString, pianoPatch);
+        QFETCH(int, guitar);
+        QFETCH(int, piano);
+        saveMidiSetting(u"GuitarPatch"_s, guitarPatch);
+        saveMidiSetting(u"PianoPatch"_s, pianoPatch);
+        Rig rig(1);
+        rig.app.PlayingCount = 3;
+        midiStartUp(rig.midi);
+        QCOMPARE(int(rig.app.guitarPatch), guitar);
+        QCOMPARE(int(rig.app.pianoPatch), piano);
+        QCOMPARE(rig.app.PlayingCount, qint16(0));
+        QCOMPARE(rig.midi.instrumentNames().count(), 128);
     }
 
-    void monitorTimesFromItsStart()
+    void changingTheDevice_data()
     {
-        Rig rig;
-        rig.midi.open(qint16(MidiMapper));
-        rig.midi.wait(40);
-        MessageLog log;
-        rig.midi.setMonitor(&log);
-        rig.midi.programChange(0, 24);
-        rig.midi.wait(100);
-        rig.midi.noteOn(0, 48, 127);
-        rig.midi.setMonitor(nullptr);
-        rig.midi.noteOn(0, 48, 0);
-        QCOMPARE(log.lines(), (QStringList{u"0 192 24 0"_s, u"100 144 48 127"_s}));
+        QTest::addColumn<int>("device");
+        QTest::addColumn<bool>("reopened");
+        QTest::addRow("the same device stays open as it is") << 0 << false;
+        QTest::addRow("Midi Mapper is stored as -1") << -1 << true;
+        QTest::addRow("another port") << 1 << true;
+    }
+    void changingTheDevice()
+    {
+        QFETCH(int, device);
+        QFETCH(bool, reopened);
+        Rig rig(2);
+        midiStartUp(rig.midi);
+        const qint32 handleBefore = rig.app.midiHandle;
+        changeMidiDevice(rig.midi, qint16(device));
+        QCOMPARE(rig.app.midiHandle != handleBefore, reopened);
+        QCOMPARE(rig.system->openPorts, 1);
+        QCOMPARE(rig.system->requested.last(), qint32(device));
+        QCOMPARE(int(rig.app.midiDevice), device);
+        QCOMPARE(midiSetting(u"MidiDev"_s), QString::number(device));
     }
 };
 

@@ -75,16 +75,6 @@ private slots:
         QVERIFY(!app.midiOpen);
         QCOMPARE(GetSetting(u"Midi"_s, u"LastHandle"_s, QString()), u"0"_s);
     }
-
-    void aPortNumberBeyondTheListIsRefused()
-    {
-        AppState app;
-        RecordingMessages messages;
-        MidiLib midi(app, messages);
-        midi.open(midi.countDevices());
-        QCOMPARE(messages.texts(), QStringList{errorText(MidiError::BadDevice)});
-        QVERIFY(!app.midiOpen);
-    }
 };
 
 LIRAVOX_TEST_MAIN(SystemMidiTest)

@@ -3,6 +3,7 @@
 
 #include "../song/songfixture.h"
 
+#include "print/album.h"
 #include "print/printjob.h"
 #include "song/globaldictionary.h"
 
@@ -77,26 +78,32 @@ class PrintJobTest : public QObject
 {
     Q_OBJECT
 
+private:
+    QTemporaryDir m_dir;
+
+    QString song(const QString& name, const QString& text = u"{t:x}\r\n"_s)
+    {
+        QFile file(m_dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(text.toUtf8());
+        return file.fileName();
+    }
+
 private slots:
     void init() { test::clearSettings(); }
-
-    void oneSongOnePage()
-    {
-        SongFixture f;
-        f.song.LoadFile();
-        f.song.StringToLinesRec(u"{t:Short}\r\n[C]one [G]line"_s);
-        RecordingSurface printer;
-        PrintJob job(f.context, nullptr);
-        job.PrintSongPages(printer, f.song);
-        QCOMPARE(printer.page, 1);
-        QCOMPARE(footers(printer), 1);
-        QCOMPARE(job.state.UsedChords.size(), 2);
-    }
 
     void previewShowsOnePageAndKnowsTheLast()
     {
         SongFixture f;
         f.song.LoadFile();
+        f.song.StringToLinesRec(u"{t:Short}\r\n[C]one [G]line"_s);
+        RecordingSurface shortSong;
+        PrintJob first(f.context, nullptr);
+        first.PrintSongPages(shortSong, f.song);
+        QCOMPARE(shortSong.page, 1);
+        QCOMPARE(footers(shortSong), 1);
+        QCOMPARE(first.state.UsedChords.size(), 2);
+
         f.song.StringToLinesRec(longSong(150));
         RecordingSurface printer;
         PrintJob job(f.context, nullptr);
@@ -141,20 +148,13 @@ private slots:
         QFETCH(bool, contents);
         QFETCH(bool, sorted);
         QFETCH(int, moreSongs);
-        QTemporaryDir dir;
-        const auto write = [&dir](const QString& name, const QString& text) {
-            QFile file(dir.filePath(name));
-            file.open(QIODevice::WriteOnly);
-            file.write(text.toUtf8());
-            return file.fileName();
-        };
-        QStringList files{write(u"z.cho"_s, longSong(150).replace(u"{t:Long}"_s, u"{t:Zebra}"_s)),
-                          write(u"a.cho"_s, u"{t:apple}\r\n[C]a\r\n"_s), dir.filePath(u"gone.cho"_s),
-                          write(u"untitled.cho"_s, u"[G]no title\r\n"_s)};
+        QStringList files{song(u"z.cho"_s, longSong(150).replace(u"{t:Long}"_s, u"{t:Zebra}"_s)),
+                          song(u"a.cho"_s, u"{t:apple}\r\n[C]a\r\n"_s), m_dir.filePath(u"gone.cho"_s),
+                          song(u"untitled.cho"_s, u"[G]no title\r\n"_s)};
         QStringList titles{u"Zebra"_s, u"apple"_s, u"untitled"_s};
         for (int number = 1; number <= moreSongs; ++number) {
             titles.append(u"Song " + QString::number(number));
-            files.append(write(u"s" + QString::number(number) + u".cho", u"{t:" + titles.last() + u"}\r\n[D]x\r\n"));
+            files.append(song(u"s" + QString::number(number) + u".cho", u"{t:" + titles.last() + u"}\r\n[D]x\r\n"));
         }
         SongFixture f;
         RecordingSurface printer;
@@ -162,7 +162,7 @@ private slots:
         job.PrintAlbum(printer, files, {contents, sorted, u"Book"_s});
 
         // Songs are read once, though contents lay them out twice.
-        QCOMPARE(f.messages.texts(), QStringList{dir.filePath(u"gone.cho"_s) + u" file not found"});
+        QCOMPARE(f.messages.texts(), QStringList{m_dir.filePath(u"gone.cho"_s) + u" file not found"});
         const QList<QStringList> pages = pageTexts(printer);
         const QMap<QString, int> bookmarks = bookmarkedPages(printer);
         QCOMPARE(bookmarks.size(), titles.size());
@@ -220,6 +220,55 @@ private slots:
             QVERIFY(printer.page <= job.state.MarkupLines.size() + 2);
             QCOMPARE(footers(printer), printer.page);
         }
+    }
+
+    void albumOpenKeepsExistingSongsInOrder()
+    {
+        const QString a = song(u"a.cho"_s);
+        const QString b = song(u"b.cho"_s);
+        const QString gone = m_dir.filePath(u"gone.cho"_s);
+        // a.cho is named relative to the album, not to the current folder.
+        const QString path = song(u"book.abm"_s, b + u"\r\n\r\n" + gone + u"\na.cho\r\n");
+        RecordingMessages messages;
+        Album album;
+        album.AlbumChanged = true;
+        QVERIFY(album.OpenAlbum(path, messages));
+        QCOMPARE(album.AlbumFiles, (QStringList{b, a}));
+        QCOMPARE(messages.texts(), QStringList{gone + u" file not found"});
+        QCOMPARE(album.AlbumPath, path);
+        QVERIFY(!album.AlbumChanged);
+    }
+
+    void albumSavedReopensTheSame()
+    {
+        RecordingMessages messages;
+        Album album;
+        album.addSong(song(u"one.cho"_s));
+        album.addSong(song(u"two.cho"_s));
+        album.addSong(song(u"three.cho"_s));
+        QVERIFY(album.moveUp(2));
+        album.AlbumPath = m_dir.filePath(u"saved.abm"_s);
+        QVERIFY(album.SaveAlbum(messages));
+        QVERIFY(!album.AlbumChanged);
+        QFile file(album.AlbumPath);
+        file.open(QIODevice::ReadOnly);
+        QVERIFY(file.readAll().endsWith(".cho\r\n"));
+        Album reopened;
+        QVERIFY(reopened.OpenAlbum(album.AlbumPath, messages));
+        QCOMPARE(reopened.AlbumFiles, album.AlbumFiles);
+        QVERIFY(messages.texts().isEmpty());
+    }
+
+    void albumSavingWithoutAPathOrToAnUnwritablePlaceFails()
+    {
+        RecordingMessages messages;
+        Album album;
+        album.addSong(u"x"_s);
+        QVERIFY(!album.SaveAlbum(messages));
+        album.AlbumPath = u"/nonexistent/folder/book.abm"_s;
+        QVERIFY(!album.SaveAlbum(messages));
+        QVERIFY(album.AlbumChanged);
+        QVERIFY(messages.texts().last().startsWith(u"Cannot save file /nonexistent/folder/book.abm: "_s));
     }
 };
 
