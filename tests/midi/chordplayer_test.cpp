@@ -19,9 +19,9 @@ namespace {
 // once and logged at its scheduled times.
 struct Rig
 {
-    explicit Rig(RecordingPort::Clock clock = RecordingPort::Clock::Virtual)
+    Rig()
     {
-        auto port = std::make_unique<RecordingPort>(clock);
+        auto port = std::make_unique<RecordingPort>(RecordingPort::Clock::Virtual);
         recorder = port.get();
         midi.openPort(std::move(port));
     }

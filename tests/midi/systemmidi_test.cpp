@@ -8,6 +8,7 @@
 #include "midi/midilib.h"
 #include "midi/midistartup.h"
 #include "midi/playbacknotes.h"
+#include "midi/renderport.h"
 #include "midi/rtmidiport.h"
 #include "midi/synthport.h"
 
@@ -74,6 +75,34 @@ private slots:
         midiShutDown(midi);
         QVERIFY(!app.midiOpen);
         QCOMPARE(GetSetting(u"Midi"_s, u"LastHandle"_s, QString()), u"0"_s);
+    }
+
+    // The built-in synthesizer starts a note on the sample its wait ends at.
+    void aMessageTakesEffectOnItsOwnSample()
+    {
+        AppState app;
+        RecordingMessages messages;
+        MidiLib midi(app, messages);
+        MidiError error = MidiError::None;
+        std::unique_ptr<RenderPort> port = RenderPort::create(error);
+        QVERIFY(port);
+        RenderPort* renderer = port.get();
+        midi.openPort(std::move(port));
+        midi.programChange(0, 24);
+        midi.wait(37);
+        midi.noteOn(0, 60, 127);
+        midi.wait(20);
+
+        const QList<qint16>& samples = renderer->samples();
+        const qsizetype onsetFrame = 37 * RenderPort::SampleRate / 1000;
+        QCOMPARE(samples.size(), 57 * RenderPort::SampleRate / 1000 * RenderPort::Channels);
+        for (qsizetype index = 0; index < onsetFrame * RenderPort::Channels; ++index)
+            QCOMPARE(samples[index], qint16(0));
+        bool soundsWithinAMillisecond = false;
+        for (qsizetype index = onsetFrame * RenderPort::Channels; index < (onsetFrame + 64) * RenderPort::Channels; ++index)
+            soundsWithinAMillisecond = soundsWithinAMillisecond || samples[index] != 0;
+        QVERIFY(soundsWithinAMillisecond);
+        QCOMPARE(renderer->elapsed(), 57.0);
     }
 };
 

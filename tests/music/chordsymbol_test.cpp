@@ -82,24 +82,19 @@ void ChordSymbolTest::parse_data()
     QTest::addRow("sharp tonic, minor seventh, sharp bass") << u"C#m7/G#"_s << u"1#/8# m7"_s;
     QTest::addRow("without bass the bass is the tonic") << u"Ebmaj7"_s << u"3b/3b maj7"_s;
     QTest::addRow("plain major reads maj") << u"C"_s << u"0#/0# maj"_s;
-    QTest::addRow("capital M becomes maj") << u"CM7"_s << u"0#/0# maj7"_s;
     QTest::addRow("capital M is rewritten whatever follows") << u"CMaj7"_s << u"0#/0# majaj7"_s;
     QTest::addRow("one slash with no note after it stays in the mode") << u"C6/9"_s << u"0#/0# 6/9"_s;
     QTest::addRow("second slash separates the bass") << u"C6/9/E"_s << u"0#/4# 6/9"_s;
     QTest::addRow("third slash is no separator") << u"A/B/C/D"_s << u"9#/9# /B/C/D"_s;
-    QTest::addRow("unknown bass stays in the mode") << u"C/H"_s << u"0#/0# /H"_s;
     QTest::addRow("bare slash under another tonic reads the bass C") << u"D/"_s << u"2#/0# maj"_s;
     QTest::addRow("flat tonic over flat bass") << u"Db/Ab"_s << u"1b/8b maj"_s;
     QTest::addRow("flat bass keeps the flat spelling") << u"F/Eb"_s << u"5#/3b maj"_s;
     QTest::addRow("blanks around the name and bass are ignored") << u"  G/ B "_s << u"7#/11# maj"_s;
     QTest::addRow("bass between entries rounds half to even, up") << u"C/#E"_s << u"0#/4# maj"_s;
-    QTest::addRow("bass between entries rounds half to even, down") << u"C/#G"_s << u"0#/6# maj"_s;
     QTest::addRow("lower-case b bass is found inside Db") << u"C/b"_s << u"0#/2b maj"_s;
     QTest::addRow("no-chord mark has no tonic") << u"N.C."_s << u"-1b/-1b .C."_s;
     QTest::addRow("lower-case tonic is no note") << u"cm"_s << u"-1b/-1b m"_s;
     QTest::addRow("Cb is not in the table") << u"Cb"_s << u"-1b/-1b maj"_s;
-    QTest::addRow("E# is not in the table") << u"E#m"_s << u"-1b/-1b m"_s;
-    QTest::addRow("empty name has no tonic") << QString() << u"-1b/-1b maj"_s;
     QTest::addRow("unknown tonic keeps a found bass") << u"x/Bb"_s << u"-1b/10b maj"_s;
 }
 
@@ -117,11 +112,9 @@ void ChordSymbolTest::format_data()
     QTest::addColumn<QString>("notation");
     QTest::addColumn<QString>("formatted");
     QTest::addRow("plain major shows no mode") << u"C"_s << Letters << u"C"_s;
-    QTest::addRow("capital M shows as plain major") << u"CM"_s << Letters << u"C"_s;
     QTest::addRow("capital M seventh shows as maj7") << u"CM7"_s << Letters << u"Cmaj7"_s;
     QTest::addRow("flat spellings are kept") << u"Db/Ab"_s << Letters << u"Db/Ab"_s;
     QTest::addRow("bass equal to the tonic is not shown") << u"C/C"_s << Letters << u"C"_s;
-    QTest::addRow("bare slash vanishes") << u"C/"_s << Letters << u"C"_s;
     QTest::addRow("slash in the mode and a bass") << u"C6/9/E"_s << Letters << u"C6/9/E"_s;
     QTest::addRow("solfege tonic and bass") << u"C#m7/G#"_s << Solfege << u"Do#m7/Sol#"_s;
     QTest::addRow("four-letter solfege name") << u"Gb7"_s << Solfege << u"Solb7"_s;
@@ -178,13 +171,11 @@ void ChordSymbolTest::transpose_data()
     QTest::addRow("zero keeps the chord's own spelling") << u"Db/Ab"_s << 0 << u"1/8 Db/Ab"_s;
     QTest::addRow("a full octave still respells") << u"Db"_s << 12 << u"1/1 C#"_s;
     QTest::addRow("down past C wraps to B") << u"C7"_s << -1 << u"11/11 B7"_s;
-    QTest::addRow("more than an octave up") << u"C"_s << 25 << u"1/1 C#"_s;
     QTest::addRow("more than an octave down") << u"C"_s << -25 << u"11/11 B"_s;
     QTest::addRow("largest count does not overflow") << u"C"_s << std::numeric_limits<int>::max() << u"7/7 G"_s;
     QTest::addRow("smallest count does not overflow") << u"C"_s << std::numeric_limits<int>::min() << u"4/4 E"_s;
     QTest::addRow("a type that starts with a sharp stays apart from the note") << u"F##m7b5"_s << 3 << u"9/9 A #m7b5"_s;
     QTest::addRow("chord without tonic is left alone") << u"N.C."_s << 3 << u"-1/-1 "_s;
-    QTest::addRow("bass without tonic is left alone") << u"/E"_s << 3 << u"-1/4 "_s;
 }
 
 void ChordSymbolTest::transpose()
@@ -225,8 +216,6 @@ void ChordSymbolTest::badInput_data()
     QTest::addColumn<int>("tone");
     QTest::addRow("10000 letters") << QString(10000, u'x') << -1;
     QTest::addRow("chord with a 10000-character mode") << u"C"_s + QString(9999, u'7') << 0;
-    QTest::addRow("10000 slashes") << QString(10000, u'/') << -1;
-    QTest::addRow("control characters") << u"\x01\x02\x1b"_s << -1;
     QTest::addRow("tab is no blank") << u"\tC"_s << -1;
     QTest::addRow("Cyrillic Es looks like C") << u"С7"_s << -1;
     QTest::addRow("character outside the basic plane") << u"𝄞/E"_s << -1;
@@ -251,20 +240,15 @@ void ChordSymbolTest::toLetters_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("notation");
     QTest::addColumn<QString>("letters");
-
     const QString solfege = u"Do"_s;
     QTest::addRow("chord and bass") << u"Sol7/Si"_s << solfege << u"G7/B"_s;
     QTest::addRow("text after the syllable is kept") << u"Sol#m7"_s << solfege << u"G#m7"_s;
-    QTest::addRow("flat after the syllable") << u"Sib"_s << solfege << u"Bb"_s;
-    QTest::addRow("do") << u"Do"_s << solfege << u"C"_s;
     QTest::addRow("syllables ignore case") << u"sOL7/lA"_s << solfege << u"G7/A"_s;
     QTest::addRow("no syllable gives nothing") << u"Xy7"_s << solfege << QString();
-    QTest::addRow("letter name is no syllable") << u"Em"_s << solfege << QString();
     QTest::addRow("syllable must start at a syllable") << u"Ol7"_s << solfege << QString();
     QTest::addRow("only the first slash splits") << u"Do6/9"_s << solfege << u"C6"_s;
     QTest::addRow("bass without a syllable is dropped") << u"Re7/Xx"_s << solfege << u"D7"_s;
     QTest::addRow("empty bass is dropped") << u"Fa/"_s << solfege << u"F"_s;
-    QTest::addRow("bass alone holds no syllable") << u"/Sol"_s << solfege << QString();
     QTest::addRow("sol takes three characters, also spelled so") << u"So7"_s << solfege << u"G"_s;
     QTest::addRow("a lone first letter reads as its syllable") << u"R/S"_s << solfege << u"D/G"_s;
     QTest::addRow("any notation but C converts") << u"La/Do#"_s << u"X"_s << u"A/C#"_s;
@@ -285,16 +269,13 @@ void ChordSymbolTest::mergeChordLine_data()
     QTest::addColumn<QString>("chordLine");
     QTest::addColumn<QString>("lyricLine");
     QTest::addColumn<QString>("merged");
-
     QTest::addRow("chord goes before the lyric under its first letter")
         << u"G   D7"_s << u"Hello world"_s << u"[G]Hell[D7]o world"_s;
-    QTest::addRow("chords one blank apart") << u"C D"_s << u"abcdef"_s << u"[C]ab[D]cdef"_s;
     QTest::addRow("leading blanks of the lyric stay") << u"  G"_s << u"  la la"_s << u"  [G]la la"_s;
     QTest::addRow("chords past the lyric keep their spacing")
         << u"C   G   Am"_s << u"Hi"_s << u"[C]Hi  [G]    [Am]"_s;
     QTest::addRow("chords over an empty lyric") << u"Am  G"_s << QString() << u"[Am]    [G]"_s;
     QTest::addRow("no chords leave the lyric") << QString() << u"Hello  "_s << u"Hello"_s;
-    QTest::addRow("only blanks are separators") << u"C\tD"_s << u"abcd"_s << u"[C\tD]abcd"_s;
     QTest::addRow("chord in the last column") << u"   E"_s << u"word"_s << u"wor[E]d"_s;
 
     const QString longLyric = u"abcdefghij"_s.repeated(30);

@@ -78,7 +78,6 @@ void ModeDefinitionTest::refusesEntries_data()
     QTest::addColumn<bool>("isNew");
     QTest::addColumn<QString>("activeName");
     QTest::addColumn<QString>("message");
-
     const QString invalid = u"Invalid Mode Main Alias, Try Again"_s;
     const QString noDescription = u"Must input Description, Try Again"_s;
     const QString duplicate = u"Main Alias Duplicate, try again"_s;
@@ -107,7 +106,6 @@ void ModeDefinitionTest::storesIntervals_data()
 {
     QTest::addColumn<QList<int>>("lit");
     QTest::addColumn<QList<int>>("stored");
-
     QTest::addRow("lit toggles in rising order") << QList<int>{7, 0, 4} << QList<int>{0, 4, 7};
     QTest::addRow("ten lit keep the eight lowest")
         << QList<int>{0, 2, 4, 5, 7, 9, 11, 12, 14, 23} << QList<int>{0, 2, 4, 5, 7, 9, 11, 12};
