@@ -75,30 +75,28 @@ void ModeDefinitionTest::refusesEntries_data()
 {
     QTest::addColumn<QString>("mainAlias");
     QTest::addColumn<QString>("description");
-    QTest::addColumn<bool>("isNew");
-    QTest::addColumn<QString>("activeName");
+    QTest::addColumn<QString>("activeName");   // the entry edited; none for a new one
     QTest::addColumn<QString>("message");
     const QString invalid = u"Invalid Mode Main Alias, Try Again"_s;
     const QString noDescription = u"Must input Description, Try Again"_s;
     const QString duplicate = u"Main Alias Duplicate, try again"_s;
-    QTest::addRow("empty main alias") << QString() << u"x"_s << true << QString() << invalid;
-    QTest::addRow("blank inside the main alias") << u"m 7"_s << u"x"_s << true << QString() << invalid;
-    QTest::addRow("colon in the main alias would end a declaration") << u"m:7"_s << u"x"_s << true << QString() << invalid;
-    QTest::addRow("blank description") << u"add9"_s << u"   "_s << true << QString() << noDescription;
-    QTest::addRow("new alias taken in another case") << u"M7"_s << u"x"_s << true << QString() << duplicate;
-    QTest::addRow("new free alias") << u"add9"_s << u"added ninth"_s << true << QString() << QString();
-    QTest::addRow("an edited entry keeps its own name") << u"m7"_s << u"x"_s << false << u"m7"_s << QString();
-    QTest::addRow("an edited entry may not take another key") << u"maj"_s << u"x"_s << false << u"m7"_s << duplicate;
-    QTest::addRow("an edited entry may take a free name") << u"min7"_s << u"x"_s << false << u"m7"_s << QString();
+    QTest::addRow("empty main alias") << QString() << u"x"_s << QString() << invalid;
+    QTest::addRow("blank inside the main alias") << u"m 7"_s << u"x"_s << QString() << invalid;
+    QTest::addRow("colon in the main alias would end a declaration") << u"m:7"_s << u"x"_s << QString() << invalid;
+    QTest::addRow("blank description") << u"add9"_s << u"   "_s << QString() << noDescription;
+    QTest::addRow("new alias taken in another case") << u"M7"_s << u"x"_s << QString() << duplicate;
+    QTest::addRow("new free alias") << u"add9"_s << u"added ninth"_s << QString() << QString();
+    QTest::addRow("an edited entry keeps its own name") << u"m7"_s << u"x"_s << u"m7"_s << QString();
+    QTest::addRow("an edited entry may not take another key") << u"maj"_s << u"x"_s << u"m7"_s << duplicate;
+    QTest::addRow("an edited entry may take a free name") << u"min7"_s << u"x"_s << u"m7"_s << QString();
 }
 
 void ModeDefinitionTest::refusesEntries()
 {
     QFETCH(QString, mainAlias);
     QFETCH(QString, description);
-    QFETCH(bool, isNew);
     QFETCH(QString, activeName);
-    const ModeEdit edit = isNew ? ModeEdit::New : ModeEdit::Edit;
+    const ModeEdit edit = activeName.isEmpty() ? ModeEdit::New : ModeEdit::Edit;
     QTEST(checkModeDefinition(mainAlias, description, edit, activeName, sampleTable()), "message");
 }
 

@@ -156,55 +156,83 @@ private slots:
               "expected");
     }
 
-    void guitarDrawing_data()
+    void drawing_data()
     {
         QTest::addColumn<QString>("chord");
+        QTest::addColumn<bool>("piano");
         QTest::addColumn<Defs>("songDefs");
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QStringList>("absent");
+        QTest::addColumn<QList<int>>("notes");   // what a click on the diagram plays
+        const QList<int> openC{12, 16, 19, 24, 28};
         QTest::addRow("six strings, five frets and a doubled nut")
-            << u"C"_s << Defs{OpenC}
+            << u"C"_s << false << Defs{OpenC}
             << QStringList{u"line 1200 2200 1200 2830"_s, u"line 1312 2200 1312 2830"_s, u"line 1424 2200 1424 2830"_s,
                            u"line 1536 2200 1536 2830"_s, u"line 1648 2200 1648 2830"_s, u"line 1760 2200 1760 2830"_s,
                            u"line 1200 2200 1760 2200"_s, u"line 1200 2357 1760 2357"_s, u"line 1200 2515 1760 2515"_s,
                            u"line 1200 2672 1760 2672"_s, u"line 1200 2830 1760 2830"_s, u"line 1200 2220 1760 2220"_s}
-            << QStringList{};
+            << QStringList{} << openC;
         QTest::addRow("fret numbers start at base + 1 without a barre")
-            << u"C"_s << Defs{lvx::test::fingering(u"C"_s, {-1, 1, 0, -1, 2, 0}, 2)}
+            << u"C"_s << false << Defs{lvx::test::fingering(u"C"_s, {-1, 1, 0, -1, 2, 0}, 2)}
             << QStringList{u"text 1816 2231.5 6 [3]"_s, u"text 1816 2389 6 [4]"_s, u"text 1816 2546.5 6 [5]"_s,
                            u"text 1816 2704 6 [6]"_s}
-            << QStringList{u"line 1200 2278.75 1760 2278.75"_s};
+            << QStringList{u"line 1200 2278.75 1760 2278.75"_s} << QList<int>{12, 16, 27, 30};
         QTest::addRow("name under the grid, X over a muted string, filled circles over open and stopped ones")
-            << u"C"_s << Defs{OpenC}
+            << u"C"_s << false << Defs{OpenC}
             << QStringList{u"text 1200 2893 8 [C]"_s, u"line 1158 2163.25 1242 2079.25"_s,
                            u"line 1158 2079.25 1242 2163.25"_s, u"circle 1760 2121.25 37 filled"_s,
                            u"circle 1536 2121.25 37 filled"_s, u"circle 1312 2593.75 37 filled"_s,
                            u"circle 1424 2436.25 37 filled"_s, u"circle 1648 2278.75 37 filled"_s}
-            << QStringList{u"circle 1200 2121.25 37 filled"_s, u"circle 1312 2593.75 37 hollow"_s};
+            << QStringList{u"circle 1200 2121.25 37 filled"_s, u"circle 1312 2593.75 37 hollow"_s} << openC;
         QTest::addRow("unknown type: the name over an empty grid")
-            << u"Cxyz/E"_s << Defs{} << QStringList{u"text 1200 2893 8 [Cxyz/E (not found)]"_s, u"line 1200 2200 1760 2200"_s}
-            << QStringList{u"circle 1760 2121.25 37 filled"_s};
+            << u"Cxyz/E"_s << false << Defs{}
+            << QStringList{u"text 1200 2893 8 [Cxyz/E (not found)]"_s, u"line 1200 2200 1760 2200"_s}
+            << QStringList{u"circle 1760 2121.25 37 filled"_s} << QList<int>{};
         // G# computed at position 1: 3 0 0 0 2 19 from string 1 to string 6.
         QTest::addRow("computed shape: barre on the first row, numbers from the base, stopped strings a row lower")
-            << u"G#"_s << Defs{}
+            << u"G#"_s << false << Defs{}
             << QStringList{u"line 1200 2278.75 1760 2278.75"_s, u"text 1816 2231.5 6 [1]"_s, u"text 1816 2704 6 [4]"_s,
                            u"circle 1760 2751.25 37 filled"_s, u"circle 1312 2593.75 37 filled"_s,
                            u"circle 1200 2751.25 37 hollow"_s, u"circle 1648 2121.25 37 filled"_s,
                            u"text 1200 2893 8 [G#]"_s}
-            << QStringList{u"text 1816 2231.5 6 [2]"_s};
+            << QStringList{u"text 1816 2231.5 6 [2]"_s} << QList<int>{8, 12, 15, 20, 24, 32};
+        // Piano keys are 104 wide from x = 1200; marks sit 0.9 x 450 below the top at 2200.
+        QTest::addRow("piano C: from the G below the bass up to the top G")
+            << u"C"_s << true << Defs{}
+            << QStringList{u"text 1200 2757.2 8 [C]"_s, u"line 1200 2200 1304 2200"_s, u"line 2032 2200 2032 2650"_s,
+                           u"rect 1269.33 2200 1338.67 2560"_s, u"circle 1564 2605 22.5 filled"_s,
+                           u"circle 1772 2605 22.5 filled"_s, u"circle 1980 2605 22.5 filled"_s}
+            << QStringList{u"line 2032 2200 2136 2200"_s} << QList<int>{12, 16, 19};
+        QTest::addRow("piano: a marked black key split around its circle")
+            << u"D"_s << true << Defs{}
+            << QStringList{u"rect 1789.33 2200 1858.67 2380"_s, u"rect 1789.33 2470 1858.67 2515"_s,
+                           u"circle 1824 2425 22.5 filled"_s, u"circle 1564 2605 22.5 filled"_s,
+                           u"circle 1980 2605 22.5 filled"_s}
+            << QStringList{u"rect 1789.33 2200 1858.67 2560"_s} << QList<int>{14, 18, 21};
+        QTest::addRow("piano slash chord: bass first, the chord above it")
+            << u"C/E"_s << true << Defs{}
+            << QStringList{u"circle 1460 2605 22.5 filled"_s, u"circle 1980 2605 22.5 filled"_s,
+                           u"circle 2396 2605 22.5 filled"_s}
+            << QStringList{u"circle 1564 2605 22.5 filled"_s} << QList<int>{16, 24, 31};
+        QTest::addRow("piano, unknown type: the name alone")
+            << u"Cxyz"_s << true << Defs{} << QStringList{u"text 1200 2757.2 8 [Cxyz (not found)]"_s}
+            << QStringList{u"circle 1564 2605 22.5 filled"_s} << QList<int>{};
     }
-    void guitarDrawing()
+    void drawing()
     {
         QFETCH(QString, chord);
+        QFETCH(bool, piano);
         QFETCH(Defs, songDefs);
         QFETCH(QStringList, present);
         QFETCH(QStringList, absent);
         DiagramFixture f;
+        if (piano)
+            f.usePiano();
         f.song.chordDefs = songDefs;
         const RecordingSurface target = drawAtPen(f, chord);
         expectCalls(target, present, absent);
-        QCOMPARE(target.CurrentX, 1000.0);
-        QCOMPARE(target.CurrentY, 2000.0);
+        QTEST(f.notes.notes(), "notes");
+        QCOMPARE(QPointF(target.CurrentX, target.CurrentY), QPointF(1000, 2000));
         QCOMPARE(target.FontName, u"Arial"_s);
     }
 
@@ -276,49 +304,6 @@ private slots:
         const RecordingSurface target = drawAtPen(f, chord);
         QCOMPARE(target.calls, QStringList{});
         QCOMPARE(f.notes.notes(), QList<int>{});
-    }
-
-    void pianoKeyboard_data()
-    {
-        QTest::addColumn<QString>("chord");
-        QTest::addColumn<QStringList>("present");
-        QTest::addColumn<QStringList>("absent");
-        QTest::addColumn<QList<int>>("notes");
-        // Keys are 104 wide from x = 200; marks sit 0.9 x 450 below the top at 200.
-        QTest::addRow("C: from the G below the bass up to the top G")
-            << u"C"_s
-            << QStringList{u"text 200 757.2 8 [C]"_s, u"line 200 200 304 200"_s, u"line 1032 200 1032 650"_s,
-                           u"rect 269.333 200 338.667 560"_s, u"circle 564 605 22.5 filled"_s,
-                           u"circle 772 605 22.5 filled"_s, u"circle 980 605 22.5 filled"_s}
-            << QStringList{u"line 1032 200 1136 200"_s} << QList<int>{12, 16, 19};
-        QTest::addRow("marked black key split around its circle")
-            << u"D"_s
-            << QStringList{u"rect 789.333 200 858.667 380"_s, u"rect 789.333 470 858.667 515"_s,
-                           u"circle 824 425 22.5 filled"_s, u"circle 564 605 22.5 filled"_s,
-                           u"circle 980 605 22.5 filled"_s}
-            << QStringList{u"rect 789.333 200 858.667 560"_s} << QList<int>{14, 18, 21};
-        QTest::addRow("slash chord: bass first, the chord above it")
-            << u"C/E"_s
-            << QStringList{u"circle 460 605 22.5 filled"_s, u"circle 980 605 22.5 filled"_s,
-                           u"circle 1396 605 22.5 filled"_s}
-            << QStringList{u"circle 564 605 22.5 filled"_s} << QList<int>{16, 24, 31};
-        QTest::addRow("unknown type: the name alone")
-            << u"Cxyz"_s << QStringList{u"text 200 757.2 8 [Cxyz (not found)]"_s} << QStringList{} << QList<int>{};
-    }
-    void pianoKeyboard()
-    {
-        QFETCH(QString, chord);
-        QFETCH(QStringList, present);
-        QFETCH(QStringList, absent);
-        DiagramFixture f;
-        f.usePiano();
-        RecordingSurface target;
-        DrawChordDiagram(target, music::ParseChord(chord), f.sources(), f.state, f.notes);
-        expectCalls(target, present, absent);
-        QTEST(f.notes.notes(), "notes");
-        if (f.notes.notes().isEmpty())
-            QCOMPARE(target.calls.size(), 1);
-        QCOMPARE(target.CurrentX, 0.0);
     }
 
     void filter_data()

@@ -34,9 +34,7 @@ bool havePoppler()
 struct Word
 {
     QString text;
-    double x;
-    double y;
-    double width;
+    double x, y, width;
     bool ownFace;  // false when a stand-in face draws it (its top differs)
 };
 
@@ -44,8 +42,7 @@ struct Font
 {
     QString name;
     double size;
-    bool bold;
-    bool italic;
+    bool bold, italic;
 };
 
 // Prints a phrase at (x, y) twips and notes each of its words.
@@ -204,10 +201,8 @@ private slots:
         buffer.open(QIODevice::WriteOnly);
         PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait);
         pdf.setFont(name, qint16(size), bold, italic);
-        QFont font(name);
+        QFont font(name, -1, bold ? QFont::Bold : QFont::Normal, italic);
         font.setPixelSize(int(size * 20));
-        font.setBold(bold);
-        font.setItalic(italic);
         font.setKerning(false);
         const QFontMetricsF metrics(font);
         const QString text = u"Swing low, sweet chariot (Ñandú) 1234567890"_s;

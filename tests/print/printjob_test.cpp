@@ -27,10 +27,7 @@ QString longSong(int lines)
 
 int footers(const RecordingSurface& surface)
 {
-    int count = 0;
-    for (const QString& call : surface.calls)
-        count += call.contains(u"[Page "_s) ? 1 : 0;
-    return count;
+    return int(surface.calls.filter(u"[Page "_s).size());
 }
 
 // The texts drawn on each page, in order.
@@ -59,15 +56,15 @@ QMap<QString, int> bookmarkedPages(const RecordingSurface& surface)
     return pages;
 }
 
-// The contents lines as drawn: a title, a leader of dots, a page number.
-QList<std::pair<QString, int>> contentsLines(const QStringList& texts)
+// The contents lines as drawn, "title page": a title, a leader of dots, a page number.
+QStringList contentsLines(const QStringList& texts)
 {
-    QList<std::pair<QString, int>> lines;
+    QStringList lines;
     for (qsizetype index = 0; index + 2 < texts.size(); ++index) {
         bool isNumber = false;
-        const int page = texts[index + 2].toInt(&isNumber);
+        texts[index + 2].toInt(&isNumber);
         if (isNumber && texts[index + 1].startsWith(u'.') && QString(texts[index + 1]).remove(u". "_s) == u".")
-            lines.append({texts[index], page});
+            lines.append(texts[index] + u' ' + texts[index + 2]);
     }
     return lines;
 }
@@ -173,7 +170,7 @@ private slots:
             QVERIFY2(pages.value(bookmarks.value(title) - 1).contains(shown), qPrintable(title));
         }
 
-        QList<std::pair<QString, int>> listed;
+        QStringList listed;
         for (int page = 0; page < bookmarks.value(u"Zebra"_s) - 1; ++page) {
             QCOMPARE(pages[page].last(), u"Page " + QString::number(page + 1));
             QVERIFY(pages[page].contains(u"Contents - Book"_s));
@@ -185,11 +182,10 @@ private slots:
             titles.prepend(u"apple"_s);
             titles.append({u"untitled"_s, u"Zebra"_s});
         }
-        QCOMPARE(listed.size(), contents ? titles.size() : 0);
-        for (qsizetype index = 0; index < listed.size(); ++index) {
-            QCOMPARE(listed[index].first, titles[index]);
-            QCOMPARE(listed[index].second, bookmarks.value(titles[index]));
-        }
+        QStringList expected;
+        for (const QString& title : std::as_const(titles))
+            expected.append(title + u' ' + QString::number(bookmarks.value(title)));
+        QCOMPARE(listed, contents ? expected : QStringList());
     }
 
     void hostileLayoutsEndWithoutLooping_data()
@@ -239,7 +235,7 @@ private slots:
         QVERIFY(!album.AlbumChanged);
     }
 
-    void albumSavedReopensTheSame()
+    void albumSavesAndReopensTheSame()
     {
         RecordingMessages messages;
         Album album;
@@ -247,6 +243,12 @@ private slots:
         album.addSong(song(u"two.cho"_s));
         album.addSong(song(u"three.cho"_s));
         QVERIFY(album.moveUp(2));
+        QVERIFY(!album.SaveAlbum(messages));   // no path yet
+        album.AlbumPath = u"/nonexistent/folder/book.abm"_s;
+        QVERIFY(!album.SaveAlbum(messages));
+        QVERIFY(album.AlbumChanged);
+        QVERIFY(messages.texts().last().startsWith(u"Cannot save file /nonexistent/folder/book.abm: "_s));
+        messages.clear();
         album.AlbumPath = m_dir.filePath(u"saved.abm"_s);
         QVERIFY(album.SaveAlbum(messages));
         QVERIFY(!album.AlbumChanged);
@@ -257,18 +259,6 @@ private slots:
         QVERIFY(reopened.OpenAlbum(album.AlbumPath, messages));
         QCOMPARE(reopened.AlbumFiles, album.AlbumFiles);
         QVERIFY(messages.texts().isEmpty());
-    }
-
-    void albumSavingWithoutAPathOrToAnUnwritablePlaceFails()
-    {
-        RecordingMessages messages;
-        Album album;
-        album.addSong(u"x"_s);
-        QVERIFY(!album.SaveAlbum(messages));
-        album.AlbumPath = u"/nonexistent/folder/book.abm"_s;
-        QVERIFY(!album.SaveAlbum(messages));
-        QVERIFY(album.AlbumChanged);
-        QVERIFY(messages.texts().last().startsWith(u"Cannot save file /nonexistent/folder/book.abm: "_s));
     }
 };
 
