@@ -4,9 +4,13 @@
 #include "base/appstate.h"
 #include "base/messages.h"
 #include "base/settings.h"
+#include "midi/chordplayer.h"
+#include "midi/directnotes.h"
 #include "midi/midilib.h"
 #include "midi/midistartup.h"
+#include "midi/playbacknotes.h"
 #include "midi/shortmessage.h"
+#include "music/notetables.h"
 
 using namespace lvx;
 using namespace lvx::midi;
@@ -41,6 +45,31 @@ void saveMidiSetting(const QString& key, const QString& value)
 {
     if (!value.isNull())
         SaveSetting(u"Midi"_s, key, value);
+}
+
+// A MidiLib whose output records on a virtual clock, so a chord is played at
+// once and logged at its scheduled times.
+struct PlayingRig : Rig
+{
+    PlayingRig()
+    {
+        auto port = std::make_unique<RecordingPort>(RecordingPort::Clock::Virtual);
+        recorder = port.get();
+        midi.openPort(std::move(port));
+    }
+
+    QStringList log() const { return recorder->log().lines(); }
+
+    RecordingPort* recorder = nullptr;
+};
+
+// Entries 1..n of the playback note list, -1 for an empty one.
+PlaybackNotes noteList(const QList<int>& entries)
+{
+    PlaybackNotes notes;
+    for (int entry = 1; entry <= entries.size(); ++entry)
+        notes.set(entry, entries[entry - 1]);
+    return notes;
 }
 
 } // namespace
@@ -246,6 +275,142 @@ private slots:
         QCOMPARE(rig.system->requested.last(), qint32(device));
         QCOMPARE(int(rig.app.midiDevice), device);
         QCOMPARE(midiSetting(u"MidiDev"_s), QString::number(device));
+    }
+
+    void playedChord_data()
+    {
+        QTest::addColumn<QString>("instrument");
+        QTest::addColumn<int>("sustain");
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("playing");   // the playback counter, before and after
+        QTest::addColumn<QList<int>>("entries");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::addRow("C major, string 6 muted: offs interleave with later ons")
+            << u"Guitar"_s << 200 << 100 << 0 << QList<int>{12, 16, 19, 24, 28}
+            << QStringList{u"0 192 24 0"_s,     u"0 144 48 127"_s,   u"100 144 52 127"_s, u"200 144 48 0"_s,
+                           u"200 144 55 127"_s, u"300 144 52 0"_s,   u"300 144 60 127"_s, u"400 144 55 0"_s,
+                           u"400 144 64 127"_s, u"500 144 60 0"_s,   u"600 144 64 0"_s};
+        QTest::addRow("an empty list sends only the program change")
+            << u"Guitar"_s << 200 << 100 << 0 << QList<int>{-1, -1, -1} << QStringList{u"0 192 24 0"_s};
+        QTest::addRow("empty entries take no time")
+            << u"Guitar"_s << 50 << 100 << 0 << QList<int>{-1, 0, -1, 7}
+            << QStringList{u"0 192 24 0"_s, u"0 144 36 127"_s, u"50 144 36 0"_s, u"100 144 43 127"_s, u"150 144 43 0"_s};
+        QTest::addRow("the tenth entry sounds too")
+            << u"Guitar"_s << 10 << 10 << 0 << QList<int>{-1, -1, -1, -1, -1, -1, -1, -1, -1, 40}
+            << QStringList{u"0 192 24 0"_s, u"0 144 76 127"_s, u"10 144 76 0"_s};
+        QTest::addRow("piano plays with the piano patch, sustain and delay")
+            << u"Piano"_s << 300 << 100 << 0 << QList<int>{0, 4}
+            << QStringList{u"0 192 0 0"_s, u"0 144 36 127"_s, u"100 144 40 127"_s, u"300 144 36 0"_s, u"400 144 40 0"_s};
+        QTest::addRow("any instrument but exactly Guitar is the piano")
+            << u"guitar"_s << 300 << 100 << 0 << QList<int>{0} << QStringList{u"0 192 0 0"_s, u"0 144 36 127"_s, u"300 144 36 0"_s};
+        QTest::addRow("no delay: all ons in entry order, then all offs")
+            << u"Guitar"_s << 100 << 0 << 0 << QList<int>{7, 0, 4}
+            << QStringList{u"0 192 24 0"_s,   u"0 144 43 127"_s,   u"0 144 36 127"_s, u"0 144 40 127"_s,
+                           u"100 144 43 0"_s, u"100 144 36 0"_s,   u"100 144 40 0"_s};
+        QTest::addRow("no sustain: each note ends as it starts")
+            << u"Guitar"_s << 0 << 100 << 0 << QList<int>{0, 4}
+            << QStringList{u"0 192 24 0"_s, u"0 144 36 127"_s, u"0 144 36 0"_s, u"100 144 40 127"_s, u"100 144 40 0"_s};
+        QTest::addRow("inside another playback: plays and leaves the counter")
+            << u"Piano"_s << 300 << 100 << 1 << QList<int>{0} << QStringList{u"0 192 0 0"_s, u"0 144 36 127"_s, u"300 144 36 0"_s};
+        QTest::addRow("a counter of -1 keeps the chord silent") << u"Guitar"_s << 300 << 100 << -1 << QList<int>{0} << QStringList{};
+        // Times before 0 are not waited for: the walk starts from time 0.
+        QTest::addRow("a negative delay starts from the last entry")
+            << u"Guitar"_s << 200 << -100 << 0 << QList<int>{0, 4, 7}
+            << QStringList{u"0 192 24 0"_s,    u"0 144 43 127"_s,   u"100 144 40 127"_s, u"200 144 36 127"_s,
+                           u"200 144 43 0"_s,  u"300 144 40 0"_s,   u"400 144 36 0"_s};
+    }
+    void playedChord()
+    {
+        QFETCH(QString, instrument);
+        QFETCH(int, sustain);
+        QFETCH(int, delay);
+        QFETCH(int, playing);
+        QFETCH(QList<int>, entries);
+        PlayingRig rig;
+        rig.app.PlayingCount = qint16(playing);
+        rig.app.instrument = instrument;
+        rig.app.guitarSustain = rig.app.pianoSustain = qint16(sustain);
+        rig.app.guitarDelay = rig.app.pianoDelay = qint16(delay);
+        PlayChordNotes(rig.midi, noteList(entries));
+        QTEST(rig.log(), "expected");
+        QCOMPARE(rig.app.PlayingCount, qint16(playing));
+        QVERIFY(rig.messages.entries().isEmpty());
+    }
+
+    void withoutAnOutputEachPlaybackSaysSoOnce()
+    {
+        Rig rig;
+        rig.app.guitarSustain = 2;
+        rig.app.guitarDelay = 1;
+        PlayChordNotes(rig.midi, noteList({12, 16, 19, 24, 28}));
+        QCOMPARE(rig.messages.texts(), QStringList{u"No MIDI output device is open."_s});
+        PlayChordNotes(rig.midi, noteList({12}));
+        QCOMPARE(rig.messages.texts(), QStringList(2, u"No MIDI output device is open."_s));
+        QCOMPARE(rig.app.PlayingCount, qint16(0));
+        QVERIFY(rig.midi.soundOff());
+    }
+
+    void aRefusedMessageSilencesThePlaybackUntilAnOutputOpens()
+    {
+        PlayingRig rig;
+        QList<bool> heard;
+        rig.midi.setSoundListener([&heard](bool off) { heard.append(off); });
+        rig.recorder->failWith(MidiError::SendFailed);
+        PlayChordNotes(rig.midi, noteList({0, 4}));
+        QCOMPARE(rig.log().size(), 1);
+        QCOMPARE(rig.messages.texts(), QStringList{errorText(MidiError::SendFailed)});
+        rig.midi.openPort(std::make_unique<RecordingPort>(RecordingPort::Clock::Virtual));
+        QCOMPARE(heard, (QList<bool>{false, true, false}));
+    }
+
+    void fretboardClick_data()
+    {
+        QTest::addColumn<QString>("instrument");
+        QTest::addColumn<QStringList>("log");
+        QTest::addRow("the guitar sounds base fret and row above the string") << u"Guitar"_s << QStringList{u"0 144 46 127"_s};
+        QTest::addRow("the piano an octave up") << u"Piano"_s << QStringList{u"0 144 58 127"_s};
+        QTest::addRow("only exactly Piano moves up") << u"piano"_s << QStringList{u"0 144 46 127"_s};
+    }
+    void fretboardClick()
+    {
+        QFETCH(QString, instrument);
+        PlayingRig rig;
+        rig.app.instrument = instrument;
+        // Base fret 3, the low E string, the fourth row: three frets above the base.
+        playFretboardNote(rig.midi, 3, music::OpenStringPitches[6], 4);
+        QTEST(rig.log(), "log");
+    }
+
+    void pianoSearchKeys()
+    {
+        PlayingRig rig;
+        rig.app.pianoPatch = 5;
+        playPianoKey(rig.midi, 35);
+        QCOMPARE(rig.log(), (QStringList{u"0 192 5 0"_s, u"0 144 83 127"_s}));
+
+        rig.recorder->clear();
+        PianoKeyboard pressed{};
+        for (int key : {12, 4, 7})
+            pressed[size_t(key)] = true;
+        playPianoKeys(rig.midi, pressed);
+        QCOMPARE(rig.log(), (QStringList{u"0 192 5 0"_s, u"0 144 52 127"_s, u"100 144 55 127"_s, u"200 144 60 127"_s}));
+        QCOMPARE(rig.recorder->elapsed(), 300.0);
+    }
+
+    void testChordUsesTheShownVoiceThenRestores()
+    {
+        PlayingRig rig;
+        rig.app.instrument = u"Guitar"_s;
+        rig.app.pianoPatch = 1;
+        rig.app.pianoSustain = 300;
+        rig.app.pianoDelay = 100;
+        playTestChord(rig.midi, u"Piano"_s, PlaybackVoice{5, 100, 20});
+        QCOMPARE(rig.log(), (QStringList{u"0 192 5 0"_s, u"0 144 36 127"_s, u"20 144 40 127"_s, u"40 144 43 127"_s,
+                                         u"60 144 48 127"_s, u"100 144 36 0"_s, u"120 144 40 0"_s, u"140 144 43 0"_s,
+                                         u"160 144 48 0"_s}));
+        QCOMPARE(rig.app.instrument, u"Guitar"_s);
+        QCOMPARE((QList<qint16>{rig.app.pianoPatch, rig.app.pianoSustain, rig.app.pianoDelay}), (QList<qint16>{1, 300, 100}));
     }
 };
 
