@@ -116,8 +116,6 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("length");
         QTest::addRow("note on has two data bytes") << 0x90 << 3;
-        QTest::addRow("program change has one") << 0xC0 << 2;
-        QTest::addRow("channel pressure has one") << 0xDF << 2;
         QTest::addRow("a data byte is no message") << 0x40 << 0;
         QTest::addRow("a real-time message has none") << 0xF8 << 1;
         QTest::addRow("song position has two data bytes") << 0xF2 << 3;

@@ -12,6 +12,8 @@
 #include "midi/rtmidiport.h"
 #include "midi/synthport.h"
 
+#include <algorithm>
+
 using namespace lvx;
 using namespace lvx::midi;
 using namespace Qt::StringLiterals;
@@ -94,14 +96,11 @@ private slots:
         midi.wait(20);
 
         const QList<qint16>& samples = renderer->samples();
-        const qsizetype onsetFrame = 37 * RenderPort::SampleRate / 1000;
+        const auto onset = samples.begin() + 37 * RenderPort::SampleRate / 1000 * RenderPort::Channels;
+        const auto silent = [](qint16 sample) { return sample == 0; };
         QCOMPARE(samples.size(), 57 * RenderPort::SampleRate / 1000 * RenderPort::Channels);
-        for (qsizetype index = 0; index < onsetFrame * RenderPort::Channels; ++index)
-            QCOMPARE(samples[index], qint16(0));
-        bool soundsWithinAMillisecond = false;
-        for (qsizetype index = onsetFrame * RenderPort::Channels; index < (onsetFrame + 64) * RenderPort::Channels; ++index)
-            soundsWithinAMillisecond = soundsWithinAMillisecond || samples[index] != 0;
-        QVERIFY(soundsWithinAMillisecond);
+        QVERIFY(std::all_of(samples.begin(), onset, silent));
+        QVERIFY(!std::all_of(onset, onset + 64 * RenderPort::Channels, silent));   // sounds within a millisecond
         QCOMPARE(renderer->elapsed(), 57.0);
     }
 };

@@ -82,18 +82,15 @@ void ChordSymbolTest::parse_data()
     QTest::addRow("sharp tonic, minor seventh, sharp bass") << u"C#m7/G#"_s << u"1#/8# m7"_s;
     QTest::addRow("without bass the bass is the tonic") << u"Ebmaj7"_s << u"3b/3b maj7"_s;
     QTest::addRow("plain major reads maj") << u"C"_s << u"0#/0# maj"_s;
-    QTest::addRow("capital M is rewritten whatever follows") << u"CMaj7"_s << u"0#/0# majaj7"_s;
     QTest::addRow("one slash with no note after it stays in the mode") << u"C6/9"_s << u"0#/0# 6/9"_s;
     QTest::addRow("second slash separates the bass") << u"C6/9/E"_s << u"0#/4# 6/9"_s;
     QTest::addRow("third slash is no separator") << u"A/B/C/D"_s << u"9#/9# /B/C/D"_s;
     QTest::addRow("bare slash under another tonic reads the bass C") << u"D/"_s << u"2#/0# maj"_s;
     QTest::addRow("flat tonic over flat bass") << u"Db/Ab"_s << u"1b/8b maj"_s;
-    QTest::addRow("flat bass keeps the flat spelling") << u"F/Eb"_s << u"5#/3b maj"_s;
     QTest::addRow("blanks around the name and bass are ignored") << u"  G/ B "_s << u"7#/11# maj"_s;
     QTest::addRow("bass between entries rounds half to even, up") << u"C/#E"_s << u"0#/4# maj"_s;
     QTest::addRow("lower-case b bass is found inside Db") << u"C/b"_s << u"0#/2b maj"_s;
     QTest::addRow("no-chord mark has no tonic") << u"N.C."_s << u"-1b/-1b .C."_s;
-    QTest::addRow("lower-case tonic is no note") << u"cm"_s << u"-1b/-1b m"_s;
     QTest::addRow("Cb is not in the table") << u"Cb"_s << u"-1b/-1b maj"_s;
     QTest::addRow("unknown tonic keeps a found bass") << u"x/Bb"_s << u"-1b/10b maj"_s;
 }

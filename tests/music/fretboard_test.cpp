@@ -115,7 +115,6 @@ void FretboardTest::readsFingeringName_data()
     const QStringList invalidBass{u"Invalid Bass Tone, assume Tonic"_s};
     QTest::addRow("plain major shows the type maj") << u"C"_s << QStringList{} << u"maj off C"_s;
     QTest::addRow("sharp tone with bass") << u"F#m/C#"_s << QStringList{} << u"m on F#m/C#"_s;
-    QTest::addRow("lower-case letter is still a tone") << u"am7"_s << QStringList{} << u"m7 off Am7"_s;
     QTest::addRow("no note letter edits a C chord of the rest") << u"xm7"_s << invalidTone << u"m7 off Cm7"_s;
     QTest::addRow("a new chord's name from the list editor reads as C with the rest")
         << u"NewChord"_s << invalidTone << u"ewChord off CewChord"_s;
@@ -213,14 +212,11 @@ void FretboardTest::decodesLabel_data()
     const QStringList invalidChord{u"Invalid Chord, Assume Text Label"_s};
     QTest::addRow("a new chord is C major") << u""_s << u"C maj off"_s << none << u"C"_s;
     QTest::addRow("flat tone, type and bass") << u"Bb7/F"_s << u"Bb 7 F"_s << none << u"Bb7/F"_s;
-    QTest::addRow("sharp bass") << u"C#m7/G#"_s << u"C# m7 G#"_s << none << u"C#m7/G#"_s;
     QTest::addRow("without a bass it follows the tone, off") << u"Ebmaj7"_s << u"Eb maj7 off"_s << none << u"Ebmaj7"_s;
     QTest::addRow("a slash before no note stays in the type") << u"C6/9"_s << u"C 6/9 off"_s << none << u"C6/9"_s;
     QTest::addRow("the second slash is the bass") << u"C6/9/E"_s << u"C 6/9 E"_s << none << u"C6/9/E"_s;
-    QTest::addRow("type kept as written") << u"CM7"_s << u"C M7 off"_s << none << u"CM7"_s;
     QTest::addRow("bass on the tone's pitch drops the slash") << u"C/C"_s << u"C maj C"_s << none << u"C"_s;
     QTest::addRow("no chord opens as text with a message") << u"N.C."_s << u"text"_s << invalidChord << u"'N.C."_s;
-    QTest::addRow("lower-case tonic is no chord") << u"cm"_s << u"text"_s << invalidChord << u"'cm"_s;
     QTest::addRow("text label opens silently") << u"'Intro"_s << u"text"_s << none << u"'Intro"_s;
     QTest::addRow("a leading blank is no tone letter")
         << u" G"_s << u"text"_s << QStringList{u"Invalid Tone, assume Text Label"_s} << u"' G"_s;
@@ -249,8 +245,6 @@ void FretboardTest::clicksBuildName_data()
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("name");
     QTest::addRow("sharp then flat leaves the flat") << u""_s << u"T2 T7 T8"_s << u"Eb"_s;
-    QTest::addRow("flat clicked again clears it") << u""_s << u"T2 T7 T8 T8"_s << u"E"_s;
-    QTest::addRow("a letter drops the accidental") << u"Bb7"_s << u"T5"_s << u"A7"_s;
     QTest::addRow("bass click switches the bass on") << u""_s << u"T0 B4"_s << u"C/G"_s;
     QTest::addRow("same letter in the bass gives no slash") << u""_s << u"T0 B0"_s << u"C"_s;
     QTest::addRow("same pitch spelled otherwise gives no slash") << u""_s << u"T1 T8 B0 B7"_s << u"Db"_s;
@@ -260,7 +254,6 @@ void FretboardTest::clicksBuildName_data()
     QTest::addRow("the dialog's own tick keeps the bass") << u"C/G"_s << u"K- k+"_s << u"C/G"_s;
     QTest::addRow("clearing the box drops the bass") << u"Am/E"_s << u"K-"_s << u"Am"_s;
     QTest::addRow("a type replaces the old one") << u"G7/B"_s << u"M:m7"_s << u"Gm7/B"_s;
-    QTest::addRow("an empty type is major") << u"G7"_s << u"M:"_s << u"G"_s;
 }
 
 void FretboardTest::clicksBuildName()
@@ -302,12 +295,10 @@ void FretboardTest::namesPressedKeys_data()
     QTest::addRow("the lowest key is the bass") << QList<int>{4, 7, 12} << u"C"_s << u"Cmaj/E"_s;
     QTest::addRow("solfege names tonic and bass") << QList<int>{4, 7, 12} << u"Do"_s << u"Domaj/Mi"_s;
     QTest::addRow("black keys are spelled with sharps") << QList<int>{1, 5, 8} << u"C"_s << u"C#maj"_s;
-    QTest::addRow("the top octave counts") << QList<int>{23, 26, 30, 35} << u"C"_s << u"Bm"_s;
     QTest::addRow("the earlier chord type wins over a later one with the same notes")
         << QList<int>{9, 12, 16, 19} << u"C"_s << u"C6/A"_s;
     QTest::addRow("a symmetric chord is named from the lowest tonic from C")
         << QList<int>{4, 8, 12} << u"C"_s << u"Caug/E"_s;
-    QTest::addRow("one key is no chord") << QList<int>{0} << u"C"_s << u"Chord not found"_s;
     QTest::addRow("an extra note matches nothing") << QList<int>{0, 4, 7, 11} << u"C"_s << u"Chord not found"_s;
 }
 

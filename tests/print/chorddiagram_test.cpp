@@ -138,24 +138,6 @@ private slots:
         QVERIFY(m_dictionary.context.music.chordTypes.size() > 0);
     }
 
-    void diagramSize_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("piano");
-        QTest::addColumn<QList<int>>("expected");   // BW BH NS LS DW DH
-        QTest::addRow("small guitar") << 0 << false << QList<int>{640, 360, 6, 5, 890, 760};
-        QTest::addRow("small piano is half as wide again") << 0 << true << QList<int>{960, 360, 6, 5, 1210, 760};
-        QTest::addRow("index above large counts as large") << 7 << false << QList<int>{1040, 585, 10, 8, 1290, 985};
-    }
-    void diagramSize()
-    {
-        QFETCH(int, index);
-        QFETCH(bool, piano);
-        const DiagramSize size = SetDiagramSize(index, piano);
-        QTEST((QList<int>{size.baseWidth, size.baseHeight, size.nameSize, size.fretSize, size.cellWidth, size.cellHeight}),
-              "expected");
-    }
-
     void drawing_data()
     {
         QTest::addColumn<QString>("chord");

@@ -115,8 +115,6 @@ private slots:
             << QStringList{u"text 6020 1000 10 [abcd]"_s, u"text 6020 1240 10 [a<cd]"_s};
         QTest::addRow("block label") << QStringList{u"<FS:10><SOBLK:Coda>"_s} << QStringList{u"text 800 880 10 [ Coda ]"_s};
         QTest::addRow("chorus label") << QStringList{u"<FS:10><SOC>"_s} << QStringList{u"text 800 880 10 [ Chorus ]"_s};
-        QTest::addRow("chorus with its own label")
-            << QStringList{u"<FS:10><SOC:Chorus 2>"_s} << QStringList{u"text 800 880 10 [ Chorus 2 ]"_s};
         QTest::addRow("bridge with its own label")
             << QStringList{u"<FS:10><SOB:Bridge 1>"_s} << QStringList{u"text 800 880 10 [ Bridge 1 ]"_s};
     }
@@ -259,7 +257,6 @@ private slots:
         QTest::addRow("lyrics only") << u"[C]Hello [G]world"_s << u"lyrics"_s << Lyric + u"Hello world<CR><LF> ";
         QTest::addRow("chords only joins the names") << u"[C]Hello [G]wor[D7]ld"_s << u"chords"_s << Chord + u"C - G - D7<CR><LF> ";
         QTest::addRow("chords only, no chords: empty line") << u"just words"_s << u"chords"_s << QString();
-        QTest::addRow("lyrics only, no chords") << u"just words"_s << u"lyrics"_s << Lyric + u"just words<CR><LF> ";
         QTest::addRow("comment") << u"{c:Slowly}"_s << QString() << Comment + u"Slowly<CR><LF>";
         QTest::addRow("chorus") << u"{soc}"_s << QString() << Comment + u"<SOC><CR><LF>";
         QTest::addRow("bridge end") << u"{eob}"_s << QString() << Comment + u"<EOB><CR><LF>";

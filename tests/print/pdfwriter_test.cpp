@@ -108,16 +108,6 @@ QString faceFile(const QString& family)
 
 const QSizeF Letter(12240, 15840);
 
-int darkPixels(const QImage& image)
-{
-    int dark = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
-    }
-    return dark;
-}
-
 } // namespace
 
 class PdfWriterTest : public QObject
@@ -428,24 +418,6 @@ private slots:
             red = red || near(1600, y, [](QColor c) { return c.red() > 150 && c.green() < 120 && c.blue() < 120; });
         QVERIFY(red);
         QVERIFY(!near(1600, 2100, [](QColor c) { return c.lightness() < 250; }));
-    }
-
-    // The preview picture shows what is drawn and nothing after a clear.
-    void pictureDrawsAndClears()
-    {
-        ImageSurface picture(QSize(612, 792), Letter);
-        QCOMPARE(darkPixels(picture.image()), 0);
-        picture.FontSize = 20;
-        picture.CurrentX = 1440;
-        picture.CurrentY = 1440;
-        picture.Print(u"Amazing grace"_s);
-        picture.Line(1440, 3000, 10000, 3000);
-        picture.FillColor = 0;
-        picture.Circle(5000, 5000, 200, true);
-        QVERIFY(picture.CurrentX > 1440 + 2000);
-        QVERIFY(darkPixels(picture.image()) > 200);
-        picture.Clear();
-        QCOMPARE(darkPixels(picture.image()), 0);
     }
 };
 
