@@ -331,6 +331,8 @@ void FretboardTest::computedShapes_data()
         << u"C#"_s << Major << u"1 [0 1 0 2 19 -1]"_s;
     QTest::addRow("five fingers with the bass on 6: stopped string 5 is muted")
         << u"F#"_s << Major << u"0 [2 2 3 -1 -1 18]"_s;
+    QTest::addRow("no low string but the D reaches the bass: it goes on string 4")
+        << u"D"_s << Major << u"0 [2 3 2 16 0 2]"_s;
     QTest::addRow("strings 1 to 3 never share a single tone") << u"C"_s << chordType(u"t"_s, {0}) << u"none"_s;
     QTest::addRow("a type without intervals has no shape") << u"E"_s << chordType(u"t"_s, {}) << u"none"_s;
     QTest::addRow("not a chord") << u"N.C."_s << Major << u"none"_s;

@@ -4,6 +4,7 @@
 #include "../song/songfixture.h"
 
 #include "print/album.h"
+#include "print/chorddiagram.h"
 #include "print/pagemargins.h"
 #include "print/previewscale.h"
 #include "print/printjob.h"
@@ -214,6 +215,8 @@ private slots:
             // At worst a page a markup line, the page the last break opens, and one for diagrams.
             QVERIFY(printer.page <= job.state.MarkupLines.size() + 2);
             QCOMPARE(footers(printer), printer.page);
+            // Diagrams sized for the instrument that plays them.
+            QCOMPARE(job.state.diagram.cellWidth, SetDiagramSize(f.song.ChordSize, instrument == u"Piano").cellWidth);
         }
     }
 
