@@ -8,8 +8,11 @@
 #include "midi/midilib.h"
 #include "midi/midistartup.h"
 #include "midi/playbacknotes.h"
+#include "midi/renderport.h"
 #include "midi/rtmidiport.h"
 #include "midi/synthport.h"
+
+#include <algorithm>
 
 using namespace lvx;
 using namespace lvx::midi;
@@ -76,14 +79,29 @@ private slots:
         QCOMPARE(GetSetting(u"Midi"_s, u"LastHandle"_s, QString()), u"0"_s);
     }
 
-    void aPortNumberBeyondTheListIsRefused()
+    // The built-in synthesizer starts a note on the sample its wait ends at.
+    void aMessageTakesEffectOnItsOwnSample()
     {
         AppState app;
         RecordingMessages messages;
         MidiLib midi(app, messages);
-        midi.open(midi.countDevices());
-        QCOMPARE(messages.texts(), QStringList{errorText(MidiError::BadDevice)});
-        QVERIFY(!app.midiOpen);
+        MidiError error = MidiError::None;
+        std::unique_ptr<RenderPort> port = RenderPort::create(error);
+        QVERIFY(port);
+        RenderPort* renderer = port.get();
+        midi.openPort(std::move(port));
+        midi.programChange(0, 24);
+        midi.wait(37);
+        midi.noteOn(0, 60, 127);
+        midi.wait(20);
+
+        const QList<qint16>& samples = renderer->samples();
+        const auto onset = samples.begin() + 37 * RenderPort::SampleRate / 1000 * RenderPort::Channels;
+        const auto silent = [](qint16 sample) { return sample == 0; };
+        QCOMPARE(samples.size(), 57 * RenderPort::SampleRate / 1000 * RenderPort::Channels);
+        QVERIFY(std::all_of(samples.begin(), onset, silent));
+        QVERIFY(!std::all_of(onset, onset + 64 * RenderPort::Channels, silent));   // sounds within a millisecond
+        QCOMPARE(renderer->elapsed(), 57.0);
     }
 };
 

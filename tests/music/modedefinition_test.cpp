@@ -1,5 +1,4 @@
 #include "music/chordtypetable.h"
-#include "music/diagramgrid.h"
 #include "music/modedefinition.h"
 #include "music/modos.h"
 
@@ -26,19 +25,33 @@ ChordTypeTable sampleTable()
     return table;
 }
 
-QStringList keys(const ChordTypeTable& table)
-{
-    QStringList list;
-    for (qsizetype index = 0; index < table.size(); ++index)
-        list.append(table.keyAt(index));
-    return list;
-}
-
 QList<int> intervals(const Modos& mode)
 {
     QList<int> list;
     for (int slot = 0; slot < mode.GetNumInv(); ++slot)
         list.append(mode.GetInv(slot));
+    return list;
+}
+
+// Aliases are not keys: "M7" may be an alias of maj7 while m7 is a key, and a
+// later entry may use an earlier entry's alias as its own name.
+ChordTypeTable aliasTable()
+{
+    using lvx::test::chordType;
+    ChordTypeTable table;
+    table.add(chordType(u"m7"_s, {0, 3, 7}, {u"min7"_s, u"-7"_s}));
+    table.add(chordType(u"maj7"_s, {0, 4, 7}, {u"M7"_s}));
+    table.add(chordType(u"7"_s, {0, 4, 7}, {u"dom7"_s}));
+    table.add(chordType(u"min7"_s));
+    table.add(chordType(u"sus"_s, {0, 5, 7}, {u"sus4"_s, u"dom7"_s}));
+    return table;
+}
+
+QStringList keysAndNames(const ChordTypeTable& table)
+{
+    QStringList list;
+    for (qsizetype index = 0; index < table.size(); ++index)
+        list.append(table.keyAt(index) + u'=' + table.at(index)->Nombre);
     return list;
 }
 
@@ -53,61 +66,47 @@ private slots:
     void refusesEntries();
     void storesIntervals_data();
     void storesIntervals();
-    void aliasInput_data();
-    void aliasInput();
-    void insertsAfterSelection_data();
-    void insertsAfterSelection();
-    void gridCells_data();
-    void gridCells();
+    void lookUp_data();
+    void lookUp();
+    void editing();
 };
 
 void ModeDefinitionTest::refusesEntries_data()
 {
     QTest::addColumn<QString>("mainAlias");
     QTest::addColumn<QString>("description");
-    QTest::addColumn<bool>("isNew");
-    QTest::addColumn<QString>("activeName");
+    QTest::addColumn<QString>("activeName");   // the entry edited; none for a new one
     QTest::addColumn<QString>("message");
-
     const QString invalid = u"Invalid Mode Main Alias, Try Again"_s;
     const QString noDescription = u"Must input Description, Try Again"_s;
     const QString duplicate = u"Main Alias Duplicate, try again"_s;
-    QTest::addRow("empty main alias") << QString() << u"x"_s << true << QString() << invalid;
-    QTest::addRow("blank inside the main alias") << u"m 7"_s << u"x"_s << true << QString() << invalid;
-    QTest::addRow("colon in the main alias would end a declaration") << u"m:7"_s << u"x"_s << true << QString() << invalid;
-    QTest::addRow("the alias is checked before the description") << u"m 7"_s << QString() << true << QString() << invalid;
-    QTest::addRow("blank description") << u"add9"_s << u"   "_s << true << QString() << noDescription;
-    QTest::addRow("new alias taken in another case") << u"M7"_s << u"x"_s << true << QString() << duplicate;
-    QTest::addRow("new alias taken exactly") << u"7"_s << u"x"_s << true << QString() << duplicate;
-    QTest::addRow("new free alias") << u"add9"_s << u"added ninth"_s << true << QString() << QString();
-    QTest::addRow("an edited entry keeps its own name") << u"m7"_s << u"x"_s << false << u"m7"_s << QString();
-    QTest::addRow("an edited entry may not take another key") << u"maj"_s << u"x"_s << false << u"m7"_s << duplicate;
-    QTest::addRow("renaming to a case variant collides with its own key")
-        << u"M7"_s << u"x"_s << false << u"m7"_s << duplicate;
-    QTest::addRow("an edited entry may take a free name") << u"min7"_s << u"x"_s << false << u"m7"_s << QString();
+    QTest::addRow("empty main alias") << QString() << u"x"_s << QString() << invalid;
+    QTest::addRow("blank inside the main alias") << u"m 7"_s << u"x"_s << QString() << invalid;
+    QTest::addRow("colon in the main alias would end a declaration") << u"m:7"_s << u"x"_s << QString() << invalid;
+    QTest::addRow("blank description") << u"add9"_s << u"   "_s << QString() << noDescription;
+    QTest::addRow("new alias taken in another case") << u"M7"_s << u"x"_s << QString() << duplicate;
+    QTest::addRow("new free alias") << u"add9"_s << u"added ninth"_s << QString() << QString();
+    QTest::addRow("an edited entry keeps its own name") << u"m7"_s << u"x"_s << u"m7"_s << QString();
+    QTest::addRow("an edited entry may not take another key") << u"maj"_s << u"x"_s << u"m7"_s << duplicate;
+    QTest::addRow("an edited entry may take a free name") << u"min7"_s << u"x"_s << u"m7"_s << QString();
 }
 
 void ModeDefinitionTest::refusesEntries()
 {
     QFETCH(QString, mainAlias);
     QFETCH(QString, description);
-    QFETCH(bool, isNew);
     QFETCH(QString, activeName);
-    QFETCH(QString, message);
-
-    const ModeEdit edit = isNew ? ModeEdit::New : ModeEdit::Edit;
-    QCOMPARE(checkModeDefinition(mainAlias, description, edit, activeName, sampleTable()), message);
+    const ModeEdit edit = activeName.isEmpty() ? ModeEdit::New : ModeEdit::Edit;
+    QTEST(checkModeDefinition(mainAlias, description, edit, activeName, sampleTable()), "message");
 }
 
 void ModeDefinitionTest::storesIntervals_data()
 {
     QTest::addColumn<QList<int>>("lit");
     QTest::addColumn<QList<int>>("stored");
-
     QTest::addRow("lit toggles in rising order") << QList<int>{7, 0, 4} << QList<int>{0, 4, 7};
     QTest::addRow("ten lit keep the eight lowest")
         << QList<int>{0, 2, 4, 5, 7, 9, 11, 12, 14, 23} << QList<int>{0, 2, 4, 5, 7, 9, 11, 12};
-    QTest::addRow("the second octave is reachable") << QList<int>{0, 10, 16, 21} << QList<int>{0, 10, 16, 21};
     QTest::addRow("nothing lit clears every slot") << QList<int>{} << QList<int>{};
 }
 
@@ -115,7 +114,6 @@ void ModeDefinitionTest::storesIntervals()
 {
     QFETCH(QList<int>, lit);
     QFETCH(QList<int>, stored);
-
     // Starts full, so slots left over from before must be emptied.
     Modos mode = chordType(u"old"_s, {0, 1, 2, 3, 4, 5, 6, 7});
     mode.SinonimosAdd(u"gone"_s);
@@ -127,12 +125,9 @@ void ModeDefinitionTest::storesIntervals()
     QCOMPARE(intervals(mode), stored);
     for (int slot = int(stored.size()); slot < Modos::MaxIntervals; ++slot)
         QCOMPARE(mode.GetInv(slot), qint16(-1));
-    QCOMPARE(mode.Nombre, u"new"_s);
-    QCOMPARE(mode.Descripcion, u" described "_s);
+    QCOMPARE((QStringList{mode.Nombre, mode.Descripcion, mode.SinonimosGet(1), mode.SinonimosGet(2)}),
+             (QStringList{u"new"_s, u" described "_s, u"n"_s, u"nw"_s}));
     QCOMPARE(mode.SinonimosDim, qint16(2));
-    QCOMPARE(mode.SinonimosGet(1), u"n"_s);
-    QCOMPARE(mode.SinonimosGet(2), u"nw"_s);
-
     // What the editor shows when it opens the stored entry again.
     IntervalToggles expected{};
     for (int semitone : stored)
@@ -140,91 +135,52 @@ void ModeDefinitionTest::storesIntervals()
     QCOMPARE(togglesOf(mode), expected);
 }
 
-void ModeDefinitionTest::aliasInput_data()
+void ModeDefinitionTest::lookUp_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("alias");   // empty: refused
-
-    QTest::addRow("surrounding blanks are trimmed") << u"  sus "_s << u"sus"_s;
-    QTest::addRow("nothing typed") << QString() << QString();
-    QTest::addRow("only blanks") << u"   "_s << QString();
-    QTest::addRow("a blank inside") << u"add 9"_s << QString();
-    QTest::addRow("a tab is not a blank") << u"a\tb"_s << u"a\tb"_s;
-}
-
-void ModeDefinitionTest::aliasInput()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, alias);
-
-    const std::optional<QString> result = aliasFromInput(typed);
-    QCOMPARE(result.has_value(), !alias.isEmpty());
-    if (result)
-        QCOMPARE(*result, alias);
-}
-
-void ModeDefinitionTest::insertsAfterSelection_data()
-{
-    QTest::addColumn<int>("selected");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QStringList>("order");
-
-    QTest::addRow("after the selected entry") << 1 << u"sus4"_s << 2 << QStringList{u"maj"_s, u"m"_s, u"sus4"_s, u"7"_s, u"m7"_s};
-    QTest::addRow("no selection goes after the first") << -1 << u"sus4"_s << 1
-                                                       << QStringList{u"maj"_s, u"sus4"_s, u"m"_s, u"7"_s, u"m7"_s};
-    QTest::addRow("after the last") << 3 << u"sus4"_s << 4 << QStringList{u"maj"_s, u"m"_s, u"7"_s, u"m7"_s, u"sus4"_s};
-    QTest::addRow("a taken key is refused") << 0 << u"M"_s << -1 << QStringList{u"maj"_s, u"m"_s, u"7"_s, u"m7"_s};
+    QTest::addColumn<QString>("byAlias");   // the key the alias finds
+    QTest::addColumn<bool>("isKey");        // keys ignore case
+    QTest::addRow("main alias") << u"7"_s << u"7"_s << true;
+    QTest::addRow("further alias") << u"-7"_s << u"m7"_s << false;
+    QTest::addRow("alias of two entries resolves to the earlier") << u"dom7"_s << u"7"_s << false;
+    QTest::addRow("earlier further alias beats a later main alias") << u"min7"_s << u"m7"_s << true;
+    QTest::addRow("aliases match with case, keys without") << u"M7"_s << u"maj7"_s << true;
+    QTest::addRow("a key in other case is no alias") << u"MAJ7"_s << QString() << true;
+    QTest::addRow("last alias of the last entry") << u"sus4"_s << u"sus"_s << false;
+    QTest::addRow("unknown") << u"add9"_s << QString() << false;
 }
 
-void ModeDefinitionTest::insertsAfterSelection()
+void ModeDefinitionTest::lookUp()
 {
-    QFETCH(int, selected);
     QFETCH(QString, name);
-    QFETCH(int, index);
-    QFETCH(QStringList, order);
-
-    ChordTypeTable table = sampleTable();
-    // A renamed entry keeps its old key wherever the new one lands.
-    table.at(2)->Nombre = u"dom7"_s;
-    QCOMPARE(insertChordTypeAfter(table, selected, chordType(name)), qsizetype(index));
-    QCOMPARE(keys(table), order);
-    QCOMPARE(table.find(u"7"_s)->Nombre, u"dom7"_s);
-
-    ChordTypeTable empty;
-    QCOMPARE(insertChordTypeAfter(empty, selected, chordType(name)), qsizetype(0));
+    QFETCH(QString, byAlias);
+    ChordTypeTable table = aliasTable();
+    QCOMPARE(table.findByAlias(name), byAlias.isEmpty() ? nullptr : table.find(byAlias));
+    QTEST(table.aliasTaken(name), "isKey");
+    QTEST(table.find(name) != nullptr, "isKey");
 }
 
-void ModeDefinitionTest::gridCells_data()
+// Keys stay with their entries through renames, moves and removals.
+void ModeDefinitionTest::editing()
 {
-    QTest::addColumn<QSize>("area");
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("lastFirstRow");
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<int>("firstRow");
-    QTest::addColumn<int>("entry");
-
-    // Cells of 100 x 80 pixels, twelve diagrams.
-    QTest::addRow("all rows fit") << QSize(430, 250) << 4 << 0 << QPoint(150, 90) << 0 << 6;
-    QTest::addRow("scrolled one row down") << QSize(430, 170) << 4 << 1 << QPoint(10, 10) << 1 << 5;
-    QTest::addRow("a narrow view still has a column") << QSize(50, 80) << 1 << 11 << QPoint(40, 70) << 11 << 12;
-    QTest::addRow("a cell past the last diagram is empty") << QSize(500, 400) << 5 << 0 << QPoint(450, 180) << 0 << 0;
-    QTest::addRow("the strip right of the last column is empty") << QSize(450, 400) << 4 << 0 << QPoint(420, 10) << 0 << 0;
-}
-
-void ModeDefinitionTest::gridCells()
-{
-    QFETCH(QSize, area);
-    QFETCH(int, columns);
-    QFETCH(int, lastFirstRow);
-    QFETCH(QPoint, point);
-    QFETCH(int, firstRow);
-    QFETCH(int, entry);
-
-    const DiagramGrid grid(QSize(100, 80), area, 12);
-    QCOMPARE(grid.columns(), columns);
-    QCOMPARE(grid.lastFirstRow(), lastFirstRow);
-    QCOMPARE(grid.entryAtPoint(point, firstRow), entry);
+    ChordTypeTable table = aliasTable();
+    QVERIFY(!table.add(lvx::test::chordType(u"M7"_s)));
+    table.find(u"7"_s)->Nombre = u"dom"_s;
+    QVERIFY(table.aliasTaken(u"7"_s));
+    QVERIFY(!table.aliasTaken(u"dom"_s));
+    QCOMPARE(table.findByAlias(u"dom"_s), table.find(u"7"_s));
+    QVERIFY(table.moveUp(2));
+    QVERIFY(!table.moveUp(0));
+    QVERIFY(!table.moveDown(4));
+    QVERIFY(table.moveDown(0));
+    QCOMPARE(keysAndNames(table), (QStringList{u"7=dom"_s, u"m7=m7"_s, u"maj7=maj7"_s, u"min7=min7"_s, u"sus=sus"_s}));
+    QVERIFY(table.remove(u"M7"_s));
+    // With m7 gone, its alias min7 is found under the entry of that name.
+    QCOMPARE(table.findByAlias(u"min7"_s), table.find(u"min7"_s));
+    QVERIFY(!table.remove(u"m7"_s));
+    QCOMPARE(table.at(table.size()), nullptr);
+    table.clear();
+    QCOMPARE(table.findByAlias(u"7"_s), nullptr);
 }
 
 LIRAVOX_TEST_MAIN(ModeDefinitionTest)

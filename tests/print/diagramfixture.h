@@ -1,5 +1,6 @@
 #pragma once
 
+#include "musicfixtures.h"
 #include "recordingsurface.h"
 
 #include "base/messages.h"
@@ -29,11 +30,7 @@ struct DiagramFixture
 
     void addType(const QString& name, std::initializer_list<qint16> intervals)
     {
-        QList<qint16> v(intervals);
-        v.resize(lvx::music::Modos::MaxIntervals, -1);
-        lvx::music::Modos type;
-        type.Create(name, {}, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
-        context.music.chordTypes.add(type);
+        context.music.chordTypes.add(lvx::test::chordType(name, intervals));
     }
 
     void usePiano()
@@ -47,14 +44,3 @@ struct DiagramFixture
         return {context.app, context.music.chordTypes, song.chordDefs, globalDefs};
     }
 };
-
-// A fingering written as the song files write it: strings 6 down to 1.
-inline lvx::music::GuitarChordDef guitarShape(const QString& name, qint16 baseFret, std::array<qint16, 6> lowToHigh)
-{
-    lvx::music::GuitarChordDef def;
-    def.name = name;
-    def.baseFret = baseFret;
-    for (int string = 6; string >= 1; --string)
-        def.frets[string] = lowToHigh[6 - string];
-    return def;
-}

@@ -1,3 +1,1 @@
 liravox_add_test(print_chorddiagram_test SOURCES chorddiagram_test.cpp diagramfixture.h recordingsurface.h LIBS liravox_print)
-liravox_add_test(print_diagramplacement_test SOURCES diagramplacement_test.cpp diagramfixture.h recordingsurface.h LIBS liravox_print)
-liravox_add_test(print_computeddiagram_test SOURCES computeddiagram_test.cpp diagramfixture.h recordingsurface.h LIBS liravox_print)

@@ -1,5 +1,6 @@
 #include "testmain.h"
 
+#include "print/imagesurface.h"
 #include "print/paintersurface.h"
 #include "print/pdfwriter/pdfdocumentsurface.h"
 #include "print/pdfwriter/pdfsyntax.h"
@@ -10,10 +11,8 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QtEndian>
 
 #include <cmath>
 #include <limits>
@@ -35,9 +34,7 @@ bool havePoppler()
 struct Word
 {
     QString text;
-    double x;
-    double y;
-    double width;
+    double x, y, width;
     bool ownFace;  // false when a stand-in face draws it (its top differs)
 };
 
@@ -45,8 +42,7 @@ struct Font
 {
     QString name;
     double size;
-    bool bold;
-    bool italic;
+    bool bold, italic;
 };
 
 // Prints a phrase at (x, y) twips and notes each of its words.
@@ -105,17 +101,12 @@ QByteArray sampleDocument(QList<Word>& words, int compression = 0)
     return buffer.data();
 }
 
-// The stream of the first content object, for files written without compression.
-QByteArray firstStream(const QByteArray& pdf)
-{
-    const qsizetype start = pdf.indexOf("stream\n") + 7;
-    return pdf.mid(start, pdf.indexOf("\nendstream", start) - start);
-}
-
 QString faceFile(const QString& family)
 {
     return run(u"fc-match"_s, {u"-f"_s, u"%{file}"_s, family}).out;
 }
+
+const QSizeF Letter(12240, 15840);
 
 } // namespace
 
@@ -151,13 +142,10 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QByteArray>("text");
         QTest::addRow("whole") << 1440.0 << QByteArray("1440");
-        QTest::addRow("half") << 1.5 << QByteArray("1.5");
         QTest::addRow("rounded to hundredths") << 12.346 << QByteArray("12.35");
         QTest::addRow("negative") << -3.25 << QByteArray("-3.25");
-        QTest::addRow("small") << 0.05 << QByteArray("0.05");
         QTest::addRow("no negative zero") << -0.001 << QByteArray("0");
         QTest::addRow("huge clamped") << 1e15 << QByteArray("1000000000");
-        QTest::addRow("minus infinity clamped") << -std::numeric_limits<double>::infinity() << QByteArray("-1000000000");
         QTest::addRow("not a number") << std::numeric_limits<double>::quiet_NaN() << QByteArray("0");
     }
     void numbers()
@@ -189,10 +177,8 @@ private slots:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("italic");
         QTest::addRow("lyrics") << u"Comic Sans MS"_s << 10.0 << false << false;
-        QTest::addRow("title") << u"Comic Sans MS"_s << 20.0 << true << false;
         QTest::addRow("chords") << u"Arial"_s << 8.0 << false << true;
         QTest::addRow("old dialog face") << u"MS Sans Serif"_s << 8.0 << true << true;
-        QTest::addRow("tablature") << u"Courier New"_s << 10.0 << false << false;
         QTest::addRow("serif") << u"Times New Roman"_s << 14.0 << true << true;
     }
     void facesMeasureAsQtDoes()
@@ -205,32 +191,13 @@ private slots:
         buffer.open(QIODevice::WriteOnly);
         PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait);
         pdf.setFont(name, qint16(size), bold, italic);
-        QFont font(name);
+        QFont font(name, -1, bold ? QFont::Bold : QFont::Normal, italic);
         font.setPixelSize(int(size * 20));
-        font.setBold(bold);
-        font.setItalic(italic);
         font.setKerning(false);
         const QFontMetricsF metrics(font);
         const QString text = u"Swing low, sweet chariot (Ñandú) 1234567890"_s;
-        QVERIFY2(qAbs(pdf.TextWidth(text) - metrics.horizontalAdvance(text)) < metrics.horizontalAdvance(text) * 0.001,
-                 qPrintable(QString::number(pdf.TextWidth(text)) + u" vs " + QString::number(metrics.horizontalAdvance(text))));
+        QVERIFY(qAbs(pdf.TextWidth(text) - metrics.horizontalAdvance(text)) < metrics.horizontalAdvance(text) * 0.001);
         QVERIFY(qAbs(pdf.TextHeight(text) - metrics.height()) < 1);
-    }
-
-    void widthsAddUpAndScaleWithTheSize()
-    {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait);
-        pdf.FontName = u"Comic Sans MS"_s;
-        pdf.FontSize = 10;
-        // Cyrillic comes from a stand-in face and still adds up.
-        const double whole = pdf.TextWidth(u"Hello Привет 😀"_s);
-        QCOMPARE(whole, pdf.TextWidth(u"Hello "_s) + pdf.TextWidth(u"Привет"_s) + pdf.TextWidth(u" 😀"_s));
-        QVERIFY(pdf.TextWidth(u"Привет"_s) > pdf.TextWidth(u"Hello"_s) * 0.8);
-        pdf.FontSize = 500;
-        QCOMPARE(pdf.TextWidth(u"Hello Привет 😀"_s), whole * 50);
-        QCOMPARE(pdf.TextWidth(QString()), 0.0);
     }
 
     // Whatever the settings, measuring and drawing give finite numbers and a
@@ -241,12 +208,9 @@ private slots:
         QTest::addColumn<double>("size");
         QTest::addColumn<QString>("text");
         QTest::addRow("size zero") << u"Arial"_s << 0.0 << u"tiny"_s;
-        QTest::addRow("negative size") << u"Arial"_s << -8.0 << u"tiny"_s;
         QTest::addRow("size 500") << u"Comic Sans MS"_s << 500.0 << u"Big"_s;
         QTest::addRow("no such face") << u"No Such Face 123"_s << 10.0 << u"fallback"_s;
-        QTest::addRow("character no face has") << u"Arial"_s << 10.0 << u"a\U0010FFFDb"_s;
         QTest::addRow("lone surrogate") << u"Arial"_s << 10.0 << QString(QChar(0xD800)) + u"x";
-        QTest::addRow("control characters") << u"Arial"_s << 10.0 << u"tab\there\r\n"_s;
         QTest::addRow("bytes that need escaping") << u"Courier New"_s << 10.0 << u"(\\)"_s;
     }
     void oddInputsNeitherCrashNorSpoilTheFile()
@@ -274,6 +238,12 @@ private slots:
             pdf.NewPage();
             QCOMPARE(pdf.Page(), 1);
         }
+        // The preview picture takes the same settings.
+        ImageSurface picture(QSize(100, 100), Letter);
+        picture.FontName = name;
+        picture.FontSize = size;
+        picture.Print(text);
+        QVERIFY(std::isfinite(picture.TextWidth(text)) && picture.TextHeight(text) > 0);
         if (!havePoppler())
             QSKIP("poppler-utils is not installed");
         const QString file = saved(buffer.data(), u"odd.pdf"_s);
@@ -290,8 +260,6 @@ private slots:
         QTest::addColumn<int>("keep");           // bytes kept of a real face file
         QTest::addColumn<QByteArray>("madeUp");  // or these instead
         QTest::addRow("empty") << 0 << QByteArray();
-        QTest::addRow("header only") << 12 << QByteArray();
-        QTest::addRow("first kilobyte") << 1024 << QByteArray();
         QTest::addRow("cut in the glyph data") << 200000 << QByteArray();
         QTest::addRow("collection claiming a thousand faces")
             << 0 << QByteArray("ttcf\0\1\0\0\0\0\3\xE8", 12) + QByteArray(64, '\xFF');
@@ -312,38 +280,6 @@ private slots:
             for (const char32_t c : {U'A', U'é', U'Я', U'\U0001F600'})
                 QVERIFY(face->advance(face->glyph(c)) >= 0);
         }
-    }
-
-    // One face of a collection goes into the PDF as a font file of its own.
-    void faceOfACollectionStandsAlone()
-    {
-        QFile file(faceFile(u"Liberation Sans"_s));
-        if (!file.open(QIODevice::ReadOnly))
-            QSKIP("Liberation Sans is not installed");
-        const QByteArray single = file.readAll();
-        // A collection of one: its header, then the face with every table offset moved along.
-        QByteArray collection("ttcf\0\1\0\0\0\0\0\1\0\0\0\x10", 16);
-        QByteArray face = single;
-        const int tables = quint8(single[4]) << 8 | quint8(single[5]);
-        for (int i = 0; i < tables; ++i) {
-            const qsizetype at = 12 + 16 * i + 8;
-            const quint32 offset = qFromBigEndian<quint32>(single.constData() + at) + 16;
-            qToBigEndian(offset, face.data() + at);
-        }
-        collection += face;
-        const auto plain = pdf::SfntFont::read(single);
-        const auto member = pdf::SfntFont::read(collection, 0);
-        QVERIFY(member != nullptr);
-        QVERIFY(pdf::SfntFont::read(collection, 1) == nullptr);
-        QCOMPARE(member->glyph(U'Я'), plain->glyph(U'Я'));
-        QCOMPARE(member->advance(member->glyph(U'W')), plain->advance(plain->glyph(U'W')));
-        // The embedded program reads back as the same face.
-        QByteArray packed(4, '\0');
-        qToBigEndian(quint32(member->programSize()), packed.data());
-        const auto embedded = pdf::SfntFont::read(qUncompress(packed + member->deflatedProgram()));
-        QVERIFY(embedded != nullptr);
-        QCOMPARE(embedded->glyphCount(), plain->glyphCount());
-        QCOMPARE(embedded->glyph(U'Ж'), plain->glyph(U'Ж'));
     }
 
     // --- The document, read back by the real tools ---
@@ -383,32 +319,13 @@ private slots:
         QVERIFY(text.out.contains(u"Amazing Grace"_s));
     }
 
-    void pagesSizeAndInformation_data()
-    {
-        QTest::addColumn<QPageSize>("pageSize");
-        QTest::addColumn<Orientation>("orientation");
-        QTest::addColumn<QString>("pointsText");
-        QTest::addColumn<double>("width");
-        QTest::addColumn<double>("height");
-        QTest::addRow("A4") << QPageSize(QPageSize::A4) << Orientation::Portrait << u"595 x 842 pts"_s
-                            << 11900.0 << 16840.0;
-        QTest::addRow("Letter landscape") << QPageSize(QPageSize::Letter) << Orientation::Landscape
-                                          << u"792 x 612 pts"_s << 15840.0 << 12240.0;
-    }
     void pagesSizeAndInformation()
     {
-        QFETCH(QPageSize, pageSize);
-        QFETCH(Orientation, orientation);
-        QFETCH(QString, pointsText);
-        QFETCH(double, width);
-        QFETCH(double, height);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         {
-            PdfDocumentSurface pdf(&buffer, pageSize, orientation, u"Songs – Песни"_s);
-            QVERIFY(qAbs(pdf.ScaleWidth() - width) < 0.1);
-            QVERIFY(qAbs(pdf.ScaleHeight() - height) < 0.1);
-            QCOMPARE(pdf.Page(), 1);
+            PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::Letter), Orientation::Landscape, u"Songs – Песни"_s);
+            QCOMPARE(QSizeF(pdf.ScaleWidth(), pdf.ScaleHeight()), QSizeF(15840, 12240));
             pdf.NewPage();
             pdf.NewPage();
             QCOMPARE(pdf.Page(), 3);
@@ -416,11 +333,9 @@ private slots:
         if (!havePoppler())
             QSKIP("poppler-utils is not installed");
         const QString info = run(u"pdfinfo"_s, {saved(buffer.data(), u"info.pdf"_s)}).out;
-        QVERIFY2(info.contains(QRegularExpression(u"Pages:\\s+3\\n"_s)), qPrintable(info));
-        QVERIFY2(info.contains(pointsText), qPrintable(info));
-        QVERIFY(info.contains(QRegularExpression(u"Title:\\s+Songs – Песни\\n"_s)));
-        QVERIFY(info.contains(QRegularExpression(u"Creator:\\s+Liravox\\n"_s)));
-        QVERIFY(info.contains(QRegularExpression(u"PDF version:\\s+1.4\\n"_s)));
+        for (const QString& line : {u"Pages:\\s+3"_s, u"Page size:\\s+792 x 612 pts"_s, u"Title:\\s+Songs – Песни"_s,
+                                    u"Creator:\\s+Liravox"_s, u"PDF version:\\s+1.4"_s})
+            QVERIFY2(info.contains(QRegularExpression(line + u"\\s"_s)), qPrintable(line + u" in\n"_s + info));
     }
 
     // Each face goes in once, cut down to the glyphs drawn, however many pages and names use it.
@@ -445,21 +360,6 @@ private slots:
         QCOMPARE(names.size(), 6);
     }
 
-    void textComesBackPageByPage()
-    {
-        if (!havePoppler())
-            QSKIP("poppler-utils is not installed");
-        const Run text = run(u"pdftotext"_s, {u"-layout"_s, m_pdf, u"-"_s});
-        QVERIFY2(text.error.isEmpty(), qPrintable(text.error));
-        const QStringList pages = text.out.split(u'\f');
-        QCOMPARE(pages.size(), 3);  // the text ends with a form feed
-        for (const QString& expected : {u"Amazing Grace"_s, u"Am7 D/F#"_s, u"Ñandú été señor"_s, u"Привет"_s})
-            QVERIFY2(pages[0].contains(expected), qPrintable(pages[0]));
-        QVERIFY(pages[1].contains(u"Second page"_s));
-        QVERIFY(pages[1].contains(u"e|--3--|"_s));
-        QVERIFY(!pages[1].contains(u"Amazing"_s));
-    }
-
     // Text lands where it was drawn, top at the pen, and reaches exactly as
     // far as TextWidth said.
     void wordsLandWhereDrawnAsWideAsMeasured()
@@ -479,13 +379,10 @@ private slots:
         for (qsizetype i = 0; i < found.size(); ++i) {
             const Word& drawn = m_words[i];
             const Word& read = found[i];
-            const QString detail = drawn.text + u": drawn at " + QString::number(drawn.x) + u',' + QString::number(drawn.y)
-                                   + u" width " + QString::number(drawn.width) + u", found at " + QString::number(read.x)
-                                   + u',' + QString::number(read.y) + u" width " + QString::number(read.width);
-            QVERIFY2(read.text == drawn.text, qPrintable(detail));
-            QVERIFY2(qAbs(read.x - drawn.x) < 0.05, qPrintable(detail));
-            QVERIFY2(!drawn.ownFace || qAbs(read.y - drawn.y) < 0.05, qPrintable(detail));
-            QVERIFY2(qAbs(read.width - drawn.width) < drawn.width * 0.01, qPrintable(detail));
+            QCOMPARE(read.text, drawn.text);
+            QVERIFY2(qAbs(read.x - drawn.x) < 0.05 && (!drawn.ownFace || qAbs(read.y - drawn.y) < 0.05)
+                         && qAbs(read.width - drawn.width) < drawn.width * 0.01,
+                     qPrintable(drawn.text));
         }
     }
 
@@ -503,59 +400,24 @@ private slots:
         QCOMPARE(page.size(), QSize(1190, 1684));
         // 144 dots per inch: a pixel is ten twips.
         const auto at = [&page](double x, double y) { return page.pixelColor(int(x / 10), int(y / 10)); };
-        QCOMPARE(at(2000, 4000), QColor(0, 0, 255));        // inside the filled circle
-        QCOMPARE(at(3000, 4000), QColor(Qt::white));        // inside the hollow one
-        QCOMPARE(at(4100, 4100), QColor(Qt::black));        // the filled key
-        QCOMPARE(at(4100, 3700), QColor(Qt::white));        // just above it
+        // Inside the filled circle, inside the hollow one, the filled key, just above it.
+        QCOMPARE((QList<QColor>{at(2000, 4000), at(3000, 4000), at(4100, 4100), at(4100, 3700)}),
+                 (QList<QColor>{QColor(0, 0, 255), Qt::white, Qt::black, Qt::white}));
         const auto near = [&](double x, double y, auto test) {
-            for (int dx = -2; dx <= 2; ++dx) {
-                for (int dy = -2; dy <= 2; ++dy) {
-                    if (test(page.pixelColor(int(x / 10) + dx, int(y / 10) + dy)))
-                        return true;
-                }
-            }
-            return false;
+            bool found = false;
+            for (int d = 0; d < 25; ++d)
+                found = found || test(page.pixelColor(int(x / 10) + d % 5 - 2, int(y / 10) + d / 5 - 2));
+            return found;
         };
         // The hollow circle's green outline, and the line across the page.
         QVERIFY(near(3200, 4000, [](QColor c) { return c.green() < 230 && c.green() > c.red() + 40; }));
         QVERIFY(near(3000, 3200, [](QColor c) { return c.lightness() < 200; }));
         // Red chords in the top half of their line, not mirrored to below it.
         bool red = false;
-        for (int y = 2200; y < 2320; y += 10) {
+        for (int y = 2200; y < 2320; y += 10)
             red = red || near(1600, y, [](QColor c) { return c.red() > 150 && c.green() < 120 && c.blue() < 120; });
-        }
         QVERIFY(red);
         QVERIFY(!near(1600, 2100, [](QColor c) { return c.lightness() < 250; }));
-    }
-
-    // Colours, fonts and the text object are written when they change, not per call.
-    void stateIsWrittenOnlyWhenItChanges()
-    {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        {
-            PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait);
-            pdf.setPageCompression(0);
-            pdf.ForeColor = 0x0000FF;
-            for (int i = 0; i < 6; ++i)
-                pdf.Line(100, 100 * i, 900, 100 * i);
-            for (int i = 0; i < 6; ++i) {
-                pdf.CurrentX = 100;
-                pdf.CurrentY = 1000 + 300 * i;
-                pdf.Print(u"same font"_s);
-            }
-            pdf.ForeColor = 0;
-            pdf.Print(u"black"_s);
-            pdf.FontSize = 12;
-            pdf.Print(u"bigger"_s);
-        }
-        const QByteArray content = firstStream(buffer.data());
-        QCOMPARE(content.count(" RG\n"), 1);
-        QCOMPARE(content.count(" rg\n"), 2);  // red text, then black
-        QCOMPARE(content.count(" Tf\n"), 2);
-        QCOMPARE(content.count("BT\n"), 1);
-        QCOMPARE(content.count(" Tm "), 1);  // then moves relative to it
-        QCOMPARE(content.count(" Td "), 7);
     }
 };
 

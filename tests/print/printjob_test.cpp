@@ -3,6 +3,10 @@
 
 #include "../song/songfixture.h"
 
+#include "print/album.h"
+#include "print/chorddiagram.h"
+#include "print/pagemargins.h"
+#include "print/previewscale.h"
 #include "print/printjob.h"
 #include "song/globaldictionary.h"
 
@@ -26,10 +30,7 @@ QString longSong(int lines)
 
 int footers(const RecordingSurface& surface)
 {
-    int count = 0;
-    for (const QString& call : surface.calls)
-        count += call.contains(u"[Page "_s) ? 1 : 0;
-    return count;
+    return int(surface.calls.filter(u"[Page "_s).size());
 }
 
 // The texts drawn on each page, in order.
@@ -58,45 +59,51 @@ QMap<QString, int> bookmarkedPages(const RecordingSurface& surface)
     return pages;
 }
 
-// The contents lines as drawn: a title, a leader of dots, a page number.
-QList<std::pair<QString, int>> contentsLines(const QStringList& texts)
+// The contents lines as drawn, "title page": a title, a leader of dots, a page number.
+QStringList contentsLines(const QStringList& texts)
 {
-    QList<std::pair<QString, int>> lines;
+    QStringList lines;
     for (qsizetype index = 0; index + 2 < texts.size(); ++index) {
         bool isNumber = false;
-        const int page = texts[index + 2].toInt(&isNumber);
+        texts[index + 2].toInt(&isNumber);
         if (isNumber && texts[index + 1].startsWith(u'.') && QString(texts[index + 1]).remove(u". "_s) == u".")
-            lines.append({texts[index], page});
+            lines.append(texts[index] + u' ' + texts[index + 2]);
     }
     return lines;
 }
 
 } // namespace
 
-class PrintJobTest : public QObject
+class PrintJobTest final : public QObject
 {
     Q_OBJECT
 
+private:
+    QTemporaryDir m_dir;
+
+    QString song(const QString& name, const QString& text = u"{t:x}\r\n"_s)
+    {
+        QFile file(m_dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(text.toUtf8());
+        return file.fileName();
+    }
+
 private slots:
     void init() { test::clearSettings(); }
-
-    void oneSongOnePage()
-    {
-        SongFixture f;
-        f.song.LoadFile();
-        f.song.StringToLinesRec(u"{t:Short}\r\n[C]one [G]line"_s);
-        RecordingSurface printer;
-        PrintJob job(f.context, nullptr);
-        job.PrintSongPages(printer, f.song);
-        QCOMPARE(printer.page, 1);
-        QCOMPARE(footers(printer), 1);
-        QCOMPARE(job.state.UsedChords.size(), 2);
-    }
 
     void previewShowsOnePageAndKnowsTheLast()
     {
         SongFixture f;
         f.song.LoadFile();
+        f.song.StringToLinesRec(u"{t:Short}\r\n[C]one [G]line"_s);
+        RecordingSurface shortSong;
+        PrintJob first(f.context, nullptr);
+        first.PrintSongPages(shortSong, f.song);
+        QCOMPARE(shortSong.page, 1);
+        QCOMPARE(footers(shortSong), 1);
+        QCOMPARE(first.state.UsedChords.size(), 2);
+
         f.song.StringToLinesRec(longSong(150));
         RecordingSurface printer;
         PrintJob job(f.context, nullptr);
@@ -115,14 +122,12 @@ private slots:
         QVERIFY(reference.callsOf(u"text"_s).isEmpty());
         QVERIFY(reference.calls.contains(u"discard"_s));
 
-        int last = pages;
-        RecordingSurface lastPicture;
-        QVERIFY(job.RenderPreviewPage(lastPicture, reference, f.song, last));
-        QCOMPARE(last, pages);
-        int beyond = pages + 5;
-        RecordingSurface beyondPicture;
-        QVERIFY(job.RenderPreviewPage(beyondPicture, reference, f.song, beyond));
-        QCOMPARE(beyond, pages);
+        // The last page, and one asked for beyond it, show the last page.
+        for (int asked : {pages, pages + 5}) {
+            RecordingSurface lastPicture;
+            QVERIFY(job.RenderPreviewPage(lastPicture, reference, f.song, asked));
+            QCOMPARE(asked, pages);
+        }
     }
 
     void bookFindsEverySongAtItsFirstPage_data()
@@ -141,20 +146,13 @@ private slots:
         QFETCH(bool, contents);
         QFETCH(bool, sorted);
         QFETCH(int, moreSongs);
-        QTemporaryDir dir;
-        const auto write = [&dir](const QString& name, const QString& text) {
-            QFile file(dir.filePath(name));
-            file.open(QIODevice::WriteOnly);
-            file.write(text.toUtf8());
-            return file.fileName();
-        };
-        QStringList files{write(u"z.cho"_s, longSong(150).replace(u"{t:Long}"_s, u"{t:Zebra}"_s)),
-                          write(u"a.cho"_s, u"{t:apple}\r\n[C]a\r\n"_s), dir.filePath(u"gone.cho"_s),
-                          write(u"untitled.cho"_s, u"[G]no title\r\n"_s)};
+        QStringList files{song(u"z.cho"_s, longSong(150).replace(u"{t:Long}"_s, u"{t:Zebra}"_s)),
+                          song(u"a.cho"_s, u"{t:apple}\r\n[C]a\r\n"_s), m_dir.filePath(u"gone.cho"_s),
+                          song(u"untitled.cho"_s, u"[G]no title\r\n"_s)};
         QStringList titles{u"Zebra"_s, u"apple"_s, u"untitled"_s};
         for (int number = 1; number <= moreSongs; ++number) {
             titles.append(u"Song " + QString::number(number));
-            files.append(write(u"s" + QString::number(number) + u".cho", u"{t:" + titles.last() + u"}\r\n[D]x\r\n"));
+            files.append(song(u"s" + QString::number(number) + u".cho", u"{t:" + titles.last() + u"}\r\n[D]x\r\n"));
         }
         SongFixture f;
         RecordingSurface printer;
@@ -162,7 +160,7 @@ private slots:
         job.PrintAlbum(printer, files, {contents, sorted, u"Book"_s});
 
         // Songs are read once, though contents lay them out twice.
-        QCOMPARE(f.messages.texts(), QStringList{dir.filePath(u"gone.cho"_s) + u" file not found"});
+        QCOMPARE(f.messages.texts(), QStringList{m_dir.filePath(u"gone.cho"_s) + u" file not found"});
         const QList<QStringList> pages = pageTexts(printer);
         const QMap<QString, int> bookmarks = bookmarkedPages(printer);
         QCOMPARE(bookmarks.size(), titles.size());
@@ -173,7 +171,7 @@ private slots:
             QVERIFY2(pages.value(bookmarks.value(title) - 1).contains(shown), qPrintable(title));
         }
 
-        QList<std::pair<QString, int>> listed;
+        QStringList listed;
         for (int page = 0; page < bookmarks.value(u"Zebra"_s) - 1; ++page) {
             QCOMPARE(pages[page].last(), u"Page " + QString::number(page + 1));
             QVERIFY(pages[page].contains(u"Contents - Book"_s));
@@ -185,17 +183,15 @@ private slots:
             titles.prepend(u"apple"_s);
             titles.append({u"untitled"_s, u"Zebra"_s});
         }
-        QCOMPARE(listed.size(), contents ? titles.size() : 0);
-        for (qsizetype index = 0; index < listed.size(); ++index) {
-            QCOMPARE(listed[index].first, titles[index]);
-            QCOMPARE(listed[index].second, bookmarks.value(titles[index]));
-        }
+        QStringList expected;
+        for (const QString& title : std::as_const(titles))
+            expected.append(title + u' ' + QString::number(bookmarks.value(title)));
+        QCOMPARE(listed, contents ? expected : QStringList());
     }
 
     void hostileLayoutsEndWithoutLooping_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addRow("margins of zero") << u"{left_margin:0}\r\n{top_margin:0}\r\n{botton_margin:0}\r\n[C]x"_s;
         QTest::addRow("negative margins") << u"{left_margin:-5000}\r\n{botton_margin:-9000}\r\n[C]x"_s;
         QTest::addRow("margins larger than the page") << u"{top_margin:30000}\r\n{botton_margin:30000}\r\n[C]x\r\n[G]y"_s;
         QTest::addRow("font sizes 0 and 500") << u"{font:Lyric,Arial,0,0,false,false}\r\n{font:Chord,Arial,500,0,false,false}\r\n[C]x [G]y"_s;
@@ -219,7 +215,119 @@ private slots:
             // At worst a page a markup line, the page the last break opens, and one for diagrams.
             QVERIFY(printer.page <= job.state.MarkupLines.size() + 2);
             QCOMPARE(footers(printer), printer.page);
+            // Diagrams sized for the instrument that plays them.
+            QCOMPARE(job.state.diagram.cellWidth, SetDiagramSize(f.song.ChordSize, instrument == u"Piano").cellWidth);
         }
+    }
+
+    void albumOpenKeepsExistingSongsInOrder()
+    {
+        const QString a = song(u"a.cho"_s);
+        const QString b = song(u"b.cho"_s);
+        const QString gone = m_dir.filePath(u"gone.cho"_s);
+        // a.cho is named relative to the album, not to the current folder.
+        const QString path = song(u"book.abm"_s, b + u"\r\n\r\n" + gone + u"\na.cho\r\n");
+        RecordingMessages messages;
+        Album album;
+        album.AlbumChanged = true;
+        QVERIFY(album.OpenAlbum(path, messages));
+        QCOMPARE(album.AlbumFiles, (QStringList{b, a}));
+        QCOMPARE(messages.texts(), QStringList{gone + u" file not found"});
+        QCOMPARE(album.AlbumPath, path);
+        QVERIFY(!album.AlbumChanged);
+    }
+
+    void albumSavesAndReopensTheSame()
+    {
+        RecordingMessages messages;
+        Album album;
+        album.addSong(song(u"one.cho"_s));
+        album.addSong(song(u"two.cho"_s));
+        album.addSong(song(u"three.cho"_s));
+        QVERIFY(album.moveUp(2));
+        QVERIFY(!album.SaveAlbum(messages));   // no path yet
+        album.AlbumPath = u"/nonexistent/folder/book.abm"_s;
+        QVERIFY(!album.SaveAlbum(messages));
+        QVERIFY(album.AlbumChanged);
+        QVERIFY(messages.texts().last().startsWith(u"Cannot save file /nonexistent/folder/book.abm: "_s));
+        messages.clear();
+        album.AlbumPath = m_dir.filePath(u"saved.abm"_s);
+        QVERIFY(album.SaveAlbum(messages));
+        QVERIFY(!album.AlbumChanged);
+        QFile file(album.AlbumPath);
+        file.open(QIODevice::ReadOnly);
+        QVERIFY(file.readAll().endsWith(".cho\r\n"));
+        Album reopened;
+        QVERIFY(reopened.OpenAlbum(album.AlbumPath, messages));
+        QCOMPARE(reopened.AlbumFiles, album.AlbumFiles);
+        QVERIFY(messages.texts().isEmpty());
+    }
+
+    void marginBoxesReadInches_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("decimal comma reads as a point") << u"0,5"_s << 720 << true << u"0.50 inch."_s;
+        QTest::addRow("the unit after the number is ignored") << u"1.00 inch."_s << 1440 << true << u"1.00 inch."_s;
+        QTest::addRow("a quarter inch is too small") << u"0.25"_s << 360 << false << QString();
+        QTest::addRow("just over a quarter inch is enough") << u"0.26"_s << 374 << true << u"0.26 inch."_s;
+        QTest::addRow("4000 twips is too large") << u"2.7778"_s << 4000 << false << QString();
+        QTest::addRow("text that is no number reads as zero") << u"wide"_s << 0 << false << QString();
+        QTest::addRow("a negative margin is refused") << u"-1"_s << -1440 << false << QString();
+        QTest::addRow("a huge number stays within 16 bits") << u"99999"_s << 32767 << false << QString();
+    }
+    void marginBoxesReadInches()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, twips);
+        QFETCH(bool, accepted);
+        QFETCH(QString, shown);
+        const qint16 value = marginTwips(text);
+        QCOMPARE(int(value), twips);
+        QCOMPARE(marginInRange(value), accepted);
+        if (accepted)
+            QCOMPARE(formatMargin(value), shown);
+    }
+
+    void previewFitsThePageAndZoomsAroundTheClick_data()
+    {
+        QTest::addColumn<QSizeF>("page");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QSize>("base");
+        QTest::addColumn<QPoint>("click");
+        QTest::addColumn<QPoint>("scroll");
+        QTest::addColumn<QPoint>("zoomedScroll");
+        // Letter: 12240 x 15840 twips.
+        QTest::addRow("letter fitted to 792 pixels, click at the centre")
+            << QSizeF(12240, 15840) << 792 << QSize(612, 792) << QPoint(306, 396) << QPoint(0, 0) << QPoint(306, 396);
+        QTest::addRow("landscape page is wider than high")
+            << QSizeF(15840, 12240) << 612 << QSize(792, 612) << QPoint(100, 50) << QPoint(0, 0) << QPoint(100, 50);
+        QTest::addRow("a page of no size still gives a picture")
+            << QSizeF(0, 0) << 0 << QSize(1, 1) << QPoint(0, 0) << QPoint(0, 0) << QPoint(0, 0);
+    }
+    void previewFitsThePageAndZoomsAroundTheClick()
+    {
+        QFETCH(QSizeF, page);
+        QFETCH(int, height);
+        QFETCH(QSize, base);
+        QFETCH(QPoint, click);
+        QFETCH(QPoint, scroll);
+        QFETCH(QPoint, zoomedScroll);
+        PreviewScale scale = PreviewScale::fit(page, height);
+        QCOMPARE(scale.pictureSize(), base);
+        QCOMPARE(scale.ScaleNum(), 1);
+
+        QCOMPARE(scale.toggle(click, click - scroll), zoomedScroll);
+        QCOMPARE(scale.ScaleNum(), 2);
+        QCOMPARE(scale.pictureSize(), base * 2);
+        // The clicked spot of the page stays where the pointer is.
+        QCOMPARE(click * 2 - zoomedScroll, click - scroll);
+
+        QCOMPARE(scale.toggle(click * 2, click * 2 - zoomedScroll), QPoint(0, 0));
+        QCOMPARE(scale.ScaleNum(), 1);
+        QCOMPARE(scale.pictureSize(), base);
     }
 };
 
