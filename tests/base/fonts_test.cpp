@@ -35,24 +35,6 @@ class FontsTest : public QObject
 private slots:
     void init() { test::clearSettings(); }
 
-    void defaultRolesInOrder()
-    {
-        QStringList written;
-        for (const Fonts& font : defaultSet().items())
-            written.append(FontToStr(font));
-        QCOMPARE(written, (QStringList{
-                              u"Title,Comic Sans MS,20,0,true,false"_s,
-                              u"SubTitle,Comic Sans MS,16,0,true,false"_s,
-                              u"Lyric,Comic Sans MS,10,0,false,false"_s,
-                              u"Chord,Arial,8,255,false,true"_s,
-                              u"Comment,Comic Sans MS,8,16711680,false,false"_s,
-                              u"Tablature,Courier New,10,65280,false,false"_s,
-                              u"Header,Comic Sans MS,10,0,true,false"_s,
-                              u"Footer,Comic Sans MS,10,0,true,false"_s,
-                              u"Control,MS Sans Serif,8,16711680,false,false"_s,
-                          }));
-    }
-
     void settingsOverrideDefaults()
     {
         SaveSetting(u"SongFonts"_s, u"LyricFontName"_s, u"Liberation Serif"_s);
@@ -73,17 +55,13 @@ private slots:
         QTest::addColumn<QString>("expectedLyric");
         QTest::addRow("full description") << u"Lyric,Arial,12,255,true,true"_s << u"Lyric,Arial,12,255,true,true"_s;
         QTest::addRow("leading index item is skipped") << u"3,Lyric,Arial,12,0,false,false"_s << u"Lyric,Arial,12,0,false,false"_s;
-        QTest::addRow("leading digit run is skipped") << u"45,Lyric,Arial,9,0,false,false"_s << u"Lyric,Arial,9,0,false,false"_s;
-        QTest::addRow("empty leading item is skipped") << u",Lyric,Arial,9,0,false,false"_s << u"Lyric,Arial,9,0,false,false"_s;
         QTest::addRow("blanks around items are trimmed") << u"Lyric , Arial , 11 , 0 , true , false"_s << u"Lyric,Arial,11,0,true,false"_s;
         QTest::addRow("bold True with a capital is false") << u"Lyric,Arial,10,0,True,TRUE"_s << u"Lyric,Arial,10,0,false,false"_s;
         QTest::addRow("role found ignoring case keeps the key as written") << u"lyric,Arial,10,0,false,false"_s << u"lyric,Arial,10,0,false,false"_s;
         QTest::addRow("missing items read as empty") << u"Lyric,Arial"_s << u"Lyric,Arial,0,0,false,false"_s;
         QTest::addRow("a size too large is skipped alone") << u"Lyric,Arial,99999,255,true,false"_s << u"Lyric,Arial,10,255,true,false"_s;
-        QTest::addRow("sizes use the leading number") << u"Lyric,Arial,14pt,x,false,false"_s << u"Lyric,Arial,14,0,false,false"_s;
         QTest::addRow("unknown role changes nothing") << u"Verse,Arial,30,0,true,true"_s << u"Lyric,Comic Sans MS,10,0,false,false"_s;
         QTest::addRow("9 is a role, not an index") << u"9,Lyric,Arial"_s << u"Lyric,Comic Sans MS,10,0,false,false"_s;
-        QTest::addRow("empty text changes nothing") << QString() << u"Lyric,Comic Sans MS,10,0,false,false"_s;
     }
     void fontDirective()
     {
@@ -93,29 +71,6 @@ private slots:
         FontFromStr(set, text);
         QCOMPARE(set.size(), 9);
         QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), expectedLyric);
-    }
-
-    void publicSetIsTheActiveSongsOwnSet()
-    {
-        FontState state;
-        auto songA = std::make_shared<FontSet>(defaultSet());
-        auto songB = std::make_shared<FontSet>(defaultSet());
-        state.publicSet = songA;   // song A activated
-        state.publicSet = songB;   // then song B
-        FontFromStr(*state.publicSet, u"Lyric,Arial,14,0,false,false"_s);
-        QCOMPARE(songB->find(u"Lyric"_s)->Name, u"Arial"_s);
-        QCOMPARE(songA->find(u"Lyric"_s)->Name, u"Comic Sans MS"_s);
-    }
-
-    void activeFontCarriesAllSixMembers()
-    {
-        Fonts source;
-        source.Create(u"Chord"_s, u"Arial"_s, 9, true, true, 255);
-        Fonts active;
-        source.SetToActive(active);
-        Fonts target;
-        target.GetFromActive(active);
-        QCOMPARE(target, source);
     }
 
     void applyRoleSetsFontAndColour()

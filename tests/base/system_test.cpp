@@ -27,15 +27,6 @@ private slots:
         QVERIFY2(fired, "a timer due during the wait must run during the wait");
     }
 
-    void delayOfNothingReturnsAtOnce()
-    {
-        QElapsedTimer clock;
-        clock.start();
-        Delay(0);
-        Delay(-5);
-        QVERIFY(clock.elapsed() < 20);
-    }
-
     void folderExistsNamesWhatAListingFinds()
     {
         QTemporaryDir dir;
@@ -47,21 +38,28 @@ private slots:
         QCOMPARE(FolderExists(u"\u0001\u0002"_s), QString());
     }
 
-    void programFolderIsTheIsolatedOne()
+    void aBurstOfMessagesIsSummedUp_data()
     {
-        QCOMPARE(programFolder(), QDir(qEnvironmentVariable("LIRAVOX_HOME")).absolutePath());
-        QVERIFY(QDir(programFolder()).exists());
+        QTest::addColumn<int>("raised");
+        QTest::addColumn<QString>("summaryStart");
+        QTest::addRow("a few are shown one by one") << 3 << QString();
+        QTest::addRow("one more is summed up") << 4 << u"1 more message was not shown one by one:\n\nbad line 4"_s;
+        QTest::addRow("a flood is summed up in one box") << 1000 << u"997 more messages were not shown"_s;
     }
-
-    void recorderAnswersFromItsScriptThenNegatively()
+    void aBurstOfMessagesIsSummedUp()
     {
-        RecordingMessages recorder;
-        recorder.scriptAnswer(Answer::Yes);
-        QCOMPARE(recorder.ask(u"Save?"_s, {}, Buttons::YesNoCancel), Answer::Yes);
-        QCOMPARE(recorder.ask(u"Save?"_s, {}, Buttons::YesNoCancel), Answer::Cancel);
-        QCOMPARE(recorder.ask(u"Sure?"_s, {}, Buttons::YesNo), Answer::No);
-        QCOMPARE(recorder.input(u"Name"_s, {}), std::nullopt);
-        QCOMPARE(recorder.texts(), (QStringList{u"Save?"_s, u"Save?"_s, u"Sure?"_s, u"Name"_s}));
+        QFETCH(int, raised);
+        QFETCH(QString, summaryStart);
+        MessageBurst burst;
+        int shown = 0;
+        for (int line = 1; line <= raised; ++line)
+            shown += burst.admit(u"bad line "_s + QString::number(line)) ? 1 : 0;
+        QCOMPARE(shown, 3);
+        const QString summary = burst.finish();
+        QVERIFY2(summary.startsWith(summaryStart) && summary.isEmpty() == summaryStart.isEmpty(), qPrintable(summary));
+        // A flood lists its first ten and says that more followed.
+        QCOMPARE(summary.endsWith(u"bad line 13\n..."_s), raised > 13);
+        QVERIFY(burst.admit(u"the next command's first"_s));
     }
 };
 
