@@ -60,7 +60,6 @@ private slots:
         QTest::addRow("each word is a step") << u""_s << u"i0:hello_world"_s << u"hello  | "_s;
         QTest::addRow("a pause ends a step") << u""_s << u"i0:abc p1500 i3:def"_s << u"abc | "_s;
         QTest::addRow("a run of BackSpace is one step") << u"abcdef"_s << u"b6:3"_s << u"abcdef"_s;
-        QTest::addRow("a run of Delete is one step") << u"abcdef"_s << u"d1:3"_s << u"abcdef"_s;
         QTest::addRow("typing elsewhere in the text is a new step") << u""_s << u"i0:ab i0:x"_s << u"ab | "_s;
         QTest::addRow("typing after deleting is a new step") << u""_s << u"i0:abc b3:1 i2:d"_s << u"ab | abc | "_s;
     }
