@@ -147,25 +147,6 @@ private slots:
         QVERIFY(pages[2].contains(u"Second"_s));
     }
 
-    void lyricsOnlyPrintsNoChords()
-    {
-        const QString pdf = m_dir.filePath(u"words.pdf"_s);
-        QCOMPARE(runLvx({u"pdf"_s, u"--lyrics-only"_s, u"-o"_s, pdf, lvx::test::dataFile(u"example.cho"_s)}).exitCode, 0);
-        const QString text = pdfPages(pdf).join(u'\n');
-        QVERIFY(text.contains(u"Hello world"_s));
-        QVERIFY(!text.contains(u"Dbmaj7"_s));
-    }
-
-    void markupLines()
-    {
-        const Run markup = runLvx({u"markup"_s, lvx::test::dataFile(u"example.cho"_s)});
-        QCOMPARE(markup.exitCode, 0);
-        const QStringList lines = markup.out.split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.first(), u"<FN:Comic Sans MS><FC:0><FS:20><B></I><C>Example<CR><LF>"_s);
-        QCOMPARE(lines.last(), u"<FN:Comic Sans MS><FC:16711680><FS:8></B></I><EOBLK>"_s);
-        QCOMPARE(lines.size(), 10);
-    }
-
     void refusals_data()
     {
         QTest::addColumn<QStringList>("arguments");

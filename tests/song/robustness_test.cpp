@@ -127,11 +127,7 @@ private slots:
         // Tabs widen a line past the 16-bit limit; the pieces must not read back as directives,
         // and blanks too many to cut around are cut once, not one line per blank.
         QTest::addRow("long line splits before a brace") << (QByteArray("x") + QByteArray(4096, '\t') + "{") << 2;
-        QTest::addRow("long line splits before a directive") << (QByteArray(32767, 'x') + "{soc}") << 2;
-        QTest::addRow("directive of only a colon") << QByteArray("{:}\r\n{ : }\r\n{}") << 3;
         QTest::addRow("5000 unknown directives") << QByteArray("{x:1}\r\n").repeated(5000) << 5000;
-        QTest::addRow("nested and unterminated sections")
-            << QByteArray("{sov}\r\n{soc}\r\n{sog}\r\n| C |\r\n{eoc}\r\n{eov}\r\n{eov}\r\n{sov}") << 8;
     }
     void hostileFiles()
     {

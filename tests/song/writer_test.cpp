@@ -120,20 +120,6 @@ private slots:
         }
     }
 
-    void chordsPlacedBeyondTheTextFollowIt()
-    {
-        SongLine line{KindLyric, u"ab"_s, {{u"C"_s, 1}, {u"G"_s, 9}, {u"D"_s, 0}}};
-        QCOMPARE(lyricWithChords(line), u"a[C]b[G][D]"_s);
-    }
-
-    void titlesAreWrittenOnlyWhenNotBlank()
-    {
-        SongFixture f;
-        f.song.title = u"   "_s;
-        f.song.subtitle = u" Sub "_s;
-        QCOMPARE(songText(f), u"{st: Sub }\r\n"_s);
-    }
-
     void writerFlagsSelectTheGroups()
     {
         SongFixture f;
