@@ -15,17 +15,6 @@ FontSet defaultSet()
     return set;
 }
 
-struct RecordingSurface final : FontSurface
-{
-    QString font;
-    qint32 color = -1;
-    void setFont(const QString& name, qint16 size, bool bold, bool italic) override
-    {
-        font = name + u'/' + QString::number(size) + (bold ? u"/b" : u"") + (italic ? u"/i" : u"");
-    }
-    void setForeColor(qint32 value) override { color = value; }
-};
-
 } // namespace
 
 class FontsTest : public QObject
@@ -73,17 +62,6 @@ private slots:
         QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), expectedLyric);
     }
 
-    void applyRoleSetsFontAndColour()
-    {
-        const FontSet set = defaultSet();
-        RecordingSurface surface;
-        QVERIFY(ApplyFontRole(surface, set, u"Chord"_s));
-        QCOMPARE(surface.font, u"Arial/8/i"_s);
-        QCOMPARE(surface.color, 255);
-        RecordingSurface untouched;
-        QVERIFY(!ApplyFontRole(untouched, set, u"Nothing"_s));
-        QCOMPARE(untouched.color, -1);
-    }
 };
 
 LIRAVOX_TEST_MAIN(FontsTest)

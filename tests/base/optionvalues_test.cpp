@@ -37,32 +37,6 @@ private slots:
         QTEST(int(sustain ? sliderToSustain(shown) : sliderToDelay(shown)), "stored");
     }
 
-    void outputChoiceSetsTheTwoFlags_data()
-    {
-        QTest::addColumn<bool>("lyricsOnly");
-        QTest::addColumn<bool>("chordsOnly");
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<QString>("saved");   // the LyricsOnly and ChordsOnly settings
-        QTest::addRow("both flags off is lyrics and chords") << false << false << 0 << u"false false"_s;
-        QTest::addRow("lyrics only") << true << false << 1 << u"true false"_s;
-        QTest::addRow("chords only") << false << true << 2 << u"false true"_s;
-    }
-    void outputChoiceSetsTheTwoFlags()
-    {
-        QFETCH(bool, lyricsOnly);
-        QFETCH(bool, chordsOnly);
-        QFETCH(int, choice);
-        QCOMPARE(outputChoice(lyricsOnly, chordsOnly), choice);
-        AppState app;
-        app.LyricsOnly = !lyricsOnly;
-        app.ChordsOnly = !chordsOnly;
-        GeneralOptions options = generalOptions(app);
-        options.output = choice;
-        applyGeneralOptions(app, options);
-        QCOMPARE(std::pair(app.LyricsOnly, app.ChordsOnly), std::pair(lyricsOnly, chordsOnly));
-        QTEST(QString(GetSetting(u"Public"_s, u"LyricsOnly"_s, {}) + u' ' + GetSetting(u"Public"_s, u"ChordsOnly"_s, {})), "saved");
-    }
-
     void notationAndInstrumentAreSavedAsShown_data()
     {
         QTest::addColumn<QString>("notation");

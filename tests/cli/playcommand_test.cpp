@@ -1,8 +1,6 @@
 #include "testmain.h"
 #include "../midi/wavreader.h"
 
-#include "base/settings.h"
-
 #include <QTemporaryDir>
 
 #include <optional>
@@ -109,17 +107,6 @@ private slots:
             QVERIFY(run.error.startsWith(u"usage: lvx play"_s));
     }
 
-    void withoutADeviceItSaysSoAndLogsWhatWouldSound()
-    {
-        // The mapper as the saved device, and no sound font for it: nothing can sound.
-        lvx::SaveSetting(u"Midi"_s, u"MidiDev"_s, u"-1"_s);
-        const lvx::test::Run run = play({u"Am"_s, u"--log"_s}, m_dir.filePath(u"none.sf2"_s));
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.error, u"No MIDI output device is open.\n"_s);
-        QCOMPARE(lines(run), AMinorGuitar);
-        // Playing from the command line leaves the editor's handle alone.
-        QCOMPARE(lvx::GetSetting(u"Midi"_s, u"LastHandle"_s, u"untouched"_s), u"untouched"_s);
-    }
 };
 
 LIRAVOX_TEST_MAIN(PlayCommandTest)

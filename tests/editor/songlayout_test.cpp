@@ -1,7 +1,6 @@
 #include "linenotation.h"
 #include "testmain.h"
 
-#include "base/timingcounters.h"
 #include "editor/songlayout.h"
 
 using namespace lvx;
@@ -223,24 +222,6 @@ private slots:
         QCOMPARE(box.role, u"Lyric"_s);
         QCOMPARE(box.height, 200.0);   // a line's height even with no text to measure
         QCOMPARE(layout.LastShownLine + layout.scrollMaximum, 2);
-    }
-
-    void missingRolesFallBack()
-    {
-        FontSet onlyLyric;
-        Fonts lyric;
-        lyric.Create(u"Lyric"_s, u"Face"_s, 10, false, false, 0);
-        onlyLyric.add(lyric);
-        TimingCounters counters;   // only the whole-paint counter: the others are skipped
-        const SongLayout layout =
-            layoutSong(parseSong(u"[G]la | {21}Start of Chorus"_s), onlyLyric, window(), FixedMeasure(), &counters);
-        QCOMPARE(layout.labels.first().width, 160.0);
-        QCOMPARE(layout.boxes.at(1).font, lyric);
-        QCOMPARE(layout.titleHeight, 200.0);
-
-        const Fonts plain = fontForRole(FontSet(), u"Chord"_s);
-        QVERIFY(!plain.Name.isEmpty());
-        QVERIFY(plain.Size > 0);
     }
 
     void scrollPage_data()

@@ -19,37 +19,12 @@ class RobustnessTest : public QObject
 private:
     QTemporaryDir m_dir;
 
-    std::unique_ptr<SongFixture> load(const QByteArray& bytes)
-    {
-        const QString path = m_dir.filePath(u"in.cho"_s);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        file.close();
-        return loadFile(path);
-    }
-
-    static std::unique_ptr<SongFixture> loadFile(const QString& path)
-    {
-        auto f = std::make_unique<SongFixture>();
-        f->context.app.CurrentFileName = path;
-        f->song.LoadFile();
-        return f;
-    }
-
     // Once text is ours, reading and writing it again changes nothing.
     static void checkFixedPoint(SongFixture& f, const QString& name)
     {
         const QString written = f.song.LinesToString();
         f.song.StringToLinesRec(written);
         QVERIFY2(f.song.LinesToString() == written, qPrintable(name));
-    }
-
-    static QByteArray bytesOf(const QString& path)
-    {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
     }
 
     // Every word a musician wrote: all of a lyric line, and the argument of a
@@ -89,19 +64,19 @@ private slots:
             QFile::remove(copy);
             QVERIFY(QFile::copy(path, copy));
             QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-            QVERIFY2(loadFile(copy)->song.SaveFile(), qPrintable(path));
-            const QByteArray saved = bytesOf(copy);
-            QVERIFY2(loadFile(copy)->song.SaveFile(), qPrintable(path));
-            QVERIFY2(bytesOf(copy) == saved, qPrintable(path));
+            QVERIFY2(SongFixture::open(copy)->song.SaveFile(), qPrintable(path));
+            const QByteArray saved = readBytes(copy);
+            QVERIFY2(SongFixture::open(copy)->song.SaveFile(), qPrintable(path));
+            QVERIFY2(readBytes(copy) == saved, qPrintable(path));
 
-            const QHash<QString, int> before = words(decodeText(bytesOf(path), false).text);
+            const QHash<QString, int> before = words(decodeText(readBytes(path), false).text);
             const QHash<QString, int> after = words(decodeText(saved, false).text);
             for (auto word = before.cbegin(); word != before.cend(); ++word)
                 QVERIFY2(after.value(word.key()) >= word.value(), qPrintable(path + u": lost " + word.key()));
             ++songs;
             // As a chord sheet and back, every chord comes back on its syllable
             // unless the sheet said a line would not.
-            const auto f = loadFile(path);
+            const auto f = SongFixture::open(path);
             const ChordSheet sheet = chordSheetText(f->song);
             if (sheet.linesNotKept == 0) {
                 const auto back = SongFixture::read(chordSheetToChordPro(sheet.text));
@@ -133,7 +108,8 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, lines);
-        const auto f = load(bytes);
+        writeBytes(m_dir.filePath(u"in.cho"_s), bytes);
+        const auto f = SongFixture::open(m_dir.filePath(u"in.cho"_s));
         QCOMPARE(f->song.lines.size(), lines);
         QVERIFY(f->messages.texts().size() <= 1);
         checkFixedPoint(*f, QString::fromLatin1(QTest::currentDataTag()));

@@ -13,24 +13,6 @@ using namespace lvx;
 using namespace lvx::song;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
-
 class SongFileTest : public QObject
 {
     Q_OBJECT
@@ -171,23 +153,6 @@ private slots:
         QVERIFY(f.song.SaveFile());
         QCOMPARE(readBytes(file), QByteArray("caf\xc3\xa9 \xe2\x99\xab\r\n"));
         QCOMPARE(f.song.encoding, TextEncoding::Utf8);
-    }
-
-    void oversizedFileReadsItsFirst60000Bytes()
-    {
-        QByteArray bytes;
-        for (int i = 0; i < 600; ++i)
-            bytes += QByteArray(98, 'a') + "\r\n";
-        bytes.chop(3);
-        bytes += "\xc3\xa9\xc3\xa9";   // 60001 bytes, the cap cuts the second é
-        const QString file = path(u"big.cho"_s);
-        writeBytes(file, bytes);
-        SongFixture f;
-        load(f, file);
-        QCOMPARE(f.messages.texts(), QStringList{u"File to Large, read first 60000 bytes\n" + file});
-        QCOMPARE(f.messages.entries()[0].title, u"Error"_s);
-        QCOMPARE(f.song.lines.size(), 600);
-        QCOMPARE(f.song.lines.last().text, QString(97, u'a') + u"\u00e9");
     }
 
     // Save on a song read only in part says so and asks for another name; the
