@@ -1,7 +1,9 @@
 #include "testmain.h"
 
 #include "base/appstate.h"
+#include "base/fonts.h"
 #include "base/numbers.h"
+#include "base/optionvalues.h"
 #include "base/settings.h"
 #include "base/startup.h"
 
@@ -9,6 +11,17 @@
 
 using namespace lvx;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+FontSet defaultSet()
+{
+    FontSet set;
+    loadSongFontDefaults(set);
+    return set;
+}
+
+} // namespace
 
 class SettingsTest : public QObject
 {
@@ -158,6 +171,105 @@ private slots:
         QFETCH(int, expected);
         const auto parsed = parseInt16(text);
         QCOMPARE(parsed ? int(*parsed) : -99999, expected);
+    }
+
+    void settingsOverrideDefaults()
+    {
+        SaveSetting(u"SongFonts"_s, u"LyricFontName"_s, u"Liberation Serif"_s);
+        SaveSetting(u"SongFonts"_s, u"LyricFontSize"_s, u"12.5pt"_s);
+        SaveSetting(u"SongFonts"_s, u"LyricFontBold"_s, u" True "_s);
+        SaveSetting(u"SongFonts"_s, u"LyricFontItalic"_s, u"yes"_s);
+        SaveSetting(u"SongFonts"_s, u"ChordFontColor"_s, u"blue"_s);
+        SaveSetting(u"SongFonts"_s, u"TitleFontSize"_s, u"-99999999"_s);
+        const FontSet set = defaultSet();
+        QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), u"Lyric,Liberation Serif,12,0,true,false"_s);
+        QCOMPARE(set.find(u"Chord"_s)->Color, 0);
+        QCOMPARE(set.find(u"Title"_s)->Size, qint16(-32768));
+    }
+
+    void fontDirective_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expectedLyric");
+        QTest::addRow("full description") << u"Lyric,Arial,12,255,true,true"_s << u"Lyric,Arial,12,255,true,true"_s;
+        QTest::addRow("leading index item is skipped") << u"3,Lyric,Arial,12,0,false,false"_s << u"Lyric,Arial,12,0,false,false"_s;
+        QTest::addRow("blanks around items are trimmed") << u"Lyric , Arial , 11 , 0 , true , false"_s << u"Lyric,Arial,11,0,true,false"_s;
+        QTest::addRow("bold True with a capital is false") << u"Lyric,Arial,10,0,True,TRUE"_s << u"Lyric,Arial,10,0,false,false"_s;
+        QTest::addRow("role found ignoring case keeps the key as written") << u"lyric,Arial,10,0,false,false"_s << u"lyric,Arial,10,0,false,false"_s;
+        QTest::addRow("missing items read as empty") << u"Lyric,Arial"_s << u"Lyric,Arial,0,0,false,false"_s;
+        QTest::addRow("a size too large is skipped alone") << u"Lyric,Arial,99999,255,true,false"_s << u"Lyric,Arial,10,255,true,false"_s;
+        QTest::addRow("unknown role changes nothing") << u"Verse,Arial,30,0,true,true"_s << u"Lyric,Comic Sans MS,10,0,false,false"_s;
+        QTest::addRow("9 is a role, not an index") << u"9,Lyric,Arial"_s << u"Lyric,Comic Sans MS,10,0,false,false"_s;
+    }
+    void fontDirective()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expectedLyric);
+        FontSet set = defaultSet();
+        FontFromStr(set, text);
+        QCOMPARE(set.size(), 9);
+        QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), expectedLyric);
+    }
+
+    void timesShowAtTheNearestStep_data()
+    {
+        QTest::addColumn<bool>("sustain");
+        QTest::addColumn<int>("milliseconds");
+        QTest::addColumn<int>("slider");
+        QTest::addColumn<int>("stored");   // what the slider position saves again
+
+        QTest::addRow("sustain between steps goes to the nearer") << true << 260 << 3 << 300;
+        QTest::addRow("sustain half a step rounds to even down") << true << 250 << 2 << 200;
+        QTest::addRow("delay half a step rounds to even") << false << 105 << 10 << 100;
+        QTest::addRow("delay below one step") << false << 4 << 0 << 0;
+        QTest::addRow("delay counts in tens") << false << 37 << 4 << 40;
+    }
+
+    void timesShowAtTheNearestStep()
+    {
+        QFETCH(bool, sustain);
+        QFETCH(int, milliseconds);
+        const int shown = sustain ? sustainToSlider(qint16(milliseconds)) : delayToSlider(qint16(milliseconds));
+        QTEST(shown, "slider");
+        QTEST(int(sustain ? sliderToSustain(shown) : sliderToDelay(shown)), "stored");
+    }
+
+    void notationAndInstrumentAreSavedAsShown_data()
+    {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("instrument");
+        QTest::addColumn<QString>("shown");   // notation and instrument, as shown and saved
+        QTest::addRow("letters and guitar") << u"C"_s << u"Guitar"_s << u"C Guitar"_s;
+        QTest::addRow("solfege and piano") << u"Do"_s << u"Piano"_s << u"Do Piano"_s;
+        QTest::addRow("any other notation is solfege") << u"do"_s << u"Guitar"_s << u"Do Guitar"_s;
+        QTest::addRow("any other instrument is the piano") << u"C"_s << u"guitar"_s << u"C Piano"_s;
+    }
+    void notationAndInstrumentAreSavedAsShown()
+    {
+        AppState app;
+        QFETCH(QString, notation);
+        QFETCH(QString, instrument);
+        app.notation = notation;
+        app.instrument = instrument;
+        const GeneralOptions shown = generalOptions(app);
+        QTEST(QString(shown.notation + u' ' + shown.instrument), "shown");
+        applyGeneralOptions(app, shown);
+        QTEST(QString(app.notation + u' ' + app.instrument), "shown");
+        QTEST(QString(GetSetting(u"Public"_s, u"Modo Acordes"_s, {}) + u' ' + GetSetting(u"Public"_s, u"Instrument"_s, {})), "shown");
+    }
+
+    void voicesAreSavedUnderMidi()
+    {
+        AppState app;
+        const VoiceOptions voices{25, 300, 50, 4, 1200, 0};
+        applyVoiceOptions(app, voices);
+        QCOMPARE(voiceOptions(app), voices);
+        const QStringList keys{u"GuitarPatch"_s, u"GuitarSustain"_s, u"GuitarDelay"_s,
+                               u"PianoPatch"_s,  u"PianoSustain"_s,  u"PianoDelay"_s};
+        QStringList saved;
+        for (const QString& key : keys)
+            saved.append(GetSetting(u"Midi"_s, key, u"missing"_s));
+        QCOMPARE(saved, (QStringList{u"25"_s, u"300"_s, u"50"_s, u"4"_s, u"1200"_s, u"0"_s}));
     }
 };
 
