@@ -94,7 +94,6 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addRow("typing moves the chord at the caret, not the one before")
             << u"He[D]l[G]lo"_s << u"type"_s << 3 << 0 << u"He[D]lx[G]lo"_s;
-        QTest::addRow("typing at the end moves a chord standing after the text") << u"ab[G]"_s << u"type"_s << 2 << 0 << u"abx[G]"_s;
         QTest::addRow("backspace pulls the chord at the caret onto the one before")
             << u"He[D]l[G]lo"_s << u"backspace"_s << 3 << 0 << u"He[D][G]lo"_s;
         QTest::addRow("delete takes the chord on the character and pulls the next")
@@ -112,13 +111,10 @@ private slots:
         QTest::addRow("moved chords are sorted again") << u"[A]ab[B]c[C]d"_s << u"move chord"_s << 0 << 4 << u"ab[B]c[C]d[A]"_s;
         QTest::addRow("a chord moved onto a later one keeps the stored order")
             << u"[A]ab[B]c"_s << u"move chord"_s << 0 << 2 << u"ab[A][B]c"_s;
-        QTest::addRow("a chord moved onto an earlier one keeps the stored order")
-            << u"a[A]b[B]c"_s << u"move chord"_s << 1 << 1 << u"a[A][B]bc"_s;
         QTest::addRow("the chords on a copied selection come along, shifted")
             << u"ab[A]cde[B]fghi[C]jk"_s << u"copy"_s << 4 << 3 << u"e[B]fg"_s;
         QTest::addRow("a chord on the first character after a copied selection stays behind")
             << u"ab[A]cde[B]fghi[C]jk"_s << u"copy"_s << 2 << 3 << u"[A]cde"_s;
-        QTest::addRow("a copy past the end is cut at the end") << u"ab[A]cde[B]fghi[C]jk"_s << u"copy"_s << 9 << 10 << u"[C]jk"_s;
         QTest::addRow("a directive line is copied whole")
             << u"{21}Start of Chorus"_s << u"copy"_s << 2 << 3 << u"{21}Start of Chorus"_s;
     }
@@ -144,8 +140,6 @@ private slots:
             << u"a[A]bc[B]de | next"_s << u"enter"_s << 0 << 3 << u"a[A]bc | [B]de | next"_s;
         QTest::addRow("enter at the start: an empty lyric line goes above and the kind stays")
             << u"{6}note"_s << u"enter"_s << 0 << 0 << u" | {6}note"_s;
-        QTest::addRow("enter inside a comment: the comment keeps its first part")
-            << u"{6}note"_s << u"enter"_s << 0 << 2 << u"{6}no | te"_s;
         QTest::addRow("enter: a chord after the last character goes with the new line")
             << u"ab[G]"_s << u"enter"_s << 0 << 2 << u"ab | [G]"_s;
         QTest::addRow("enter inside a directive adds a line after it")
@@ -156,11 +150,8 @@ private slots:
             << u"a[A]b | [B]cd"_s << u"join"_s << 0 << 0 << u"a[A]b[B]cd @0:2"_s;
         QTest::addRow("join: a chord past the upper text comes after the joined chords")
             << u"ab[X@5] | [B]cd"_s << u"join"_s << 0 << 0 << u"ab[B]cd[X@7] @0:2"_s;
-        QTest::addRow("join: the upper line keeps its kind") << u"{6}note | la"_s << u"join"_s << 0 << 0 << u"{6}notela @0:4"_s;
         QTest::addRow("join: an empty line below a directive goes, the directive stays")
             << u"x | {21}Start of Chorus | "_s << u"join"_s << 1 << 0 << u"x | {21}Start of Chorus @1:15"_s;
-        QTest::addRow("join: an empty line above a directive goes, the directive stays")
-            << u" | {22}End of Chorus | cd"_s << u"join"_s << 0 << 0 << u"{22}End of Chorus | cd @0:0"_s;
         QTest::addRow("join: text below a directive is never joined into it")
             << u"x | {21}Start of Chorus | [G]la"_s << u"join"_s << 1 << 0 << u"x | {21}Start of Chorus | [G]la @-"_s;
         QTest::addRow("join: a directive below text is never removed")
@@ -180,8 +171,6 @@ private slots:
             << u"la | lo"_s << u"paste {21}Start of Chorus"_s << 1 << 3 << u"la | {21}Start of Chorus | lo"_s;
         QTest::addRow("paste: lyrics are not pasted into a directive's name")
             << u"{21}Start of Chorus"_s << u"paste [G]la"_s << 0 << 3 << u"[G]la | {21}Start of Chorus"_s;
-        QTest::addRow("paste: chords are not pasted into a comment")
-            << u"{6}note"_s << u"paste [G]la"_s << 0 << 2 << u"[G]la | {6}note"_s;
         QTest::addRow("paste: a clip never filled does nothing") << u"la"_s << u"paste "_s << 0 << 1 << u"la"_s;
     }
     void lineEdits()
@@ -210,7 +199,6 @@ private slots:
         QTest::addColumn<int>("expected");
         // The text "Hello" in a box at x 600.
         QTest::addRow("the first boundary right of the label") << 830.0 << 100.0 << 3;
-        QTest::addRow("a boundary exactly at the label") << 800.0 << 100.0 << 2;
         QTest::addRow("past the end lands among the blanks") << 1400.0 << 100.0 << 8;
         QTest::addRow("beyond every blank takes the last boundary") << 1.0e6 << 100.0 << 105;
         QTest::addRow("a boundary within half a twip counts as reached") << 611.0 << 10.6 << 1;
@@ -243,7 +231,6 @@ private slots:
         QTest::addRow("chords inside tablature and on a comment are not counted") << 0 << 4 << u"6:0"_s;
         QTest::addRow("counting starts at the first line shown") << 1 << 1 << u"4:0"_s;
         QTest::addRow("no label past the last chord") << 0 << 5 << u"-"_s;
-        QTest::addRow("no label 0") << 0 << 0 << u"-"_s;
     }
     void labelChord()
     {
@@ -261,7 +248,6 @@ private slots:
         QTest::addColumn<QString>("inside");
         QTest::addRow("start and end lines are outside") << u"{41}s | a | b | {42}e | c"_s << u"01100"_s;
         QTest::addRow("an unfinished section runs to the end") << u"a | {41}s | b | c"_s << u"0011"_s;
-        QTest::addRow("an end without a start changes nothing") << u"{42}e | a"_s << u"00"_s;
     }
     void tabSections()
     {
@@ -278,7 +264,6 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("undone");   // the text after each undo in turn
         QTest::addRow("each word is a step") << u""_s << u"i0:hello_world"_s << u"hello  | "_s;
-        QTest::addRow("a pause ends a step") << u""_s << u"i0:abc p1500 i3:def"_s << u"abc | "_s;
         QTest::addRow("a run of BackSpace is one step") << u"abcdef"_s << u"b6:3"_s << u"abcdef"_s;
         QTest::addRow("typing elsewhere in the text is a new step") << u""_s << u"i0:ab i0:x"_s << u"ab | "_s;
         QTest::addRow("typing after deleting is a new step") << u""_s << u"i0:abc b3:1 i2:d"_s << u"ab | abc | "_s;
