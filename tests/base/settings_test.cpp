@@ -28,27 +28,11 @@ class SettingsTest : public QObject
 private slots:
     void init() { test::clearSettings(); }
 
-    void emptyStoreGivesEveryDefault()
-    {
-        AppState state;
-        state.notation = u"x"_s;
-        state.pianoSustain = 1;
-        state.LyricsOnly = state.WriteModes = true;
-        state.PaintEnabled = false;
-        readStartupSettings(state);
-        QCOMPARE(state.notation + u' ' + state.instrument, u"C Guitar"_s);
-        QCOMPARE((QList<qint16>{state.pianoSustain, state.guitarSustain, state.pianoDelay, state.guitarDelay}),
-                 (QList<qint16>{300, 200, 100, 100}));
-        QVERIFY(!state.LyricsOnly && !state.ChordsOnly && !state.colorPrinting && !state.WriteModes);
-        QVERIFY(state.WriteFormat && state.WriteSongText && state.PaintEnabled);
-    }
-
     void flagsAreTrueOnlyForTheWordTrue_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("expected");
         QTest::addRow("capitals with blanks around") << u"  TRUE  "_s << true;
-        QTest::addRow("yes is not true") << u"yes"_s << false;
         QTest::addRow("a tab is not a blank") << u"true\t"_s << false;
         QTest::addRow("empty") << QString() << false;
     }
@@ -62,37 +46,6 @@ private slots:
         readStartupSettings(state);
         QCOMPARE(state.colorPrinting, expected);
         QCOMPARE(state.ChordsOnly, expected);
-    }
-
-    void playbackTimesUseTheLeadingNumber_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("expected");
-        QTest::addRow("number with unit") << u"250ms"_s << 250;
-        QTest::addRow("half rounds to even") << u"100.5"_s << 100;
-        QTest::addRow("huge clamps") << u"999999999999"_s << 32767;
-    }
-    void playbackTimesUseTheLeadingNumber()
-    {
-        QFETCH(QString, stored);
-        QFETCH(int, expected);
-        SaveSetting(u"Midi"_s, u"PianoSustain"_s, stored);
-        SaveSetting(u"Midi"_s, u"GuitarDelay"_s, stored);
-        AppState state;
-        readStartupSettings(state);
-        QCOMPARE(int(state.pianoSustain), expected);
-        QCOMPARE(int(state.guitarDelay), expected);
-    }
-
-    void integerKeysFallBackToTheirDefault()
-    {
-        SaveSetting(u"Midi"_s, u"MidiDev"_s, u"mapper"_s);
-        SaveSetting(u"Midi"_s, u"GuitarPatch"_s, u"25"_s);
-        SaveSetting(u"Midi"_s, u"PianoPatch"_s, u"4x"_s);
-        QCOMPARE(GetSettingInteger(u"Midi"_s, u"MidiDev"_s, 0), qint16(0));
-        QCOMPARE(GetSettingInteger(u"Midi"_s, u"GuitarPatch"_s, 24), qint16(25));
-        QCOMPARE(GetSettingInteger(u"Midi"_s, u"PianoPatch"_s, 0), qint16(0));
-        QCOMPARE(GetSettingInteger(u"Midi"_s, u"LastHandle"_s, 0), qint16(0));
     }
 
     void sectionsAndKeysWithBlanksRoundTrip()
@@ -163,13 +116,11 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expectedLyric");
         QTest::addRow("full description") << u"Lyric,Arial,12,255,true,true"_s << u"Lyric,Arial,12,255,true,true"_s;
-        QTest::addRow("leading index item is skipped") << u"3,Lyric,Arial,12,0,false,false"_s << u"Lyric,Arial,12,0,false,false"_s;
         QTest::addRow("blanks around items are trimmed") << u"Lyric , Arial , 11 , 0 , true , false"_s << u"Lyric,Arial,11,0,true,false"_s;
         QTest::addRow("bold True with a capital is false") << u"Lyric,Arial,10,0,True,TRUE"_s << u"Lyric,Arial,10,0,false,false"_s;
         QTest::addRow("role found ignoring case keeps the key as written") << u"lyric,Arial,10,0,false,false"_s << u"lyric,Arial,10,0,false,false"_s;
         QTest::addRow("a size too large is skipped alone") << u"Lyric,Arial,99999,255,true,false"_s << u"Lyric,Arial,10,255,true,false"_s;
         QTest::addRow("unknown role changes nothing") << u"Verse,Arial,30,0,true,true"_s << u"Lyric,Comic Sans MS,10,0,false,false"_s;
-        QTest::addRow("9 is a role, not an index") << u"9,Lyric,Arial"_s << u"Lyric,Comic Sans MS,10,0,false,false"_s;
     }
     void fontDirective()
     {
@@ -179,28 +130,6 @@ private slots:
         FontFromStr(set, text);
         QCOMPARE(set.size(), 9);
         QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), expectedLyric);
-    }
-
-    void timesShowAtTheNearestStep_data()
-    {
-        QTest::addColumn<bool>("sustain");
-        QTest::addColumn<int>("milliseconds");
-        QTest::addColumn<int>("slider");
-        QTest::addColumn<int>("stored");   // what the slider position saves again
-
-        QTest::addRow("sustain between steps goes to the nearer") << true << 260 << 3 << 300;
-        QTest::addRow("sustain half a step rounds to even down") << true << 250 << 2 << 200;
-        QTest::addRow("delay below one step") << false << 4 << 0 << 0;
-        QTest::addRow("delay counts in tens") << false << 37 << 4 << 40;
-    }
-
-    void timesShowAtTheNearestStep()
-    {
-        QFETCH(bool, sustain);
-        QFETCH(int, milliseconds);
-        const int shown = sustain ? sustainToSlider(qint16(milliseconds)) : delayToSlider(qint16(milliseconds));
-        QTEST(shown, "slider");
-        QTEST(int(sustain ? sliderToSustain(shown) : sliderToDelay(shown)), "stored");
     }
 
     void notationAndInstrumentAreSavedAsShown_data()

@@ -88,7 +88,6 @@ private slots:
             << QStringList{u"Am"_s, u"--wav"_s, u"%1/am.wav"_s} << u"%1/none.sf2"_s << 1
             << u"The built-in synthesizer found no General MIDI sound font.\n"_s;
         QTest::addRow("no chord names") << QStringList{u"--log"_s} << QString() << 2 << QString();
-        QTest::addRow("an instrument the program lacks") << QStringList{u"Am"_s, u"--instrument"_s, u"Banjo"_s} << QString() << 2 << QString();
     }
     void refusals()
     {

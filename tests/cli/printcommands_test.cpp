@@ -129,29 +129,6 @@ private slots:
         QCOMPARE(bookmarks(pdf), (QStringList{u"Zebra"_s, u"apple"_s, u"No Title"_s}));
     }
 
-    void refusals_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("says");
-        const QString song = lvx::test::dataFile(u"example.cho"_s);
-        QTest::addRow("no output") << QStringList{u"pdf"_s, u"x.cho"_s} << 2 << QString();
-        QTest::addRow("missing song") << QStringList{u"pdf"_s, u"-o"_s, u"o.pdf"_s, u"/nonexistent.cho"_s} << 1 << QString();
-        QTest::addRow("unwritable output says why") << QStringList{u"pdf"_s, u"-o"_s, u"/nonexistent/o.pdf"_s, song} << 1
-                                                  << u"Cannot save file /nonexistent/o.pdf: No such file or directory"_s;
-        QTest::addRow("a binary album is refused whole") << QStringList{u"pdf"_s, u"-o"_s, u"o.pdf"_s, lvx::test::dataFile(u"binary.abm"_s)} << 1
-                                                       << lvx::test::dataFile(u"binary.abm"_s) + u" is not an album file."_s;
-    }
-    void refusals()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, says);
-        const Run refused = runLvx(arguments);
-        QCOMPARE(refused.exitCode, exitCode);
-        if (!says.isEmpty())
-            QCOMPARE(refused.error.trimmed(), says);
-    }
 };
 
 LIRAVOX_TEST_MAIN(PrintCommandsTest)

@@ -101,16 +101,12 @@ private slots:
         QTest::addRow("delete takes every chord written on the character") << u"H[A][B]i[C]"_s << u"delete"_s << 1 << 0 << u"H[C]"_s;
         QTest::addRow("typing over a selection gathers its chords at its start")
             << u"ab[C]cd[D]ef"_s << u"overtype"_s << 1 << 3 << u"a[C]x[D]ef"_s;
-        QTest::addRow("erasing a selection keeps the chord after it on its character")
-            << u"a[C]bcd[D]ef"_s << u"erase"_s << 1 << 3 << u"a[C][D]ef"_s;
         QTest::addRow("a position at the longest line does not wrap")
             << u"ab[G@32767]"_s << u"type"_s << 0 << 0 << u"xab[G@32767]"_s;
         QTest::addRow("a new chord goes after the chords already at the caret, before later ones")
             << u"ab[A]cd[B]efg[C]h"_s << u"insert chord"_s << 4 << 0 << u"ab[A]cd[B][X]efg[C]h"_s;
         QTest::addRow("a chord moved past the end pads the text with blanks") << u"a[G]b"_s << u"move chord"_s << 0 << 5 << u"ab   [G]"_s;
         QTest::addRow("moved chords are sorted again") << u"[A]ab[B]c[C]d"_s << u"move chord"_s << 0 << 4 << u"ab[B]c[C]d[A]"_s;
-        QTest::addRow("a chord moved onto a later one keeps the stored order")
-            << u"[A]ab[B]c"_s << u"move chord"_s << 0 << 2 << u"ab[A][B]c"_s;
         QTest::addRow("the chords on a copied selection come along, shifted")
             << u"ab[A]cde[B]fghi[C]jk"_s << u"copy"_s << 4 << 3 << u"e[B]fg"_s;
         QTest::addRow("a chord on the first character after a copied selection stays behind")
@@ -144,8 +140,6 @@ private slots:
             << u"ab[G]"_s << u"enter"_s << 0 << 2 << u"ab | [G]"_s;
         QTest::addRow("enter inside a directive adds a line after it")
             << u"{21}Start of Chorus"_s << u"enter"_s << 0 << 5 << u"{21}Start of Chorus | "_s;
-        QTest::addRow("enter at the start of a directive adds a line before it")
-            << u"la | {21}Start of Chorus"_s << u"enter"_s << 1 << 0 << u"la |  | {21}Start of Chorus"_s;
         QTest::addRow("join: the lower chords follow the upper text")
             << u"a[A]b | [B]cd"_s << u"join"_s << 0 << 0 << u"a[A]b[B]cd @0:2"_s;
         QTest::addRow("join: a chord past the upper text comes after the joined chords")
@@ -154,8 +148,6 @@ private slots:
             << u"x | {21}Start of Chorus | "_s << u"join"_s << 1 << 0 << u"x | {21}Start of Chorus @1:15"_s;
         QTest::addRow("join: text below a directive is never joined into it")
             << u"x | {21}Start of Chorus | [G]la"_s << u"join"_s << 1 << 0 << u"x | {21}Start of Chorus | [G]la @-"_s;
-        QTest::addRow("join: a directive below text is never removed")
-            << u"ab | {22}End of Chorus | cd"_s << u"join"_s << 0 << 0 << u"ab | {22}End of Chorus | cd @-"_s;
         QTest::addRow("join: an empty line holding a chord is not empty")
             << u"{21}Start of Chorus | [G]"_s << u"join"_s << 0 << 0 << u"{21}Start of Chorus | [G] @-"_s;
         QTest::addRow("join: chords never join a comment, where saving would drop them")
@@ -169,8 +161,6 @@ private slots:
             << u"ab[Z]cd"_s << u"paste [Q]xy"_s << 0 << 2 << u"ab[Q]xy[Z]cd"_s;
         QTest::addRow("paste: a directive goes in as a new line above")
             << u"la | lo"_s << u"paste {21}Start of Chorus"_s << 1 << 3 << u"la | {21}Start of Chorus | lo"_s;
-        QTest::addRow("paste: lyrics are not pasted into a directive's name")
-            << u"{21}Start of Chorus"_s << u"paste [G]la"_s << 0 << 3 << u"[G]la | {21}Start of Chorus"_s;
         QTest::addRow("paste: a clip never filled does nothing") << u"la"_s << u"paste "_s << 0 << 1 << u"la"_s;
     }
     void lineEdits()
@@ -200,7 +190,6 @@ private slots:
         // The text "Hello" in a box at x 600.
         QTest::addRow("the first boundary right of the label") << 830.0 << 100.0 << 3;
         QTest::addRow("past the end lands among the blanks") << 1400.0 << 100.0 << 8;
-        QTest::addRow("beyond every blank takes the last boundary") << 1.0e6 << 100.0 << 105;
         QTest::addRow("a boundary within half a twip counts as reached") << 611.0 << 10.6 << 1;
     }
     void dragTarget()
@@ -242,22 +231,6 @@ private slots:
         QTEST(found ? u"%1:%2"_s.arg(found->lineIndex).arg(found->chordIndex) : u"-"_s, "chord");
     }
 
-    void tabSections_data()
-    {
-        QTest::addColumn<QString>("song");
-        QTest::addColumn<QString>("inside");
-        QTest::addRow("start and end lines are outside") << u"{41}s | a | b | {42}e | c"_s << u"01100"_s;
-        QTest::addRow("an unfinished section runs to the end") << u"a | {41}s | b | c"_s << u"0011"_s;
-    }
-    void tabSections()
-    {
-        QFETCH(QString, song);
-        QString flags;
-        for (const bool in : tabSectionLines(parseSong(song)))
-            flags += in ? u'1' : u'0';
-        QTEST(flags, "inside");
-    }
-
     void typingGoesBackInSteps_data()
     {
         QTest::addColumn<QString>("start");
@@ -266,7 +239,6 @@ private slots:
         QTest::addRow("each word is a step") << u""_s << u"i0:hello_world"_s << u"hello  | "_s;
         QTest::addRow("a run of BackSpace is one step") << u"abcdef"_s << u"b6:3"_s << u"abcdef"_s;
         QTest::addRow("typing elsewhere in the text is a new step") << u""_s << u"i0:ab i0:x"_s << u"ab | "_s;
-        QTest::addRow("typing after deleting is a new step") << u""_s << u"i0:abc b3:1 i2:d"_s << u"ab | abc | "_s;
     }
     void typingGoesBackInSteps()
     {
@@ -293,8 +265,7 @@ private slots:
             ++steps;
         }
         // The oldest steps gave way; the newest stay.
-        QCOMPARE(steps, UndoHistory::Limit);
-        QCOMPARE(current, QString::number(50));
+        QCOMPARE(std::pair(steps, current), std::pair(int(UndoHistory::Limit), QString::number(50)));
         QCOMPARE(history.redo(titled(current))->title, u"51"_s);
         QCOMPARE(history.redo(titled(u"51"_s))->title, u"52"_s);
         history.record(titled(u"52"_s));

@@ -35,14 +35,6 @@ QString found(const FingeringMatch& match)
     return match.def->name + (match.source == FingeringSource::Song ? u"@song" : u"@global");
 }
 
-PitchSet pitches(std::initializer_list<int> classes)
-{
-    PitchSet set;
-    for (int pitch : classes)
-        set.set(pitch);
-    return set;
-}
-
 } // namespace
 
 class DictionaryTest : public QObject
@@ -70,27 +62,6 @@ private slots:
         QFETCH(QList<GuitarChordDef>, global);
         QFETCH(QString, expected);
         QCOMPARE(found(findFingering(ParseChord(chord), song, global)), expected);
-    }
-
-    void chordTypeSearch_data()
-    {
-        QTest::addColumn<PitchSet>("set");
-        QTest::addColumn<int>("bass");
-        QTest::addColumn<QString>("notation");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("major names its type too") << pitches({0, 4, 7}) << -1 << u"C"_s << u"Cmaj"_s;
-        QTest::addRow("bass other than the tonic") << pitches({7, 11, 2}) << 11 << u"C"_s << u"Gmaj/B"_s;
-        QTest::addRow("sharps and solfege") << pitches({1, 5, 8}) << -1 << u"Do"_s << u"Do#maj"_s;
-    }
-    void chordTypeSearch()
-    {
-        QFETCH(PitchSet, set);
-        QFETCH(int, bass);
-        QFETCH(QString, notation);
-        QFETCH(QString, expected);
-        const auto f = SongFixture::read(u"{mode: \"maj\" \"Major\" 1 3 5}\r\n{mode: \"m7\" \"Minor Seventh\" 1 3b 5 7b}\r\n"
-                                         u"{mode: \"6\" \"Sixth\" 1 3 5 6}"_s);
-        QCOMPARE(music::chordTypeSearch(f->context.music.chordTypes, set, bass, notation), expected);
     }
 
     void globalDictionaryIsInstalledAndSavedAsTypesAndShapes()

@@ -258,22 +258,6 @@ private slots:
             QCOMPARE(f.messages.entries()[0].text, u"The text in [" + shownCaption + u"] has changed.\nDo you want to save the changes?");
     }
 
-    void defaultSongTakesThisSongsSetupOnly()
-    {
-        SongFixture f;
-        f.context.app.CurrentFileName = path(u"mine.cho"_s);
-        f.song.StringToLinesRec(u"{t:Mine}\r\n{left_margin:2000}\r\n{chord: Am -1 0 2 2 1 0 1}\r\n[Am]my lyric"_s);
-        f.song.Modificada = true;
-        const QList<SongLine> lines = f.song.lines;
-        f.song.SaveDefaultFile();
-        QCOMPARE(f.song.lines, lines);
-        QVERIFY(f.song.Modificada && f.song.title == u"Mine");
-        QCOMPARE(f.context.app.CurrentFileName, path(u"mine.cho"_s));
-        const QByteArray saved = readBytes(defaultSongPath());
-        QVERIFY(saved.startsWith("{t:(title)}\r\n{st:(subtitle)}\r\n"));
-        QVERIFY(saved.contains("{left_margin:2000}") && saved.contains("{chord: Am -1 0 2 2 1 0 1}"));
-        QVERIFY(saved.contains("[C]Write your [F]lyrics [G7]here") && !saved.contains("my lyric"));
-    }
 };
 
 LIRAVOX_TEST_MAIN(SongFileTest)
