@@ -41,7 +41,6 @@ private slots:
         QTest::addRow("relative to the folder started in") << u"My Song.cho"_s << u"My Song.cho"_s << 0;
         QTest::addRow("missing file") << u"%1/nothing.cho"_s << QString() << 1;
         QTest::addRow("a folder is not a file") << u"%1"_s << QString() << 1;
-        QTest::addRow("empty command line") << u"   "_s << QString() << 0;
     }
     void commandLineNamesOneFile()
     {

@@ -148,8 +148,6 @@ private slots:
             << u"x | {21}Start of Chorus | "_s << u"join"_s << 1 << 0 << u"x | {21}Start of Chorus @1:15"_s;
         QTest::addRow("join: text below a directive is never joined into it")
             << u"x | {21}Start of Chorus | [G]la"_s << u"join"_s << 1 << 0 << u"x | {21}Start of Chorus | [G]la @-"_s;
-        QTest::addRow("join: an empty line holding a chord is not empty")
-            << u"{21}Start of Chorus | [G]"_s << u"join"_s << 0 << 0 << u"{21}Start of Chorus | [G] @-"_s;
         QTest::addRow("join: chords never join a comment, where saving would drop them")
             << u"{6}note | [G]la"_s << u"join"_s << 0 << 0 << u"{6}note | [G]la @-"_s;
         QTest::addRow("join: never a line longer than a line may be")
