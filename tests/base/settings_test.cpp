@@ -1,13 +1,28 @@
 #include "testmain.h"
 
 #include "base/appstate.h"
+#include "base/fonts.h"
+#include "base/numbers.h"
+#include "base/optionvalues.h"
 #include "base/settings.h"
 #include "base/startup.h"
 
+#include <QFile>
 #include <QSettings>
 
 using namespace lvx;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+FontSet defaultSet()
+{
+    FontSet set;
+    loadSongFontDefaults(set);
+    return set;
+}
+
+} // namespace
 
 class SettingsTest : public QObject
 {
@@ -16,36 +31,11 @@ class SettingsTest : public QObject
 private slots:
     void init() { test::clearSettings(); }
 
-    void emptyStoreGivesEveryDefault()
-    {
-        AppState state;
-        state.notation = u"x"_s;
-        state.pianoSustain = 1;
-        state.LyricsOnly = true;
-        state.WriteModes = true;
-        state.PaintEnabled = false;
-        readStartupSettings(state);
-        QCOMPARE(state.notation, u"C"_s);
-        QCOMPARE(state.instrument, u"Guitar"_s);
-        QCOMPARE(state.pianoSustain, qint16(300));
-        QCOMPARE(state.guitarSustain, qint16(200));
-        QCOMPARE(state.pianoDelay, qint16(100));
-        QCOMPARE(state.guitarDelay, qint16(100));
-        QCOMPARE(state.LyricsOnly, false);
-        QCOMPARE(state.ChordsOnly, false);
-        QCOMPARE(state.colorPrinting, false);
-        QCOMPARE(state.WriteModes, false);
-        QVERIFY(state.WriteFormat && state.WriteSongText && state.PaintEnabled);
-    }
-
     void flagsAreTrueOnlyForTheWordTrue_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("expected");
         QTest::addRow("capitals with blanks around") << u"  TRUE  "_s << true;
-        QTest::addRow("mixed case") << u"True"_s << true;
-        QTest::addRow("yes is not true") << u"yes"_s << false;
-        QTest::addRow("one is not true") << u"1"_s << false;
         QTest::addRow("a tab is not a blank") << u"true\t"_s << false;
         QTest::addRow("empty") << QString() << false;
     }
@@ -61,44 +51,14 @@ private slots:
         QCOMPARE(state.ChordsOnly, expected);
     }
 
-    void playbackTimesUseTheLeadingNumber_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("expected");
-        QTest::addRow("number with unit") << u"250ms"_s << 250;
-        QTest::addRow("text reads as zero") << u"slow"_s << 0;
-        QTest::addRow("negative") << u"-20"_s << -20;
-        QTest::addRow("half rounds to even") << u"100.5"_s << 100;
-        QTest::addRow("huge clamps") << u"999999999999"_s << 32767;
-    }
-    void playbackTimesUseTheLeadingNumber()
-    {
-        QFETCH(QString, stored);
-        QFETCH(int, expected);
-        SaveSetting(u"Midi"_s, u"PianoSustain"_s, stored);
-        SaveSetting(u"Midi"_s, u"GuitarDelay"_s, stored);
-        AppState state;
-        readStartupSettings(state);
-        QCOMPARE(int(state.pianoSustain), expected);
-        QCOMPARE(int(state.guitarDelay), expected);
-    }
-
-    void integerKeysFallBackToTheirDefault()
-    {
-        SaveSetting(u"Midi"_s, u"MidiDev"_s, u"mapper"_s);
-        SaveSetting(u"Midi"_s, u"GuitarPatch"_s, u"25"_s);
-        SaveSetting(u"Midi"_s, u"PianoPatch"_s, u"4x"_s);
-        QCOMPARE(GetSettingInteger(u"Midi"_s, u"MidiDev"_s, 0), qint16(0));
-        QCOMPARE(GetSettingInteger(u"Midi"_s, u"GuitarPatch"_s, 24), qint16(25));
-        QCOMPARE(GetSettingInteger(u"Midi"_s, u"PianoPatch"_s, 0), qint16(0));
-        QCOMPARE(GetSettingInteger(u"Midi"_s, u"LastHandle"_s, 0), qint16(0));
-    }
-
+    // A comma typed into the settings file by hand makes a list of the value; it reads back whole.
     void sectionsAndKeysWithBlanksRoundTrip()
     {
-        SaveSetting(u"Recent Files"_s, u"RecentFile1"_s, u"/songs/a, b.cho"_s);
+        QFile file(QSettings(u"Liravox"_s, u"Liravox"_s).fileName());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[Recent%20Files]\nRecentFile1=/songs/a,b.cho\n") > 0);
+        file.close();
         SaveSetting(u"Public"_s, u"Modo Acordes"_s, u"Do"_s);
-        QCOMPARE(GetSetting(u"Recent Files"_s, u"RecentFile1"_s, {}), u"/songs/a, b.cho"_s);
+        QCOMPARE(GetSetting(u"Recent Files"_s, u"RecentFile1"_s, {}), u"/songs/a,b.cho"_s);
         QCOMPARE(GetSetting(u"Public"_s, u"Modo Acordes"_s, u"C"_s), u"Do"_s);
         AppState state;
         readStartupSettings(state);
@@ -106,10 +66,113 @@ private slots:
         QVERIFY(!state.lettersNotation());
     }
 
-    void settingsLiveInTheTestsOwnFolder()
+    void leadingNumber_data()
     {
-        const QSettings store(u"Liravox"_s, u"Liravox"_s);
-        QVERIFY2(store.fileName().startsWith(qEnvironmentVariable("HOME")), qPrintable(store.fileName()));
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("expected");
+        QTest::addRow("trailing text is ignored") << u"300ms"_s << 300.0;
+        QTest::addRow("sign and fraction") << u"-12.75x"_s << -12.75;
+        QTest::addRow("text first reads as zero") << u"abc12"_s << 0.0;
+        QTest::addRow("no exponent") << u"1e5"_s << 1.0;
+        QTest::addRow("a tab is not a blank") << u"\t5"_s << 0.0;
+        QTest::addRow("comma is not a decimal point") << u"2,5"_s << 2.0;
+    }
+    void leadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, expected);
+        QCOMPARE(lvx::leadingNumber(text), expected);
+    }
+
+    void wholeIntegers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");   // -99999 for "not a number"
+        QTest::addRow("digits") << u"24"_s << 24;
+        QTest::addRow("a half rounds to the even number below") << u"2.5"_s << 2;
+        QTest::addRow("a half rounds to the even number above") << u"-3.5"_s << -4;
+        QTest::addRow("trailing text refuses") << u"12abc"_s << -99999;
+        QTest::addRow("text refuses") << u"mapper"_s << -99999;
+        QTest::addRow("too large clamps") << u"70000"_s << 32767;
+    }
+    void wholeIntegers()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        const auto parsed = parseInt16(text);
+        QCOMPARE(parsed ? int(*parsed) : -99999, expected);
+    }
+
+    void settingsOverrideDefaults()
+    {
+        SaveSetting(u"SongFonts"_s, u"LyricFontName"_s, u"Liberation Serif"_s);
+        SaveSetting(u"SongFonts"_s, u"LyricFontSize"_s, u"12.5pt"_s);
+        SaveSetting(u"SongFonts"_s, u"LyricFontBold"_s, u" True "_s);
+        SaveSetting(u"SongFonts"_s, u"LyricFontItalic"_s, u"yes"_s);
+        SaveSetting(u"SongFonts"_s, u"ChordFontColor"_s, u"blue"_s);
+        SaveSetting(u"SongFonts"_s, u"TitleFontSize"_s, u"-99999999"_s);
+        const FontSet set = defaultSet();
+        QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), u"Lyric,Liberation Serif,12,0,true,false"_s);
+        QCOMPARE(set.find(u"Chord"_s)->Color, 0);
+        QCOMPARE(set.find(u"Title"_s)->Size, qint16(-32768));
+    }
+
+    void fontDirective_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expectedLyric");
+        QTest::addRow("full description") << u"Lyric,Arial,12,255,true,true"_s << u"Lyric,Arial,12,255,true,true"_s;
+        QTest::addRow("blanks around items are trimmed") << u"Lyric , Arial , 11 , 0 , true , false"_s << u"Lyric,Arial,11,0,true,false"_s;
+        QTest::addRow("bold True with a capital is false") << u"Lyric,Arial,10,0,True,TRUE"_s << u"Lyric,Arial,10,0,false,false"_s;
+        QTest::addRow("role found ignoring case keeps the key as written") << u"lyric,Arial,10,0,false,false"_s << u"lyric,Arial,10,0,false,false"_s;
+        QTest::addRow("unknown role changes nothing") << u"Verse,Arial,30,0,true,true"_s << u"Lyric,Comic Sans MS,10,0,false,false"_s;
+    }
+    void fontDirective()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expectedLyric);
+        FontSet set = defaultSet();
+        FontFromStr(set, text);
+        QCOMPARE(set.size(), 9);
+        QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), expectedLyric);
+    }
+
+    void notationAndInstrumentAreSavedAsShown_data()
+    {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("instrument");
+        QTest::addColumn<QString>("shown");   // notation and instrument, as shown and saved
+        QTest::addRow("letters and guitar") << u"C"_s << u"Guitar"_s << u"C Guitar"_s;
+        QTest::addRow("solfege and piano") << u"Do"_s << u"Piano"_s << u"Do Piano"_s;
+        QTest::addRow("any other notation is solfege") << u"do"_s << u"Guitar"_s << u"Do Guitar"_s;
+        QTest::addRow("any other instrument is the piano") << u"C"_s << u"guitar"_s << u"C Piano"_s;
+    }
+    void notationAndInstrumentAreSavedAsShown()
+    {
+        AppState app;
+        QFETCH(QString, notation);
+        QFETCH(QString, instrument);
+        app.notation = notation;
+        app.instrument = instrument;
+        const GeneralOptions shown = generalOptions(app);
+        QTEST(QString(shown.notation + u' ' + shown.instrument), "shown");
+        applyGeneralOptions(app, shown);
+        QTEST(QString(app.notation + u' ' + app.instrument), "shown");
+        QTEST(QString(GetSetting(u"Public"_s, u"Modo Acordes"_s, {}) + u' ' + GetSetting(u"Public"_s, u"Instrument"_s, {})), "shown");
+    }
+
+    void voicesAreSavedUnderMidi()
+    {
+        AppState app;
+        const VoiceOptions voices{25, 300, 50, 4, 1200, 0};
+        applyVoiceOptions(app, voices);
+        QCOMPARE(voiceOptions(app), voices);
+        const QStringList keys{u"GuitarPatch"_s, u"GuitarSustain"_s, u"GuitarDelay"_s,
+                               u"PianoPatch"_s,  u"PianoSustain"_s,  u"PianoDelay"_s};
+        QStringList saved;
+        for (const QString& key : keys)
+            saved.append(GetSetting(u"Midi"_s, key, u"missing"_s));
+        QCOMPARE(saved, (QStringList{u"25"_s, u"300"_s, u"50"_s, u"4"_s, u"1200"_s, u"0"_s}));
     }
 };
 

@@ -7,7 +7,9 @@
 #include "base/system.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTimer>
 
 using namespace lvx;
 using namespace Qt::StringLiterals;
@@ -36,11 +38,9 @@ private slots:
         QTest::addColumn<QString>("expectedFile");   // relative to the songs folder; empty: none
         QTest::addColumn<int>("messages");
         QTest::addRow("quoted path with blanks") << u"\"%1/My Song.cho\""_s << u"My Song.cho"_s << 0;
-        QTest::addRow("unquoted blanks belong to the name") << u"  %1/My Song.cho  "_s << u"My Song.cho"_s << 0;
         QTest::addRow("relative to the folder started in") << u"My Song.cho"_s << u"My Song.cho"_s << 0;
         QTest::addRow("missing file") << u"%1/nothing.cho"_s << QString() << 1;
         QTest::addRow("a folder is not a file") << u"%1"_s << QString() << 1;
-        QTest::addRow("empty command line") << u"   "_s << QString() << 0;
     }
     void commandLineNamesOneFile()
     {
@@ -61,70 +61,59 @@ private slots:
         }
     }
 
-    void savedFolderBecomesCurrent()
+    void savedFolderBecomesCurrentUnlessItVanished_data()
     {
-        SaveSetting(u"Public"_s, u"DefDir"_s, m_songs.path());
-        AppState state;
-        RecordingMessages recorder;
-        StartUp(state, recorder, {});
-        QCOMPARE(QDir::currentPath(), QDir(m_songs.path()).canonicalPath());
+        QTest::addColumn<QString>("saved");   // relative to the songs folder
+        QTest::addColumn<bool>("programFolderInstead");
+        QTest::addRow("saved folder becomes current") << QString() << false;
+        QTest::addRow("a vanished folder falls back to the program folder") << u"gone"_s << true;
     }
-
-    void vanishedFolderFallsBackToTheProgramFolder()
+    void savedFolderBecomesCurrentUnlessItVanished()
     {
-        SaveSetting(u"Public"_s, u"DefDir"_s, m_songs.filePath(u"gone"_s));
+        QFETCH(QString, saved);
+        QFETCH(bool, programFolderInstead);
+        SaveSetting(u"Public"_s, u"DefDir"_s, saved.isEmpty() ? m_songs.path() : m_songs.filePath(saved));
         AppState state;
         RecordingMessages recorder;
         StartUp(state, recorder, {});
-        QCOMPARE(QDir::currentPath(), QDir(programFolder()).canonicalPath());
+        QCOMPARE(QDir::currentPath(), QDir(programFolderInstead ? programFolder() : m_songs.path()).canonicalPath());
         QVERIFY(recorder.entries().isEmpty());
     }
 
-    void timingCountersInStartUpOrder()
+    void delayWaitsWhileEventsRun()
     {
-        AppState state;
-        state.timers.TimerAdd(u"leftover"_s);
-        RecordingMessages recorder;
-        StartUp(state, recorder, {});
-        const auto& counters = state.timers.counters();
-        QCOMPARE(counters.size(), 7);
-        const QStringList expected{QString(), u"PrintLine"_s, u"AddChord"_s, u"Set Label"_s,
-                                   u"Set Text"_s, u"Draw Lines"_s, u"Set Label Prop"_s};
-        for (int i = 0; i < counters.size(); ++i) {
-            QCOMPARE(counters[i].name, expected[i]);
-            QCOMPARE(counters[i].accumulated, 0);
-        }
-        QCOMPARE(state.PlayingCount, qint16(0));
+        bool fired = false;
+        QTimer::singleShot(10, this, [&fired] { fired = true; });
+        QElapsedTimer clock;
+        clock.start();
+        Delay(60);
+        QVERIFY(clock.elapsed() >= 60);
+        QVERIFY(clock.elapsed() < 1000);
+        QVERIFY2(fired, "a timer due during the wait must run during the wait");
     }
 
-    void timerReportFormat()
+    void aBurstOfMessagesIsSummedUp_data()
     {
-        TimingCounters timers;
-        timers.TimerAdd(u"PrintLine"_s);
-        timers.TimerAdd(u"AddChord"_s);
-        // Drive the counters through their public operations with a known clock.
-        timers.TimerStart(0);
-        Delay(30);
-        timers.TimerStop(0);
-        timers.TimerStart(1);
-        timers.TimerStop(1);
-        const QStringList lines = timers.TimerReport().split(u"\r\n"_s);
-        QCOMPARE(lines.size(), 4);
-        QVERIFY(lines.last().isEmpty());
-        const qint32 total = timers.counters()[0].accumulated;
-        QVERIFY(total >= 30);
-        QCOMPARE(lines[0], QString::number(total / 1000.0, 'f', 3) + u"    100.000%    "_s);
-        QCOMPARE(lines[2], u"0.000    0.000%    AddChord"_s);
-        timers.TimerReset();
-        QCOMPARE(timers.TimerReport(), u"0.000    0.000%    \r\n0.000    0.000%    PrintLine\r\n"
-                                       u"0.000    0.000%    AddChord\r\n"_s);
+        QTest::addColumn<int>("raised");
+        QTest::addColumn<QString>("summaryStart");
+        QTest::addRow("a few are shown one by one") << 3 << QString();
+        QTest::addRow("one more is summed up") << 4 << u"1 more message was not shown one by one:\n\nbad line 4"_s;
+        QTest::addRow("a flood is summed up in one box") << 1000 << u"997 more messages were not shown"_s;
     }
-
-    void commandLineQuotesAreDroppedEvenWhenUnbalanced()
+    void aBurstOfMessagesIsSummedUp()
     {
-        QCOMPARE(commandLineFileName(u"\"a b.cho\""_s), u"a b.cho"_s);
-        QCOMPARE(commandLineFileName(u"\"a b.cho"_s), u"a b.ch"_s);
-        QCOMPARE(commandLineFileName(u"\""_s), QString());
+        QFETCH(int, raised);
+        QFETCH(QString, summaryStart);
+        MessageBurst burst;
+        int shown = 0;
+        for (int line = 1; line <= raised; ++line)
+            shown += burst.admit(u"bad line "_s + QString::number(line)) ? 1 : 0;
+        QCOMPARE(shown, 3);
+        const QString summary = burst.finish();
+        QVERIFY2(summary.startsWith(summaryStart) && summary.isEmpty() == summaryStart.isEmpty(), qPrintable(summary));
+        // A flood lists its first ten and says that more followed.
+        QCOMPARE(summary.endsWith(u"bad line 13\n..."_s), raised > 13);
+        QVERIFY(burst.admit(u"the next command's first"_s));
     }
 };
 

@@ -1,6 +1,5 @@
 #include "testmain.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -9,9 +8,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using lvx::test::dataFile;
+
 QByteArray readData(const QString& name)
 {
-    QFile file(lvx::test::dataFile(name));
+    QFile file(dataFile(name));
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
@@ -23,51 +24,89 @@ class SongCommandsTest final : public QObject
     Q_OBJECT
 
 private slots:
+    // Every command on one call: what it prints, its exit code, and what it says
+    // on stderr ("usage" when it shows its usage, "*" for any message).
     void run_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("expectedFile");   // stdout, from tests/cli/data
-        QTest::addColumn<QString>("expectedError");  // stderr
-        const QString song = lvx::test::dataFile(u"example.cho"_s);
-        QTest::addRow("write") << QStringList{u"write"_s, song} << 0 << u"example-write-ref.cho"_s << QString();
-        QTest::addRow("transpose") << QStringList{u"transpose"_s, u"1"_s, song} << 0 << u"example-transpose-ref.cho"_s << QString();
-        QTest::addRow("dump") << QStringList{u"dump"_s, song} << 0 << u"example-dump-ref.json"_s << QString();
-        QTest::addRow("convert-crd") << QStringList{u"convert-crd"_s, lvx::test::dataFile(u"crd.txt"_s)} << 0 << u"crd-ref.cho"_s << QString();
-        QTest::addRow("text") << QStringList{u"text"_s, song} << 0 << u"example-text-ref.txt"_s << QString();
-        QTest::addRow("solfege") << QStringList{u"solfege"_s, lvx::test::dataFile(u"solfege.cho"_s)} << 0 << u"solfege-ref.cho"_s << QString();
-        QTest::addRow("missing file is refused")
-            << QStringList{u"write"_s, u"/nonexistent/song.cho"_s} << 1 << QString()
-            << u"Cannot open file /nonexistent/song.cho: No such file or directory\n"_s;
-        QTest::addRow("transpose needs a number") << QStringList{u"transpose"_s, u"up"_s, song} << 2 << QString() << QString();
-        QTest::addRow("replace needs three arguments") << QStringList{u"replace"_s, u"C"_s, song} << 2 << QString() << QString();
-        QTest::addRow("name a chord from pitch classes") << QStringList{u"name"_s, u"9"_s, u"0"_s, u"4"_s, u"--bass"_s, u"7"_s} << 0 << QString() << QString();
+        QTest::addColumn<QString>("out");   // "@name": the file tests/cli/data/name
+        QTest::addColumn<QString>("error");
+        const QString song = dataFile(u"example.cho"_s);
+        QTest::addRow("write") << QStringList{u"write"_s, song} << 0 << u"@example-write-ref.cho"_s << QString();
+        QTest::addRow("transpose") << QStringList{u"transpose"_s, u"1"_s, song} << 0 << u"@example-transpose-ref.cho"_s << QString();
+        QTest::addRow("transpose an octave up") << QStringList{u"transpose"_s, u"12"_s, song} << 0 << u"@example-octave-ref.cho"_s << QString();
+        QTest::addRow("transpose an octave down") << QStringList{u"transpose"_s, u"-12"_s, song} << 0 << u"@example-octave-ref.cho"_s << QString();
+        const QString transposeUsage = u"usage: lvx transpose N [-o DIR | --in-place] FILE... (N: semitones, -12 to 12)\n"_s;
+        QTest::addRow("transpose refuses 13") << QStringList{u"transpose"_s, u"13"_s, song} << 2 << QString() << transposeUsage;
+        QTest::addRow("transpose refuses -13") << QStringList{u"transpose"_s, u"-13"_s, song} << 2 << QString() << transposeUsage;
+        QTest::addRow("transpose needs a number") << QStringList{u"transpose"_s, u"up"_s, song} << 2 << QString() << transposeUsage;
+        QTest::addRow("dump") << QStringList{u"dump"_s, song} << 0 << u"@example-dump-ref.json"_s << QString();
+        QTest::addRow("convert-crd") << QStringList{u"convert-crd"_s, dataFile(u"crd.txt"_s)} << 0 << u"@crd-ref.cho"_s << QString();
+        QTest::addRow("text") << QStringList{u"text"_s, song} << 0 << u"@example-text-ref.txt"_s << QString();
+        QTest::addRow("solfege") << QStringList{u"solfege"_s, dataFile(u"solfege.cho"_s)} << 0 << u"@solfege-ref.cho"_s << QString();
+        QTest::addRow("missing file is refused") << QStringList{u"write"_s, u"/nonexistent/song.cho"_s} << 1 << QString()
+                                                 << u"Cannot open file /nonexistent/song.cho: No such file or directory\n"_s;
+        QTest::addRow("replace needs three arguments") << QStringList{u"replace"_s, u"C"_s, song} << 2 << QString() << u"usage"_s;
+        QTest::addRow("several files need a folder or --in-place") << QStringList{u"write"_s, song, song} << 2 << QString() << u"usage"_s;
+
+        QTest::addRow("pdf needs an output") << QStringList{u"pdf"_s, u"x.cho"_s} << 2 << QString() << u"usage"_s;
+        QTest::addRow("pdf of a missing song") << QStringList{u"pdf"_s, u"-o"_s, u"o.pdf"_s, u"/nonexistent.cho"_s} << 1 << QString() << u"*"_s;
+        QTest::addRow("pdf says why it cannot save") << QStringList{u"pdf"_s, u"-o"_s, u"/nonexistent/o.pdf"_s, song} << 1 << QString()
+                                                     << u"Cannot save file /nonexistent/o.pdf: No such file or directory\n"_s;
+        QTest::addRow("pdf refuses a binary album whole")
+            << QStringList{u"pdf"_s, u"-o"_s, u"o.pdf"_s, dataFile(u"binary.abm"_s)} << 1 << QString()
+            << QString(dataFile(u"binary.abm"_s) + u" is not an album file.\n");
+
+        QTest::addRow("name a chord from pitch classes") << QStringList{u"name"_s, u"9"_s, u"0"_s, u"4"_s, u"--bass"_s, u"7"_s} << 0
+                                                         << u"Am/G\n"_s << QString();
+        QTest::addRow("name takes pitch class 11") << QStringList{u"name"_s, u"11"_s, u"2"_s, u"6"_s} << 0 << u"Bm\n"_s << QString();
         QTest::addRow("name refuses what no chord type fits") << QStringList{u"name"_s, u"0"_s, u"1"_s, u"2"_s} << 1 << QString() << QString();
-        QTest::addRow("name needs pitch classes 0 to 11") << QStringList{u"name"_s, u"12"_s} << 2 << QString() << QString();
-        QTest::addRow("several files need a folder or --in-place") << QStringList{u"write"_s, song, song} << 2 << QString() << QString();
-        QTest::addRow("dump never replaces a song") << QStringList{u"dump"_s, u"--in-place"_s, song} << 2 << QString() << QString();
+        QTest::addRow("name needs pitch classes 0 to 11") << QStringList{u"name"_s, u"12"_s} << 2 << QString() << u"usage"_s;
+
+        QTest::addRow("chord in letters")
+            << QStringList{u"chord"_s, u"C#m7/G#"_s, u"N.C."_s} << 0
+            << uR"({"name":"C#m7/G#","tone":1,"toneSharp":true,"bass":8,"bassSharp":true,"mode":"m7","formatted":"C#m7/G#"}
+{"name":"N.C.","tone":-1,"toneSharp":false,"bass":-1,"bassSharp":false,"mode":".C.","formatted":null}
+)"_s << QString();
+        QTest::addRow("chord in solfege")
+            << QStringList{u"--notation"_s, u"Do"_s, u"chord"_s, u"Ebmaj7"_s} << 0
+            << uR"({"name":"Ebmaj7","tone":3,"toneSharp":false,"bass":3,"bassSharp":false,"mode":"maj7","formatted":"Mibmaj7"}
+)"_s << QString();
+        QTest::addRow("chord refuses an unknown option") << QStringList{u"chord"_s, u"--sharp"_s, u"C"_s} << 2 << QString() << u"usage"_s;
+
+        QTest::addRow("fingering: the global shape as stored") << QStringList{u"fingering"_s, u"C"_s} << 0
+            << uR"j({"name":"C","baseFret":0,"barre":false,"strings":[0,1,0,2,3,-1],"source":"global","notes":[12,16,19,24,28]}
+)j"_s << QString();
+        QTest::addRow("fingering: G/B from the song's G shape before the global G/B")
+            << QStringList{u"fingering"_s, u"G/B"_s, u"--song"_s, dataFile(u"g-shape.cho"_s)} << 0
+            << uR"j({"name":"G/B","baseFret":0,"barre":false,"strings":[3,0,0,0,2,3],"source":"song","notes":[7,11,14,19,23,31]}
+)j"_s << QString();
+        QTest::addRow("fingering: no stored shape, computed from the chord type") << QStringList{u"fingering"_s, u"C13"_s} << 0
+            << uR"j({"name":"C13","baseFret":0,"barre":false,"strings":[0,3,2,0,19,3],"source":"computed","notes":[7,12,14,21,26,28]}
+)j"_s << QString();
+        QTest::addRow("fingering named in solfege") << QStringList{u"--notation"_s, u"Do"_s, u"fingering"_s, u"C#m7"_s} << 0
+            << uR"j({"name":"Do#m7","baseFret":3,"barre":false,"strings":[1,2,1,3,1,-1],"source":"global","notes":[13,20,23,28,32]}
+)j"_s << QString();
+        QTest::addRow("fingering of an unknown chord type") << QStringList{u"fingering"_s, u"Cxyz"_s} << 0
+            << uR"j({"name":"Cxyz (not found)","baseFret":0,"barre":false,"strings":[-1,-1,-1,-1,-1,-1],"source":"notfound","notes":[]}
+)j"_s << QString();
+        QTest::addRow("fingering refuses what is not a chord") << QStringList{u"fingering"_s, u"N.C."_s} << 1 << QString() << u"*"_s;
     }
     void run()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, expectedFile);
-        QFETCH(QString, expectedError);
-        QProcess lvx;
-        lvx.start(QStringLiteral(LVX_PATH), arguments);
-        QVERIFY(lvx.waitForFinished(30000));
-        QCOMPARE(lvx.exitStatus(), QProcess::NormalExit);
-        const QByteArray out = lvx.readAllStandardOutput();
-        const QString error = QString::fromUtf8(lvx.readAllStandardError());
-        QCOMPARE(lvx.exitCode(), exitCode);
-        if (!expectedFile.isEmpty())
-            QCOMPARE(out, readData(expectedFile));
-        if (exitCode == 0 && arguments.first() == u"name")
-            QCOMPARE(out, QByteArray("Am/G\n"));
-        if (!expectedError.isEmpty())
-            QCOMPARE(error, expectedError);
-        if (exitCode == 2)
-            QVERIFY(error.contains(u"usage"_s));
+        QFETCH(QString, out);
+        QFETCH(QString, error);
+        const lvx::test::Run result = lvx::test::run(QStringLiteral(LVX_PATH), arguments);
+        QTEST(result.exitCode, "exitCode");
+        QCOMPARE(result.out, out.startsWith(u'@') ? QString::fromUtf8(readData(out.mid(1))) : out);
+        if (error == u"usage")
+            QVERIFY2(result.error.contains(u"usage: lvx "_s), qPrintable(result.error));
+        else if (error == u"*")
+            QVERIFY(!result.error.isEmpty());
+        else
+            QCOMPARE(result.error, error);
     }
 
     // Several songs in one call: each result saved as the program saves, or
@@ -101,21 +140,15 @@ private slots:
         QTemporaryDir dir;
         QStringList inputPaths;
         for (qsizetype index = 0; index < inputs.size(); ++index) {
-            inputPaths.append(dir.filePath(u"in/%1.cho"_s.arg(index)));
-            QDir().mkpath(dir.filePath(u"in"_s));
-            QFile file(inputPaths.last());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(inputs[index]);
+            QFile file(inputPaths.emplace_back(dir.filePath(u"%1.cho"_s.arg(index))));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(inputs[index]) == inputs[index].size());
         }
         arguments.replace(arguments.indexOf(u"IN"_s), inputPaths.first());
         arguments.append(inputPaths.mid(1));
         const bool toFolder = arguments.contains(u"OUT"_s);
         if (toFolder)
             arguments.replace(arguments.indexOf(u"OUT"_s), dir.filePath(u"out"_s));
-        QProcess lvx;
-        lvx.start(QStringLiteral(LVX_PATH), arguments);
-        QVERIFY(lvx.waitForFinished(30000));
-        QCOMPARE(lvx.exitCode(), exitCode);
+        QCOMPARE(lvx::test::run(QStringLiteral(LVX_PATH), arguments).exitCode, exitCode);
         for (qsizetype index = 0; index < outputs.size(); ++index) {
             QFile file(toFolder ? dir.filePath(u"out/%1.cho"_s.arg(index)) : inputPaths[index]);
             QVERIFY(file.open(QIODevice::ReadOnly));

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 using namespace lvx;
 using namespace lvx::song;
@@ -36,14 +35,6 @@ QString found(const FingeringMatch& match)
     return match.def->name + (match.source == FingeringSource::Song ? u"@song" : u"@global");
 }
 
-PitchSet pitches(std::initializer_list<int> classes)
-{
-    PitchSet set;
-    for (int pitch : classes)
-        set.set(pitch);
-    return set;
-}
-
 } // namespace
 
 class DictionaryTest : public QObject
@@ -60,11 +51,9 @@ private slots:
         const GuitarChordDef songG = shape(u"G"_s, 2, {1, 0, 0, 0, 0, 1});
         QTest::addRow("song before global") << u"G"_s << QList{songG} << QList{G} << u"G@song"_s;
         QTest::addRow("global when the song lacks it") << u"G"_s << QList<GuitarChordDef>{} << QList{G} << u"G@global"_s;
-        QTest::addRow("names compare as letters, maj dropped") << u"GM"_s << QList<GuitarChordDef>{} << QList{G} << u"G@global"_s;
         QTest::addRow("slash chord uses the plain shape sounding its bass") << u"G/B"_s << QList<GuitarChordDef>{} << QList{G} << u"G@global"_s;
         QTest::addRow("plain shape without the bass low is refused") << u"G/B"_s << QList{GHigh} << QList<GuitarChordDef>{} << u"none"_s;
         QTest::addRow("song's plain shape before global's exact one") << u"G/B"_s << QList{G} << QList{shape(u"G/B"_s, 0, {-1, 2, 0, 0, 0, 3})} << u"G@song"_s;
-        QTest::addRow("not a chord") << u"N.C."_s << QList{G} << QList{G} << u"none"_s;
     }
     void lookupOrder()
     {
@@ -75,134 +64,38 @@ private slots:
         QCOMPARE(found(findFingering(ParseChord(chord), song, global)), expected);
     }
 
-    void fingeringSounds()
-    {
-        QCOMPARE(fingeringNotes(G), (QList<int>{7, 11, 14, 19, 23, 31}));
-        const GuitarChordDef high = shape(u"D"_s, 5, {-1, 0, 2, 2, 2, 0});
-        QCOMPARE(high.stringPitch(5), 9 + 5);   // MIDI 36 + 9 + 5 = 50
-        QCOMPARE(high.stringPitch(6), -1);
-        const GuitarChordDef minusOne = shape(u"E"_s, -1, {0, 2, 2, 1, 0, 0});
-        QCOMPARE(minusOne.stringPitch(6), 4);
-        QCOMPARE(ChordDefToText(shape(u"Am"_s, 0, {-1, 0, 2, 2, 1, 0})), u"Am -1 0 2 2 1 0 1"_s);
-    }
-
-    void chordDefinitionOperations()
-    {
-        SongFixture f;
-        Song& song = f.song;
-        song.ChordDefNew();
-        QCOMPARE(song.ChordDefDim(), qint16(1));
-        QCOMPARE(f.context.music.activeChordDef.name, u"NewChord"_s);
-        f.context.music.activeChordDef = G;
-        song.ChordDefInsert(99);          // clamped: appended
-        f.context.music.activeChordDef = GHigh;
-        song.ChordDefInsert(0);           // becomes entry 1
-        QCOMPARE(song.chordDefs[0], GHigh);
-        QCOMPARE(song.chordDefs[2], G);
-        QCOMPARE(song.LastChords, QStringList{u"G"_s});
-        song.ChordDefSetToActive(2);
-        QCOMPARE(f.context.music.activeChordDef.name, u"NewChord"_s);
-        song.ChordDefRemove(3);
-        QCOMPARE(song.ChordDefDim(), qint16(2));
-        QCOMPARE(f.context.music.activeChordDef.name, u"NewChord"_s);   // entry min(3, 2)
-        song.ChordDefRemove(1);
-        song.ChordDefRemove(1);
-        QCOMPARE(song.ChordDefDim(), qint16(0));
-        QCOMPARE(f.context.music.activeChordDef.name, u"NewChord"_s);   // unchanged on the last removal
-        song.ChordDefRemove(5);           // nothing there: nothing happens
-    }
-
-    void chordTypeSearch_data()
-    {
-        QTest::addColumn<PitchSet>("set");
-        QTest::addColumn<int>("bass");
-        QTest::addColumn<QString>("notation");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("major names its type too") << pitches({0, 4, 7}) << -1 << u"C"_s << u"Cmaj"_s;
-        QTest::addRow("minor seventh") << pitches({9, 0, 4, 7}) << -1 << u"C"_s << u"Am7"_s;
-        QTest::addRow("bass other than the tonic") << pitches({7, 11, 2}) << 11 << u"C"_s << u"Gmaj/B"_s;
-        QTest::addRow("bass equal to the tonic is dropped") << pitches({7, 11, 2}) << 7 << u"C"_s << u"Gmaj"_s;
-        QTest::addRow("sharps and solfege") << pitches({1, 5, 8}) << -1 << u"Do"_s << u"Do#maj"_s;
-        QTest::addRow("no type fits") << pitches({0, 1, 2}) << -1 << u"C"_s << QString();
-    }
-    void chordTypeSearch()
-    {
-        QFETCH(PitchSet, set);
-        QFETCH(int, bass);
-        QFETCH(QString, notation);
-        QFETCH(QString, expected);
-        const auto f = SongFixture::read(u"{mode: \"maj\" \"Major\" 1 3 5}\r\n{mode: \"m7\" \"Minor Seventh\" 1 3b 5 7b}\r\n"
-                                         u"{mode: \"6\" \"Sixth\" 1 3 5 6}"_s);
-        QCOMPARE(music::chordTypeSearch(f->context.music.chordTypes, set, bass, notation), expected);
-    }
-
     void globalDictionaryIsInstalledAndSavedAsTypesAndShapes()
     {
         QFile::remove(globalDictionaryPath());
         SongFixture f;
         loadGlobalDictionary(f.song);
-        QVERIFY(QFile::exists(globalDictionaryPath()));
-        QVERIFY(f.context.music.chordTypes.size() >= 30);
-        QVERIFY(f.song.chordDefs.size() >= 84);
-        QVERIFY(f.song.lines.isEmpty());
-        QVERIFY(f.messages.texts().isEmpty());
+        QVERIFY(f.context.music.chordTypes.size() >= 30 && f.song.chordDefs.size() >= 84);
+        QVERIFY(f.song.lines.isEmpty() && f.messages.texts().isEmpty());
         QVERIFY(f.context.fonts.publicSet != f.song.fonts);
-
-        QFile installed(globalDictionaryPath());
-        installed.open(QIODevice::ReadOnly);
-        const QByteArray before = installed.readAll();
-        installed.close();
+        const QByteArray installed = readBytes(globalDictionaryPath());
         QVERIFY(saveGlobalDictionary(f.song));
         QVERIFY(f.context.app.WriteSongText && f.context.app.WriteFormat && !f.context.app.WriteModes);
-        installed.open(QIODevice::ReadOnly);
-        QCOMPARE(installed.readAll(), before);
+        QCOMPARE(readBytes(globalDictionaryPath()), installed);
     }
 
     // A dictionary the program could not read whole is never written over at exit.
-    void dictionaryNotReadWholeIsKept_data()
+    void dictionaryReadInPartIsKept()
     {
-        QTest::addColumn<bool>("folder");
-        QTest::addColumn<QString>("message");
-        QTest::addRow("read in part") << false << u"File to Large, read first 60000 bytes\n"_s;
-        QTest::addRow("cannot be read") << true << u"Cannot open file "_s;
-    }
-    void dictionaryNotReadWholeIsKept()
-    {
-        QFETCH(bool, folder);
-        QFETCH(QString, message);
-        const QString path = globalDictionaryPath();
-        QFile::remove(path);
         QByteArray bytes;
-        if (folder) {
-            QVERIFY(QDir().mkpath(path));
-        } else {
-            for (int i = 0; bytes.size() <= 70000; ++i)
-                bytes += "{chord: X" + QByteArray::number(i) + " 0 2 2 1 0 0 1}\r\n";
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        }
+        for (int i = 0; bytes.size() <= 70000; ++i)
+            bytes += "{chord: X" + QByteArray::number(i) + " 0 2 2 1 0 0 1}\r\n";
+        writeBytes(globalDictionaryPath(), bytes);
         SongFixture f;
         loadGlobalDictionary(f.song);
-        QVERIFY(f.messages.texts().first().startsWith(message + path));
+        QVERIFY(f.messages.texts().first().startsWith(u"File to Large, read first 60000 bytes\n" + globalDictionaryPath()));
         QVERIFY(!saveGlobalDictionary(f.song));
-        QVERIFY(f.messages.texts().last().startsWith(path));
-        if (folder) {
-            QVERIFY(QFileInfo(path).isDir());
-            QDir(path).removeRecursively();
-        } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), bytes);
-        }
+        QVERIFY(f.messages.texts().last().startsWith(globalDictionaryPath()));
+        QCOMPARE(readBytes(globalDictionaryPath()), bytes);
     }
 
     void badLinesOfChordsDatSayWhereTheyAre()
     {
-        QFile file(globalDictionaryPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("{mode: \"x\" \"X\" 1 15}\r\n{chord: Am 1 2}\r\n");
-        file.close();
+        writeBytes(globalDictionaryPath(), "{mode: \"x\" \"X\" 1 15}\r\n{chord: Am 1 2}\r\n");
         SongFixture f;
         loadGlobalDictionary(f.song);
         // All of them in one box, which says once where they come from.
@@ -215,33 +108,6 @@ private slots:
         QFile::remove(globalDictionaryPath());
     }
 
-    // Every installed fingering sounds only notes of its chord, sounds its root,
-    // and for a slash chord has its bass as the lowest note.
-    void installedFingeringsAreTrue()
-    {
-        SongFixture f;
-        loadGlobalDictionary(f.song);
-        const ChordTypeTable& types = f.context.music.chordTypes;
-        for (const GuitarChordDef& def : std::as_const(f.song.chordDefs)) {
-            const ChordSymbol chord = ParseChord(def.name);
-            QVERIFY2(chord.tone >= 0, qPrintable(def.name));
-            const Modos* mode = types.findByAlias(chord.mode);
-            QVERIFY2(mode != nullptr, qPrintable(def.name + u": no chord type " + chord.mode));
-            QSet<int> allowed{chord.bass};
-            for (int slot = 0; slot < mode->GetNumInv(); ++slot)
-                allowed.insert((chord.tone + mode->GetInv(slot)) % 12);
-            const QList<int> notes = fingeringNotes(def);
-            QVERIFY2(!notes.isEmpty(), qPrintable(def.name));
-            QSet<int> sounding;
-            for (int note : notes) {
-                QVERIFY2(allowed.contains(note % 12), qPrintable(def.name + u" sounds " + QString::number(note % 12)));
-                sounding.insert(note % 12);
-            }
-            QVERIFY2(sounding.contains(chord.bass), qPrintable(def.name + u" lacks its root or bass"));
-            if (chord.bass != chord.tone)
-                QVERIFY2(*std::min_element(notes.begin(), notes.end()) % 12 == chord.bass, qPrintable(def.name));
-        }
-    }
 };
 
 LIRAVOX_TEST_MAIN(DictionaryTest)

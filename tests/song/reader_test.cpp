@@ -3,9 +3,38 @@
 
 #include "music/modos.h"
 
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <algorithm>
+
 using namespace lvx;
 using namespace lvx::song;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString readData(const QString& name)
+{
+    QFile file(test::dataFile(name));
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
+void sortChords(SongLine& line)
+{
+    std::stable_sort(line.chords.begin(), line.chords.end(),
+                     [](const ChordPlacement& a, const ChordPlacement& b) { return a.position < b.position; });
+}
+
+// Only the song's own lines, as the source editor shows them.
+QString songText(SongFixture& f)
+{
+    f.context.app.WriteFormat = false;
+    return f.song.LinesToString();
+}
+
+} // namespace
 
 class ReaderTest : public QObject
 {
@@ -18,60 +47,33 @@ private slots:
         QTest::addColumn<int>("kind");   // 0: the line produces no record
         QTest::addColumn<QString>("text");
         QTest::addRow("short chorus start") << u"{soc}"_s << 21 << u"Start of Chorus"_s;
-        QTest::addRow("long chorus end") << u"{end_of_chorus}"_s << 22 << u"End of Chorus"_s;
         QTest::addRow("names are read in any case") << u"{SOC}"_s << 21 << u"Start of Chorus"_s;
-        QTest::addRow("blanks inside the braces") << u"{  soc  }"_s << 21 << u"Start of Chorus"_s;
         QTest::addRow("blank before the brace is kept as read") << u" {soc}"_s << 12 << u" {soc}"_s;
-        QTest::addRow("blank after the brace is kept as read") << u"{soc} "_s << 12 << u"{soc} "_s;
         QTest::addRow("comment keeps its text") << u"{c: Slowly, with feeling }"_s << 6 << u"Slowly, with feeling"_s;
-        QTest::addRow("comment argument keeps colons") << u"{comment:Tempo: 90}"_s << 6 << u"Tempo: 90"_s;
         QTest::addRow("block start carries its name") << u"{soblk:Intro}"_s << 8 << u"Intro"_s;
-        QTest::addRow("block end") << u"{eoblk}"_s << 9 << u"End of Block"_s;
-        QTest::addRow("new page") << u"{np}"_s << 10 << u"New Page"_s;
-        QTest::addRow("column break") << u"{column_break}"_s << 11 << u"Column Break"_s;
-        QTest::addRow("bridge") << u"{sob}"_s << 31 << u"Start of Bridge"_s;
         QTest::addRow("bridge end") << u"{end_of_bridge}"_s << 32 << u"End of Bridge"_s;
-        QTest::addRow("two columns") << u"{tcon}"_s << 101 << u"Two Column On"_s;
-        QTest::addRow("two columns off") << u"{two_column_off}"_s << 102 << u"Two Column Off"_s;
         QTest::addRow("tab start") << u"{sot}"_s << 41 << u"Start of Tab"_s;
-        QTest::addRow("tab end") << u"{eot}"_s << 42 << u"End of Tab"_s;
         QTest::addRow("unterminated brace reads the rest") << u"{soc"_s << 21 << u"Start of Chorus"_s;
-        QTest::addRow("unterminated comment keeps its text") << u"{c:abc"_s << 6 << u"abc"_s;
         QTest::addRow("text after the closing brace shifts the cut") << u"{c:a}b"_s << 6 << u"a}"_s;
         QTest::addRow("title produces no line") << u"{t:Song}"_s << 0 << QString();
         QTest::addRow("unknown directive is kept as read") << u"{artist: Traditional}"_s << 12 << u"{artist: Traditional}"_s;
         QTest::addRow("title with a blank, not a colon, is kept") << u"{t Song}"_s << 12 << u"{t Song}"_s;
-        QTest::addRow("italic comment") << u"{ci: softly}"_s << 6 << u"softly"_s;
-        QTest::addRow("highlight") << u"{highlight: Key change}"_s << 6 << u"Key change"_s;
-        QTest::addRow("comment box with text") << u"{cb: Capo 2}"_s << 6 << u"Capo 2"_s;
-        QTest::addRow("chorus recalled") << u"{chorus}"_s << 6 << u"Chorus"_s;
-        QTest::addRow("chorus recalled by label") << u"{chorus: Chorus 2}"_s << 6 << u"Chorus 2"_s;
-        QTest::addRow("verse is a block") << u"{start_of_verse}"_s << 8 << u"Verse"_s;
         QTest::addRow("verse label names the block") << u"{sov: Verse 1}"_s << 8 << u"Verse 1"_s;
-        QTest::addRow("label attribute") << u"{start_of_verse: label=\"V 2\"}"_s << 8 << u"V 2"_s;
-        QTest::addRow("any section is a block") << u"{start_of_solo}"_s << 8 << u"Solo"_s;
-        QTest::addRow("section name after a blank") << u"{start_of_intro Riff}"_s << 8 << u"Riff"_s;
-        QTest::addRow("verse end") << u"{eov}"_s << 9 << u"End of Block"_s;
         QTest::addRow("chorus label is shown") << u"{start_of_chorus: Chorus 2}"_s << 21 << u"Start of Chorus: Chorus 2"_s;
         QTest::addRow("grid reads as tablature") << u"{start_of_grid 4x4}"_s << 41 << u"Start of Grid: 4x4"_s;
-        QTest::addRow("grid end") << u"{eog}"_s << 42 << u"End of Grid"_s;
         QTest::addRow("chord to show, not to define") << u"{chord: Am}"_s << 12 << u"{chord: Am}"_s;
-        QTest::addRow("kept line keeps its tabs") << u"{x_tool:\ta}"_s << 12 << u"{x_tool:\ta}"_s;
     }
     void directiveLines()
     {
         QFETCH(QString, line);
         QFETCH(int, kind);
-        QFETCH(QString, text);
         const auto f = SongFixture::read(line);
         QVERIFY(f->messages.texts().isEmpty());
-        if (kind == 0) {
-            QVERIFY(f->song.lines.isEmpty());
-            return;
+        QCOMPARE(f->song.lines.size(), kind == 0 ? 0 : 1);
+        if (kind != 0) {
+            QCOMPARE(int(f->song.lines[0].kind), kind);
+            QTEST(f->song.lines[0].text, "text");
         }
-        QCOMPARE(f->song.lines.size(), 1);
-        QCOMPARE(int(f->song.lines[0].kind), kind);
-        QCOMPARE(f->song.lines[0].text, text);
     }
 
     void lyricChords_data()
@@ -83,9 +85,6 @@ private slots:
         QTest::addRow("chords back to back keep their order") << u"Hello[C][G]"_s << u"Hello"_s << u"C@5 G@5"_s;
         QTest::addRow("unmatched bracket loses its chord") << u"la [Am la"_s << u"la "_s << QString();
         QTest::addRow("lone closing bracket is lyric") << u"a]b[C]c"_s << u"a]bc"_s << u"C@3"_s;
-        QTest::addRow("bracket inside a chord belongs to it") << u"[A[m]x"_s << u"x"_s << u"A[m@0"_s;
-        QTest::addRow("empty chord is kept") << u"[]x"_s << u"x"_s << u"@0"_s;
-        QTest::addRow("text label keeps its apostrophe") << u"['Intro]la"_s << u"la"_s << u"'Intro@0"_s;
         QTest::addRow("bar line becomes chords over blanks") << u"  | G  Am | C |"_s << u"        "_s
                                                              << u"'|@2 G@3 Am@5 '|@6 C@7 '|@8"_s;
         QTest::addRow("tab expands to the next column of eight") << u"ab\t[C]c"_s << u"ab      c"_s << u"C@8"_s;
@@ -93,17 +92,15 @@ private slots:
     void lyricChords()
     {
         QFETCH(QString, line);
-        QFETCH(QString, text);
-        QFETCH(QString, chords);
         const auto f = SongFixture::read(line);
         QCOMPARE(f->song.lines.size(), 1);
         const SongLine& record = f->song.lines[0];
         QCOMPARE(int(record.kind), int(KindLyric));
-        QCOMPARE(record.text, text);
+        QTEST(record.text, "text");
         QStringList written;
         for (const ChordPlacement& chord : record.chords)
             written.append(chord.name + u'@' + QString::number(chord.position));
-        QCOMPARE(written.join(u' '), chords);
+        QTEST(written.join(u' '), "chords");
     }
 
     void linesFromText_data()
@@ -111,23 +108,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
         QTest::addRow("empty text has no lines") << QString() << QStringList{};
-        QTest::addRow("text without line end is one line") << u"abc"_s << QStringList{u"abc"_s};
         QTest::addRow("final line end adds no line") << u"a\r\n"_s << QStringList{u"a"_s};
         QTest::addRow("two line ends make an empty lyric") << u"a\r\n\r\nb"_s << QStringList{u"a"_s, QString(), u"b"_s};
-        QTest::addRow("LF only") << u"a\nb\n"_s << QStringList{u"a"_s, u"b"_s};
-        QTest::addRow("CR only") << u"a\rb\r"_s << QStringList{u"a"_s, u"b"_s};
         QTest::addRow("LF then CR is two line ends") << u"a\n\rb"_s << QStringList{u"a"_s, QString(), u"b"_s};
-        QTest::addRow("only line ends") << u"\r\n\r\n\n"_s << QStringList{QString(), QString(), QString()};
     }
     void linesFromText()
     {
         QFETCH(QString, text);
-        QFETCH(QStringList, lines);
         const auto f = SongFixture::read(text);
         QStringList texts;
         for (const SongLine& line : f->song.lines)
             texts.append(line.text);
-        QCOMPARE(texts, lines);
+        QTEST(texts, "lines");
     }
 
     void songValues()
@@ -137,30 +129,12 @@ private slots:
                                          u"{left_margin:99999}\r\n{right_margin:abc}\r\n{chords_size:2.5}\r\n"
                                          u"{print_orientation:2}\r\n{font:Lyric,Arial,12,0,false,false}"_s);
         const Song& song = f->song;
-        QCOMPARE(song.title, u"Blowin' in the Wind"_s);
-        QCOMPARE(song.subtitle, u"Bob"_s);
-        QCOMPARE(song.PrintMajorFlag, false);
-        QCOMPARE(song.PrintMinorFlag, true);
-        QCOMPARE(song.PrintBemolFlag, false);
-        QCOMPARE(song.MargenB, qint16(720));
-        QCOMPARE(song.MargenT, qint16(1000));
-        QCOMPARE(song.MargenL, qint16(32767));
-        QCOMPARE(song.MargenR, qint16(0));
-        QCOMPARE(song.ChordSize, qint16(2));
-        QCOMPARE(song.PrintOrientation, qint16(2));
+        QCOMPARE(song.title + u'|' + song.subtitle, u"Blowin' in the Wind|Bob"_s);
+        QCOMPARE((QList<bool>{song.PrintMajorFlag, song.PrintMinorFlag, song.PrintBemolFlag}), (QList<bool>{false, true, false}));
+        // Margins out of range clamp, and what is not a number reads as 0.
+        QCOMPARE((QList<qint16>{song.MargenB, song.MargenT, song.MargenL, song.MargenR, song.ChordSize, song.PrintOrientation}),
+                 (QList<qint16>{720, 1000, 32767, 0, 2, 2}));
         QVERIFY(song.lines.isEmpty());
-    }
-
-    void tablatureKeepsBrackets()
-    {
-        const auto f = SongFixture::read(u"{sot}\r\n[C]e|--0--|\r\n| G |\r\n{eot}\r\n[C]x"_s);
-        const QList<SongLine>& lines = f->song.lines;
-        QCOMPARE(lines.size(), 5);
-        QCOMPARE(lines[1].text, u"[C]e|--0--|"_s);
-        QVERIFY(lines[1].chords.isEmpty());
-        QCOMPARE(lines[2].text, u"| G |"_s);
-        QCOMPARE(lines[4].chords.size(), 1);
-        QVERIFY(!f->song.inTab);
     }
 
     void chordDefinitions_data()
@@ -169,18 +143,11 @@ private slots:
         QTest::addColumn<QString>("expected");   // name base: frets of strings 1..6; "!" + message when refused
         QTest::addRow("old syntax leads with the base fret") << u"{define: G 1 3 2 0 0 0 3}"_s << u"G 0: 3 0 0 0 2 3"_s;
         QTest::addRow("new syntax ends with the base fret") << u"{new_define}\r\n{define: G 1 3 2 0 0 0 3}"_s << u"G 2: 0 0 0 2 3 1"_s;
-        QTest::addRow("chord directive switches to the new syntax") << u"{chord: Am -1 0 2 2 1 0 1}"_s << u"Am 0: 0 1 2 2 0 -1"_s;
-        QTest::addRow("old_define switches back") << u"{new_define}\r\n{old_define}\r\n{define: G 1 3 2 0 0 0 3}"_s << u"G 0: 3 0 0 0 2 3"_s;
         QTest::addRow("published form with fret words and x") << u"{define: Am base-fret 1 frets x 0 2 2 1 0}"_s << u"Am 0: 0 1 2 2 0 -1"_s;
-        QTest::addRow("published form reads the same in the new syntax") << u"{new_define}\r\n{define: Am base-fret 1 frets x 0 2 2 1 0}"_s << u"Am 0: 0 1 2 2 0 -1"_s;
         QTest::addRow("base fret may be left out") << u"{define: G frets 3 2 0 0 0 3}"_s << u"G 0: 3 0 0 0 2 3"_s;
         QTest::addRow("fingers are ignored") << u"{define: D base-fret 3 frets x x 0 2 3 2 fingers 0 0 0 1 3 2}"_s << u"D 2: 2 3 2 0 -1 -1"_s;
-        QTest::addRow("chord named before the colon") << u"{define G: base-fret 1 frets 3 2 0 0 3 3}"_s << u"G 0: 3 3 0 0 2 3"_s;
-        QTest::addRow("chord named after a blank") << u"{define E/G# frets 4 2 2 1 0 -}"_s << u"E/G# 0: -1 0 1 2 2 4"_s;
         QTest::addRow("a chord to show does not switch the syntax") << u"{chord: Am}\r\n{define: G 1 3 2 0 0 0 3}"_s << u"G 0: 3 0 0 0 2 3"_s;
         QTest::addRow("six numbers are refused") << u"{define: G 3 2 0 0 0 3}"_s << u"!Invalid Define: G 3 2 0 0 0 3"_s;
-        QTest::addRow("eleven numbers are refused") << u"{define: G 1 2 3 4 5 6 7 8 9 10 11}"_s << u"!Invalid Define: G 1 2 3 4 5 6 7 8 9 10 11"_s;
-        QTest::addRow("a name alone is refused") << u"{define: G}"_s << u"!Invalid Define: G"_s;
         QTest::addRow("four strings are no guitar fingering") << u"{define: C frets 0 0 0 3}"_s << u"!Invalid Define: C frets 0 0 0 3"_s;
     }
     void chordDefinitions()
@@ -234,48 +201,31 @@ private slots:
                                                        << u"41|Start of Grid 5|| C . | G | 42|End of Grid 5|['|] [C] ['|]"_s << QString();
         QTest::addRow("later songs keep their titles as lines") << u"{t:A}\r\n{ns}\r\n{t:B}\r\n{st:C}\r\nla"_s
                                                                 << u"12|{ns} 12|{t:B} 12|{st:C} 5|la"_s << u"A"_s;
-        QTest::addRow("a second title is kept") << u"{title: A}\r\n{title: B}"_s << u"12|{title: B}"_s << u"A"_s;
+        QTest::addRow("tablature keeps its brackets as written")
+            << u"{sot}\r\n[C]e|--0--|\r\n| G |\r\n{eot}\r\n[C]x"_s << u"41|Start of Tab 5|[C]e|--0--| 5|| G | 42|End of Tab 5|[C]x"_s << QString();
         QTest::addRow("stray section ends") << u"{eov}\r\n{end_of_abc}\r\n{sov}"_s << u"9|End of Block 12|{end_of_abc} 8|Verse"_s << QString();
     }
     void sectionsAndSongsOfOtherTools()
     {
         QFETCH(QString, text);
-        QFETCH(QString, lines);
-        QFETCH(QString, title);
         const auto f = SongFixture::read(text);
         QStringList read;
         for (const SongLine& line : f->song.lines)
             read.append(QString::number(line.kind) + u'|' + (line.kind == KindLyric ? lyricWithChords(line) : line.text));
-        QCOMPARE(read.join(u' '), lines);
-        QCOMPARE(f->song.title, title);
-    }
-
-    void definitionsReplaceOnlyWhenTheTextHasSome()
-    {
-        SongFixture f;
-        f.song.StringToLinesRec(u"{chord: A 0 0 2 2 2 0 1}\r\n{chord: E 0 2 2 1 0 0 1}"_s);
-        QCOMPARE(f.song.chordDefs.size(), 2);
-        f.song.StringToLinesRec(u"just lyrics"_s);
-        QCOMPARE(f.song.chordDefs.size(), 2);
-        f.song.StringToLinesRec(u"{chord: D -1 -1 0 2 3 2 1}"_s);
-        QCOMPARE(f.song.chordDefs.size(), 1);
-        QCOMPARE(f.song.chordDefs[0].name, u"D"_s);
+        QTEST(read.join(u' '), "lines");
+        QTEST(f->song.title, "title");
     }
 
     void modeDeclarations_data()
     {
         QTest::addColumn<QString>("argument");
-        QTest::addColumn<QString>("expected");   // main alias|aliases|description|intervals, or "!" for refused
-        QTest::addRow("aliases and intervals") << u"\"m7 min7\" \"Minor Seventh\" 1 3b 5 7b"_s << u"m7|min7|Minor Seventh|0 3 7 10"_s;
-        QTest::addRow("sharp and flat names meet") << u"\"x\" \"X\" 1 2# 3b"_s << u"x||X|0 3 3"_s;
-        QTest::addRow("aliases are lower-cased") << u"\"M7 Maj7\" \"Major Seventh\" 1 3 5 7"_s << u"m7|maj7|Major Seventh|0 4 7 11"_s;
-        QTest::addRow("runs of blanks separate") << u"\"sus4   sus\"  \"Suspended\"   1  4   5"_s << u"sus4|sus|Suspended|0 5 7"_s;
-        QTest::addRow("two octaves") << u"\"13\" \"Thirteenth\" 1 3 5 7b 9 11 13 14"_s << u"13||Thirteenth|0 4 7 10 14 17 21 23"_s;
+        QTest::addColumn<QString>("expected");   // as the program writes it again, or "!" for refused
+        QTest::addRow("aliases and intervals") << u"\"m7 min7\" \"Minor Seventh\" 1 3b 5 7b"_s << u"\"m7 min7\" \"Minor Seventh\" 1 3b 5 7b"_s;
+        QTest::addRow("aliases are lower-cased, sharps written as flats")
+            << u"\"M7 Maj7\" \"Major Seventh\" 1 2# 5 7"_s << u"\"m7 maj7\" \"Major Seventh\" 1 3b 5 7"_s;
+        QTest::addRow("two octaves") << u"\"13\" \"Thirteenth\" 1 3 5 7b 9 11# 13 14"_s << u"\"13\" \"Thirteenth\" 1 3 5 7b 9 11# 13 14"_s;
         QTest::addRow("interval 15 is unknown") << u"\"x\" \"X\" 1 15"_s << u"!"_s;
-        QTest::addRow("nine intervals are too many") << u"\"x\" \"X\" 1 2 3 4 5 6 7 8 9"_s << u"!"_s;
         QTest::addRow("description is required") << u"\"x\" 1 3 5"_s << u"!"_s;
-        QTest::addRow("unterminated alias list") << u"\"x \"X\" 1"_s << u"!"_s;
-        QTest::addRow("empty alias list") << u"\"\" \"X\" 1"_s << u"!"_s;
         QTest::addRow("must start with a quote") << u"x \"X\" 1"_s << u"!"_s;
     }
     void modeDeclarations()
@@ -291,56 +241,9 @@ private slots:
             QCOMPARE(f->song.lines, (QList<SongLine>{{KindKept, line, {}}}));
             return;
         }
-        QVERIFY(f->song.lines.isEmpty());
+        QVERIFY(f->song.lines.isEmpty() && f->messages.texts().isEmpty());
         QCOMPARE(table.size(), 1);
-        const music::Modos& mode = *table.at(0);
-        QStringList aliases;
-        for (int i = 1; i <= mode.SinonimosDim; ++i)
-            aliases.append(mode.SinonimosGet(i));
-        QStringList intervals;
-        for (int i = 0; i < mode.GetNumInv(); ++i)
-            intervals.append(QString::number(mode.GetInv(i)));
-        QCOMPARE(mode.Nombre + u'|' + aliases.join(u' ') + u'|' + mode.Descripcion + u'|' + intervals.join(u' '), expected);
-        QVERIFY(f->messages.texts().isEmpty());
-    }
-
-    void takenMainAliasKeepsTheFirstDeclaration()
-    {
-        const auto f = SongFixture::read(u"{mode: \"m7\" \"First\" 1 3b 5 7b}\r\n{mode: \"M7\" \"Second\" 1 3 5 7}"_s);
-        QCOMPARE(f->context.music.chordTypes.size(), 1);
-        QCOMPARE(f->context.music.chordTypes.at(0)->Descripcion, u"First"_s);
-        QVERIFY(f->messages.texts().isEmpty());
-    }
-
-    void intervalNamesReadBack()
-    {
-        music::Modos mode;
-        for (int semitones = 0; semitones <= 23; ++semitones) {
-            mode.Create(u"x"_s, u"X"_s, qint16(semitones), -1, -1, -1, -1, -1, -1, -1);
-            const QString declaration = Song::ModeDefToStr(mode);
-            const QString name = declaration.section(u' ', -1);
-            QCOMPARE(Song::InvParse(name), qint16(semitones));
-        }
-        QCOMPARE(Song::InvParse(u" B7 "_s), qint16(10));
-        QCOMPARE(Song::InvParse(u"15"_s), qint16(-1));
-        QCOMPARE(Song::InvParse(QString()), qint16(-1));
-    }
-
-    void tabExpansion_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("tab at column one") << u"\tx"_s << u"        x"_s;
-        QTest::addRow("two letters then a tab") << u"ab\tx"_s << u"ab      x"_s;
-        QTest::addRow("tab at column eight") << u"1234567\tx"_s << u"1234567 x"_s;
-        QTest::addRow("two tabs") << u"\t\t"_s << QString(16, u' ');
-    }
-    void tabExpansion()
-    {
-        QFETCH(QString, line);
-        QFETCH(QString, expected);
-        Song::ExpandTabs(line);
-        QCOMPARE(line, expected);
+        QCOMPARE(Song::ModeDefToStr(*table.at(0)), expected);
     }
 
     void overlongLyricIsSplitNotWrapped()
@@ -356,15 +259,83 @@ private slots:
         QCOMPARE(f->messages.texts(), QStringList{u"Line 1 is longer than 32767 characters and was split into 2 lines."_s});
     }
 
-    void thousandsOfChordsOnOneLine()
+    void goldenFiles_data()
     {
-        QString line;
-        for (int i = 0; i < 5000; ++i)
-            line += u"[Am]x"_s;
-        const auto f = SongFixture::read(line);
-        QCOMPARE(f->song.lines[0].chords.size(), 5000);
-        QCOMPARE(f->song.lines[0].chords.last().position, qint16(4999));
-        QCOMPARE(lyricWithChords(f->song.lines[0]), line);
+        QTest::addColumn<QString>("name");
+        QTest::addRow("every line kind and song value") << u"everything"_s;
+        QTest::addRow("sections, labels, comments and notation of other tools") << u"sections"_s;
+        QTest::addRow("definitions in every form, read or not") << u"definitions"_s;
+        QTest::addRow("several songs and malformed directives") << u"songbook"_s;
+    }
+    void goldenFiles()
+    {
+        QFETCH(QString, name);
+        SongFixture f;
+        f.context.app.CurrentFileName = test::dataFile(name + u".cho");
+        f.song.LoadFile();
+        const QString written = f.song.LinesToString();
+        QCOMPARE(written, readData(name + u"-ref.cho"));
+        // Writing is a fixed point once the text is ours.
+        f.song.StringToLinesRec(written);
+        QCOMPARE(f.song.LinesToString(), written);
+    }
+
+    // Whatever the editor lets a musician type reads back as the same record:
+    // any character in a lyric, a chord name, a comment or a block name, inside
+    // a tablature section and outside it.
+    void editedRecordsReadBackTheSame()
+    {
+        const QStringList pieces{u"a"_s, u" "_s, u"["_s, u"]"_s, u"{"_s, u"}"_s, u"|"_s, u"<"_s, u"#"_s, u":"_s,
+                                 u"'"_s, u"\\"_s, u"\\u005B"_s, u"\\u0020"_s, u"\u00e9"_s};
+        const QList<SongLine> fixed{{KindChorusStart, u"Start of Chorus"_s, {}}, {KindTabStart, u"Start of Tab"_s, {}},
+                                    {KindTabEnd, u"End of Tab"_s, {}}, {KindBlockEnd, u"End of Block"_s, {}}};
+        QRandomGenerator random(1205);
+        const auto text = [&](int most) {
+            QString typed;
+            for (int n = int(random.bounded(most + 1)); n > 0; --n)
+                typed += pieces.at(random.bounded(pieces.size()));
+            return typed;
+        };
+        for (int round = 0; round < 400; ++round) {
+            SongFixture f;
+            bool inTab = false;
+            for (int i = 0; i < 8; ++i) {
+                SongLine line;
+                const int choice = int(random.bounded(8));
+                if (choice < 4) {
+                    line.text = text(12);
+                    // Tablature shows no chords, and the editor puts none there.
+                    for (int c = inTab ? 0 : int(random.bounded(3)); c > 0; --c)
+                        line.chords.append({text(4), qint16(random.bounded(line.text.size() + 1))});
+                    sortChords(line);
+                } else if (choice < 6) {
+                    line = SongLine{choice == 4 ? KindComment : KindBlockStart, text(8), {}};
+                } else {
+                    line = fixed.at(random.bounded(fixed.size()));
+                    inTab = line.kind == KindTabStart || (inTab && line.kind != KindTabEnd);
+                }
+                f.song.lines.append(line);
+            }
+            const QString written = songText(f);
+            const auto read = SongFixture::read(written);
+            QVERIFY2(read->song.lines == f.song.lines, qPrintable(written));
+        }
+    }
+
+    void writerFlagsSelectTheGroups()
+    {
+        SongFixture f;
+        f.song.StringToLinesRec(u"{t:T}\r\n{mode: \"m7 min7\" \"Minor Seventh\" 1 3b 5 7b}\r\n"
+                                u"{chord: Am -1 0 2 2 1 0 1}\r\nla"_s);
+        AppState& app = f.context.app;
+        app.WriteModes = true;
+        app.WriteFormat = false;
+        app.WriteSongText = false;
+        QCOMPARE(f.song.LinesToString(), u"{mode: \"m7 min7\" \"Minor Seventh\" 1 3b 5 7b}\r\n"
+                                         u"{chord: Am -1 0 2 2 1 0 1}\r\n"_s);
+        app.WriteModes = false;
+        app.WriteSongText = true;
+        QCOMPARE(f.song.LinesToString(), u"{t:T}\r\n{chord: Am -1 0 2 2 1 0 1}\r\nla\r\n"_s);
     }
 };
 

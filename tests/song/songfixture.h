@@ -4,6 +4,8 @@
 #include "base/text.h"
 #include "song/song.h"
 
+#include <QFile>
+
 #include <memory>
 
 // A song with its own program state and a recorder for every message it shows.
@@ -20,7 +22,31 @@ struct SongFixture
         fixture->song.StringToLinesRec(text);
         return fixture;
     }
+
+    // The song of a file, opened the way the program opens one.
+    static std::unique_ptr<SongFixture> open(const QString& path)
+    {
+        auto fixture = std::make_unique<SongFixture>();
+        fixture->context.app.CurrentFileName = path;
+        fixture->song.LoadFile();
+        fixture->song.caption = path;
+        return fixture;
+    }
 };
+
+inline QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+inline void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
 
 // The song's chords where they sound: one entry per lyric line with chords,
 // its text and each chord with its position. A line without lyric has no

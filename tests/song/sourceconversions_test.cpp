@@ -1,6 +1,7 @@
 #include "songfixture.h"
 #include "testmain.h"
 
+#include "song/barline.h"
 #include "song/chordsheet.h"
 #include "song/sourceconversions.h"
 
@@ -8,106 +9,94 @@ using namespace lvx;
 using namespace lvx::song;
 using namespace Qt::StringLiterals;
 
-// The source editor's commands on selected text, and songs to and from chord
-// sheets. Results replace the selection as they are, so every line end and
-// blank counts.
+namespace {
+
+QString chordNames(const Song& song)
+{
+    QStringList names;
+    for (const SongLine& line : song.lines) {
+        for (const ChordPlacement& chord : line.chords)
+            names.append(chord.name);
+    }
+    return names.join(u' ');
+}
+
+} // namespace
+
+// The source editor's commands on selected text, bar lines, songs to and from
+// chord sheets, and the chord edits of the song menu. Results replace the
+// selection as they are, so every line end and blank counts.
 class SourceConversionsTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void indentLeft_data()
+    void conversions_data()
     {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("selection");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("smallest indent goes") << u"  a\n    b"_s << u"a\r\n  b\r\n"_s;
-        QTest::addRow("at most five blanks at a time") << u"        a\n         b"_s << u"   a\r\n    b\r\n"_s;
-        QTest::addRow("a line at the margin costs every line its first character")
-            << u"ab\n  c"_s << u"b\r\n c\r\n"_s;
-        QTest::addRow("an empty line counts as no indent") << u"  a\n\n  b\n"_s << u" a\r\n\r\n b\r\n"_s;
-        QTest::addRow("a line of blanks only becomes empty") << u"      a\n   "_s << u"   a\r\n\r\n"_s;
-        QTest::addRow("tabs are eight blanks") << u"\ta"_s << u"   a\r\n"_s;
-        QTest::addRow("CR alone ends a line") << u"   a\r   b"_s << u"a\r\nb\r\n"_s;
-        QTest::addRow("nothing selected gives nothing") << QString() << QString();
+        QTest::addRow("indent left: the smallest indent goes") << u"indent left"_s << u"  a\n    b"_s << u"a\r\n  b\r\n"_s;
+        QTest::addRow("indent left: a line at the margin costs every line its first character")
+            << u"indent left"_s << u"ab\n  c"_s << u"b\r\n c\r\n"_s;
+        QTest::addRow("indent left: an empty line counts as no indent")
+            << u"indent left"_s << u"  a\n\n  b\n"_s << u" a\r\n\r\n b\r\n"_s;
+        QTest::addRow("indent left: tabs are eight blanks") << u"indent left"_s << u"\ta"_s << u"   a\r\n"_s;
+        QTest::addRow("indent left: nothing selected gives nothing") << u"indent left"_s << QString() << QString();
+        QTest::addRow("indent right: five blanks before each line, a last line end added")
+            << u"indent right"_s << u"a\r\n b"_s << u"     a\r\n      b\r\n"_s;
+        QTest::addRow("indent right: LF then CR is two line ends")
+            << u"indent right"_s << u"a\n\rb"_s << u"     a\r\n     \r\n     b\r\n"_s;
+        QTest::addRow("filter: every chosen character becomes eight blanks, each time")
+            << u"filter |*"_s << u"x|y*z|"_s << u"x        y        z        "_s;
+        QTest::addRow("filter: tabs go even when nothing was chosen") << u"filter "_s << u"a\tb"_s << u"a        b"_s;
+        QTest::addRow("line ends: lone LF and lone CR") << u"line ends"_s << u"a\nb\rc"_s << u"a\r\nb\r\nc"_s;
+        QTest::addRow("line ends: LF then CR is two") << u"line ends"_s << u"a\n\rb"_s << u"a\r\n\r\nb"_s;
+        QTest::addRow("line ends: LF then CR LF is two") << u"line ends"_s << u"a\n\r\nb"_s << u"a\r\n\r\nb"_s;
+        QTest::addRow("a title wraps the selection without its blanks") << u"wrap t"_s << u"  My Song "_s << u"{t:My Song}"_s;
+        QTest::addRow("only blanks are trimmed, not tabs") << u"wrap c"_s << u"\tx "_s << u"{c:\tx}"_s;
+        QTest::addRow("section marks stand on a line of their own") << u"line soc"_s << QString() << u"{soc}\r\n"_s;
+        QTest::addRow("a chord line merges into the lyric under it")
+            << u"merge"_s << u"G   D7\nHello world"_s << u"[G]Hell[D7]o world\r\n"_s;
+        QTest::addRow("a chord line merges, then an unpaired line stays") << u"merge"_s << u"C\nla\nG"_s << u"[C]la\r\nG\r\n"_s;
+        QTest::addRow("merging counts tabs as eight blanks") << u"merge"_s << u"\tG\n12345678ab"_s << u"12345678[G]ab\r\n"_s;
+        QTest::addRow("chord sheet: a chord line alone keeps its chords over blanks")
+            << u"chord sheet"_s << u"G  C\n\nla"_s << u"[G]   [C]\r\n\r\nla\r\n"_s;
+        QTest::addRow("chord sheet: bars and repeat counts become labels") << u"chord sheet"_s
+            << u"|: G :| x2\nla la la la la"_s << u"['|:]la [G]la[':|] la['x2] la la\r\n"_s;
+        QTest::addRow("chord sheet: a chord line never takes a directive or the next chord line") << u"chord sheet"_s
+            << u"G\n{c:x}\nC\nD\nla"_s << u"[G]\r\n{c:x}\r\n[C]\r\n[D]la\r\n"_s;
+        QTest::addRow("chord sheet: tablature becomes a tab section") << u"chord sheet"_s
+            << u"e|--3--|\nB|--0--|\nla"_s << u"{start_of_tab}\r\ne|--3--|\r\nB|--0--|\r\n{end_of_tab}\r\nla\r\n"_s;
+        QTest::addRow("bar line: bars and chords") << u"bar line"_s << u"  | G  Am | C |"_s << u"  ['|] [G]  [Am] ['|] [C] ['|]"_s;
+        QTest::addRow("bar line: a bracketed token is copied") << u"bar line"_s << u"|[G7] x|"_s << u"['|][G7] ['x]['|]"_s;
+        QTest::addRow("bar line: not a note becomes a text label") << u"bar line"_s << u"| N.C. |"_s << u"['|] ['N.C.] ['|]"_s;
+        QTest::addRow("bar line: a lower-case note letter is a chord") << u"bar line"_s << u"|g7|"_s << u"['|][g7]['|]"_s;
     }
-    void indentLeft()
+    void conversions()
     {
+        QFETCH(QString, command);
         QFETCH(QString, selection);
-        QFETCH(QString, expected);
-        QCOMPARE(song::indentLeft(selection), expected);
-    }
-
-    void indentRight_data()
-    {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("five blanks before each line") << u"a\r\n b\r\n"_s << u"     a\r\n      b\r\n"_s;
-        QTest::addRow("a last line without line end gets one") << u"a"_s << u"     a\r\n"_s;
-        QTest::addRow("empty lines are indented too") << u"a\n\nb"_s << u"     a\r\n     \r\n     b\r\n"_s;
-        QTest::addRow("LF then CR is two line ends") << u"a\n\rb"_s << u"     a\r\n     \r\n     b\r\n"_s;
-        QTest::addRow("tabs are eight blanks") << u"a\tb"_s << u"     a        b\r\n"_s;
-    }
-    void indentRight()
-    {
-        QFETCH(QString, selection);
-        QFETCH(QString, expected);
-        QCOMPARE(song::indentRight(selection), expected);
-    }
-
-    void filterChars_data()
-    {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QString>("chars");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("a chosen character becomes eight blanks") << u"a-b"_s << u"-"_s << u"a        b"_s;
-        QTest::addRow("every chosen character, each time") << u"x|y*z|"_s << u"|*"_s
-                                                           << u"x        y        z        "_s;
-        QTest::addRow("tabs go even when nothing was chosen") << u"a\tb"_s << QString() << u"a        b"_s;
-        QTest::addRow("line ends and other text stay") << u"[C]la\r\nlo"_s << u"#"_s << u"[C]la\r\nlo"_s;
-        QTest::addRow("characters are compared exactly") << u"aAa"_s << u"A"_s << u"a        a"_s;
-    }
-    void filterChars()
-    {
-        QFETCH(QString, selection);
-        QFETCH(QString, chars);
-        QFETCH(QString, expected);
-        QCOMPARE(song::filterChars(selection, chars), expected);
-    }
-
-    void lfToCrLf_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("lone LF") << u"a\nb\n"_s << u"a\r\nb\r\n"_s;
-        QTest::addRow("lone CR") << u"a\rb"_s << u"a\r\nb"_s;
-        QTest::addRow("CR LF stays one line end") << u"a\r\nb\r\n"_s << u"a\r\nb\r\n"_s;
-        QTest::addRow("LF then CR is two line ends") << u"a\n\rb"_s << u"a\r\n\r\nb"_s;
-        QTest::addRow("LF then CR LF is two line ends") << u"a\n\r\nb"_s << u"a\r\n\r\nb"_s;
-        QTest::addRow("CR at the very end") << u"a\r"_s << u"a\r\n"_s;
-        QTest::addRow("no line ends, no change") << u"[C]la {c:x}\t"_s << u"[C]la {c:x}\t"_s;
-    }
-    void lfToCrLf()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(song::lfToCrLf(text), expected);
-    }
-
-    void directives_data()
-    {
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("title wraps the selection without its blanks")
-            << wrapInDirective(u"t", u"  My Song "_s) << u"{t:My Song}"_s;
-        QTest::addRow("only blanks are trimmed, not tabs") << wrapInDirective(u"c", u"\tx "_s) << u"{c:\tx}"_s;
-        QTest::addRow("nothing selected gives an empty argument") << wrapInDirective(u"st", QString()) << u"{st:}"_s;
-        QTest::addRow("section marks stand on a line of their own") << directiveLine(u"soc") << u"{soc}\r\n"_s;
-    }
-    void directives()
-    {
-        QFETCH(QString, result);
-        QFETCH(QString, expected);
-        QCOMPARE(result, expected);
+        QString result;
+        if (command == u"indent left")
+            result = indentLeft(selection);
+        else if (command == u"indent right")
+            result = indentRight(selection);
+        else if (command.startsWith(u"filter "))
+            result = filterChars(selection, command.mid(7));
+        else if (command == u"line ends")
+            result = lfToCrLf(selection);
+        else if (command.startsWith(u"wrap "))
+            result = wrapInDirective(QStringView(command).mid(5), selection);
+        else if (command.startsWith(u"line "))
+            result = directiveLine(QStringView(command).mid(5));
+        else if (command == u"merge")
+            result = mergeChordLines(selection);
+        else if (command == u"chord sheet")
+            result = chordSheetToChordPro(selection);
+        else
+            result = BarLineToChordPro(selection);
+        QTEST(result, "expected");
     }
 
     void chordSheet_data()
@@ -129,7 +118,6 @@ private slots:
             << u"[Am7][G]x [C]y"_s << u"Am7 G C\r\nx y\r\n"_s << 1;
         QTest::addRow("text that would read back as chords or a bracketed chord")
             << u"{c:Am G}\r\n{c:see [1]}\r\n['G]x"_s << u"Am G\r\nsee [1]\r\nG\r\nx\r\n"_s << 3;
-        QTest::addRow("what printing leaves out") << u"# note\r\n{tcon}\r\n[G]x"_s << u"G\r\nx\r\n"_s << 0;
     }
     void chordSheet()
     {
@@ -145,37 +133,88 @@ private slots:
         }
     }
 
-    void readingChordSheets_data()
+    void transpose_data()
     {
-        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("chords");
+        QTest::addColumn<int>("semitones");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("a chord line merges into the lyric under it") << u"G   D7\nHello world"_s << u"[G]Hell[D7]o world\r\n"_s;
-        QTest::addRow("titles, blank lines and lyrics without chords stay")
-            << u"My Song\n\nA man\nAm I blue"_s << u"My Song\r\n\r\nA man\r\nAm I blue\r\n"_s;
-        QTest::addRow("a chord line alone keeps its chords over blanks") << u"G  C\n\nla"_s << u"[G]   [C]\r\n\r\nla\r\n"_s;
-        QTest::addRow("bars and repeat counts become labels")
-            << u"|: G :| x2\nla la la la la"_s << u"['|:]la [G]la[':|] la['x2] la la\r\n"_s;
-        QTest::addRow("a chord line never takes a directive or the next chord line")
-            << u"G\n{c:x}\nC\nD\nla"_s << u"[G]\r\n{c:x}\r\n[C]\r\n[D]la\r\n"_s;
-        QTest::addRow("tablature becomes a tab section")
-            << u"e|--3--|\nB|--0--|\nla"_s << u"{start_of_tab}\r\ne|--3--|\r\nB|--0--|\r\n{end_of_tab}\r\nla\r\n"_s;
-        QTest::addRow("tabs are eight blanks") << u"\tG\nla la la la la"_s << u"la la la[G] la la\r\n"_s;
+        QTest::addRow("sharp up one") << u"F#m7/C#"_s << 1 << u"Gm7/D"_s;
+        QTest::addRow("flat down one") << u"Dbmaj7"_s << -1 << u"Cmaj7"_s;
+        QTest::addRow("an octave changes nothing") << u"A"_s << 12 << u"A"_s;
+        QTest::addRow("labels are normalised") << u"CM7 C/C"_s << 2 << u"Dmaj7 D"_s;
+        QTest::addRow("text labels and non-chords stay") << u"'Intro N.C. x"_s << 3 << u"'Intro N.C. x"_s;
+        QTest::addRow("each note keeps its own style") << u"Db/F#"_s << 1 << u"D/G"_s;
     }
-    void readingChordSheets()
+    void transpose()
     {
-        QFETCH(QString, sheet);
+        QFETCH(QString, chords);
+        QFETCH(int, semitones);
         QFETCH(QString, expected);
-        QCOMPARE(song::chordSheetToChordPro(sheet), expected);
+        QString line;
+        for (const QString& chord : chords.split(u' '))
+            line += u'[' + chord + u"]la ";
+        const auto f = SongFixture::read(line);
+        f->song.Transpose(semitones);
+        QCOMPARE(chordNames(f->song), expected);
+        QVERIFY(f->song.Modificada);
+        QVERIFY(f->messages.texts().isEmpty());
     }
 
-    void sourceTextLeavesPrintSettingsInTheSong()
+    void transposeLeavesCommentsAndTabsAlone()
     {
-        auto fixture = SongFixture::read(
-            u"{t:Song}\r\n{chords_size:2}\r\n{left_margin:900}\r\n{chord: Am -1 0 2 2 1 0 1}\r\n[Am]la\r\n"_s);
-        const QString text = sourceText(fixture->song);
-        QCOMPARE(text, u"{t:Song}\r\n{chord: Am -1 0 2 2 1 0 1}\r\n[Am]la\r\n"_s);
-        QVERIFY(fixture->context.app.WriteFormat);
-        QVERIFY(fixture->song.LinesToString().contains(u"{left_margin:900}"_s));
+        const auto f = SongFixture::read(u"{c:[C] intro}\r\n{sot}\r\n[C]-0-\r\n{eot}\r\n{chord: C -1 3 2 0 1 0 1}\r\n[C]x"_s);
+        f->song.Transpose(2);
+        QCOMPARE(f->song.lines[0].text, u"[C] intro"_s);
+        QCOMPARE(f->song.lines[2].text, u"[C]-0-"_s);
+        QCOMPARE(f->song.chordDefs[0].name, u"C"_s);
+        QCOMPARE(chordNames(f->song), u"D"_s);
+    }
+
+    void emptyChordIsReported()
+    {
+        const auto f = SongFixture::read(u"[]la"_s);
+        f->song.Transpose(1);
+        QCOMPARE(f->messages.texts(), QStringList{u"Invalid Chord: "_s});
+    }
+
+    void replace_data()
+    {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("found as shown, with maj") << u"C"_s << u"Cmaj7"_s << u"D"_s << u"G7 Am G7 'x D"_s;
+        QTest::addRow("solfege find and replacement") << u"Do"_s << u"Sol7"_s << u"La7"_s << u"A7 Am A7 'x"_s;
+        QTest::addRow("text label loses its apostrophe") << u"C"_s << u"x"_s << u"E"_s << u"G7 Am G7 E"_s;
+        QTest::addRow("a replacement that is no chord is stored as typed") << u"C"_s << u"Am"_s << u"hm"_s << u"G7 hm G7 'x"_s;
+        QTest::addRow("unknown solfege gives an empty label") << u"Do"_s << u"Lam"_s << u"Xy"_s << u"G7  G7 'x"_s;
+    }
+    void replace()
+    {
+        QFETCH(QString, notation);
+        QFETCH(QString, find);
+        QFETCH(QString, replacement);
+        QFETCH(QString, expected);
+        const bool withMaj = find == u"Cmaj7";
+        const auto f = SongFixture::read(u"[G7]a [Am]b [G7]c ['x]d"_s + (withMaj ? u" [CM7]e"_s : QString()));
+        f->context.app.notation = notation;
+        f->song.ReplaceChords(find, replacement);
+        QCOMPARE(chordNames(f->song), expected);
+        QVERIFY(f->song.Modificada);
+    }
+
+    // Bars are bracketed first, as letters: only syllables starting with a note
+    // letter (Do, Fa) become chords there, the others text labels.
+    void solfegeConversion()
+    {
+        RecordingMessages messages;
+        // A "|" inside a lyric is lyric, and tablature stays as it was written.
+        const QString text = u"[Do]la [Sol7/Si]la [Xy]z ['Fin]\n# [Re] stays\n{c:[Re]}\n| Do  Fa Re |\n[Re\n"
+                             u"[Do]la | li\n{sot}\n|-[Re]-0-|\n{eot}"_s;
+        QCOMPARE(ConvertSolfegeChords(text, messages),
+                 u"[C]la [G7/B]la [Xy]z ['Fin]\r\n# [Re] stays\r\n{c:[Re]}\r\n['|] [C]  [F] ['Re] ['|]\r\n[Re\r\n"
+                 u"[C]la | li\r\n{sot}\r\n|-[Re]-0-|\r\n{eot}\r\n"_s);
+        QCOMPARE(messages.texts(), QStringList{u"Invalid Chord: Xy"_s});
     }
 };
 
