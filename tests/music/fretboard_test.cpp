@@ -182,6 +182,8 @@ void FretboardTest::clickSoundsOneNote()
 void FretboardTest::describesFingering()
 {
     QCOMPARE(defineText(fingering({-1, 3, 2, 0, 1, 0}, 2)), u"Fret:2   String1 .. String6:0 1 0 2 3 -1 "_s);
+    // As a song's {chord} definition: strings from the low E, then the base fret counted from 1.
+    QCOMPARE(ChordDefToText(lvx::test::fingering(u"C"_s, {-1, 3, 2, 0, 1, 0}, 2)), u"C -1 3 2 0 1 0 3"_s);
 }
 
 void FretboardTest::listCaption_data()
