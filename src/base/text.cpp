@@ -2,10 +2,6 @@
 
 namespace lvx {
 
-namespace {
-constexpr QChar Blank = u' ';
-}
-
 QString trimLeadingBlanks(QStringView text)
 {
     qsizetype start = 0;

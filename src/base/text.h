@@ -5,6 +5,12 @@
 
 namespace lvx {
 
+// The blank (see below), the line ending the program writes, and how many
+// blanks a tab in text from elsewhere stands for.
+inline constexpr QChar Blank = u' ';
+inline const QString CrLf = QStringLiteral("\r\n");
+inline constexpr qsizetype TabWidth = 8;
+
 // "Blank" throughout the program is the space character only, as in the classic
 // Trim: tabs, form feeds and Unicode spaces are text like any other.
 QString trimBlanks(QStringView text);

@@ -40,7 +40,7 @@ QString sourceText(const print::DrawnFingering& fingering)
 QList<int> drawnNotes(const music::ChordSymbol& chord, const print::DiagramSources& sources)
 {
     print::PrintState state;
-    state.diagram = print::SetDiagramSize(1, false);
+    state.diagram = print::SetDiagramSize(print::MediumDiagramSize, false);
     print::NullSurface hidden;
     midi::PlaybackNotes notes;
     print::DrawChordDiagram(hidden, chord, sources, state, notes);

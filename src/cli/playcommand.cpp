@@ -63,7 +63,7 @@ bool playChordName(Command& command, midi::MidiLib& midi, const print::DiagramSo
         return false;
     }
     print::PrintState state;
-    state.diagram = print::SetDiagramSize(1, command.app.instrument == u"Piano");
+    state.diagram = print::SetDiagramSize(print::MediumDiagramSize, command.app.instrument == u"Piano");
     print::NullSurface hidden;
     hidden.CurrentX = 0;
     hidden.CurrentY = HiddenPenY;

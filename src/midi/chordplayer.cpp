@@ -12,8 +12,6 @@ namespace lvx::midi {
 
 namespace {
 
-constexpr quint8 Channel = 0;
-
 bool isGuitar(const QString& instrument)
 {
     return instrument == u"Guitar";
@@ -87,7 +85,7 @@ void PlayChordNotes(MidiLib& midi, const PlaybackNotes& notes)
         return;
     }
     const MidiLib::Playback playback(midi);
-    midi.programChange(Channel, voice.patch);
+    midi.programChange(PlaybackChannel, voice.patch);
 
     QList<NoteEvent> events = chordEvents(notes, voice.sustain, voice.delay);
     sortByTime(events);
@@ -101,7 +99,7 @@ void PlayChordNotes(MidiLib& midi, const PlaybackNotes& notes)
         // event is due keeps those bits from adding up over the chord.
         due += std::max(0, event.time - previousTime);
         midi.wait(qRound(due - midi.elapsed()));
-        midi.noteOn(Channel, event.note, event.velocity);
+        midi.noteOn(PlaybackChannel, event.note, event.velocity);
         previousTime = event.time;
     }
     --app.PlayingCount;

@@ -16,6 +16,8 @@ class PlaybackNotes;
 // Note-list entries count from the C two octaves below middle C.
 inline constexpr int PlaybackBaseNote = 36;
 inline constexpr quint8 PlaybackVelocity = 127;
+// Every chord and note sounds on the first channel.
+inline constexpr quint8 PlaybackChannel = 0;
 
 // What a chord sounds like on one instrument.
 struct PlaybackVoice

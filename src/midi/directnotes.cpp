@@ -9,7 +9,6 @@ namespace lvx::midi {
 
 namespace {
 
-constexpr quint8 Channel = 0;
 constexpr int PianoKeyBaseNote = 48;
 constexpr qint32 PianoKeyDelay = 100;
 
@@ -24,7 +23,7 @@ int fretboardNote(const QString& instrument, int baseFret, int openStringPitch, 
 void playFretboardNote(MidiLib& midi, int baseFret, int openStringPitch, int row)
 {
     const int note = fretboardNote(midi.app().instrument, baseFret, openStringPitch, row);
-    midi.noteOn(Channel, quint8(note), PlaybackVelocity);
+    midi.noteOn(PlaybackChannel, quint8(note), PlaybackVelocity);
 }
 
 int pianoKeyNote(int key)
@@ -35,21 +34,21 @@ int pianoKeyNote(int key)
 void playPianoKey(MidiLib& midi, int key)
 {
     const MidiLib::Playback playback(midi);
-    midi.programChange(Channel, qBound(qint16(0), midi.app().pianoPatch, qint16(127)));
+    midi.programChange(PlaybackChannel, qBound(qint16(0), midi.app().pianoPatch, qint16(127)));
     if (!midi.playbackFailed())
-        midi.noteOn(Channel, quint8(pianoKeyNote(key)), PlaybackVelocity);
+        midi.noteOn(PlaybackChannel, quint8(pianoKeyNote(key)), PlaybackVelocity);
 }
 
 void playPianoKeys(MidiLib& midi, const PianoKeyboard& pressed)
 {
     const MidiLib::Playback playback(midi);
-    midi.programChange(Channel, qBound(qint16(0), midi.app().pianoPatch, qint16(127)));
+    midi.programChange(PlaybackChannel, qBound(qint16(0), midi.app().pianoPatch, qint16(127)));
     for (int key = 0; key < PianoKeys; ++key) {
         if (midi.playbackFailed())
             return;
         if (!pressed[size_t(key)])
             continue;
-        midi.noteOn(Channel, quint8(pianoKeyNote(key)), PlaybackVelocity);
+        midi.noteOn(PlaybackChannel, quint8(pianoKeyNote(key)), PlaybackVelocity);
         midi.wait(PianoKeyDelay);
     }
 }

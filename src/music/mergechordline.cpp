@@ -5,7 +5,6 @@
 namespace lvx::music {
 
 namespace {
-constexpr QChar Blank = u' ';
 constexpr qsizetype ChordLinePadding = 100;
 constexpr qsizetype LyricLinePadding = 200;
 } // namespace

@@ -9,14 +9,21 @@
 
 namespace lvx::music {
 
+// The result of the last modal chord window: nothing yet, accepted, still open,
+// or the chord dialog's Delete.
+inline constexpr qint16 ResultNone = 0;
+inline constexpr qint16 ResultOk = 1;
+inline constexpr qint16 ResultOpen = 2;
+inline constexpr qint16 ResultDelete = 8;
+
 // What the chord windows hand to each other: the chord type table, the entry being
-// edited, the result of the last modal dialog (2 while open, 1 accepted, 8 the
-// chord dialog's Delete) and the chord name the chord dialog chose.
+// edited, the result of the last modal dialog (above) and the chord name the
+// chord dialog chose.
 struct MusicState
 {
     ChordTypeTable chordTypes;
     Modos activeChordType;
-    qint16 dialogResult = 0;
+    qint16 dialogResult = ResultNone;
     QString ChosenChord;
     // The fingering handed between the dictionary windows and the songs.
     GuitarChordDef activeChordDef;

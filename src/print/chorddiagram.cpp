@@ -24,11 +24,6 @@ constexpr int PianoBassOctave = 12;     // the keyboard's bass sounds an octave 
 const QString DiagramFont = QStringLiteral("Arial");
 const QString NotFoundSuffix = QStringLiteral(" (not found)");
 
-int rounded(double value)
-{
-    return int(roundHalfEven(value));
-}
-
 bool hasNotes(const ChordSymbol& chord)
 {
     return chord.tone >= 0 && chord.tone <= 11 && chord.bass >= 0 && chord.bass <= 11;
@@ -151,7 +146,7 @@ void drawMutedMark(Surface& target, double x, double y, int size)
 // since the barre itself holds the first one.
 void drawStringMarks(Surface& target, const Grid& grid, const DrawnFingering& fingering)
 {
-    const int markSize = rounded(grid.height / 5.0 / 3.0);
+    const int markSize = toInt32(grid.height / 5.0 / 3.0);
     const int radius = grid.width / 15;
     target.FillColor = 0;
     for (int string = 1; string <= music::GuitarStrings; ++string) {
@@ -170,8 +165,8 @@ void drawStringMarks(Surface& target, const Grid& grid, const DrawnFingering& fi
 void drawGuitarDiagram(Surface& target, const DrawnFingering& fingering, const PrintState& state)
 {
     const DiagramSize& size = state.diagram;
-    const Grid grid{target.CurrentX + DiagramMargin, target.CurrentY + DiagramMargin, rounded(size.baseWidth * 0.7),
-                    rounded(size.baseHeight * 1.4)};
+    const Grid grid{target.CurrentX + DiagramMargin, target.CurrentY + DiagramMargin, toInt32(size.baseWidth * 0.7),
+                    toInt32(size.baseHeight * 1.4)};
     drawGridLines(target, grid);
     drawFretNumbers(target, grid, fingering, state);
     setDiagramFont(target, state.scaled(size.nameSize));
@@ -211,7 +206,7 @@ QList<int> pianoVoicing(const ChordSymbol& chord, const music::Modos& type)
 // The width is kept even so that half a key is a whole number of twips.
 int whiteKeyWidth(int baseWidth)
 {
-    return 2 * rounded(rounded(baseWidth / 20.0 * 12 / 7) / 2.0);
+    return 2 * toInt32(toInt32(baseWidth / 20.0 * 12 / 7) / 2.0);
 }
 
 struct Keyboard
@@ -298,10 +293,10 @@ DiagramSize SetDiagramSize(int sizeIndex, bool piano)
 {
     const double factor = SizeFactors[qBound(0, sizeIndex, int(SizeFactors.size()) - 1)];
     DiagramSize size;
-    size.baseWidth = rounded(800 * factor * (piano ? PianoWidening : 1.0));
-    size.baseHeight = rounded(450 * factor);
-    size.nameSize = rounded(8 * factor);
-    size.fretSize = rounded(6 * factor);
+    size.baseWidth = toInt32(800 * factor * (piano ? PianoWidening : 1.0));
+    size.baseHeight = toInt32(450 * factor);
+    size.nameSize = toInt32(8 * factor);
+    size.fretSize = toInt32(6 * factor);
     size.cellWidth = size.baseWidth + 250;
     size.cellHeight = size.baseHeight + 400;
     return size;

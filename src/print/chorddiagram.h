@@ -39,6 +39,9 @@ struct DiagramSources
 // The measures of a diagram for the song's diagram size 0 (small), 1 or 2 (large);
 // other indexes count as the nearest of these. The piano keyboard is wider.
 DiagramSize SetDiagramSize(int sizeIndex, bool piano);
+// Diagrams outside a printed song (the chord windows, lvx's play and fingering
+// commands) have the medium size.
+inline constexpr int MediumDiagramSize = 1;
 
 // The fingering a guitar diagram draws for the chord, and where it came from.
 enum class FingeringOrigin { Song, Global, Computed, NotFound };

@@ -16,11 +16,6 @@ namespace {
 
 constexpr int TextGap = 300;    // between the text and the first diagram
 
-int rounded(double value)
-{
-    return int(roundHalfEven(value));
-}
-
 // The song's filters: the common chord kinds can be left out, but a sharp or
 // flat root or a bass other than the root asks for a diagram anyway. With
 // diagrams switched off nothing gets one.
@@ -49,8 +44,8 @@ QPointF firstCell(const Surface& reference, const PrintState& state, const song:
 {
     const DiagramSize& cell = state.diagram;
     if (song.ChordPosition == 0) {
-        const double band = rounded(reference.ScaleWidth() - song.MargenR - 2.4 * cell.cellWidth);
-        return {std::max(state.TextRight + TextGap, band), double(song.MargenT + rounded(1.2 * cell.cellHeight))};
+        const double band = toInt32(reference.ScaleWidth() - song.MargenR - 2.4 * cell.cellWidth);
+        return {std::max(state.TextRight + TextGap, band), double(song.MargenT + toInt32(1.2 * cell.cellHeight))};
     }
     return {double(song.MargenL), state.TextBottom + TextGap};
 }
@@ -79,7 +74,7 @@ void DrawChordDiagrams(Surface& target, Surface& reference, PrintState& state, c
             continue;
         if (x > right) {
             x = start.x();
-            y += rounded(1.4 * cell.cellHeight);
+            y += toInt32(1.4 * cell.cellHeight);
         }
         if (y > bottom) {
             state.NextChordIndex = int(index);   // the rest goes on the next page
@@ -87,7 +82,7 @@ void DrawChordDiagrams(Surface& target, Surface& reference, PrintState& state, c
         }
         target.CurrentX = x;
         target.CurrentY = y;
-        x += rounded(1.2 * cell.cellWidth);
+        x += toInt32(1.2 * cell.cellWidth);
         DrawChordDiagram(target, state.UsedChords[index].chord, sources, state, notes);
     }
     state.NextChordIndex = int(count);

@@ -11,10 +11,6 @@ namespace lvx::song {
 
 namespace {
 
-constexpr QChar Blank = u' ';
-constexpr qsizetype TabWidth = 8;
-const QString CrLf = QStringLiteral("\r\n");
-
 // Bar lines, repeat signs and counts that chord lines carry between the chords.
 bool isMarkWord(QStringView word)
 {

@@ -9,9 +9,6 @@ namespace lvx::song {
 
 namespace {
 
-constexpr QChar Blank = u' ';
-const QString CrLf = QStringLiteral("\r\n");
-
 // Whether a line of plain text on the sheet reads back as plain text: not as
 // chords, tablature, bar notation, a directive or a bracketed chord.
 bool readsAsText(QStringView text)

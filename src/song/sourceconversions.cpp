@@ -16,10 +16,7 @@ namespace lvx::song {
 
 namespace {
 
-constexpr QChar Blank = u' ';
-constexpr qsizetype TabWidth = 8;
 constexpr qsizetype LargestIndentStep = 5;
-const QString CrLf = QStringLiteral("\r\n");
 
 // The selection's lines, tabs already eight blanks wide (not column-aligned:
 // the conversions count characters, not screen columns).

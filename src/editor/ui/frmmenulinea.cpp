@@ -78,7 +78,7 @@ void frmMenuLinea::Paint()
 
 void frmMenuLinea::popupAt(QPoint globalPosition)
 {
-    m_desktop.music.dialogResult = 0;
+    m_desktop.music.dialogResult = music::ResultNone;
     adjustSize();
     QPoint place = globalPosition + QPoint(8, 4);
     if (const QScreen* screen = QGuiApplication::screenAt(globalPosition)) {
@@ -96,7 +96,7 @@ void frmMenuLinea::popupAt(QPoint globalPosition)
 
 void frmMenuLinea::choose(int index)
 {
-    m_desktop.music.dialogResult = 1;
+    m_desktop.music.dialogResult = music::ResultOk;
     m_desktop.music.ChosenChord = m_labels[index - 1]->property("tag").toString();
     hide();
 }

@@ -118,15 +118,15 @@ void frmSong::completePendingAction()
     PendingChordAction.clear();
     const music::MusicState& music = m_desktop.music;
     if (action == u"New Chord") {
-        if (music.dialogResult == 1)
+        if (music.dialogResult == music::ResultOk)
             InsertChord(music.ChosenChord);
     } else if (action == u"Edit Chord") {
-        if (music.dialogResult == 1) {
+        if (music.dialogResult == music::ResultOk) {
             const SongState before = currentState();
             ModificaTextoAcorde(ActiveLine, ActiveChord, music.ChosenChord);
             recordIfChanged(before);
             PaintPage();
-        } else if (music.dialogResult == 8) {
+        } else if (music.dialogResult == music::ResultDelete) {
             BackUpLinea();
             EliminaAcorde(ActiveLine, ActiveChord);
             PaintPage();
@@ -176,7 +176,7 @@ void frmSong::playChord(const QString& name)
         return;
     }
     print::PrintState state;
-    state.diagram = print::SetDiagramSize(1, m_desktop.app.instrument == u"Piano");
+    state.diagram = print::SetDiagramSize(print::MediumDiagramSize, m_desktop.app.instrument == u"Piano");
     print::NullSurface hidden;
     hidden.CurrentX = 0;
     hidden.CurrentY = HiddenPenY;

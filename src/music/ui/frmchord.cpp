@@ -29,11 +29,6 @@ namespace lvx::music {
 
 namespace {
 
-constexpr qint16 ResultOpen = 2;
-constexpr qint16 ResultOk = 1;
-constexpr qint16 ResultDelete = 8;
-// The dialog shows diagrams at the medium print size.
-constexpr int DiagramSizeIndex = 1;
 
 bool isPiano(const AppState& app)
 {
@@ -352,7 +347,7 @@ void frmChord::paintDiagram()
     const print::DiagramSources sources{m_desktop.app, m_desktop.music.chordTypes, m_songDefs,
                                         m_desktop.dictionary.chordDefs};
     print::PrintState state;
-    state.diagram = print::SetDiagramSize(DiagramSizeIndex, piano);
+    state.diagram = print::SetDiagramSize(print::MediumDiagramSize, piano);
     // The picture is painted later; the notes to play come from a drawing now.
     print::NullSurface hidden;
     print::DrawChordDiagram(hidden, chord, sources, state, m_notes);

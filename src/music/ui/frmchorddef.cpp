@@ -25,13 +25,6 @@
 
 namespace lvx::music {
 
-namespace {
-
-constexpr qint16 ResultOpen = 2;
-constexpr qint16 ResultOk = 1;
-
-} // namespace
-
 frmChordDef::frmChordDef(DesktopContext& desktop, song::Song* owner, QWidget* parent)
     : QDialog(parent), m_desktop(desktop), m_owner(owner)
 {

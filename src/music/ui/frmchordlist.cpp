@@ -25,7 +25,6 @@ namespace lvx::music {
 
 namespace {
 
-constexpr qint16 ResultOk = 1;
 // A dictionary entry whose name is no chord cannot be looked up to play.
 constexpr QStringView UnplayableChordMessage = u"Invalid Chord";
 
@@ -218,7 +217,7 @@ void frmChordList::playChord()
     const print::DiagramSources sources{m_desktop.app, m_desktop.music.chordTypes, m_owner.chordDefs,
                                         m_desktop.dictionary.chordDefs};
     print::PrintState state;
-    state.diagram = print::SetDiagramSize(1, false);
+    state.diagram = print::SetDiagramSize(print::MediumDiagramSize, false);
     print::NullSurface hidden;
     midi::PlaybackNotes notes;
     print::DrawChordDiagram(hidden, chord, sources, state, notes);

@@ -23,8 +23,7 @@ namespace lvx::music {
 
 namespace {
 
-// Diagrams on screen at the medium print size, one pixel for this many twips.
-constexpr int DiagramSizeIndex = 1;
+// On screen, one pixel for this many twips.
 constexpr double TwipsPerPixel = 8.0;
 // A diagram's name and open-string marks reach past its cell; printed pages
 // space diagrams by these factors of the cell, and so does the view.
@@ -82,7 +81,7 @@ frmMode::frmMode(DesktopContext& desktop, const QList<ChordSymbol>& chords, cons
     setWindowTitle(QStringLiteral("Chord Type Scale"));
     setModal(true);
     print::installFontSubstitutions();
-    m_state.diagram = print::SetDiagramSize(DiagramSizeIndex, m_desktop.app.instrument == u"Piano");
+    m_state.diagram = print::SetDiagramSize(print::MediumDiagramSize, m_desktop.app.instrument == u"Piano");
 
     m_view = new ScaleView(this);
     m_vs = new QScrollBar(Qt::Vertical, this);

@@ -24,8 +24,6 @@ namespace lvx::music {
 
 namespace {
 
-constexpr qint16 ResultOpen = 2;
-constexpr qint16 ResultOk = 1;
 constexpr int OctaveColumns = 12;
 
 // Off and on as the editor always showed them: light grey and cyan.

@@ -20,8 +20,6 @@ namespace lvx::music {
 
 namespace {
 
-constexpr qint16 ResultOk = 1;
-
 QPushButton* commandButton(const QString& caption, const QString& name, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);

@@ -11,13 +11,6 @@ namespace {
 
 enum DescriptorFlags { FixedPitch = 1, Nonsymbolic = 32, Italic = 64 };
 
-void appendReference(QByteArray& out, const char* key, int object)
-{
-    out.append(key).append(' ');
-    appendInteger(out, object);
-    out.append(" 0 R");
-}
-
 } // namespace
 
 DocumentFont::DocumentFont(std::shared_ptr<const SfntFont> face, int resource, int object)

@@ -7,17 +7,6 @@
 
 namespace lvx::print::pdf {
 
-namespace {
-
-void appendReference(QByteArray& out, const char* key, int object)
-{
-    out.append(' ').append(key).append(' ');
-    appendInteger(out, object);
-    out.append(" 0 R");
-}
-
-} // namespace
-
 int writeOutline(PdfFile& file, const std::vector<Bookmark>& bookmarks, const std::vector<int>& pageObjects)
 {
     if (bookmarks.empty() || pageObjects.empty())
@@ -34,11 +23,11 @@ int writeOutline(PdfFile& file, const std::vector<Bookmark>& bookmarks, const st
         const size_t page = std::min(size_t(std::max(bookmark.pageIndex, 0)), pageObjects.size() - 1);
         QByteArray& out = file.beginObject(items[index]);
         out.append("<< /Title ").append(textString(bookmark.title));
-        appendReference(out, "/Parent", root);
+        appendReference(out, " /Parent", root);
         if (index > 0)
-            appendReference(out, "/Prev", items[index - 1]);
+            appendReference(out, " /Prev", items[index - 1]);
         if (index + 1 < items.size())
-            appendReference(out, "/Next", items[index + 1]);
+            appendReference(out, " /Next", items[index + 1]);
         out.append(" /Dest [");
         appendInteger(out, pageObjects[page]);
         out.append(" 0 R /Fit] >>");
@@ -47,8 +36,8 @@ int writeOutline(PdfFile& file, const std::vector<Bookmark>& bookmarks, const st
 
     QByteArray& out = file.beginObject(root);
     out.append("<< /Type /Outlines");
-    appendReference(out, "/First", items.front());
-    appendReference(out, "/Last", items.back());
+    appendReference(out, " /First", items.front());
+    appendReference(out, " /Last", items.back());
     out.append(" /Count ");
     appendInteger(out, qint64(items.size()));
     out.append(" >>");

@@ -37,6 +37,13 @@ void appendInteger(QByteArray& out, qint64 value)
     out.append(buffer, end - buffer);
 }
 
+void appendReference(QByteArray& out, const char* key, int object)
+{
+    out.append(key).append(' ');
+    appendInteger(out, object);
+    out.append(" 0 R");
+}
+
 qint64 hundredths(double value)
 {
     // Past a billion twips nothing is on any page; clamping keeps the

@@ -12,6 +12,8 @@ void appendNumber(QByteArray& out, double value);
 qint64 hundredths(double value);
 void appendHundredths(QByteArray& out, qint64 hundredths);
 void appendInteger(QByteArray& out, qint64 value);
+// Appends a dictionary entry naming an object: key (with what goes before it), " 12 0 R".
+void appendReference(QByteArray& out, const char* key, int object);
 
 // Appends a colour stored with red in the low byte as three components.
 void appendRgb(QByteArray& out, qint32 color);
