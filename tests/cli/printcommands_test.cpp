@@ -30,7 +30,7 @@ QStringList pdfPages(const QString& pdf)
     return pages;
 }
 
-struct Word
+struct PlacedWord
 {
     QString text;
     double x;
@@ -38,11 +38,11 @@ struct Word
 };
 
 // The words of the PDF with their positions, in points.
-QList<Word> pdfWords(const QString& pdf)
+QList<PlacedWord> pdfWords(const QString& pdf)
 {
     const Run html = run(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
     static const QRegularExpression word(uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"_s);
-    QList<Word> words;
+    QList<PlacedWord> words;
     for (const QRegularExpressionMatch& match : word.globalMatch(html.out))
         words.append({match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble()});
     return words;
@@ -64,8 +64,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
-
-} // namespace
 
 class PrintCommandsTest final : public QObject
 {
@@ -90,11 +88,11 @@ private slots:
         QVERIFY(pages.first().contains(u"Example - Walkthrough"_s));
         QVERIFY(pages.first().contains(QRegularExpression(u"Page 1\\s*$"_s)));
         // Each chord stands just above its syllable, at most one blank before it.
-        const QList<Word> words = pdfWords(pdf);
+        const QList<PlacedWord> words = pdfWords(pdf);
         const auto find = [&words](const QString& text) {
-            return *std::find_if(words.begin(), words.end(), [&text](const Word& w) { return w.text == text; });
+            return *std::find_if(words.begin(), words.end(), [&text](const PlacedWord& w) { return w.text == text; });
         };
-        const Word hello = find(u"Hello"_s), world = find(u"world"_s), c = find(u"C"_s), g = find(u"G"_s);
+        const PlacedWord hello = find(u"Hello"_s), world = find(u"world"_s), c = find(u"C"_s), g = find(u"G"_s);
         QVERIFY(c.y < hello.y && hello.y - c.y < 12);
         QCOMPARE(c.x, hello.x);
         // The classic faces songs name come out in their free look-alikes, never a script face.
@@ -130,6 +128,8 @@ private slots:
     }
 
 };
+
+} // namespace
 
 LIRAVOX_TEST_MAIN(PrintCommandsTest)
 #include "printcommands_test.moc"

@@ -21,9 +21,9 @@ namespace {
 constexpr int NothingOpened = -2;
 
 // A MidiLib over fake devices ("Port 0", "Port 1"...), with the messages it shows kept.
-struct Rig
+struct MidiRig
 {
-    explicit Rig(int ports = 0, bool mapperWorks = true)
+    explicit MidiRig(int ports = 0, bool mapperWorks = true)
     {
         for (int port = 0; port < ports; ++port)
             system->names.append(u"Port "_s + QString::number(port));
@@ -49,7 +49,7 @@ void saveMidiSetting(const QString& key, const QString& value)
 
 // A MidiLib whose output records on a virtual clock, so a chord is played at
 // once and logged at its scheduled times.
-struct PlayingRig : Rig
+struct PlayingRig : MidiRig
 {
     PlayingRig()
     {
@@ -97,7 +97,7 @@ private slots:
         QFETCH(QString, call);
         const QStringList words = call.split(u' ');
         const auto number = [&words](int index) { return quint8(words.value(index).toInt()); };
-        Rig rig;
+        MidiRig rig;
         rig.midi.open(qint16(MidiMapper));
         if (words[0] == u"send")
             rig.midi.send(number(1), number(2), number(3));
@@ -128,7 +128,7 @@ private slots:
 
     void openingSetsHandleAndFlag()
     {
-        Rig rig;
+        MidiRig rig;
         rig.system->names = {u"Port A"_s};
         rig.midi.open(0);
         QVERIFY(rig.app.midiOpen);
@@ -166,7 +166,7 @@ private slots:
     void failuresShowTheirText()
     {
         QFETCH(QString, action);
-        Rig rig;
+        MidiRig rig;
         rig.system->names = {u"Port A"_s};
         for (const QString& step : action.split(u", "_s)) {
             if (step.startsWith(u"open "))
@@ -217,7 +217,7 @@ private slots:
         QFETCH(QStringList, shown);
         saveMidiSetting(u"MidiDev"_s, midiDev);
         saveMidiSetting(u"LastHandle"_s, u"4711"_s);   // left by a crash
-        Rig rig(ports, mapperWorks);
+        MidiRig rig(ports, mapperWorks);
         rig.system->refuseOpen = portsRefuse;
 
         midiStartUp(rig.midi);
@@ -245,7 +245,7 @@ private slots:
     {
         saveMidiSetting(u"GuitarPatch"_s, u"steel"_s);   // not a number: the default
         saveMidiSetting(u"PianoPatch"_s, u"4"_s);
-        Rig rig(1);
+        MidiRig rig(1);
         rig.app.PlayingCount = 3;
         midiStartUp(rig.midi);
         QCOMPARE((QList<int>{rig.app.guitarPatch, rig.app.pianoPatch, rig.app.PlayingCount}), (QList<int>{24, 4, 0}));
@@ -264,7 +264,7 @@ private slots:
     {
         QFETCH(int, device);
         QFETCH(bool, reopened);
-        Rig rig(2);
+        MidiRig rig(2);
         midiStartUp(rig.midi);
         const qint32 handleBefore = rig.app.midiHandle;
         changeMidiDevice(rig.midi, qint16(device));
@@ -338,7 +338,7 @@ private slots:
 
     void withoutAnOutputEachPlaybackSaysSoOnce()
     {
-        Rig rig;
+        MidiRig rig;
         rig.app.guitarSustain = 2;
         rig.app.guitarDelay = 1;
         PlayChordNotes(rig.midi, noteList({12, 16, 19, 24, 28}));

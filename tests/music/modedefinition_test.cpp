@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Modos chordType(const QString& name, std::initializer_list<qint16> intervals = {0, 4, 7})
+Modos describedChordType(const QString& name, std::initializer_list<qint16> intervals = {0, 4, 7})
 {
     return lvx::test::chordType(name, intervals, {}, name + u" chord");
 }
@@ -21,7 +21,7 @@ ChordTypeTable sampleTable()
 {
     ChordTypeTable table;
     for (const QString& name : {u"maj"_s, u"m"_s, u"7"_s, u"m7"_s})
-        table.add(chordType(name));
+        table.add(describedChordType(name));
     return table;
 }
 
@@ -115,7 +115,7 @@ void ModeDefinitionTest::storesIntervals()
     QFETCH(QList<int>, lit);
     QFETCH(QList<int>, stored);
     // Starts full, so slots left over from before must be emptied.
-    Modos mode = chordType(u"old"_s, {0, 1, 2, 3, 4, 5, 6, 7});
+    Modos mode = describedChordType(u"old"_s, {0, 1, 2, 3, 4, 5, 6, 7});
     mode.SinonimosAdd(u"gone"_s);
     IntervalToggles toggles{};
     for (int semitone : lit)

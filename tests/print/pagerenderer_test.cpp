@@ -14,7 +14,7 @@ namespace {
 
 // A song with known margins and fonts, rendered onto one recording surface that
 // is target and reference at once, as when printing.
-struct Rig
+struct PageRig
 {
     SongFixture f;
     RecordingSurface page;
@@ -22,7 +22,7 @@ struct Rig
     int diagramCalls = 0;
     PageRenderer renderer{state, f.song, f.messages, [this](Surface&, Surface&) { ++diagramCalls; }};
 
-    Rig()
+    PageRig()
     {
         f.song.LoadFile();
         f.messages.clear();
@@ -121,7 +121,7 @@ private slots:
     void textsLandWhereTheMarkupSays()
     {
         QFETCH(QStringList, markup);
-        Rig rig;
+        PageRig rig;
         for (const QString& line : markup)
             rig.line(line);
         QTEST(rig.texts(), "texts");
@@ -130,7 +130,7 @@ private slots:
 
     void boldAndLineHeightAreKept()
     {
-        Rig rig;
+        PageRig rig;
         rig.line(u"<FS:10>ab<B>cd<CR><LF>ef"_s);
         QVERIFY(rig.page.FontBold);
         QCOMPARE(rig.state.TextRight, 1200.0);
@@ -141,7 +141,7 @@ private slots:
 
     void unclosedTagIsReportedOnceAndPrinted()
     {
-        Rig rig;
+        PageRig rig;
         rig.line(u"<FS:10>a < b"_s);
         rig.line(u"c <"_s);
         QCOMPARE(rig.f.messages.texts(), QStringList{u"Error falta >"_s});
@@ -150,7 +150,7 @@ private slots:
 
     void colourOnPaperFollowsTheColourOption()
     {
-        Rig rig;
+        PageRig rig;
         rig.line(u"<FC:255>x"_s);
         QCOMPARE(rig.page.ForeColor, 0);
         rig.state.ColorPrinting = true;
@@ -181,7 +181,7 @@ private slots:
     {
         QFETCH(QString, markup);
         QFETCH(QStringList, lines);
-        Rig rig;
+        PageRig rig;
         rig.line(markup);
         QCOMPARE(rig.page.callsOf(u"line"_s), lines);
         QCOMPARE(rig.page.CurrentX, 800.0);
@@ -190,7 +190,7 @@ private slots:
 
     void headerAndFooter()
     {
-        Rig rig;
+        PageRig rig;
         rig.state.PrintTitle = u"Song"_s;
         rig.state.PrintSubTitle = u"Me"_s;
         rig.renderer.DrawHeader(rig.page, rig.page);
@@ -225,7 +225,7 @@ private slots:
         QFETCH(QStringList, markup);
         QFETCH(int, pages);
         QFETCH(QStringList, shown);
-        Rig rig;
+        PageRig rig;
         QCOMPARE(rig.print(markup), pages);
         QCOMPARE(rig.page.callsOf(u"newpage"_s).size(), pages - 1);
         QCOMPARE(rig.diagramCalls, pages);

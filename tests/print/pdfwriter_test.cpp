@@ -31,7 +31,7 @@ bool havePoppler()
 }
 
 // A word as drawn: where its top-left went and how wide the surface said it was, in points.
-struct Word
+struct DrawnWord
 {
     QString text;
     double x, y, width;
@@ -46,7 +46,7 @@ struct Font
 };
 
 // Prints a phrase at (x, y) twips and notes each of its words.
-void phrase(PdfDocumentSurface& pdf, QList<Word>& words, const Font& font, double x, double y, const QString& text,
+void phrase(PdfDocumentSurface& pdf, QList<DrawnWord>& words, const Font& font, double x, double y, const QString& text,
             bool ownFace = true)
 {
     pdf.FontName = font.name;
@@ -73,7 +73,7 @@ const Font Tablature{u"Courier New"_s, 9, true, false};
 // Two pages with what a song page holds: a title, lyrics with accents and
 // Cyrillic (which Comic Neue lacks), coloured chords, lines, dots, a filled
 // key; the second page in two more faces.
-QByteArray sampleDocument(QList<Word>& words, int compression = 0)
+QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -108,15 +108,13 @@ QString faceFile(const QString& family)
 
 const QSizeF Letter(12240, 15840);
 
-} // namespace
-
 class PdfWriterTest : public QObject
 {
     Q_OBJECT
 
 private:
     QTemporaryDir m_dir;
-    QList<Word> m_words;
+    QList<DrawnWord> m_words;
     QString m_pdf;
 
     QString saved(const QByteArray& bytes, const QString& name)
@@ -294,7 +292,7 @@ private slots:
     void crossReferencesPointAtTheirObjects()
     {
         QFETCH(int, compression);
-        QList<Word> words;
+        QList<DrawnWord> words;
         const QByteArray pdf = sampleDocument(words, compression);
         QVERIFY(pdf.startsWith("%PDF-1.4\n"));
         QVERIFY(pdf.endsWith("%%EOF\n"));
@@ -369,7 +367,7 @@ private slots:
         const QString html = run(u"pdftotext"_s, {u"-bbox"_s, m_pdf, u"-"_s}).out;
         static const QRegularExpression pattern(
             uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"_s);
-        QList<Word> found;
+        QList<DrawnWord> found;
         for (const QRegularExpressionMatch& match : pattern.globalMatch(html)) {
             found.append({match.captured(4).replace(u"&amp;"_s, u"&"_s), match.captured(1).toDouble(),
                           match.captured(2).toDouble(), match.captured(3).toDouble() - match.captured(1).toDouble(),
@@ -377,8 +375,8 @@ private slots:
         }
         QCOMPARE(found.size(), m_words.size());
         for (qsizetype i = 0; i < found.size(); ++i) {
-            const Word& drawn = m_words[i];
-            const Word& read = found[i];
+            const DrawnWord& drawn = m_words[i];
+            const DrawnWord& read = found[i];
             QCOMPARE(read.text, drawn.text);
             QVERIFY2(qAbs(read.x - drawn.x) < 0.05 && (!drawn.ownFace || qAbs(read.y - drawn.y) < 0.05)
                          && qAbs(read.width - drawn.width) < drawn.width * 0.01,
@@ -420,6 +418,8 @@ private slots:
         QVERIFY(!near(1600, 2100, [](QColor c) { return c.lightness() < 250; }));
     }
 };
+
+} // namespace
 
 LIRAVOX_TEST_MAIN_IMPL(PdfWriterTest, QGuiApplication)
 #include "pdfwriter_test.moc"

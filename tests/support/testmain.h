@@ -56,9 +56,10 @@ struct Registration
 QStringList rerunArguments();
 } // namespace lvx::test
 
+// Named after the test class: files compiled together in one batch each keep their own.
 #define LIRAVOX_TEST_MAIN_IMPL(TestObject, App)                                                                        \
     namespace {                                                                                                        \
-    int runTestObject(int argc, char** argv)                                                                           \
+    int run##TestObject(int argc, char** argv)                                                                         \
     {                                                                                                                  \
         lvx::test::IsolatedEnvironment environment;                                                                    \
         App app(argc, argv);                                                                                           \
@@ -67,7 +68,7 @@ QStringList rerunArguments();
         TestObject test;                                                                                               \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }                                                                                                                  \
-    const lvx::test::Registration testObjectRegistration(__FILE__, runTestObject);                                     \
+    const lvx::test::Registration TestObject##Registration(__FILE__, run##TestObject);                                 \
     }
 
 // For logic tests: no window system.
