@@ -42,7 +42,7 @@ Run run(const QString& program, const QStringList& arguments);
 
 } // namespace lvx::test
 
-// The test files of a folder are linked into one program; each registers how to
+// All test files are linked into one program; each registers how to
 // run its test class under its file's name ("reader_test"), and the program's
 // first argument picks the one to run (see testprogram.cpp).
 namespace lvx::test {
