@@ -95,6 +95,10 @@ public:
     void resetForLoad();
     bool SaveFile();
     bool SaveSongFileAs(const QString& name);
+    // The song as it is now is what its file holds (just loaded or saved): not
+    // modified, and a song edited back to this text is unchanged again.
+    void markSaved();
+    bool matchesSaved() const { return LinesToString() == m_savedText; }
     // Saves under the caption, asking for a name when the song is untitled or
     // its file was read only in part.
     bool SaveSongFile();
@@ -129,6 +133,7 @@ public:
 
 private:
     SongContext& m_context;
+    QString m_savedText;
 
     // What the reader keeps between the lines of one text.
     struct Reading

@@ -193,8 +193,14 @@ bool Song::SaveSongFileAs(const QString& name)
     if (!SaveFile())
         return false;   // the changes stay marked as unsaved
     caption = name;
-    Modificada = false;
+    markSaved();
     return true;
+}
+
+void Song::markSaved()
+{
+    m_savedText = LinesToString();
+    Modificada = false;
 }
 
 bool Song::SaveSongFile()

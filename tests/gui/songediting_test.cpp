@@ -184,6 +184,8 @@ private Q_SLOTS:
         for (int i = 0; i < typed; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(song->song().lines, original);
+        // Back at the text it was opened with, the song is no longer marked changed.
+        QVERIFY(!song->isWindowModified());
     }
 
     void labelsStandOverTheirSyllables()
@@ -256,6 +258,8 @@ private Q_SLOTS:
         });
         QTest::mouseClick(labelWidget(song, 2), Qt::RightButton, {}, QPoint(3, 3));
         QCOMPARE(lineText(song, 1), expected);
+        // Only a change marks the song changed.
+        QCOMPARE(song->isWindowModified(), expected != u"[G]Hello [C]world"_s);
     }
 
     void directiveLinesGoAboveTheCurrentLine()

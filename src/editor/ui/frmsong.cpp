@@ -146,7 +146,7 @@ bool frmSong::Form_Load()
         setCaption(m_desktop.app.CurrentFileName);
     tTitle->setText(m_song.title);
     tSubTitle->setText(m_song.subtitle);
-    m_song.Modificada = false;
+    m_song.markSaved();
     setWindowModified(false);
     // A song opens with the caret at the start of its first line.
     m_currentSlot = 1;

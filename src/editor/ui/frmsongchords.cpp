@@ -154,7 +154,6 @@ void frmSong::labelReleased(int labelIndex, Qt::MouseButton button, double x)
 
     if (button == Qt::RightButton) {
         PendingChordAction = u"Edit Chord"_s;
-        setModified();
         openChordDialog(chord.name);
         return;
     }

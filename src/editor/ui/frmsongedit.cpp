@@ -96,7 +96,9 @@ void frmSong::restoreState(const SongState& state)
     ActiveLine = state.ActiveLine;
     ActiveChord = state.ActiveChord;
     m_song.TopLine = state.TopLine;
-    setModified();
+    // Undone back to the text last loaded or saved, the song is unchanged again.
+    m_song.Modificada = !m_song.matchesSaved();
+    refreshModified();
     if (state.caretLine >= 0) {
         m_editingBody = true;
         showCaretAt(LinePosition{std::min(state.caretLine, int(m_song.lines.size()) - 1), state.caret});
