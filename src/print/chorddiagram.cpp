@@ -10,6 +10,8 @@
 #include "music/modos.h"
 #include "music/notetables.h"
 
+#include <array>
+
 namespace lvx::print {
 
 using music::ChordSymbol;
@@ -111,17 +113,21 @@ struct Grid
     int height = 0;
 };
 
+// The six strings, five frets and the nut's second line, as one figure: every
+// diagram of a size has the same.
 void drawGridLines(Surface& target, const Grid& grid)
 {
+    std::array<LineSegment, 12> lines;
     for (int i = 0; i <= 5; ++i) {
-        const double x = grid.x + (i * grid.width) / 5;
-        target.Line(x, grid.y, x, grid.y + grid.height);
+        const double x = (i * grid.width) / 5;
+        lines[size_t(i)] = {x, 0, x, double(grid.height)};
     }
     for (int i = 0; i <= 4; ++i) {
-        const double y = grid.y + (i * grid.height) / 4;
-        target.Line(grid.x, y, grid.x + grid.width, y);
+        const double y = (i * grid.height) / 4;
+        lines[size_t(6 + i)] = {0, y, double(grid.width), y};
     }
-    target.Line(grid.x, grid.y + NutThickness, grid.x + grid.width, grid.y + NutThickness);
+    lines[11] = {0, NutThickness, double(grid.width), NutThickness};
+    target.Lines(grid.x, grid.y, lines);
 }
 
 // Rows show fret numbers counted from 1; with a barre the first row is the

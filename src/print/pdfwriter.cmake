@@ -10,7 +10,7 @@ target_sources(liravox_print PRIVATE
     ${_pdfwriter}/bigendian.h
     ${_pdfwriter}/characters.h
     ${_pdfwriter}/cidtables.cpp ${_pdfwriter}/cidtables.h
-    ${_pdfwriter}/circleforms.cpp ${_pdfwriter}/circleforms.h
+    ${_pdfwriter}/forms.cpp ${_pdfwriter}/forms.h
     ${_pdfwriter}/deflate.cpp ${_pdfwriter}/deflate.h
     ${_pdfwriter}/documentfont.cpp ${_pdfwriter}/documentfont.h
     ${_pdfwriter}/fontsubset.cpp ${_pdfwriter}/fontsubset.h

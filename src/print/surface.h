@@ -5,7 +5,18 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <span>
+
 namespace lvx::print {
+
+// A straight line from (x1, y1) to (x2, y2).
+struct LineSegment
+{
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+};
 
 // Something the printing code draws on, in twips (1/1440 inch) with the origin
 // at the top-left corner of the page: a PDF or printer page, a preview picture,
@@ -36,6 +47,13 @@ public:
 
     // A line in the fore colour.
     virtual void Line(double x1, double y1, double x2, double y2) = 0;
+    // Lines in the fore colour, each offset by (x, y): a figure drawn again and
+    // again, which a surface may keep and place whole.
+    virtual void Lines(double x, double y, std::span<const LineSegment> segments)
+    {
+        for (const LineSegment& segment : segments)
+            Line(x + segment.x1, y + segment.y1, x + segment.x2, y + segment.y2);
+    }
     // A circle outlined in the fore colour, filled with the fill colour when asked.
     virtual void Circle(double x, double y, double radius, bool filled) = 0;
     // A rectangle filled with the fill colour (black keys of a piano diagram).

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -90,7 +91,11 @@ QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0)
     pdf.Circle(2000, 4000, 200, true);
     pdf.ForeColor = 0x00C000;  // green
     pdf.Circle(3000, 4000, 200, false);
+    // The same corner twice, placed as one figure: green, then black.
+    const std::array<LineSegment, 2> corner{{{0, 0, 600, 0}, {0, 0, 0, 600}}};
+    pdf.Lines(5000, 5000, corner);
     pdf.ForeColor = 0;
+    pdf.Lines(7000, 5000, corner);
     pdf.FillColor = 0;
     pdf.FillRect(4000, 3800, 4200, 4400);
     pdf.NewPage();
@@ -408,8 +413,14 @@ private slots:
             return found;
         };
         // The hollow circle's green outline, and the line across the page.
-        QVERIFY(near(3200, 4000, [](QColor c) { return c.green() < 230 && c.green() > c.red() + 40; }));
-        QVERIFY(near(3000, 3200, [](QColor c) { return c.lightness() < 200; }));
+        const auto green = [](QColor c) { return c.green() < 230 && c.green() > c.red() + 40; };
+        const auto dark = [](QColor c) { return c.lightness() < 200; };
+        QVERIFY(near(3200, 4000, green));
+        QVERIFY(near(3000, 3200, dark));
+        // The corner figure in place both times, each in its own colour, not beyond its lines.
+        QVERIFY(near(5300, 5000, green) && near(5000, 5300, green));
+        QVERIFY(near(7300, 5000, dark) && near(7000, 5300, dark) && !near(7000, 5000, green));
+        QVERIFY(!near(5300, 5300, dark) && !near(7300, 5300, dark));
         // Red chords in the top half of their line, not mirrored to below it.
         bool red = false;
         for (int y = 2200; y < 2320; y += 10)

@@ -64,9 +64,21 @@ void PageContent::placeCircle(int form, double x, double y, qint32 stroke, bool 
     useStroke(stroke);
     if (filled)
         useFill(fill);
+    placeForm("cm /C", form, x, y);
+}
+
+void PageContent::placeFigure(int form, double x, double y, qint32 stroke)
+{
+    endText();
+    useStroke(stroke);
+    placeForm("cm /G", form, x, y);
+}
+
+void PageContent::placeForm(const char* name, int form, double x, double y)
+{
     m_out.append("q 1 0 0 1 ");
     point(x, y);
-    m_out.append("cm /C");
+    m_out.append(name);
     appendInteger(m_out, form);
     m_out.append(" Do Q\n");
 }

@@ -18,6 +18,8 @@ public:
     // Form XObject `form` (a circle) centred at (x, y), outlined in `stroke`
     // and filled with `fill` when `filled`.
     void placeCircle(int form, double x, double y, qint32 stroke, bool filled, qint32 fill);
+    // Form XObject `form` (a figure of lines) with its origin at (x, y), in `stroke`.
+    void placeFigure(int form, double x, double y, qint32 stroke);
     void fillRect(double x1, double y1, double x2, double y2, qint32 fill);
 
     // A run of glyphs (two-byte ids) of resource font `font`, its baseline at y.
@@ -39,6 +41,7 @@ private:
     qint32 m_stroke = 0;
 
     void point(double x, double y);
+    void placeForm(const char* name, int form, double x, double y);
     void endText();
     void useFill(qint32 color);
     void useStroke(qint32 color);

@@ -116,8 +116,16 @@ void PdfDocumentSurface::Circle(double x, double y, double radius, bool filled)
 {
     if (m_content == nullptr)
         return;
-    const int form = m_circles.form(*m_file, radius, filled);
+    const int form = m_forms.circle(*m_file, radius, filled);
     m_content->placeCircle(form, x, y, ForeColor & 0xFFFFFF, filled, FillColor & 0xFFFFFF);
+}
+
+void PdfDocumentSurface::Lines(double x, double y, std::span<const LineSegment> segments)
+{
+    if (m_content == nullptr)
+        return;
+    const int form = m_forms.figure(*m_file, segments);
+    m_content->placeFigure(form, x, y, ForeColor & 0xFFFFFF);
 }
 
 void PdfDocumentSurface::FillRect(double x1, double y1, double x2, double y2)
@@ -188,7 +196,7 @@ void PdfDocumentSurface::writeDocumentObjects()
         pdf::appendInteger(resources, font->object());
         resources.append(" 0 R");
     }
-    resources.append(" >>").append(m_circles.resourceEntry()).append(" >>");
+    resources.append(" >>").append(m_forms.resourceEntry()).append(" >>");
     file.endObject();
 
     QByteArray& tree = file.beginObject(m_pageTree);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "circleforms.h"
+#include "forms.h"
 #include "faceset.h"
 #include "outline.h"
 #include "print/pdfsurface.h"
@@ -42,6 +42,7 @@ public:
     double TextHeight(const QString& text) override;
 
     void Line(double x1, double y1, double x2, double y2) override;
+    void Lines(double x, double y, std::span<const LineSegment> segments) override;
     void Circle(double x, double y, double radius, bool filled) override;
     void FillRect(double x1, double y1, double x2, double y2) override;
 
@@ -71,7 +72,7 @@ private:
     int m_resources;
     std::vector<int> m_pages;
     std::vector<pdf::Bookmark> m_bookmarks;
-    pdf::CircleForms m_circles;
+    pdf::Forms m_forms;
     pdf::FaceSet m_faces;
     std::vector<std::unique_ptr<pdf::DocumentFont>> m_fonts;
     std::vector<quint16> m_glyphs;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "print/surface.h"
+
+#include <QByteArray>
+#include <QHash>
+
+#include <span>
+
+namespace lvx::print::pdf {
+
+class PdfFile;
+
+// Shapes a page draws many times, as form XObjects written when first needed:
+// circles, one per radius and style, and figures of straight lines, one per set
+// of offsets (a chord diagram's grid). A diagram's dots and grid then cost one
+// placement each instead of their curves and lines, and pages stay small. The
+// forms draw with the colours and line width in effect where they are placed.
+class Forms final
+{
+public:
+    // The resource number of the form for a circle of this radius in twips (/C<n>).
+    int circle(PdfFile& file, double radius, bool filled);
+    // The resource number of the form for these lines around the origin (/G<n>).
+    int figure(PdfFile& file, std::span<const LineSegment> segments);
+
+    // The /XObject entry of the resource dictionary (empty without forms).
+    QByteArray resourceEntry() const;
+
+private:
+    QHash<qint64, int> m_circles;       // radius in hundredths, doubled, plus filled
+    QHash<QByteArray, int> m_figures;   // the lines' path
+    QHash<int, int> m_circleObjects;    // resource number to object number
+    QHash<int, int> m_figureObjects;
+};
+
+// Appends a circle path (four cubic Béziers, closed) around (x, y).
+void appendCirclePath(QByteArray& out, double x, double y, double radius);
+
+} // namespace lvx::print::pdf
