@@ -219,7 +219,6 @@ void frmSong::typeCommitted(int slotIndex, const QString& text, bool& handled)
 
 void frmSong::BackSpace(int slotIndex)
 {
-    setModified();
     const int index = lineIndexOf(slotIndex);
     if (index < 0)
         return;
@@ -239,12 +238,15 @@ void frmSong::BackSpace(int slotIndex)
         // Next to a structural line only an empty line goes; otherwise the caret just moves up.
         const SongState before = currentState();
         const std::optional<LinePosition> joined = joinLines(m_song.lines, index - 1);
+        if (joined)
+            setModified();
         recordIfChanged(before);
         showCaretAt(joined.value_or(LinePosition{index - 1, int(m_song.lines.at(index - 1).text.size())}));
         return;
     }
     m_song.lines[index].text = box->text();
     m_currentSlot = slotIndex;
+    setModified();
     DelayPaintPage(TypingRepaintDelay);
 }
 
