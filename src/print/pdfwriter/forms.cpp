@@ -4,6 +4,7 @@
 #include "pdfsyntax.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace lvx::print::pdf {
@@ -42,60 +43,56 @@ void appendCirclePath(QByteArray& out, double x, double y, double radius)
     out.append("c\nh");
 }
 
-int Forms::circle(PdfFile& file, double radius, bool filled)
-{
-    const qint64 hundredths = std::llround(std::abs(std::isfinite(radius) ? qMin(radius, 1e9) : 0.0) * 100);
-    const qint64 shape = hundredths * 2 + (filled ? 1 : 0);
-    const auto known = m_circles.constFind(shape);
-    if (known != m_circles.cend())
-        return *known;
-    const int resource = int(m_circles.size()) + 1;
-    const int object = file.reserve();
-    m_circles.insert(shape, resource);
-    m_circleObjects.insert(resource, object);
+namespace {
 
-    const double r = hundredths / 100.0;
-    QByteArray path;
-    appendCirclePath(path, 0, 0, r);
-    path.append(filled ? " B" : " S");
+// Adds the form drawing `path` as the next resource of its kind, its bounding
+// box (left, top, right, bottom) widened by the margin.
+template <typename Key>
+int addForm(PdfFile& file, QHash<Key, int>& byKey, QHash<int, int>& objects, const Key& key, const QByteArray& path,
+            std::array<double, 4> box)
+{
+    const int resource = int(byKey.size()) + 1;
+    const int object = file.reserve();
+    byKey.insert(key, resource);
+    objects.insert(resource, object);
     QByteArray entries("/Type /XObject /Subtype /Form /BBox [");
-    appendPoints(entries, {-r - Margin, -r - Margin, r + Margin, r + Margin});
+    appendPoints(entries, {box[0] - Margin, box[1] - Margin, box[2] + Margin, box[3] + Margin});
     entries.append(']');
     file.writeStream(object, entries, path);
     return resource;
 }
 
+} // namespace
+
+int Forms::circle(PdfFile& file, double radius, bool filled)
+{
+    const qint64 hundredths = std::llround(std::abs(std::isfinite(radius) ? qMin(radius, 1e9) : 0.0) * 100);
+    const qint64 shape = hundredths * 2 + (filled ? 1 : 0);
+    if (const auto known = m_circles.constFind(shape); known != m_circles.cend())
+        return *known;
+    const double r = hundredths / 100.0;
+    QByteArray path;
+    appendCirclePath(path, 0, 0, r);
+    path.append(filled ? " B" : " S");
+    return addForm(file, m_circles, m_circleObjects, shape, path, {-r, -r, r, r});
+}
+
 int Forms::figure(PdfFile& file, std::span<const LineSegment> segments)
 {
     QByteArray path;
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
+    std::array<double, 4> box{};   // left, top, right, bottom, the origin inside
     for (const LineSegment& segment : segments) {
         appendPoints(path, {segment.x1, segment.y1});
         path.append("m ");
         appendPoints(path, {segment.x2, segment.y2});
         path.append("l\n");
-        left = std::min({left, segment.x1, segment.x2});
-        right = std::max({right, segment.x1, segment.x2});
-        top = std::min({top, segment.y1, segment.y2});
-        bottom = std::max({bottom, segment.y1, segment.y2});
+        box = {std::min({box[0], segment.x1, segment.x2}), std::min({box[1], segment.y1, segment.y2}),
+               std::max({box[2], segment.x1, segment.x2}), std::max({box[3], segment.y1, segment.y2})};
     }
     path.append('S');
-    const auto known = m_figures.constFind(path);
-    if (known != m_figures.cend())
+    if (const auto known = m_figures.constFind(path); known != m_figures.cend())
         return *known;
-    const int resource = int(m_figures.size()) + 1;
-    const int object = file.reserve();
-    m_figures.insert(path, resource);
-    m_figureObjects.insert(resource, object);
-
-    QByteArray entries("/Type /XObject /Subtype /Form /BBox [");
-    appendPoints(entries, {left - Margin, top - Margin, right + Margin, bottom + Margin});
-    entries.append(']');
-    file.writeStream(object, entries, path);
-    return resource;
+    return addForm(file, m_figures, m_figureObjects, path, path, box);
 }
 
 QByteArray Forms::resourceEntry() const
