@@ -42,7 +42,13 @@ bool isName(QStringView text, QStringView name)
     if (text.size() != name.size())
         return false;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != name[i] && text[i].toUpper() != name[i])
+        const char16_t c = text[i].unicode();
+        if (c == name[i].unicode())
+            continue;
+        // Tag names are upper-case ASCII; other letters go through the full case table.
+        const bool same = c < 0x80 ? c >= u'a' && c <= u'z' && c - (u'a' - u'A') == name[i].unicode()
+                                   : text[i].toUpper() == name[i];
+        if (!same)
             return false;
     }
     return true;

@@ -10,6 +10,7 @@
 #include "song/song.h"
 
 #include <QRegularExpression>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -93,8 +94,13 @@ private:
         }
     }
 
+    // How each chord name met so far prints: a song repeats its few chords.
+    QHash<QString, QString> m_chordTexts;
+
     QString chordText(const QString& name)
     {
+        if (const auto known = m_chordTexts.constFind(name); known != m_chordTexts.cend())
+            return *known;
         const music::ChordSymbol chord = music::ParseChord(name);
         if (music::isTextLabel(name))
             return name.mid(1);
@@ -104,6 +110,8 @@ private:
         const QString text = music::FormatChord(chord, m_app.notation);
         if (text.isEmpty())
             m_messages.inform(u"Invalid Chord: " + name);
+        else
+            m_chordTexts.insert(name, text);
         return text;
     }
 

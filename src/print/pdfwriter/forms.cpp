@@ -79,6 +79,11 @@ int Forms::circle(PdfFile& file, double radius, bool filled)
 
 int Forms::figure(PdfFile& file, std::span<const LineSegment> segments)
 {
+    // Known by the coordinates themselves: writing them out for every diagram
+    // cost more than placing it.
+    const QByteArray key(reinterpret_cast<const char*>(segments.data()), qsizetype(segments.size_bytes()));
+    if (const auto known = m_figures.constFind(key); known != m_figures.cend())
+        return *known;
     QByteArray path;
     std::array<double, 4> box{};   // left, top, right, bottom, the origin inside
     for (const LineSegment& segment : segments) {
@@ -90,9 +95,7 @@ int Forms::figure(PdfFile& file, std::span<const LineSegment> segments)
                std::max({box[2], segment.x1, segment.x2}), std::max({box[3], segment.y1, segment.y2})};
     }
     path.append('S');
-    if (const auto known = m_figures.constFind(path); known != m_figures.cend())
-        return *known;
-    return addForm(file, m_figures, m_figureObjects, path, path, box);
+    return addForm(file, m_figures, m_figureObjects, key, path, box);
 }
 
 QByteArray Forms::resourceEntry() const

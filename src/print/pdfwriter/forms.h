@@ -29,7 +29,7 @@ public:
 
 private:
     QHash<qint64, int> m_circles;       // radius in hundredths, doubled, plus filled
-    QHash<QByteArray, int> m_figures;   // the lines' path
+    QHash<QByteArray, int> m_figures;   // the lines' coordinates, as bytes
     QHash<int, int> m_circleObjects;    // resource number to object number
     QHash<int, int> m_figureObjects;
 };

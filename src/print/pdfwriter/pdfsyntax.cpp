@@ -55,17 +55,20 @@ qint64 hundredths(double value)
 
 void appendHundredths(QByteArray& out, qint64 hundredths)
 {
+    // Written whole into a buffer and appended once: pages are mostly numbers.
+    char buffer[32];
+    char* end = buffer;
     const qint64 magnitude = hundredths < 0 ? -hundredths : hundredths;
     if (hundredths < 0)
-        out.append('-');
-    appendInteger(out, magnitude / 100);
-    const int fraction = int(magnitude % 100);
-    if (fraction != 0) {
-        out.append('.');
-        out.append(char('0' + fraction / 10));
+        *end++ = '-';
+    end = std::to_chars(end, buffer + sizeof buffer, magnitude / 100).ptr;
+    if (const int fraction = int(magnitude % 100); fraction != 0) {
+        *end++ = '.';
+        *end++ = char('0' + fraction / 10);
         if (fraction % 10 != 0)
-            out.append(char('0' + fraction % 10));
+            *end++ = char('0' + fraction % 10);
     }
+    out.append(buffer, end - buffer);
 }
 
 void appendNumber(QByteArray& out, double value)
