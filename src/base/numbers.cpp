@@ -2,7 +2,7 @@
 
 #include "base/text.h"
 
-#include <QByteArray>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <charconv>
@@ -71,8 +71,13 @@ double leadingNumber(QStringView text)
     if (length == 0)
         return 0.0;
     // from_chars ignores the locale (a German desktop must still read "1.5").
-    // Overflow gives infinity, which the callers clamp.
-    const QByteArray number = trimLeadingBlanks(text.left(length)).toLatin1();
+    // Overflow gives infinity, which the callers clamp. The number is ASCII
+    // (sign, digits, point) after its blanks, copied without allocating.
+    QStringView digits = text.left(length);
+    while (digits.front() == u' ')
+        digits = digits.sliced(1);
+    QVarLengthArray<char, 64> number(digits.size());
+    std::transform(digits.begin(), digits.end(), number.begin(), [](QChar c) { return char(c.unicode()); });
     const char* first = number.constData();
     const char* last = first + number.size();
     const bool negative = *first == '-';
