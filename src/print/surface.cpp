@@ -28,8 +28,7 @@ void Surface::Print(const QString& text)
         return;
     const double width = ScaleWidth();
     if (text.size() <= LongText || width <= 0) {
-        drawText(CurrentX, CurrentY, text);
-        CurrentX += TextWidth(text);
+        CurrentX += drawMeasuredText(CurrentX, CurrentY, text);
         return;
     }
     // A line of thousands of characters (a title of 60000 letters, a tab line)

@@ -85,6 +85,13 @@ public:
 
 protected:
     virtual void drawText(double x, double y, const QString& text) = 0;
+    // Draws text at (x, y) and says how wide it is, as TextWidth measures it:
+    // a surface that measures while it draws saves going over the text twice.
+    virtual double drawMeasuredText(double x, double y, const QString& text)
+    {
+        drawText(x, y, text);
+        return TextWidth(text);
+    }
 };
 
 } // namespace lvx::print

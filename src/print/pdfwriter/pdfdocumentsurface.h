@@ -58,6 +58,7 @@ public:
 
 protected:
     void drawText(double x, double y, const QString& text) override;
+    double drawMeasuredText(double x, double y, const QString& text) override;
 
 private:
     std::unique_ptr<pdf::PdfFile> m_file;  // null once ended
