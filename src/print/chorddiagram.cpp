@@ -51,13 +51,7 @@ void printAt(Surface& target, double x, double y, const QString& text)
 
 // ---- which fingering a guitar diagram shows
 
-// The fingering together with the notes it plays: a dictionary shape sounds its
-// frets exactly as stored, whatever the drawing makes of them.
-struct GuitarSelection
-{
-    DrawnFingering fingering;
-    QList<int> notes;
-};
+using GuitarSelection = FingeringMemo::Choice;
 
 // A stored shape gets the chord's own name and is drawn as stored: every
 // circle filled. Only a computed shape marks its bass string hollow.
@@ -70,7 +64,7 @@ GuitarSelection fromDictionary(const music::GuitarChordDef& def, FingeringOrigin
     return selection;
 }
 
-GuitarSelection selectGuitarFingering(const ChordSymbol& chord, const DiagramSources& sources)
+GuitarSelection chooseGuitarFingering(const ChordSymbol& chord, const DiagramSources& sources)
 {
     GuitarSelection selection;
     selection.fingering.strings.fill(-1);
@@ -101,6 +95,18 @@ GuitarSelection selectGuitarFingering(const ChordSymbol& chord, const DiagramSou
     selection.fingering.strings = computed->strings;
     selection.notes = music::computedNotes(*computed);
     return selection;
+}
+
+GuitarSelection selectGuitarFingering(const ChordSymbol& chord, const DiagramSources& sources)
+{
+    if (sources.memo == nullptr || !sources.songDefs.isEmpty())
+        return chooseGuitarFingering(chord, sources);
+    const QString key = QString::number(chord.tone) + (chord.toneSharp ? u'#' : u'b') + QString::number(chord.bass)
+        + (chord.bassSharp ? u'#' : u'b') + chord.mode + u'|' + chord.text;
+    auto& choices = sources.memo->choices;
+    if (const auto known = choices.constFind(key); known != choices.cend())
+        return *known;
+    return *choices.insert(key, chooseGuitarFingering(chord, sources));
 }
 
 // ---- guitar grid

@@ -5,6 +5,7 @@
 #include "base/appstate.h"
 #include "music/guitarchord.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -26,6 +27,7 @@ class Song;
 namespace lvx::print {
 
 class Surface;
+class FingeringMemo;
 
 // What a diagram needs to know besides the chord.
 struct DiagramSources
@@ -34,6 +36,7 @@ struct DiagramSources
     const music::ChordTypeTable& chordTypes;
     const QList<music::GuitarChordDef>& songDefs;
     const QList<music::GuitarChordDef>& globalDefs;
+    FingeringMemo* memo = nullptr;   // set while a book prints: fingerings chosen before
 };
 
 // The measures of a diagram for the song's diagram size 0 (small), 1 or 2 (large);
@@ -56,6 +59,22 @@ struct DrawnFingering
     // False when there is nothing to draw: the chord type is known but no
     // position fits a hand, or the chord has no note at all.
     bool drawn = true;
+};
+
+// The guitar fingerings a book has chosen so far, by chord, for its songs that
+// define none of their own: the dictionary, the chord types and the notation
+// stay as they are while one book prints, and its songs repeat the same chords.
+class FingeringMemo final
+{
+public:
+    // A fingering with the notes it plays: a dictionary shape sounds its frets
+    // exactly as stored, whatever the drawing makes of them.
+    struct Choice
+    {
+        DrawnFingering fingering;
+        QList<int> notes;
+    };
+    QHash<QString, Choice> choices;
 };
 
 // Which fingering the guitar diagram of the chord shows: the song's, then the

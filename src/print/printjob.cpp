@@ -65,7 +65,8 @@ void PrintJob::PrintSongPages(Surface& printer, const song::Song& original)
     state.ScaleDen = 1.0;
     prepare(printer, song);
     const DiagramSources sources{m_context.app, m_context.music.chordTypes, song.chordDefs,
-                                 m_globalDictionary != nullptr ? m_globalDictionary->chordDefs : NoDefinitions};
+                                 m_globalDictionary != nullptr ? m_globalDictionary->chordDefs : NoDefinitions,
+                                 m_bookFingerings};
     PageRenderer renderer(state, song, *m_messages, [&](Surface& target, Surface& reference) {
         DrawChordDiagrams(target, reference, state, song, sources, notes);
     });
@@ -116,6 +117,8 @@ void PrintJob::PrintAlbum(Surface& printer, const QStringList& files, const Book
     // One print is one moment: the song defaults are read once for all its songs.
     const std::optional<song::LoadDefaults> keptDefaults = m_context.jobDefaults;
     m_context.jobDefaults = song::readLoadDefaults();
+    FingeringMemo fingerings;
+    const QScopedValueRollback bookFingerings(m_bookFingerings, &fingerings);
     if (options.contents) {
         printBook(printer, files, options);
     } else {

@@ -21,6 +21,7 @@ struct SongContext;
 namespace lvx::print {
 
 class Surface;
+class FingeringMemo;
 struct ContentsEntry;
 
 // One print or preview: the page state, the notes the last diagram showed,
@@ -50,6 +51,7 @@ public:
 private:
     song::SongContext& m_context;
     const song::Song* m_globalDictionary;
+    FingeringMemo* m_bookFingerings = nullptr;   // while a book prints
     Messages* m_messages;   // where layout problems are told; nowhere during a dry run
 
     void prepare(Surface& measuring, const song::Song& song);

@@ -189,6 +189,32 @@ private slots:
         QCOMPARE(listed, contents ? expected : QStringList());
     }
 
+    // A book reuses the fingerings it chose for songs without their own, but a
+    // song that defines its chord draws its own shape.
+    void bookDiagramsFollowEachSongsOwnFingering()
+    {
+        const QStringList files{song(u"a.cho"_s, u"{t:A}\r\n[Cm7]la\r\n"_s),
+                                song(u"b.cho"_s, u"{t:B}\r\n{define: Cm7 base-fret 8 frets 1 3 1 1 1 1}\r\n[Cm7]la\r\n"_s),
+                                song(u"c.cho"_s, u"{t:C}\r\n[Cm7]la\r\n"_s)};
+        SongFixture f;
+        song::Song dictionary(f.context);
+        song::loadGlobalDictionary(dictionary);
+        RecordingSurface printer;
+        PrintJob job(f.context, &dictionary);
+        job.PrintAlbum(printer, files);
+        QList<QStringList> dots(1);
+        for (const QString& call : std::as_const(printer.calls)) {
+            if (call == u"newpage")
+                dots.append(QStringList());
+            else if (call.startsWith(u"circle "))
+                dots.last().append(call);
+        }
+        QCOMPARE(dots.size(), 3);
+        QVERIFY(!dots[0].isEmpty());
+        QCOMPARE(dots[2], dots[0]);
+        QVERIFY(dots[1] != dots[0]);
+    }
+
     void hostileLayoutsEndWithoutLooping_data()
     {
         QTest::addColumn<QString>("text");
