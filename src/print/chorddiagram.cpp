@@ -99,7 +99,10 @@ GuitarSelection chooseGuitarFingering(const ChordSymbol& chord, const DiagramSou
 
 GuitarSelection selectGuitarFingering(const ChordSymbol& chord, const DiagramSources& sources)
 {
-    if (sources.memo == nullptr || !sources.songDefs.isEmpty())
+    // A chord the song defines (or, for a slash chord, its plain chord) takes
+    // the song's own shape; the book's choice is only for the others.
+    static const QList<music::GuitarChordDef> none;
+    if (sources.memo == nullptr || music::findFingering(chord, sources.songDefs, none).def != nullptr)
         return chooseGuitarFingering(chord, sources);
     const QString key = QString::number(chord.tone) + (chord.toneSharp ? u'#' : u'b') + QString::number(chord.bass)
         + (chord.bassSharp ? u'#' : u'b') + chord.mode + u'|' + chord.text;

@@ -61,9 +61,9 @@ struct DrawnFingering
     bool drawn = true;
 };
 
-// The guitar fingerings a book has chosen so far, by chord, for its songs that
-// define none of their own: the dictionary, the chord types and the notation
-// stay as they are while one book prints, and its songs repeat the same chords.
+// The guitar fingerings a book has chosen so far, by chord, for the chords its
+// songs do not define: the dictionary, the chord types and the notation stay as
+// they are while one book prints, and its songs repeat the same chords.
 class FingeringMemo final
 {
 public:
