@@ -101,8 +101,9 @@ private Q_SLOTS:
             << "ab\ncd\n"_ba << 2 << 1 << u"<tab><tab><tab>x"_s << u"ab | cxd"_s;
         QTest::addRow("tile, cascade and maximize keep typing in the caret's line")
             << "{title: T}\nab\ncd\nef\n"_ba << 3 << 1 << u"<tile>x<cascade>y<max>z"_s << u"{t}T | ab | cd | exyzf"_s;
-        QTest::addRow("a directive line takes no typing") << "{soc}\nab\n"_ba << 1 << 2 << u"xy<bs>"_s
+        QTest::addRow("a directive line takes no typing") << "{soc}\nab\n"_ba << 1 << 2 << u"xy<bs><del>"_s
                                                           << u"{21}Start of Chorus | ab"_s;
+        QTest::addRow("del at the end of the song changes nothing") << "ab\n"_ba << 1 << 2 << u"<del>"_s << u"ab"_s;
         QTest::addRow("a block's name takes typing") << "{soblk:A}\n{eoblk}\n"_ba << 1 << 1 << u"b"_s
                                                      << u"{8}Ab | {9}End of Block"_s;
     }
