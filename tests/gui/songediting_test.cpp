@@ -34,6 +34,7 @@ void play(QWidget* target, const QString& script)
     static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
         {u"bs"_s, {Qt::Key_Backspace, {}}}, {u"del"_s, {Qt::Key_Delete, {}}}, {u"enter"_s, {Qt::Key_Return, {}}},
         {u"sright"_s, {Qt::Key_Right, Qt::ShiftModifier}},         {u"undo"_s, {Qt::Key_Z, Qt::ControlModifier}}, {u"redo"_s, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}},
+        {u"cright"_s, {Qt::Key_Right, Qt::ControlModifier}},
         {u"tab"_s, {Qt::Key_Tab, {}}}};
     auto* area = target->window()->findChild<QMdiArea*>();
     for (qsizetype i = 0; i < script.size(); ++i) {
@@ -104,6 +105,7 @@ private Q_SLOTS:
         QTest::addRow("a directive line takes no typing") << "{soc}\nab\n"_ba << 1 << 2 << u"xy<bs><del>"_s
                                                           << u"{21}Start of Chorus | ab"_s;
         QTest::addRow("del at the end of the song changes nothing") << "ab\n"_ba << 1 << 2 << u"<del>"_s << u"ab"_s;
+        QTest::addRow("ctrl with an arrow changes nothing") << "ab cd\n"_ba << 1 << 0 << u"<cright>"_s << u"ab cd"_s;
         QTest::addRow("a block's name takes typing") << "{soblk:A}\n{eoblk}\n"_ba << 1 << 1 << u"b"_s
                                                      << u"{8}Ab | {9}End of Block"_s;
     }

@@ -158,8 +158,7 @@ void frmSong::boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled)
     const int key = event->key();
     if (key == Qt::Key_Control)
         return;
-    if (event->modifiers() == Qt::ControlModifier)
-        setModified();
+    // The editing shortcuts are the menu's commands, which mark the song when they change it.
     if (isEditingShortcut(event))
         return;
     switch (key) {
