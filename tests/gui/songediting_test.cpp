@@ -105,6 +105,7 @@ private Q_SLOTS:
         QTest::addRow("a directive line takes no typing") << "{soc}\nab\n"_ba << 1 << 2 << u"xy<bs><del>"_s
                                                           << u"{21}Start of Chorus | ab"_s;
         QTest::addRow("del at the end of the song changes nothing") << "ab\n"_ba << 1 << 2 << u"<del>"_s << u"ab"_s;
+        QTest::addRow("del takes the character after the caret") << "ab\n"_ba << 1 << 0 << u"<del>"_s << u"b"_s;
         QTest::addRow("ctrl with an arrow changes nothing") << "ab cd\n"_ba << 1 << 0 << u"<cright>"_s << u"ab cd"_s;
         QTest::addRow("a block's name takes typing") << "{soblk:A}\n{eoblk}\n"_ba << 1 << 1 << u"b"_s
                                                      << u"{8}Ab | {9}End of Block"_s;

@@ -245,12 +245,10 @@ void frmSong::mnuEDelete_Click()
         recordTyping(index, box->cursorPosition(), 1, QString());
     const int times = std::max(1, int(box->selectedText().size()));
     box->setCursorPosition(caretOf(m_currentSlot));
-    const QList<song::SongLine> before = m_song.lines;
+    // Delete marks the song when it changes it (not on a line that takes no
+    // typing, nor at the end of the song).
     for (int i = 0; i < times; ++i)
         Delete(m_currentSlot);
-    // Del on a line that takes no typing, or at the end of the song, changes nothing.
-    if (m_song.lines != before)
-        setModified();
 }
 
 void frmSong::mnuEDeleteLine_Click()

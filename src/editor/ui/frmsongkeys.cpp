@@ -265,6 +265,7 @@ void frmSong::Delete(int slotIndex)
         box->setText(line.text);
         box->setCursorPosition(s);
         m_currentSlot = slotIndex;
+        setModified();
         DelayPaintPage(TypingRepaintDelay);
         return;
     }
