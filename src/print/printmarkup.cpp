@@ -9,8 +9,8 @@
 #include "song/directives.h"
 #include "song/song.h"
 
-#include <QRegularExpression>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>

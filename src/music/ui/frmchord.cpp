@@ -29,7 +29,6 @@ namespace lvx::music {
 
 namespace {
 
-
 bool isPiano(const AppState& app)
 {
     return app.instrument == u"Piano";

@@ -25,26 +25,6 @@ void appendPoints(QByteArray& out, std::initializer_list<double> coordinates)
     }
 }
 
-} // namespace
-
-void appendCirclePath(QByteArray& out, double x, double y, double radius)
-{
-    const double r = radius;
-    const double k = radius * Kappa;
-    appendPoints(out, {x + r, y});
-    out.append("m\n");
-    appendPoints(out, {x + r, y + k, x + k, y + r, x, y + r});
-    out.append("c\n");
-    appendPoints(out, {x - k, y + r, x - r, y + k, x - r, y});
-    out.append("c\n");
-    appendPoints(out, {x - r, y - k, x - k, y - r, x, y - r});
-    out.append("c\n");
-    appendPoints(out, {x + k, y - r, x + r, y - k, x + r, y});
-    out.append("c\nh");
-}
-
-namespace {
-
 // Adds the form drawing `path` as the next resource of its kind, its bounding
 // box (left, top, right, bottom) widened by the margin.
 template <typename Key>
@@ -63,6 +43,22 @@ int addForm(PdfFile& file, QHash<Key, int>& byKey, QHash<int, int>& objects, con
 }
 
 } // namespace
+
+void appendCirclePath(QByteArray& out, double x, double y, double radius)
+{
+    const double r = radius;
+    const double k = radius * Kappa;
+    appendPoints(out, {x + r, y});
+    out.append("m\n");
+    appendPoints(out, {x + r, y + k, x + k, y + r, x, y + r});
+    out.append("c\n");
+    appendPoints(out, {x - k, y + r, x - r, y + k, x - r, y});
+    out.append("c\n");
+    appendPoints(out, {x - r, y - k, x - k, y - r, x, y - r});
+    out.append("c\n");
+    appendPoints(out, {x + k, y - r, x + r, y - k, x + r, y});
+    out.append("c\nh");
+}
 
 int Forms::circle(PdfFile& file, double radius, bool filled)
 {

@@ -64,21 +64,21 @@ void PageContent::placeCircle(int form, double x, double y, qint32 stroke, bool 
     useStroke(stroke);
     if (filled)
         useFill(fill);
-    placeForm("cm /C", form, x, y);
+    placeForm("/C", form, x, y);
 }
 
 void PageContent::placeFigure(int form, double x, double y, qint32 stroke)
 {
     endText();
     useStroke(stroke);
-    placeForm("cm /G", form, x, y);
+    placeForm("/G", form, x, y);
 }
 
-void PageContent::placeForm(const char* name, int form, double x, double y)
+void PageContent::placeForm(const char* prefix, int form, double x, double y)
 {
     m_out.append("q 1 0 0 1 ");
     point(x, y);
-    m_out.append(name);
+    m_out.append("cm ").append(prefix);
     appendInteger(m_out, form);
     m_out.append(" Do Q\n");
 }

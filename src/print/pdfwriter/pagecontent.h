@@ -41,7 +41,8 @@ private:
     qint32 m_stroke = 0;
 
     void point(double x, double y);
-    void placeForm(const char* name, int form, double x, double y);
+    // Places form `form` of the resources named prefix + number ("/C3") with its origin at (x, y).
+    void placeForm(const char* prefix, int form, double x, double y);
     void endText();
     void useFill(qint32 color);
     void useStroke(qint32 color);

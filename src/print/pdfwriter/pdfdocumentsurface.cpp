@@ -208,9 +208,7 @@ void PdfDocumentSurface::writeDocumentObjects()
     for (const auto& font : m_fonts) {
         resources.append(" /F");
         pdf::appendInteger(resources, font->resource());
-        resources.append(' ');
-        pdf::appendInteger(resources, font->object());
-        resources.append(" 0 R");
+        pdf::appendReference(resources, "", font->object());
     }
     resources.append(" >>").append(m_forms.resourceEntry()).append(" >>");
     file.endObject();
@@ -228,14 +226,12 @@ void PdfDocumentSurface::writeDocumentObjects()
 
     const int outline = pdf::writeOutline(file, m_bookmarks, m_pages);
     QByteArray& catalog = file.beginObject(pdf::PdfFile::Catalog);
-    catalog.append("<< /Type /Catalog /Pages ");
-    pdf::appendInteger(catalog, m_pageTree);
-    catalog.append(" 0 R");
+    catalog.append("<< /Type /Catalog");
+    pdf::appendReference(catalog, " /Pages", m_pageTree);
     if (outline != 0) {
         // Readers open with the bookmarks showing, the way into a songbook.
-        catalog.append(" /Outlines ");
-        pdf::appendInteger(catalog, outline);
-        catalog.append(" 0 R /PageMode /UseOutlines");
+        pdf::appendReference(catalog, " /Outlines", outline);
+        catalog.append(" /PageMode /UseOutlines");
     }
     catalog.append(" >>");
     file.endObject();
