@@ -176,7 +176,7 @@ QString fileContent(const QString& text)
 TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missing)
 {
     QFile file(path);
-    if (!file.exists() && missing == MissingFile::Create) {
+    if (missing == MissingFile::Create && !file.exists()) {
         // Reading a file that is not there leaves it there, empty.
         if (!file.open(QIODevice::WriteOnly)) {
             messages.inform(u"Cannot open file " + path + u": " + file.errorString());
@@ -184,14 +184,18 @@ TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missi
         }
         return {};
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Unbuffered: the bytes come straight into the array, in one call for
+    // a file whose size is known.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
         return {QString(), TextEncoding::Utf8, false};
     }
-    const bool truncated = file.size() > MaxReadBytes;
+    const qint64 size = file.size();
+    const bool truncated = size > MaxReadBytes;
     if (truncated)
         messages.inform(u"File to Large, read first 60000 bytes\n" + path, QStringLiteral("Error"));
-    const QByteArray bytes = file.read(MaxReadBytes);
+    // A pipe or device tells no size; read it up to the limit.
+    const QByteArray bytes = file.read(size > 0 ? qMin(size, MaxReadBytes) : MaxReadBytes);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
         return {QString(), TextEncoding::Utf8, false};
