@@ -73,8 +73,8 @@ const Font Tablature{u"Courier New"_s, 9, true, false};
 
 // Two pages with what a song page holds: a title, lyrics with accents and
 // Cyrillic (which Comic Neue lacks), coloured chords, lines, dots, a filled
-// key; the second page in two more faces.
-QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0)
+// key; the second page in two more faces. Numbered pages may follow.
+QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0, int numberedPages = 0)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -102,6 +102,10 @@ QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0)
     phrase(pdf, words, Serif, 2000, 1500, u"Second page"_s);
     phrase(pdf, words, Tablature, 2000, 2000, u"e|--3--|"_s);
     phrase(pdf, words, Lyrics, 2000, 2500, u"Grace"_s);
+    for (int page = 1; page <= numberedPages; ++page) {
+        pdf.NewPage();
+        phrase(pdf, words, Serif, 2000, 1500, u"Numbered %1"_s.arg(page));
+    }
     pdf.end();
     return buffer.data();
 }
@@ -291,14 +295,18 @@ private slots:
     void crossReferencesPointAtTheirObjects_data()
     {
         QTest::addColumn<int>("compression");
-        QTest::addRow("plain pages") << 0;
-        QTest::addRow("deflated pages") << 1;
+        QTest::addColumn<int>("numberedPages");
+        QTest::addRow("plain pages") << 0 << 0;
+        QTest::addRow("deflated pages") << 1 << 0;
+        // Pages deflated beside the drawing come back to their own page.
+        QTest::addRow("deflated book") << 1 << 60;
     }
     void crossReferencesPointAtTheirObjects()
     {
         QFETCH(int, compression);
+        QFETCH(int, numberedPages);
         QList<DrawnWord> words;
-        const QByteArray pdf = sampleDocument(words, compression);
+        const QByteArray pdf = sampleDocument(words, compression, numberedPages);
         QVERIFY(pdf.startsWith("%PDF-1.4\n"));
         QVERIFY(pdf.endsWith("%%EOF\n"));
         const qsizetype startxref = pdf.lastIndexOf("startxref\n");
@@ -320,6 +328,10 @@ private slots:
         const Run text = run(u"pdftotext"_s, {saved(pdf, u"structure.pdf"_s), u"-"_s});
         QVERIFY2(text.error.isEmpty(), qPrintable(text.error));
         QVERIFY(text.out.contains(u"Amazing Grace"_s));
+        const QStringList pages = text.out.split(u'\f');
+        QCOMPARE(pages.size(), 2 + numberedPages + 1);  // a form feed ends every page
+        for (int page = 1; page <= numberedPages; ++page)
+            QCOMPARE(pages[1 + page].trimmed(), u"Numbered %1"_s.arg(page));
     }
 
     void pagesSizeAndInformation()

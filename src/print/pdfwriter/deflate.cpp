@@ -2,6 +2,10 @@
 
 #include <libdeflate.h>
 
+#include "base/backgroundthread.h"
+
+#include <QThreadPool>
+
 namespace lvx::print::pdf {
 
 // libdeflate rather than zlib: it compresses pages two to three times as fast
@@ -35,6 +39,67 @@ QByteArray Deflater::deflate(QByteArrayView data)
 QByteArray deflate(QByteArrayView data, int level)
 {
     return Deflater(level).deflate(data);
+}
+
+namespace {
+
+constexpr size_t BatchSize = 16;
+// Batches sent ahead of the sink: the caller hardly ever waits for them.
+constexpr size_t BatchesInFlight = 2;
+
+} // namespace
+
+BackgroundDeflater::BackgroundDeflater(int level, Sink sink)
+    : m_deflater(level), m_sink(std::move(sink)), m_filling(std::make_unique<Batch>())
+{
+}
+
+BackgroundDeflater::~BackgroundDeflater()
+{
+    for (const std::unique_ptr<Batch>& batch : m_sent)
+        batch->done.wait();
+}
+
+void BackgroundDeflater::add(int number, std::string data)
+{
+    m_filling->numbers.push_back(number);
+    m_filling->plain.push_back(std::move(data));
+    if (m_filling->numbers.size() == BatchSize)
+        send();
+    handOver(BatchesInFlight);
+}
+
+void BackgroundDeflater::finish()
+{
+    if (!m_filling->numbers.empty())
+        send();
+    handOver(0);
+}
+
+void BackgroundDeflater::send()
+{
+    Batch* batch = m_filling.get();
+    auto task = std::make_shared<std::packaged_task<void()>>([this, batch] {
+        for (std::string& plain : batch->plain) {
+            batch->deflated.push_back(m_deflater.deflate(plain));
+            plain = {};
+        }
+    });
+    batch->done = task->get_future();
+    m_sent.push_back(std::move(m_filling));
+    m_filling = std::make_unique<Batch>();
+    backgroundThread().start([task] { (*task)(); });
+}
+
+void BackgroundDeflater::handOver(size_t keep)
+{
+    while (m_sent.size() > keep) {
+        const Batch& batch = *m_sent.front();
+        batch.done.wait();
+        for (size_t i = 0; i < batch.numbers.size(); ++i)
+            m_sink(batch.numbers[i], batch.deflated[i]);
+        m_sent.pop_front();
+    }
 }
 
 } // namespace lvx::print::pdf

@@ -6,7 +6,7 @@ namespace lvx::print::pdf {
 
 PageContent::PageContent(double pageHeightPoints)
 {
-    m_out.reserve(8192);
+    m_out.reserve(16384);
     // Twips from the top-left; lines 0.6 pt wide with square caps and bevel
     // joins, as the painter surfaces draw them.
     m_out.append("0.05 0 0 -0.05 0 ");
@@ -17,9 +17,9 @@ PageContent::PageContent(double pageHeightPoints)
 void PageContent::point(double x, double y)
 {
     appendNumber(m_out, x);
-    m_out.append(' ');
+    m_out += ' ';
     appendNumber(m_out, y);
-    m_out.append(' ');
+    m_out += ' ';
 }
 
 void PageContent::endText()
@@ -106,7 +106,7 @@ void PageContent::text(int font, double size, qint32 color, double x, double bas
         m_size = size;
         m_out.append("/F");
         appendInteger(m_out, font);
-        m_out.append(' ');
+        m_out += ' ';
         appendNumber(m_out, size);
         m_out.append(" Tf\n");
     }
@@ -117,13 +117,13 @@ void PageContent::text(int font, double size, qint32 color, double x, double bas
         // The page is flipped so y runs down; flipping the text back keeps it upright.
         m_out.append("1 0 0 -1 ");
         appendHundredths(m_out, toX);
-        m_out.append(' ');
+        m_out += ' ';
         appendHundredths(m_out, toY);
         m_out.append(" Tm ");
     } else {
         // Within the flipped line matrix a move up the page is a positive one.
         appendHundredths(m_out, toX - m_lineX);
-        m_out.append(' ');
+        m_out += ' ';
         appendHundredths(m_out, m_lineY - toY);
         m_out.append(" Td ");
     }
@@ -133,7 +133,7 @@ void PageContent::text(int font, double size, qint32 color, double x, double bas
     m_out.append(" Tj\n");
 }
 
-QByteArray PageContent::take()
+std::string PageContent::take()
 {
     endText();
     return std::move(m_out);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QByteArray>
 #include <QtGlobal>
+
+#include <string>
 
 namespace lvx::print::pdf {
 
@@ -26,10 +27,10 @@ public:
     void text(int font, double size, qint32 color, double x, double baseline, const quint16* glyphs, qsizetype count);
 
     // The finished stream.
-    QByteArray take();
+    std::string take();
 
 private:
-    QByteArray m_out;
+    std::string m_out;
     bool m_inText = false;
     // Where the text line matrix stands, in hundredths of a twip, so the next
     // run moves relative to it.

@@ -162,15 +162,19 @@ void PdfDocumentSurface::NewPage()
 void PdfDocumentSurface::finishPage()
 {
     const int contents = m_file->reserve();
-    const QByteArray plain = m_content->take();
+    std::string plain = m_content->take();
     m_content.reset();
     if (m_compression > 0) {
-        if (!m_deflater)
-            m_deflater = std::make_unique<pdf::Deflater>(m_compression);
-        m_file->writeStream(contents, "/Filter /FlateDecode", m_deflater->deflate(plain));
-    }
-    else
+        if (!m_deflater) {
+            m_deflater = std::make_unique<pdf::BackgroundDeflater>(
+                m_compression, [this](int number, const QByteArray& deflated) {
+                    m_file->writeStream(number, "/Filter /FlateDecode", deflated);
+                });
+        }
+        m_deflater->add(contents, std::move(plain));
+    } else {
         m_file->writeStream(contents, {}, plain);
+    }
     const int page = m_file->reserve();
     QByteArray& out = m_file->beginObject(page);
     out.append("<< /Type /Page /Parent ");
@@ -193,6 +197,10 @@ void PdfDocumentSurface::end()
     if (m_file == nullptr)
         return;
     finishPage();
+    if (m_deflater) {
+        m_deflater->finish();
+        m_deflater.reset();
+    }
     writeDocumentObjects();
     m_file.reset();
 }

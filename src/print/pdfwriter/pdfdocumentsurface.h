@@ -16,7 +16,7 @@ class QIODevice;
 namespace lvx::print {
 
 namespace pdf {
-class Deflater;
+class BackgroundDeflater;
 class DocumentFont;
 class PageContent;
 class PdfFile;
@@ -27,7 +27,8 @@ class PdfFile;
 // files themselves (no shaping, no kerning), so TextWidth is exactly how far
 // the drawn text reaches. Characters a face lacks come from a face that has
 // them. Faces are embedded once per document, holding only the glyphs drawn.
-// Pages are numbered from 1.
+// Pages are numbered from 1; each is deflated on the background thread while
+// the next ones are drawn.
 class PdfDocumentSurface final : public Surface
 {
 public:
@@ -64,7 +65,8 @@ private:
     std::unique_ptr<pdf::PdfFile> m_file;  // null once ended
     std::unique_ptr<pdf::PageContent> m_content;
     int m_compression = 1;
-    std::unique_ptr<pdf::Deflater> m_deflater;  // made at the first page, for the level then in force
+    // Made at the first page, for the level then in force.
+    std::unique_ptr<pdf::BackgroundDeflater> m_deflater;
     QString m_title;
     double m_width;
     double m_height;

@@ -10,18 +10,25 @@ namespace {
 
 constexpr char HexDigits[] = "0123456789ABCDEF";
 
-// "0", "0.004" ... "1": each colour component written once, looked up after.
-const std::array<QByteArray, 256>& componentTexts()
+struct Component
 {
-    static const std::array<QByteArray, 256> texts = [] {
-        std::array<QByteArray, 256> result;
+    char text[8];
+    qsizetype size;
+};
+
+// "0", "0.004" ... "1": each colour component written once, looked up after.
+const std::array<Component, 256>& componentTexts()
+{
+    static const std::array<Component, 256> texts = [] {
+        std::array<Component, 256> result;
         for (int i = 0; i < 256; ++i) {
             QByteArray text = QByteArray::number(i / 255.0, 'f', 3);
             while (text.endsWith('0'))
                 text.chop(1);
             if (text.endsWith('.'))
                 text.chop(1);
-            result[i] = text;
+            qstrncpy(result[i].text, text.constData(), sizeof result[i].text);
+            result[i].size = text.size();
         }
         return result;
     }();
@@ -30,7 +37,8 @@ const std::array<QByteArray, 256>& componentTexts()
 
 } // namespace
 
-void appendInteger(QByteArray& out, qint64 value)
+template <typename Bytes>
+void appendInteger(Bytes& out, qint64 value)
 {
     char buffer[24];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
@@ -53,7 +61,8 @@ qint64 hundredths(double value)
     return qint64(value * 100 + (value < 0 ? -0.5 : 0.5));
 }
 
-void appendHundredths(QByteArray& out, qint64 hundredths)
+template <typename Bytes>
+void appendHundredths(Bytes& out, qint64 hundredths)
 {
     // Written whole into a buffer and appended once: pages are mostly numbers.
     char buffer[32];
@@ -71,17 +80,22 @@ void appendHundredths(QByteArray& out, qint64 hundredths)
     out.append(buffer, end - buffer);
 }
 
-void appendNumber(QByteArray& out, double value)
+template <typename Bytes>
+void appendNumber(Bytes& out, double value)
 {
     appendHundredths(out, hundredths(value));
 }
 
-void appendRgb(QByteArray& out, qint32 color)
+template <typename Bytes>
+void appendRgb(Bytes& out, qint32 color)
 {
     const auto& texts = componentTexts();
-    out.append(texts[color & 0xFF]).append(' ');
-    out.append(texts[(color >> 8) & 0xFF]).append(' ');
-    out.append(texts[(color >> 16) & 0xFF]);
+    for (const int shift : {0, 8, 16}) {
+        const Component& component = texts[(color >> shift) & 0xFF];
+        if (shift != 0)
+            out += ' ';
+        out.append(component.text, component.size);
+    }
 }
 
 void appendHex4(QByteArray& out, quint32 value)
@@ -91,10 +105,11 @@ void appendHex4(QByteArray& out, quint32 value)
     out.append(digits, 4);
 }
 
-void appendGlyphString(QByteArray& out, const quint16* glyphs, qsizetype count)
+template <typename Bytes>
+void appendGlyphString(Bytes& out, const quint16* glyphs, qsizetype count)
 {
     // Worst case every byte escaped: two out per byte in, four per glyph.
-    const qsizetype start = out.size();
+    const qsizetype start = qsizetype(out.size());
     out.resize(start + 2 + 4 * count);
     char* to = out.data() + start;
     *to++ = '(';
@@ -112,6 +127,17 @@ void appendGlyphString(QByteArray& out, const quint16* glyphs, qsizetype count)
     *to++ = ')';
     out.resize(to - out.data());
 }
+
+template void appendNumber(QByteArray&, double);
+template void appendNumber(std::string&, double);
+template void appendHundredths(QByteArray&, qint64);
+template void appendHundredths(std::string&, qint64);
+template void appendInteger(QByteArray&, qint64);
+template void appendInteger(std::string&, qint64);
+template void appendRgb(QByteArray&, qint32);
+template void appendRgb(std::string&, qint32);
+template void appendGlyphString(QByteArray&, const quint16*, qsizetype);
+template void appendGlyphString(std::string&, const quint16*, qsizetype);
 
 QByteArray textString(const QString& text)
 {
