@@ -278,8 +278,9 @@ QStringList frmMain::recentFiles() const
 
 void frmMain::addRecentFile(const QString& path)
 {
-    const bool listed = std::any_of(m_recentActions.begin(), m_recentActions.end(),
-                                    [&](const QAction* action) { return action->isVisible() && action->text() == path; });
+    // The stored list, not the menu: at start-up the menu is filled only
+    // after the first song opens, and a song listed already stays where it is.
+    const bool listed = recentFiles().contains(path);
     QDir::setCurrent(QFileInfo(path).absolutePath());
     if (!listed) {
         for (int i = RecentCount - 1; i >= 1; --i) {

@@ -34,7 +34,8 @@ struct DesktopFixture
     std::unique_ptr<lvx::frmMain> main;
     QTemporaryDir folder;
 
-    DesktopFixture()
+    // `startFile`: the song named on the command line.
+    explicit DesktopFixture(const QString& startFile = {})
     {
         auto system = std::make_unique<FakeMidiSystem>();
         system->names = {QStringLiteral("Test Port")};
@@ -46,6 +47,7 @@ struct DesktopFixture
         main = std::make_unique<lvx::frmMain>(*desktop);
         main->resize(1000, 800);
         main->show();
+        desktop->app.CurrentFileName = startFile;
         main->Form_Load();
         QApplication::processEvents();
     }

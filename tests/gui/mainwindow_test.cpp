@@ -165,6 +165,22 @@ private Q_SLOTS:
         QCOMPARE(fixture.main->recentFiles().constFirst(), elsewhere);
     }
 
+    void aStartWithARecentSongKeepsTheList()
+    {
+        QTemporaryDir songs;
+        const QString first = songs.filePath(u"first.cho"_s);
+        const QString second = songs.filePath(u"second.cho"_s);
+        for (const QString& path : {first, second}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{title: Listed}\n") > 0);
+        }
+        lvx::SaveSetting(u"Recent Files"_s, u"RecentFile1"_s, first);
+        lvx::SaveSetting(u"Recent Files"_s, u"RecentFile2"_s, second);
+        DesktopFixture fixture(second);
+        QCOMPARE(fixture.main->activeSong()->caption(), second);
+        QCOMPARE(fixture.main->recentFiles(), (QStringList{first, second}));
+    }
+
     void exitStopsAtTheFirstRefusal()
     {
         // Yes to saving the first song, then the save dialog cancelled.
