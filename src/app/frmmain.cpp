@@ -33,6 +33,7 @@
 #include <QMimeData>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -57,13 +58,27 @@ QString recentKey(int i)
     return u"RecentFile"_s + QString::number(i);
 }
 
-// The hourglass for as long as a command works.
+// The hourglass for as long as a command works. Not before the frame is first
+// on screen: there is nothing to point at yet, and loading the pointer's
+// pictures would only hold back the first paint.
 class BusyPointer final
 {
 public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    explicit BusyPointer(const QWidget& frame)
+        : m_shown(frame.windowHandle() != nullptr && frame.windowHandle()->isExposed())
+    {
+        if (m_shown)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyPointer()
+    {
+        if (m_shown)
+            QApplication::restoreOverrideCursor();
+    }
     Q_DISABLE_COPY_MOVE(BusyPointer)
+
+private:
+    bool m_shown;
 };
 
 } // namespace
@@ -102,7 +117,7 @@ frmMain::~frmMain()
 
 void frmMain::Form_Load()
 {
-    const BusyPointer busy;
+    const BusyPointer busy(*this);
     // Window 1 opens the command-line file, or a new song. An album named there
     // (a double click on one) comes up in the album window, over a new song.
     const QString fileName = m_desktop.app.CurrentFileName;
@@ -169,7 +184,7 @@ QMdiSubWindow* frmMain::subWindowOf(const editor::frmSong* song) const
 
 editor::frmSong* frmMain::openInWindow(const QString& fileName)
 {
-    const BusyPointer busy;
+    const BusyPointer busy(*this);
     m_desktop.app.CurrentFileName = fileName;
     const int number = takeFreeNumber();
     auto* song = new editor::frmSong(m_desktop, this);
