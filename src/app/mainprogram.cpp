@@ -12,10 +12,12 @@
 #include "print/paintersurface.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QIcon>
 #include <QTimer>
 
+#include <cstdio>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -94,10 +96,12 @@ int Main(int argc, char** argv)
 
     desktop.app.PlayingCount = 0;
     desktop.clearClipLine();
-    // Start-up timing: the program ends once its first song window is painted.
+    // Start-up timing: the program says when its first song window was
+    // painted (milliseconds since the epoch, to set against the launch) and ends.
     const bool quitAfterStart = qEnvironmentVariableIsSet("LIRAVOX_QUIT_AFTER_START");
     FirstSongPaint afterFirstPaint([&desktop, quitAfterStart] {
         if (quitAfterStart) {
+            std::fprintf(stderr, "first song window painted at %lld\n", QDateTime::currentMSecsSinceEpoch());
             QApplication::quit();
             return;
         }
