@@ -28,13 +28,13 @@ void appendPoints(QByteArray& out, std::initializer_list<double> coordinates)
 // Adds the form drawing `path` as the next resource of its kind, its bounding
 // box (left, top, right, bottom) widened by the margin.
 template <typename Key>
-int addForm(PdfFile& file, QHash<Key, int>& byKey, QHash<int, int>& objects, const Key& key, const QByteArray& path,
+int addForm(PdfFile& file, QHash<Key, int>& byKey, std::vector<int>& objects, const Key& key, const QByteArray& path,
             std::array<double, 4> box)
 {
-    const int resource = int(byKey.size()) + 1;
+    const int resource = int(objects.size()) + 1;
     const int object = file.reserve();
     byKey.insert(key, resource);
-    objects.insert(resource, object);
+    objects.push_back(object);
     QByteArray entries("/Type /XObject /Subtype /Form /BBox [");
     appendPoints(entries, {box[0] - Margin, box[1] - Margin, box[2] + Margin, box[3] + Margin});
     entries.append(']');
@@ -96,14 +96,14 @@ int Forms::figure(PdfFile& file, std::span<const LineSegment> segments)
 
 QByteArray Forms::resourceEntry() const
 {
-    if (m_circleObjects.isEmpty() && m_figureObjects.isEmpty())
+    if (m_circleObjects.empty() && m_figureObjects.empty())
         return {};
     QByteArray out(" /XObject <<");
-    const auto appendEntries = [&out](const char* prefix, const QHash<int, int>& objects) {
-        for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
+    const auto appendEntries = [&out](const char* prefix, const std::vector<int>& objects) {
+        for (size_t index = 0; index < objects.size(); ++index) {
             out.append(prefix);
-            appendInteger(out, it.key());
-            appendReference(out, "", it.value());
+            appendInteger(out, qint64(index) + 1);
+            appendReference(out, "", objects[index]);
         }
     };
     appendEntries(" /C", m_circleObjects);

@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <span>
+#include <vector>
 
 namespace lvx::print::pdf {
 
@@ -30,8 +31,10 @@ public:
 private:
     QHash<qint64, int> m_circles;       // radius in hundredths, doubled, plus filled
     QHash<QByteArray, int> m_figures;   // the lines' coordinates, as bytes
-    QHash<int, int> m_circleObjects;    // resource number to object number
-    QHash<int, int> m_figureObjects;
+    // The object of each resource number, from 1: in order, so the resource
+    // dictionary reads the same every time.
+    std::vector<int> m_circleObjects;
+    std::vector<int> m_figureObjects;
 };
 
 // Appends a circle path (four cubic Béziers, closed) around (x, y).
