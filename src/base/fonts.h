@@ -63,6 +63,10 @@ inline constexpr double LargestFontSize = 200;
 inline constexpr qsizetype LongestFontName = 100;
 double usableFontSize(double points);
 QString usableFontName(const QString& name);
+inline QStringView usableFontName(QStringView name)
+{
+    return name.left(LongestFontName);
+}
 
 // "Title,Comic Sans MS,20,0,true,false": role, name, size, colour, bold, italic.
 QString FontToStr(const Fonts& font);

@@ -153,7 +153,12 @@ void PageRenderer::interpretTag(Surface& target, Surface& reference, QStringView
     } else if (isName(name, u"I")) {
         target.FontItalic = reference.FontItalic = !closing;
     } else if (isName(name, u"FONTNAME") || isName(name, u"FN")) {
-        target.FontName = reference.FontName = usableFontName(argument.toString());
+        // Lines name their fonts again and again: the same name is kept, not copied.
+        const QStringView fontName = usableFontName(argument);
+        if (target.FontName != fontName)
+            target.FontName = fontName.toString();
+        if (reference.FontName != fontName)
+            reference.FontName = target.FontName;
     } else if (isName(name, u"FONTSIZE") || isName(name, u"FS")) {
         const double size = usableFontSize(tagNumber(argument));
         m_state.BaseFontSize = int(rounded(size));

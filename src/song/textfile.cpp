@@ -176,17 +176,12 @@ QString fileContent(const QString& text)
 TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missing)
 {
     QFile file(path);
-    if (missing == MissingFile::Create && !file.exists()) {
-        // Reading a file that is not there leaves it there, empty.
-        if (!file.open(QIODevice::WriteOnly)) {
-            messages.inform(u"Cannot open file " + path + u": " + file.errorString());
-            return {QString(), TextEncoding::Utf8, false};
-        }
-        return {};
-    }
     // Unbuffered: the bytes come straight into the array, in one call for
     // a file whose size is known.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        // Reading a file that is not there leaves it there, empty.
+        if (missing == MissingFile::Create && !file.exists() && file.open(QIODevice::WriteOnly))
+            return {};
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
         return {QString(), TextEncoding::Utf8, false};
     }
