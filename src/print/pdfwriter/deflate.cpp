@@ -56,8 +56,10 @@ BackgroundDeflater::BackgroundDeflater(int level, Sink sink)
 
 BackgroundDeflater::~BackgroundDeflater()
 {
-    for (const std::unique_ptr<Batch>& batch : m_sent)
-        batch->done.wait();
+    for (const std::unique_ptr<Batch>& batch : m_sent) {
+        if (batch->done.valid())
+            batch->done.wait();
+    }
 }
 
 void BackgroundDeflater::add(int number, std::string data)
@@ -94,8 +96,8 @@ void BackgroundDeflater::send()
 void BackgroundDeflater::handOver(size_t keep)
 {
     while (m_sent.size() > keep) {
-        const Batch& batch = *m_sent.front();
-        batch.done.wait();
+        Batch& batch = *m_sent.front();
+        batch.done.get();  // what went wrong there (out of memory) is thrown here
         for (size_t i = 0; i < batch.numbers.size(); ++i)
             m_sink(batch.numbers[i], batch.deflated[i]);
         m_sent.pop_front();
