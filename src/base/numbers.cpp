@@ -73,9 +73,7 @@ double leadingNumber(QStringView text)
     // from_chars ignores the locale (a German desktop must still read "1.5").
     // Overflow gives infinity, which the callers clamp. The number is ASCII
     // (sign, digits, point) after its blanks, copied without allocating.
-    QStringView digits = text.left(length);
-    while (digits.front() == u' ')
-        digits = digits.sliced(1);
+    const QStringView digits = leadingBlanksTrimmed(text.left(length));
     QVarLengthArray<char, 64> number(digits.size());
     std::transform(digits.begin(), digits.end(), number.begin(), [](QChar c) { return char(c.unicode()); });
     const char* first = number.constData();

@@ -2,12 +2,26 @@
 
 namespace lvx {
 
-QString trimLeadingBlanks(QStringView text)
+QStringView leadingBlanksTrimmed(QStringView text)
 {
     qsizetype start = 0;
     while (start < text.size() && text[start] == Blank)
         ++start;
-    return text.mid(start).toString();
+    return text.sliced(start);
+}
+
+QStringView blanksTrimmed(QStringView text)
+{
+    text = leadingBlanksTrimmed(text);
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == Blank)
+        --end;
+    return text.left(end);
+}
+
+QString trimLeadingBlanks(QStringView text)
+{
+    return leadingBlanksTrimmed(text).toString();
 }
 
 QString trimTrailingBlanks(QStringView text)
@@ -20,13 +34,7 @@ QString trimTrailingBlanks(QStringView text)
 
 QString trimBlanks(QStringView text)
 {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == Blank)
-        ++start;
-    while (end > start && text[end - 1] == Blank)
-        --end;
-    return text.mid(start, end - start).toString();
+    return blanksTrimmed(text).toString();
 }
 
 QString lowerChars(QStringView text)

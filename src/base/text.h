@@ -16,6 +16,9 @@ inline constexpr qsizetype TabWidth = 8;
 QString trimBlanks(QStringView text);
 QString trimLeadingBlanks(QStringView text);
 QString trimTrailingBlanks(QStringView text);
+// The same without a copy, for text that is only read.
+QStringView blanksTrimmed(QStringView text);
+QStringView leadingBlanksTrimmed(QStringView text);
 
 // Case conversion one character at a time, so the length never changes
 // (QString::toLower would turn U+0130 into two characters).

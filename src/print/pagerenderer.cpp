@@ -26,16 +26,6 @@ double rounded(double value)
     return roundHalfEven(value);
 }
 
-// Blanks trimmed from both ends, without a copy.
-QStringView trimmedBlanks(QStringView text)
-{
-    while (!text.isEmpty() && text.front() == u' ')
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.back() == u' ')
-        text.chop(1);
-    return text;
-}
-
 // A tag name as upper-cased character by character equals `name` (upper case).
 bool isName(QStringView text, QStringView name)
 {
@@ -83,7 +73,7 @@ void PageRenderer::RenderMarkupLine(Surface& target, Surface& reference, const Q
     while (open >= 0) {
         const QStringView piece = whole.sliced(start, open - start);
         const qsizetype close = whole.indexOf(u'>', open + 1);
-        const QStringView tag = close < 0 ? QStringView() : trimmedBlanks(whole.sliced(open + 1, close - open - 1));
+        const QStringView tag = close < 0 ? QStringView() : blanksTrimmed(whole.sliced(open + 1, close - open - 1));
         if (close >= 0 && isName(tag, u"LT")) {
             joined += piece;
             joined += u'<';
@@ -124,7 +114,7 @@ void PageRenderer::drawTextPiece(Surface& target, Surface& reference, QStringVie
 
 void PageRenderer::InterpretTag(Surface& target, Surface& reference, const QString& tag)
 {
-    interpretTag(target, reference, trimmedBlanks(tag));
+    interpretTag(target, reference, blanksTrimmed(tag));
 }
 
 void PageRenderer::interpretTag(Surface& target, Surface& reference, QStringView tag)
@@ -132,8 +122,8 @@ void PageRenderer::interpretTag(Surface& target, Surface& reference, QStringView
     const bool closing = tag.startsWith(u'/');
     const QStringView body = closing ? tag.sliced(1) : tag;
     const qsizetype colon = body.indexOf(u':');
-    const QStringView name = trimmedBlanks(colon < 0 ? body : body.left(colon));
-    const QStringView argument = colon < 0 ? QStringView() : trimmedBlanks(body.sliced(colon + 1));
+    const QStringView name = blanksTrimmed(colon < 0 ? body : body.left(colon));
+    const QStringView argument = colon < 0 ? QStringView() : blanksTrimmed(body.sliced(colon + 1));
 
     if (isName(name, u"CR")) {
         m_state.TextRight = qMax(m_state.TextRight, rounded(target.CurrentX));
