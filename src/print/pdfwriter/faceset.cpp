@@ -57,20 +57,23 @@ FaceSet::Glyph FaceSet::standIn(int face, char32_t c)
 
 double FaceSet::width(int face, const QString& text)
 {
-    const SfntFont& own = *m_faces[face].font;
-    qint64 units = 0;
-    double standIns = 0;
-    forEachCharacter(text, [&](char32_t c) {
-        const quint16 id = own.glyph(c);
-        if (id != 0) {
-            units += own.advance(id);
-            return;
-        }
-        const Glyph other = standIn(face, c);
-        const SfntFont& font = *m_faces[other.face].font;
-        standIns += double(font.advance(other.id)) / font.metrics().unitsPerEm;
-    });
-    return double(units) / own.metrics().unitsPerEm + standIns;
+    Reach reach;
+    forEachCharacter(text, [&](char32_t c) { reach.add(*this, face, glyph(face, c)); });
+    return reach.ems(*this, face);
+}
+
+void FaceSet::Reach::add(const FaceSet& faces, int own, Glyph glyph)
+{
+    const SfntFont& font = faces.font(glyph.face);
+    if (glyph.face == own && glyph.id != 0)
+        m_ownUnits += font.advance(glyph.id);
+    else
+        m_otherEms += double(font.advance(glyph.id)) / font.metrics().unitsPerEm;
+}
+
+double FaceSet::Reach::ems(const FaceSet& faces, int own) const
+{
+    return double(m_ownUnits) / faces.font(own).metrics().unitsPerEm + m_otherEms;
 }
 
 } // namespace lvx::print::pdf

@@ -44,6 +44,20 @@ public:
     // How far the text reaches, in ems of the font size.
     double width(int face, const QString& text);
 
+    // How far glyphs drawn in face `own` reach, added up as width() adds
+    // them: whole units of the face's own glyphs, fractions of an em for the
+    // others (those of stand-in faces, and the face's .notdef).
+    class Reach
+    {
+    public:
+        void add(const FaceSet& faces, int own, Glyph glyph);
+        double ems(const FaceSet& faces, int own) const;
+
+    private:
+        qint64 m_ownUnits = 0;
+        double m_otherEms = 0;
+    };
+
 private:
     struct Face
     {

@@ -42,8 +42,7 @@ int addForm(PdfFile& file, QHash<Key, int>& byKey, std::vector<int>& objects, co
     return resource;
 }
 
-} // namespace
-
+// A circle path (four cubic Béziers, closed) around (x, y).
 void appendCirclePath(QByteArray& out, double x, double y, double radius)
 {
     const double r = radius;
@@ -59,6 +58,8 @@ void appendCirclePath(QByteArray& out, double x, double y, double radius)
     appendPoints(out, {x + k, y - r, x + r, y - k, x + r, y});
     out.append("c\nh");
 }
+
+} // namespace
 
 int Forms::circle(PdfFile& file, double radius, bool filled)
 {

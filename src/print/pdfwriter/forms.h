@@ -37,7 +37,4 @@ private:
     std::vector<int> m_figureObjects;
 };
 
-// Appends a circle path (four cubic Béziers, closed) around (x, y).
-void appendCirclePath(QByteArray& out, double x, double y, double radius);
-
 } // namespace lvx::print::pdf

@@ -83,10 +83,7 @@ double PdfDocumentSurface::drawMeasuredText(double x, double y, const QString& t
     if (m_content == nullptr || own < 0 || text.count(u' ') == text.size())
         return TextWidth(text);
     const pdf::FaceMetrics& metrics = m_faces.font(own).metrics();
-    // Measured as FaceSet::width measures: whole units of the face's own
-    // glyphs, fractions of an em for those of stand-in faces.
-    qint64 ownUnits = 0;
-    double standIns = 0;
+    pdf::FaceSet::Reach reach;
     // Stand-in faces share the baseline of the face asked for, as on screen.
     const double baseline = y + metrics.ascent * sizeTwips() / metrics.unitsPerEm;
     int runFace = own;
@@ -103,15 +100,10 @@ double PdfDocumentSurface::drawMeasuredText(double x, double y, const QString& t
         }
         documentFont(glyph.face).use(glyph.id, c);
         m_glyphs.push_back(glyph.id);
-        if (glyph.face == own && glyph.id != 0) {
-            ownUnits += m_faces.font(own).advance(glyph.id);
-        } else {
-            const pdf::SfntFont& font = m_faces.font(glyph.face);
-            standIns += double(font.advance(glyph.id)) / font.metrics().unitsPerEm;
-        }
+        reach.add(m_faces, own, glyph);
     });
     drawRun(runFace, x, baseline);
-    return (double(ownUnits) / metrics.unitsPerEm + standIns) * sizeTwips();
+    return reach.ems(m_faces, own) * sizeTwips();
 }
 
 void PdfDocumentSurface::drawRun(int face, double x, double baseline)
