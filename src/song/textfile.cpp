@@ -176,8 +176,7 @@ QString fileContent(const QString& text)
 TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missing)
 {
     QFile file(path);
-    // Unbuffered: the bytes come straight into the array, in one call for
-    // a file whose size is known.
+    // Unbuffered: the bytes come straight into the array.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         // Reading a file that is not there leaves it there, empty.
         if (missing == MissingFile::Create && !file.exists() && file.open(QIODevice::WriteOnly))
@@ -185,12 +184,12 @@ TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missi
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
         return {QString(), TextEncoding::Utf8, false};
     }
-    const qint64 size = file.size();
-    const bool truncated = size > MaxReadBytes;
+    const bool truncated = file.size() > MaxReadBytes;
     if (truncated)
         messages.inform(u"File to Large, read first 60000 bytes\n" + path, QStringLiteral("Error"));
-    // A pipe or device tells no size; read it up to the limit.
-    const QByteArray bytes = file.read(size > 0 ? qMin(size, MaxReadBytes) : MaxReadBytes);
+    // Up to the limit whatever the size said: a file that grew meanwhile is
+    // read whole, not cut where it stood.
+    const QByteArray bytes = file.read(MaxReadBytes);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
         return {QString(), TextEncoding::Utf8, false};
