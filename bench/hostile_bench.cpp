@@ -127,7 +127,7 @@ void runStep(benchmark::State& state, const QByteArray& bytes, Step step)
         case Step::Markup: {
             QBuffer nowhere;
             nowhere.open(QIODevice::WriteOnly);
-            print::PdfDocumentSurface measuring(&nowhere, print::defaultPdfPageSize(), print::Orientation::Portrait);
+            print::PdfDocumentSurface measuring(&nowhere, print::defaultPaper(), print::Orientation::Portrait);
             print::PrintState printState;
             print::BuildPrintMarkup(measuring, rig.song, rig.context.app, printState, rig.messages);
             break;
@@ -143,7 +143,7 @@ void runStep(benchmark::State& state, const QByteArray& bytes, Step step)
         case Step::Pdf: {
             QBuffer out;
             out.open(QIODevice::WriteOnly);
-            print::PdfDocumentSurface pdf(&out, print::defaultPdfPageSize(), print::Orientation::Portrait);
+            print::PdfDocumentSurface pdf(&out, print::defaultPaper(), print::Orientation::Portrait);
             print::PrintJob job(rig.context, nullptr);
             job.PrintSongPages(pdf, rig.song);
             pdf.end();

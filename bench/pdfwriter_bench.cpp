@@ -69,7 +69,7 @@ int main(int argc, char** argv)
         print::PdfSurface pdf(&output, QPageSize(QPageSize::A4), print::Orientation::Portrait);
         pages = printAlbum(pdf, files);
     } else {
-        print::PdfDocumentSurface pdf(&output, QPageSize(QPageSize::A4), print::Orientation::Portrait);
+        print::PdfDocumentSurface pdf(&output, print::Paper::A4, print::Orientation::Portrait);
         pdf.setPageCompression(args[0].section(u':', 1).toInt());
         pages = printAlbum(pdf, files);
     }

@@ -4,7 +4,6 @@
 #include "commands.h"
 
 #include "print/album.h"
-#include "print/pdfsurface.h"
 #include "print/pdfwriter/pdfdocumentsurface.h"
 #include "print/printjob.h"
 #include "print/printmarkup.h"
@@ -24,7 +23,7 @@ const QString PdfUsage = QStringLiteral(
     "               [--page-size A4|Letter] [--contents|--contents-sorted] -o OUT.pdf FILE...");
 
 // The output options of a print, taken from the command line into the state.
-bool takePrintOptions(Command& command, QPageSize& pageSize)
+bool takePrintOptions(Command& command, print::Paper& paper)
 {
     QString instrument;
     if (command.takeOption(QStringLiteral("--instrument"), instrument)) {
@@ -45,9 +44,9 @@ bool takePrintOptions(Command& command, QPageSize& pageSize)
     QString size;
     if (command.takeOption(QStringLiteral("--page-size"), size)) {
         if (size == u"A4")
-            pageSize = QPageSize(QPageSize::A4);
+            paper = print::Paper::A4;
         else if (size == u"Letter")
-            pageSize = QPageSize(QPageSize::Letter);
+            paper = print::Paper::Letter;
         else
             return false;
     }
@@ -87,11 +86,11 @@ print::Orientation orientationOf(Command& command, const QString& file)
 
 // Writes the book into the file out has open. A write that failed on the way
 // (a full disk) is found before closing the file, which forgets why.
-bool writePdf(Command& command, QSaveFile& out, const QPageSize& pageSize, const QStringList& files,
+bool writePdf(Command& command, QSaveFile& out, print::Paper paper, const QStringList& files,
               const print::BookOptions& book, const song::Song& dictionary)
 {
     {
-        print::PdfDocumentSurface printer(&out, pageSize, orientationOf(command, files.first()));
+        print::PdfDocumentSurface printer(&out, paper, orientationOf(command, files.first()));
         print::PrintJob job(command.context, &dictionary);
         job.PrintAlbum(printer, files, book);
         printer.end();
@@ -103,10 +102,10 @@ bool writePdf(Command& command, QSaveFile& out, const QPageSize& pageSize, const
 
 int runPdf(Command& command)
 {
-    QPageSize pageSize = print::defaultPdfPageSize();
+    print::Paper paper = print::defaultPaper();
     QString output;
     print::BookOptions book = takeBookOptions(command);
-    if (!command.takeOption(QStringLiteral("-o"), output) || !takePrintOptions(command, pageSize)
+    if (!command.takeOption(QStringLiteral("-o"), output) || !takePrintOptions(command, paper)
         || command.hasUnknownOption() || command.args.isEmpty()) {
         return command.usage(PdfUsage);
     }
@@ -130,7 +129,7 @@ int runPdf(Command& command)
     QSaveFile out(output);
     if (!out.open(QIODevice::WriteOnly))
         return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
-    if (!writePdf(command, out, pageSize, files, book, dictionary)) {
+    if (!writePdf(command, out, paper, files, book, dictionary)) {
         const QString reason = out.errorString();
         out.cancelWriting();
         return command.refuse(u"Cannot save file " + output + u": " + reason);
@@ -149,7 +148,7 @@ int runMarkup(Command& command)
         return ExitRefused;
     QBuffer nowhere;
     nowhere.open(QIODevice::WriteOnly);
-    print::PdfDocumentSurface measuring(&nowhere, print::defaultPdfPageSize(), print::Orientation::Portrait);
+    print::PdfDocumentSurface measuring(&nowhere, print::defaultPaper(), print::Orientation::Portrait);
     print::PrintState state;
     print::BuildPrintMarkup(measuring, song, command.app, state, command.messages);
     for (const QString& line : std::as_const(state.MarkupLines))

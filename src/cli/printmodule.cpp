@@ -4,16 +4,15 @@
 #include "commands.h"
 #include "printmodule.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 
 using namespace lvx::cli;
 
 extern "C" Q_DECL_EXPORT int liravoxLvxPrintMain(int argc, char** argv)
 {
-    // Printing needs fonts, and fonts need a platform; lvx never shows a window.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    // The PDF writer reads the font files itself: no GUI application, no
+    // platform plugin.
+    QCoreApplication application(argc, argv);
     static const CommandTable commands{
         {QStringLiteral("fingering"), runFingering},
         {QStringLiteral("play"), runPlay},

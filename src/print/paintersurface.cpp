@@ -1,5 +1,7 @@
 #include "paintersurface.h"
 
+#include "fontsubstitutes.h"
+
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -21,11 +23,8 @@ QColor toQColor(qint32 color)
 
 void installFontSubstitutions()
 {
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    for (const FontSubstitute& substitute : fontSubstitutes())
+        QFont::insertSubstitution(substitute.family.toString(), substitute.face.toString());
 }
 
 PainterSurface::PainterSurface(QPainter* painter, QSizeF pageTwips) : m_painter(painter), m_page(pageTwips) {}

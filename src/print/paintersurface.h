@@ -87,7 +87,7 @@ private:
 // Colours are stored with red in the low byte.
 QColor toQColor(qint32 color);
 
-// Free faces with the metrics of the classic Windows ones the songs name.
+// Qt draws the free faces that stand in for the classic Windows ones.
 void installFontSubstitutions();
 
 } // namespace lvx::print

@@ -1,15 +1,8 @@
 #include "pdfsurface.h"
 
-#include <QLocale>
 #include <QPageLayout>
 
 namespace lvx::print {
-
-QPageSize defaultPdfPageSize()
-{
-    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
-                                                                              : QPageSize(QPageSize::A4);
-}
 
 QSizeF PdfSurface::pageTwips(const QPageSize& pageSize, Orientation orientation)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "paintersurface.h"
+#include "paper.h"
 
 #include <QPageSize>
 #include <QPainter>
@@ -11,12 +12,6 @@
 class QIODevice;
 
 namespace lvx::print {
-
-enum class Orientation { Portrait = 1, Landscape = 2 };
-
-// The page size a PDF gets when nobody chose one: Letter where the measurement
-// system is imperial, A4 elsewhere.
-QPageSize defaultPdfPageSize();
 
 // A PDF document being printed: one device unit is one twip, no margins, pages
 // numbered from 1. Writes to the device given (a file, or a buffer when only

@@ -1,1 +1,1 @@
-liravox_add_test(print_pdfwriter_test SOURCES pdfwriter_test.cpp LIBS liravox_print)
+liravox_add_test(print_pdfwriter_test SOURCES pdfwriter_test.cpp LIBS liravox_printpainter)

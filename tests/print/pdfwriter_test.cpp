@@ -78,7 +78,7 @@ QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0, int numb
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait, u"Canción de prueba"_s);
+    PdfDocumentSurface pdf(&buffer, Paper::A4, Orientation::Portrait, u"Canción de prueba"_s);
     pdf.setPageCompression(compression);
     phrase(pdf, words, Title, 1440, 1440, u"Amazing Grace"_s);
     pdf.ForeColor = 0x0000FF;  // red
@@ -196,7 +196,7 @@ private slots:
         QFETCH(bool, italic);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait);
+        PdfDocumentSurface pdf(&buffer, Paper::A4, Orientation::Portrait);
         pdf.setFont(name, qint16(size), bold, italic);
         QFont font(name, -1, bold ? QFont::Bold : QFont::Normal, italic);
         font.setPixelSize(int(size * 20));
@@ -228,7 +228,7 @@ private slots:
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         {
-            PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::A4), Orientation::Portrait);
+            PdfDocumentSurface pdf(&buffer, Paper::A4, Orientation::Portrait);
             pdf.FontName = name;
             pdf.FontSize = size;
             QVERIFY(std::isfinite(pdf.TextWidth(text)) && pdf.TextWidth(text) >= 0);
@@ -339,7 +339,7 @@ private slots:
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         {
-            PdfDocumentSurface pdf(&buffer, QPageSize(QPageSize::Letter), Orientation::Landscape, u"Songs – Песни"_s);
+            PdfDocumentSurface pdf(&buffer, Paper::Letter, Orientation::Landscape, u"Songs – Песни"_s);
             QCOMPARE(QSizeF(pdf.ScaleWidth(), pdf.ScaleHeight()), QSizeF(15840, 12240));
             pdf.NewPage();
             pdf.NewPage();

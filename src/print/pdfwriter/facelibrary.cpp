@@ -1,9 +1,8 @@
 #include "facelibrary.h"
 
-#include "print/paintersurface.h"
+#include "print/fontsubstitutes.h"
 
 #include <QFile>
-#include <QFont>
 #include <QHash>
 #include <QMutex>
 
@@ -67,7 +66,7 @@ public:
         const auto known = m_byRequest.constFind(key);
         if (known != m_byRequest.cend())
             return *known;
-        std::shared_ptr<const SfntFont> face = load(matchFile(QFont::substitute(family), bold, italic));
+        std::shared_ptr<const SfntFont> face = load(matchFile(substituteFamily(family), bold, italic));
         // Whatever fontconfig offers for a name may be a bitmap or Type 1 face
         // we cannot embed; any sans face beats no text.
         if (face == nullptr)
@@ -83,7 +82,7 @@ public:
         const auto known = m_byCharacter.constFind(key);
         if (known != m_byCharacter.cend())
             return *known;
-        std::shared_ptr<const SfntFont> face = load(matchFile(QFont::substitute(family), bold, italic, character));
+        std::shared_ptr<const SfntFont> face = load(matchFile(substituteFamily(family), bold, italic, character));
         // Without any face that has it, fontconfig still answers with something.
         if (face != nullptr && face->glyph(character) == 0)
             face = nullptr;
@@ -124,8 +123,6 @@ private:
 FaceLibrary& library()
 {
     static FaceLibrary faces;
-    static std::once_flag substitutions;
-    std::call_once(substitutions, installFontSubstitutions);
     return faces;
 }
 

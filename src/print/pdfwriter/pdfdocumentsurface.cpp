@@ -17,11 +17,11 @@ constexpr double TwipsPerPoint = 20.0;
 
 } // namespace
 
-PdfDocumentSurface::PdfDocumentSurface(QIODevice* device, const QPageSize& pageSize, Orientation orientation,
+PdfDocumentSurface::PdfDocumentSurface(QIODevice* device, Paper paper, Orientation orientation,
                                        const QString& title)
     : m_file(std::make_unique<pdf::PdfFile>(device)), m_title(title)
 {
-    QSizeF twips = pageSize.size(QPageSize::Point) * TwipsPerPoint;
+    QSizeF twips = paperPoints(paper) * TwipsPerPoint;
     if (orientation == Orientation::Landscape)
         twips.transpose();
     m_width = twips.width();

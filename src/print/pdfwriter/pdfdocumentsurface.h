@@ -3,10 +3,8 @@
 #include "forms.h"
 #include "faceset.h"
 #include "outline.h"
-#include "print/pdfsurface.h"
+#include "print/paper.h"
 #include "print/surface.h"
-
-#include <QPageSize>
 
 #include <memory>
 #include <vector>
@@ -32,7 +30,7 @@ class PdfFile;
 class PdfDocumentSurface final : public Surface
 {
 public:
-    PdfDocumentSurface(QIODevice* device, const QPageSize& pageSize, Orientation orientation,
+    PdfDocumentSurface(QIODevice* device, Paper paper, Orientation orientation,
                        const QString& title = {});
     ~PdfDocumentSurface() override;
     Q_DISABLE_COPY_MOVE(PdfDocumentSurface)
