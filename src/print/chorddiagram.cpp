@@ -10,7 +10,9 @@
 #include "music/modos.h"
 #include "music/notetables.h"
 
+#include <algorithm>
 #include <array>
+#include <span>
 
 namespace lvx::print {
 
@@ -47,6 +49,34 @@ void printAt(Surface& target, double x, double y, const QString& text)
     target.CurrentX = x;
     target.CurrentY = y;
     target.Print(text);
+}
+
+// Draws a diagram as a recurring drawing (a surface may keep it and place it
+// again), known by everything its drawing depends on besides its place: the
+// name shown, the shape (frets or keys), the sizes, and the colour and style
+// of the text. A name so long that how much of it shows depends on the place
+// is drawn as it is.
+template <typename Draw>
+void drawDiagram(Surface& target, const PrintState& state, const QString& name, std::span<const int> shape, Draw&& draw)
+{
+    if (name.size() > 64) {
+        draw();
+        return;
+    }
+    QByteArray key;
+    key.reserve(160);
+    const auto add = [&key](const auto& value) { key.append(reinterpret_cast<const char*>(&value), sizeof value); };
+    add(state.diagram.baseWidth);
+    add(state.diagram.baseHeight);
+    add(state.scaled(state.diagram.nameSize));
+    add(state.scaled(state.diagram.fretSize));
+    add(target.ForeColor);
+    add(target.FontBold);
+    add(target.FontItalic);
+    add(shape.size());
+    key.append(reinterpret_cast<const char*>(shape.data()), qsizetype(shape.size_bytes()));
+    key.append(reinterpret_cast<const char*>(name.utf16()), name.size() * qsizetype(sizeof(char16_t)));
+    drawRecurring(target, key, std::forward<Draw>(draw));
 }
 
 // ---- which fingering a guitar diagram shows
@@ -289,15 +319,18 @@ void drawPianoDiagram(Surface& target, const ChordSymbol& chord, const DiagramSo
     const double px = target.CurrentX;
     const double py = target.CurrentY;
     const music::Modos* type = chordType(chord, sources);
-    const QString name = music::FormatChord(chord, sources.app.notation);
-    setDiagramFont(target, state.scaled(size.nameSize));
-    printAt(target, px + DiagramMargin, py + size.baseHeight + 1.6 * target.TextHeight(QStringLiteral("ABC")),
-            type != nullptr ? name : name + NotFoundSuffix);
-    if (type == nullptr)
-        return;
-    const QList<int> voiced = pianoVoicing(chord, *type);
-    drawKeyboard(target, {px + DiagramMargin, py + DiagramMargin, whiteKeyWidth(size.baseWidth), double(size.baseHeight)},
-                 voiced);
+    const QString name = music::FormatChord(chord, sources.app.notation) + (type != nullptr ? QString() : NotFoundSuffix);
+    // Not found: the name alone.
+    const QList<int> voiced = type != nullptr ? pianoVoicing(chord, *type) : QList<int>();
+    drawDiagram(target, state, name, voiced, [&] {
+        setDiagramFont(target, state.scaled(size.nameSize));
+        printAt(target, px + DiagramMargin, py + size.baseHeight + 1.6 * target.TextHeight(QStringLiteral("ABC")), name);
+        if (!voiced.isEmpty()) {
+            drawKeyboard(target,
+                         {px + DiagramMargin, py + DiagramMargin, whiteKeyWidth(size.baseWidth), double(size.baseHeight)},
+                         voiced);
+        }
+    });
     for (const int note : voiced)
         notes.append(note);
 }
@@ -335,7 +368,10 @@ void DrawChordDiagram(Surface& target, const ChordSymbol& chord, const DiagramSo
         if (selection.fingering.drawn) {
             for (const int note : selection.notes)
                 notes.append(note);
-            drawGuitarDiagram(target, selection.fingering, state);
+            const DrawnFingering& fingering = selection.fingering;
+            std::array<int, 10> shape{fingering.baseFret, fingering.barre, int(fingering.origin)};
+            std::copy(fingering.strings.begin(), fingering.strings.end(), shape.begin() + 3);
+            drawDiagram(target, state, fingering.name, shape, [&] { drawGuitarDiagram(target, fingering, state); });
         }
     }
     target.CurrentX = penX;

@@ -2,6 +2,7 @@
 
 #include "base/fonts.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -73,6 +74,20 @@ public:
     // an outline of bookmarks; other surfaces have nowhere to keep it.
     virtual void addBookmark(const QString& title) { Q_UNUSED(title) }
 
+    // A drawing that comes back unchanged (a chord diagram), known by a key
+    // covering everything it depends on besides its place, the pen. A surface
+    // may keep the first one and place it again: placeRecurring draws a kept
+    // one there, leaves pen, font and colours as drawing it did, and says
+    // whether it could; if not, the drawing is made between beginRecurring
+    // and endRecurring. drawRecurring does both.
+    virtual bool placeRecurring(const QByteArray& key)
+    {
+        Q_UNUSED(key)
+        return false;
+    }
+    virtual void beginRecurring(const QByteArray& key) { Q_UNUSED(key) }
+    virtual void endRecurring() {}
+
     // FontSurface: how a text role reaches a surface.
     void setFont(const QString& name, qint16 size, bool bold, bool italic) override
     {
@@ -93,5 +108,15 @@ protected:
         return TextWidth(text);
     }
 };
+
+template <typename Draw>
+void drawRecurring(Surface& target, const QByteArray& key, Draw&& draw)
+{
+    if (target.placeRecurring(key))
+        return;
+    target.beginRecurring(key);
+    draw();
+    target.endRecurring();
+}
 
 } // namespace lvx::print

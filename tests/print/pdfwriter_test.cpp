@@ -98,6 +98,45 @@ QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0, int numb
     pdf.Lines(7000, 5000, corner);
     pdf.FillColor = 0;
     pdf.FillRect(4000, 3800, 4200, 4400);
+    // A drawing that comes back is placed again once it has come back often
+    // enough; half a twip off, it is another. Placed, it leaves pen and font
+    // as drawing it did: a word printed after it lands where it did the first
+    // time. Its black line stays black after a red one on the page.
+    QPointF penMoved;
+    double placedWidth = 0;
+    double spaceWidth = 0;
+    double afterWidth = 0;
+    for (const double y : {6000.0, 7000.0}) {
+        for (int place = 0; place < 5; ++place) {
+            const QPointF at(1440 + place * 2000 + (y == 7000 ? 0.5 : 0), y);
+            pdf.CurrentX = at.x();
+            pdf.CurrentY = at.y();
+            pdf.FontSize = 30;
+            pdf.ForeColor = 0x0000FF;
+            pdf.Line(at.x(), at.y() - 300, at.x() + 800, at.y() - 300);
+            const qsizetype drawnBefore = words.size();
+            drawRecurring(pdf, "line, dot and word", [&] {
+                pdf.ForeColor = 0;
+                pdf.Line(at.x(), at.y() + 900, at.x() + 800, at.y() + 900);
+                pdf.ForeColor = 0x0000FF;
+                pdf.FillColor = 0xFF0000;
+                pdf.Circle(at.x() + 200, at.y() + 600, 150, true);
+                phrase(pdf, words, Chords, at.x(), at.y(), u"Placed"_s);
+            });
+            if (words.size() == drawnBefore) {
+                words.append({u"Placed"_s, at.x() / 20, at.y() / 20, placedWidth, true});
+            } else if (penMoved.isNull()) {
+                penMoved = QPointF(pdf.CurrentX, pdf.CurrentY) - at;
+                placedWidth = words.last().width;
+                spaceWidth = pdf.TextWidth(u" "_s);
+                afterWidth = pdf.TextWidth(u"after"_s);
+            }
+            const QPointF after = at + penMoved + QPointF(spaceWidth, 0);
+            words.append({u"after"_s, after.x() / 20, after.y() / 20, afterWidth / 20, true});
+            pdf.Print(u" after"_s);
+        }
+    }
+    pdf.ForeColor = 0;
     pdf.NewPage();
     phrase(pdf, words, Serif, 2000, 1500, u"Second page"_s);
     phrase(pdf, words, Tablature, 2000, 2000, u"e|--3--|"_s);
@@ -308,6 +347,12 @@ private slots:
         QList<DrawnWord> words;
         const QByteArray pdf = sampleDocument(words, compression, numberedPages);
         QVERIFY(pdf.startsWith("%PDF-1.4\n"));
+        // Five times in each of two rows, half a twip apart: two forms.
+        static const QRegularExpression drawingForm(u"/Form /BBox \\[[^\\]]*\\] /Resources"_s);
+        int made = 0;
+        for (auto match = drawingForm.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
+            ++made;
+        QCOMPARE(made, 2);
         QVERIFY(pdf.endsWith("%%EOF\n"));
         const qsizetype startxref = pdf.lastIndexOf("startxref\n");
         const qsizetype table = pdf.mid(startxref + 10).split('\n').first().toLongLong();
@@ -415,9 +460,12 @@ private slots:
         QCOMPARE(page.size(), QSize(1190, 1684));
         // 144 dots per inch: a pixel is ten twips.
         const auto at = [&page](double x, double y) { return page.pixelColor(int(x / 10), int(y / 10)); };
-        // Inside the filled circle, inside the hollow one, the filled key, just above it.
-        QCOMPARE((QList<QColor>{at(2000, 4000), at(3000, 4000), at(4100, 4100), at(4100, 3700)}),
-                 (QList<QColor>{QColor(0, 0, 255), Qt::white, Qt::black, Qt::white}));
+        // Inside the filled circle, inside the hollow one, the filled key, just
+        // above it, and the dot of the first and last drawing of each row.
+        QCOMPARE((QList<QColor>{at(2000, 4000), at(3000, 4000), at(4100, 4100), at(4100, 3700), at(1640, 6600),
+                                at(9640, 6600), at(1641, 7600), at(9641, 7600)}),
+                 (QList<QColor>{QColor(0, 0, 255), Qt::white, Qt::black, Qt::white, QColor(0, 0, 255),
+                                QColor(0, 0, 255), QColor(0, 0, 255), QColor(0, 0, 255)}));
         const auto near = [&](double x, double y, auto test) {
             bool found = false;
             for (int d = 0; d < 25; ++d)
@@ -433,6 +481,9 @@ private slots:
         QVERIFY(near(5300, 5000, green) && near(5000, 5300, green));
         QVERIFY(near(7300, 5000, dark) && near(7000, 5300, dark) && !near(7000, 5000, green));
         QVERIFY(!near(5300, 5300, dark) && !near(7300, 5300, dark));
+        // Each placed drawing's black line.
+        const auto black = [](QColor c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; };
+        QVERIFY(near(1840, 6900, black) && near(9840, 6900, black) && near(9841, 7900, black));
         // Red chords in the top half of their line, not mirrored to below it.
         bool red = false;
         for (int y = 2200; y < 2320; y += 10)

@@ -62,9 +62,10 @@ BackgroundDeflater::~BackgroundDeflater()
     }
 }
 
-void BackgroundDeflater::add(int number, std::string data)
+void BackgroundDeflater::add(int number, QByteArray entries, std::string data)
 {
     m_filling->numbers.push_back(number);
+    m_filling->entries.push_back(std::move(entries));
     m_filling->plain.push_back(std::move(data));
     if (m_filling->numbers.size() == BatchSize)
         send();
@@ -99,7 +100,7 @@ void BackgroundDeflater::handOver(size_t keep)
         Batch& batch = *m_sent.front();
         batch.done.get();  // what went wrong there (out of memory) is thrown here
         for (size_t i = 0; i < batch.numbers.size(); ++i)
-            m_sink(batch.numbers[i], batch.deflated[i]);
+            m_sink(batch.numbers[i], batch.entries[i], batch.deflated[i]);
         m_sent.pop_front();
     }
 }

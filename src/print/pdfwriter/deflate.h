@@ -43,9 +43,9 @@ QByteArray deflate(QByteArrayView data, int level);
 class BackgroundDeflater final
 {
 public:
-    // Receives a finished stream: the object number it was queued with and
-    // the deflated data.
-    using Sink = std::function<void(int number, const QByteArray& deflated)>;
+    // Receives a finished stream: the object number and dictionary entries it
+    // was queued with, and the deflated data.
+    using Sink = std::function<void(int number, const QByteArray& entries, const QByteArray& deflated)>;
 
     BackgroundDeflater(int level, Sink sink);
     // Waits for the batches sent; streams not yet handed to the sink are
@@ -56,7 +56,7 @@ public:
 
     // Queues a stream, then hands the sink the batches more than two behind,
     // waiting for them if need be.
-    void add(int number, std::string data);
+    void add(int number, QByteArray entries, std::string data);
     // Hands the sink every stream still queued.
     void finish();
 
@@ -64,6 +64,7 @@ private:
     struct Batch
     {
         std::vector<int> numbers;
+        std::vector<QByteArray> entries;
         std::vector<std::string> plain;
         std::vector<QByteArray> deflated;
         std::future<void> done;

@@ -95,9 +95,23 @@ int Forms::figure(PdfFile& file, std::span<const LineSegment> segments)
     return addForm(file, m_figures, m_figureObjects, key, path, box);
 }
 
+Forms::Drawing Forms::addDrawing(PdfFile& file)
+{
+    m_drawingObjects.push_back(file.reserve());
+    return {int(m_drawingObjects.size()), m_drawingObjects.back()};
+}
+
+QByteArray Forms::drawingEntries(const Box& box, int resources)
+{
+    QByteArray entries("/Type /XObject /Subtype /Form /BBox [");
+    appendPoints(entries, {box[0], box[1], box[2], box[3]});
+    appendReference(entries, "] /Resources", resources);
+    return entries;
+}
+
 QByteArray Forms::resourceEntry() const
 {
-    if (m_circleObjects.empty() && m_figureObjects.empty())
+    if (m_circleObjects.empty() && m_figureObjects.empty() && m_drawingObjects.empty())
         return {};
     QByteArray out(" /XObject <<");
     const auto appendEntries = [&out](const char* prefix, const std::vector<int>& objects) {
@@ -109,6 +123,7 @@ QByteArray Forms::resourceEntry() const
     };
     appendEntries(" /C", m_circleObjects);
     appendEntries(" /G", m_figureObjects);
+    appendEntries(" /D", m_drawingObjects);
     out.append(" >>");
     return out;
 }

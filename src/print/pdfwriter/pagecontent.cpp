@@ -14,11 +14,17 @@ PageContent::PageContent(double pageHeightPoints)
     m_out.append(" cm 12 w 2 J 2 j\n");
 }
 
+PageContent::PageContent(double originX, double originY)
+    : m_fill(-1), m_stroke(-1), m_originX(originX), m_originY(originY)
+{
+    m_out.reserve(1024);
+}
+
 void PageContent::point(double x, double y)
 {
-    appendNumber(m_out, x);
+    appendNumber(m_out, x - m_originX);
     m_out += ' ';
-    appendNumber(m_out, y);
+    appendNumber(m_out, y - m_originY);
     m_out += ' ';
 }
 
@@ -74,6 +80,12 @@ void PageContent::placeFigure(int form, double x, double y, qint32 stroke)
     placeForm("/G", form, x, y);
 }
 
+void PageContent::placeDrawing(int form, double x, double y)
+{
+    endText();
+    placeForm("/D", form, x, y);
+}
+
 void PageContent::placeForm(const char* prefix, int form, double x, double y)
 {
     m_out.append("q 1 0 0 1 ");
@@ -88,8 +100,10 @@ void PageContent::fillRect(double x1, double y1, double x2, double y2, qint32 fi
     endText();
     useFill(fill);
     point(x1, y1);
-    point(x2 - x1, y2 - y1);
-    m_out.append("re f\n");
+    appendNumber(m_out, x2 - x1);
+    m_out += ' ';
+    appendNumber(m_out, y2 - y1);
+    m_out.append(" re f\n");
 }
 
 void PageContent::text(int font, double size, qint32 color, double x, double baseline, const quint16* glyphs,
@@ -111,8 +125,8 @@ void PageContent::text(int font, double size, qint32 color, double x, double bas
         m_out.append(" Tf\n");
     }
     useFill(color);
-    const qint64 toX = hundredths(x);
-    const qint64 toY = hundredths(baseline);
+    const qint64 toX = hundredths(x - m_originX);
+    const qint64 toY = hundredths(baseline - m_originY);
     if (starting) {
         // The page is flipped so y runs down; flipping the text back keeps it upright.
         m_out.append("1 0 0 -1 ");

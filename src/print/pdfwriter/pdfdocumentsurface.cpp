@@ -9,11 +9,21 @@
 
 #include <QDateTime>
 
+#include <cmath>
+#include <limits>
+
 namespace lvx::print {
 
 namespace {
 
 constexpr double TwipsPerPoint = 20.0;
+
+// Around what a recurring drawing reaches: half a line's width and more.
+constexpr double DrawingMargin = 20;
+
+// The time a recurring drawing is seen when it becomes a form: from about
+// the fifth use on a form takes fewer bytes than drawing it again.
+constexpr int FormFromSighting = 4;
 
 } // namespace
 
@@ -103,7 +113,13 @@ double PdfDocumentSurface::drawMeasuredText(double x, double y, const QString& t
         reach.add(m_faces, own, glyph);
     });
     drawRun(runFace, x, baseline);
-    return reach.ems(m_faces, own) * sizeTwips();
+    const double width = reach.ems(m_faces, own) * sizeTwips();
+    if (m_recording) {
+        // Accents and descenders stay within a size above and below the line.
+        const double size = sizeTwips();
+        this->reach(x - size, y - size, x + width + size, y + 2 * size);
+    }
+    return width;
 }
 
 void PdfDocumentSurface::drawRun(int face, double x, double baseline)
@@ -116,8 +132,10 @@ void PdfDocumentSurface::drawRun(int face, double x, double baseline)
 
 void PdfDocumentSurface::Line(double x1, double y1, double x2, double y2)
 {
-    if (m_content != nullptr)
-        m_content->line(x1, y1, x2, y2, ForeColor & 0xFFFFFF);
+    if (m_content == nullptr)
+        return;
+    m_content->line(x1, y1, x2, y2, ForeColor & 0xFFFFFF);
+    reach(qMin(x1, x2), qMin(y1, y2), qMax(x1, x2), qMax(y1, y2));
 }
 
 void PdfDocumentSurface::Circle(double x, double y, double radius, bool filled)
@@ -126,6 +144,7 @@ void PdfDocumentSurface::Circle(double x, double y, double radius, bool filled)
         return;
     const int form = m_forms.circle(*m_file, radius, filled);
     m_content->placeCircle(form, x, y, ForeColor & 0xFFFFFF, filled, FillColor & 0xFFFFFF);
+    reach(x - radius, y - radius, x + radius, y + radius);
 }
 
 void PdfDocumentSurface::Lines(double x, double y, std::span<const LineSegment> segments)
@@ -134,12 +153,103 @@ void PdfDocumentSurface::Lines(double x, double y, std::span<const LineSegment> 
         return;
     const int form = m_forms.figure(*m_file, segments);
     m_content->placeFigure(form, x, y, ForeColor & 0xFFFFFF);
+    for (const LineSegment& segment : segments) {
+        reach(x + qMin(segment.x1, segment.x2), y + qMin(segment.y1, segment.y2), x + qMax(segment.x1, segment.x2),
+              y + qMax(segment.y1, segment.y2));
+    }
 }
 
 void PdfDocumentSurface::FillRect(double x1, double y1, double x2, double y2)
 {
-    if (m_content != nullptr)
-        m_content->fillRect(x1, y1, x2, y2, FillColor & 0xFFFFFF);
+    if (m_content == nullptr)
+        return;
+    m_content->fillRect(x1, y1, x2, y2, FillColor & 0xFFFFFF);
+    reach(qMin(x1, x2), qMin(y1, y2), qMax(x1, x2), qMax(y1, y2));
+}
+
+QByteArray PdfDocumentSurface::keptKey(const QByteArray& key) const
+{
+    // Offsets from a whole twip round alike wherever the drawing stands, so
+    // the pen's fractions are part of what the drawing depends on.
+    const std::array<double, 2> fractions{CurrentX - std::floor(CurrentX), CurrentY - std::floor(CurrentY)};
+    return key + QByteArrayView(reinterpret_cast<const char*>(fractions.data()), sizeof fractions);
+}
+
+bool PdfDocumentSurface::placeRecurring(const QByteArray& key)
+{
+    if (m_content == nullptr || m_recording)
+        return false;
+    const auto kept = m_kept.constFind(keptKey(key));
+    if (kept == m_kept.cend())
+        return false;
+    const double x = std::floor(CurrentX);
+    const double y = std::floor(CurrentY);
+    m_content->placeDrawing(kept->form, x, y);
+    FontName = kept->fontName;
+    FontSize = kept->fontSize;
+    FontBold = kept->fontBold;
+    FontItalic = kept->fontItalic;
+    ForeColor = kept->foreColor;
+    FillColor = kept->fillColor;
+    CurrentX = x + kept->penX;
+    CurrentY = y + kept->penY;
+    return true;
+}
+
+void PdfDocumentSurface::beginRecurring(const QByteArray& key)
+{
+    // One inside another is drawn as part of the outer one.
+    if (m_recurringDepth++ > 0 || m_content == nullptr)
+        return;
+    // A form costs more bytes than a few drawings deflated with their page,
+    // and many drawings of a book never come back: the first few times one
+    // is drawn into the page, and only then made a form.
+    QByteArray kept = keptKey(key);
+    if (++m_sightings[kept] < FormFromSighting)
+        return;
+    const double x = std::floor(CurrentX);
+    const double y = std::floor(CurrentY);
+    constexpr double far = std::numeric_limits<double>::infinity();
+    m_recording = Recording{std::move(kept), x, y, std::move(m_content), {far, far, -far, -far}};
+    m_content = std::make_unique<pdf::PageContent>(x, y);
+}
+
+void PdfDocumentSurface::endRecurring()
+{
+    if (m_recurringDepth > 0 && --m_recurringDepth == 0)
+        finishRecording();
+}
+
+void PdfDocumentSurface::finishRecording()
+{
+    if (!m_recording)
+        return;
+    Recording recording = std::move(*m_recording);
+    m_recording.reset();
+    m_recurringDepth = 0;
+    std::string content = m_content->take();
+    m_content = std::move(recording.page);
+    pdf::Forms::Box box{0, 0, 0, 0};
+    if (recording.extents[0] <= recording.extents[2]) {
+        box = {recording.extents[0] - recording.originX - DrawingMargin,
+               recording.extents[1] - recording.originY - DrawingMargin,
+               recording.extents[2] - recording.originX + DrawingMargin,
+               recording.extents[3] - recording.originY + DrawingMargin};
+    }
+    const pdf::Forms::Drawing drawing = m_forms.addDrawing(*m_file);
+    writeStream(drawing.object, pdf::Forms::drawingEntries(box, m_resources), std::move(content));
+    const int form = drawing.resource;
+    m_kept.insert(recording.key, KeptDrawing{form, FontName, FontSize, FontBold, FontItalic, ForeColor, FillColor,
+                                             CurrentX - recording.originX, CurrentY - recording.originY});
+    m_content->placeDrawing(form, recording.originX, recording.originY);
+}
+
+void PdfDocumentSurface::reach(double left, double top, double right, double bottom)
+{
+    if (!m_recording)
+        return;
+    pdf::Forms::Box& extents = m_recording->extents;
+    extents = {qMin(extents[0], left), qMin(extents[1], top), qMax(extents[2], right), qMax(extents[3], bottom)};
 }
 
 void PdfDocumentSurface::NewPage()
@@ -153,20 +263,10 @@ void PdfDocumentSurface::NewPage()
 
 void PdfDocumentSurface::finishPage()
 {
+    finishRecording();
     const int contents = m_file->reserve();
-    std::string plain = m_content->take();
+    writeStream(contents, {}, m_content->take());
     m_content.reset();
-    if (m_compression > 0) {
-        if (!m_deflater) {
-            m_deflater = std::make_unique<pdf::BackgroundDeflater>(
-                m_compression, [this](int number, const QByteArray& deflated) {
-                    m_file->writeStream(number, "/Filter /FlateDecode", deflated);
-                });
-        }
-        m_deflater->add(contents, std::move(plain));
-    } else {
-        m_file->writeStream(contents, {}, plain);
-    }
     const int page = m_file->reserve();
     QByteArray& out = m_file->beginObject(page);
     out.append("<< /Type /Page /Parent ");
@@ -182,6 +282,23 @@ void PdfDocumentSurface::finishPage()
     out.append(" 0 R >>");
     m_file->endObject();
     m_pages.push_back(page);
+}
+
+void PdfDocumentSurface::writeStream(int object, QByteArray entries, std::string plain)
+{
+    if (m_compression <= 0) {
+        m_file->writeStream(object, entries, plain);
+        return;
+    }
+    if (!m_deflater) {
+        m_deflater = std::make_unique<pdf::BackgroundDeflater>(
+            m_compression, [this](int number, const QByteArray& entries, const QByteArray& deflated) {
+                m_file->writeStream(number, entries, deflated);
+            });
+    }
+    if (!entries.isEmpty())
+        entries.append(' ');
+    m_deflater->add(object, entries.append("/Filter /FlateDecode"), std::move(plain));
 }
 
 void PdfDocumentSurface::end()

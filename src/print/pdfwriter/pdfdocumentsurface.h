@@ -6,7 +6,10 @@
 #include "print/paper.h"
 #include "print/surface.h"
 
+#include <QHash>
+
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QIODevice;
@@ -48,6 +51,11 @@ public:
     int Page() const override { return m_page; }
     void NewPage() override;
     void addBookmark(const QString& title) override { m_bookmarks.push_back({title, m_page - 1}); }
+    // Recurring drawings become forms, placed with their origin at the whole
+    // twip left of and above the pen.
+    bool placeRecurring(const QByteArray& key) override;
+    void beginRecurring(const QByteArray& key) override;
+    void endRecurring() override;
     // Finishes the document; nothing is drawn after this.
     void end();
 
@@ -78,11 +86,47 @@ private:
     std::vector<std::unique_ptr<pdf::DocumentFont>> m_fonts;
     std::vector<quint16> m_glyphs;
 
+    // A recurring drawing kept as a form, with what drawing it left behind.
+    struct KeptDrawing
+    {
+        int form = 0;
+        QString fontName;
+        double fontSize = 0;
+        bool fontBold = false;
+        bool fontItalic = false;
+        qint32 foreColor = 0;
+        qint32 fillColor = 0;
+        double penX = 0;   // from the origin
+        double penY = 0;
+    };
+    // The recurring drawing being made: its content goes to a form while the
+    // page's waits here.
+    struct Recording
+    {
+        QByteArray key;
+        double originX = 0;
+        double originY = 0;
+        std::unique_ptr<pdf::PageContent> page;
+        pdf::Forms::Box extents;
+    };
+    QHash<QByteArray, KeptDrawing> m_kept;
+    QHash<QByteArray, int> m_sightings;
+    std::optional<Recording> m_recording;
+    int m_recurringDepth = 0;
+
+    QByteArray keptKey(const QByteArray& key) const;
+    // Widens the recorded drawing's extents to take in this box.
+    void reach(double left, double top, double right, double bottom);
+    void finishRecording();
+
     int face() { return m_faces.select(FontName, FontBold, FontItalic); }
     pdf::DocumentFont& documentFont(int face);
     void drawRun(int face, double x, double baseline);
     double sizeTwips() const;
     void finishPage();
+    // Writes a stream with these dictionary entries, deflated (on the
+    // background thread) unless compression is off.
+    void writeStream(int object, QByteArray entries, std::string plain);
     void writeDocumentObjects();
 };
 

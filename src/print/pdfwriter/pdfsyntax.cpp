@@ -58,7 +58,9 @@ qint64 hundredths(double value)
     // arithmetic in range and NaN out of the file.
     if (!(std::abs(value) < 1e9))
         value = std::isnan(value) ? 0 : std::copysign(1e9, value);
-    return qint64(value * 100 + (value < 0 ? -0.5 : 0.5));
+    // Halves round up, on either side of zero, so a figure moved by whole
+    // twips rounds to the same offsets wherever it stands.
+    return qint64(std::floor(value * 100 + 0.5));
 }
 
 template <typename Bytes>
