@@ -188,13 +188,15 @@ TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missi
     if (truncated)
         messages.inform(u"File to Large, read first 60000 bytes\n" + path, QStringLiteral("Error"));
     // Up to the limit whatever the size said: a file that grew meanwhile is
-    // read whole, not cut where it stood.
-    const QByteArray bytes = file.read(MaxReadBytes);
-    if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
+    // read whole, not cut where it stood. The bytes go through a buffer kept
+    // for it: a fresh one of the limit's size costs more than a song's read.
+    thread_local QByteArray buffer(MaxReadBytes, Qt::Uninitialized);
+    const qint64 read = file.read(buffer.data(), MaxReadBytes);
+    if (read < 0) {
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
         return {QString(), TextEncoding::Utf8, false};
     }
-    return decodeText(bytes, truncated);
+    return decodeText(QByteArray::fromRawData(buffer.constData(), read), truncated);
 }
 
 bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages)
