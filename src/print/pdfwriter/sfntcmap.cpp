@@ -67,7 +67,7 @@ void readFormat4(BigEndian table, int glyphCount, CharacterMap& map)
                 if (glyph != 0)
                     glyph = quint16(glyph + delta);
             }
-            map.basic[c] = glyph < glyphCount ? glyph : 0;
+            map.setBasic(c, glyph < glyphCount ? glyph : 0);
         }
         next = qMax(next, last + 1);
     }
@@ -86,7 +86,7 @@ void readFormat12(BigEndian table, int glyphCount, CharacterMap& map)
             continue;
         const char32_t lastValid = qMin<char32_t>(last, first + (glyphCount - 1 - glyph));
         for (char32_t c = first; c <= lastValid && c < 0x10000; ++c)
-            map.basic[c] = quint16(glyph + (c - first));
+            map.setBasic(c, quint16(glyph + (c - first)));
         if (lastValid >= 0x10000) {
             const char32_t from = qMax<char32_t>(first, 0x10000);
             map.supplementary.push_back({from, lastValid, glyph + (from - first)});
@@ -96,6 +96,18 @@ void readFormat12(BigEndian table, int glyphCount, CharacterMap& map)
 }
 
 } // namespace
+
+void CharacterMap::setBasic(char32_t c, quint16 glyph)
+{
+    quint16& page = pageOf[c / PageSize];
+    if (page == 0) {
+        if (glyph == 0)
+            return;
+        page = quint16(pages.size() / PageSize);
+        pages.resize(pages.size() + PageSize, 0);
+    }
+    pages[page * PageSize + c % PageSize] = glyph;
+}
 
 quint16 CharacterMap::supplementaryGlyph(char32_t c) const
 {
@@ -117,8 +129,8 @@ CharacterMap readCharacterMap(BigEndian cmap, int glyphCount)
     if (subtable.symbol) {
         // Symbol fonts put their glyphs at U+F020..U+F0FF; text asks for them as Latin-1.
         for (char32_t c = 0; c < 0x100; ++c) {
-            if (map.basic[c] == 0)
-                map.basic[c] = map.basic[0xF000 + c];
+            if (map.glyph(c) == 0)
+                map.setBasic(c, map.glyph(0xF000 + c));
         }
     }
     return map;
