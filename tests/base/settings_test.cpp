@@ -103,6 +103,31 @@ private slots:
         QCOMPARE(parsed ? int(*parsed) : -99999, expected);
     }
 
+    void roundsHalvesToEven_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("expected");
+        QTest::addRow("a half, even below") << 2.5 << 2.0;
+        QTest::addRow("a half, even above") << 3.5 << 4.0;
+        QTest::addRow("a negative half, even above") << -2.5 << -2.0;
+        QTest::addRow("a negative half, even below") << -3.5 << -4.0;
+        QTest::addRow("zero and a half") << 0.5 << 0.0;
+        QTest::addRow("minus zero and a half") << -0.5 << 0.0;
+        QTest::addRow("under a half") << 7.4999 << 7.0;
+        QTest::addRow("over a half, negative") << -0.7 << -1.0;
+        QTest::addRow("a negative fraction under a half") << -6.2 << -6.0;
+        QTest::addRow("whole beyond 2^52") << 4503599627370497.0 << 4503599627370497.0;
+        QTest::addRow("huge") << 1e300 << 1e300;
+        QTest::addRow("minus infinity") << -qInf() << -qInf();
+    }
+    void roundsHalvesToEven()
+    {
+        QFETCH(double, value);
+        QFETCH(double, expected);
+        QCOMPARE(lvx::roundHalfEven(value), expected);
+        QVERIFY(qIsNaN(lvx::roundHalfEven(qQNaN())));
+    }
+
     void settingsOverrideDefaults()
     {
         SaveSetting(u"SongFonts"_s, u"LyricFontName"_s, u"Liberation Serif"_s);

@@ -62,18 +62,4 @@ double FaceSet::width(int face, const QString& text)
     return reach.ems(*this, face);
 }
 
-void FaceSet::Reach::add(const FaceSet& faces, int own, Glyph glyph)
-{
-    const SfntFont& font = faces.font(glyph.face);
-    if (glyph.face == own && glyph.id != 0)
-        m_ownUnits += font.advance(glyph.id);
-    else
-        m_otherEms += double(font.advance(glyph.id)) / font.metrics().unitsPerEm;
-}
-
-double FaceSet::Reach::ems(const FaceSet& faces, int own) const
-{
-    return double(m_ownUnits) / faces.font(own).metrics().unitsPerEm + m_otherEms;
-}
-
 } // namespace lvx::print::pdf

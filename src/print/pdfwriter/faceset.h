@@ -47,11 +47,22 @@ public:
     // How far glyphs drawn in face `own` reach, added up as width() adds
     // them: whole units of the face's own glyphs, fractions of an em for the
     // others (those of stand-in faces, and the face's .notdef).
+    // Inline: it runs for every character measured or drawn.
     class Reach
     {
     public:
-        void add(const FaceSet& faces, int own, Glyph glyph);
-        double ems(const FaceSet& faces, int own) const;
+        void add(const FaceSet& faces, int own, Glyph glyph)
+        {
+            const SfntFont& font = faces.font(glyph.face);
+            if (glyph.face == own && glyph.id != 0)
+                m_ownUnits += font.advance(glyph.id);
+            else
+                m_otherEms += double(font.advance(glyph.id)) / font.metrics().unitsPerEm;
+        }
+        double ems(const FaceSet& faces, int own) const
+        {
+            return double(m_ownUnits) / faces.font(own).metrics().unitsPerEm + m_otherEms;
+        }
 
     private:
         qint64 m_ownUnits = 0;
