@@ -45,6 +45,10 @@ public:
         : m_measuring(measuring), m_app(app), m_state(state), m_messages(messages), m_tags(tags),
           m_lyricFont(song.fonts->find(QStringLiteral("Lyric"))), m_chordFont(song.fonts->find(QStringLiteral("Chord")))
     {
+        if (m_state.ChordNamesNotation != m_app.notation) {
+            m_state.ChordNames.clear();
+            m_state.ChordNamesNotation = m_app.notation;
+        }
     }
 
     QString markup(const song::SongLine& line)
@@ -101,6 +105,11 @@ private:
     {
         if (const auto known = m_chordTexts.constFind(name); known != m_chordTexts.cend())
             return *known;
+        if (const auto met = m_state.ChordNames.constFind(name); met != m_state.ChordNames.cend()) {
+            addUsedChord(met->chord);
+            m_chordTexts.insert(name, met->text);
+            return met->text;
+        }
         const music::ChordSymbol chord = music::ParseChord(name);
         if (music::isTextLabel(name))
             return name.mid(1);
@@ -108,10 +117,12 @@ private:
             return name;
         addUsedChord(chord);
         const QString text = music::FormatChord(chord, m_app.notation);
-        if (text.isEmpty())
+        if (text.isEmpty()) {
             m_messages.inform(u"Invalid Chord: " + name);
-        else
+        } else {
             m_chordTexts.insert(name, text);
+            m_state.ChordNames.insert(name, {chord, text});
+        }
         return text;
     }
 

@@ -2,6 +2,7 @@
 
 #include "music/chordsymbol.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -27,9 +28,21 @@ struct DiagramSize
     int cellHeight = 850;    // DiagramHeight
 };
 
+// A chord name as a print reads it: the chord, and how it prints.
+struct NamedChord
+{
+    music::ChordSymbol chord;
+    QString text;
+};
+
 // The page layout state of the print or preview in progress.
 struct PrintState
 {
+    // The chord names read so far in this print, in the notation they were
+    // printed in: a book repeats the same few hundred names from song to song.
+    QHash<QString, NamedChord> ChordNames;
+    QString ChordNamesNotation;
+
     // The song turned into markup, and the chords it uses.
     QStringList MarkupLines;
     QList<UsedChord> UsedChords;
