@@ -75,9 +75,14 @@ Printed markup(const QString& text, const QString& option = {})
     f.song.StringToLinesRec(text);
     f.context.app.LyricsOnly = option == u"lyrics";
     f.context.app.ChordsOnly = option == u"chords";
-    f.context.app.notation = option == u"solfege" ? u"Do"_s : u"C"_s;
     RecordingSurface surface;
     PrintState state;
+    // A print keeps the chord names it has read, but not across a change of notation.
+    if (option == u"solfege after letters") {
+        f.context.app.notation = u"C"_s;
+        BuildPrintMarkup(surface, f.song, f.context.app, state, f.messages);
+    }
+    f.context.app.notation = option.startsWith(u"solfege") ? u"Do"_s : u"C"_s;
     BuildPrintMarkup(surface, f.song, f.context.app, state, f.messages);
     return {state.MarkupLines, state.UsedChords, f.messages.texts()};
 }
@@ -253,6 +258,7 @@ private slots:
         QTest::addRow("chords are shown normalised") << u"[CM7]a [Db/Ab]b"_s << QString() << chordLine(u"a b"_s, u"Cmaj7  Db/Ab "_s);
         QTest::addRow("text labels lose their apostrophe") << u"['Intro]a [N.C.]b"_s << QString() << chordLine(u"a b"_s, u"Intro  N.C. "_s);
         QTest::addRow("chords in solfege") << u"[G7]la"_s << u"solfege"_s << chordLine(u"la"_s, u"Sol7 "_s);
+        QTest::addRow("solfege after letters") << u"[G7]la"_s << u"solfege after letters"_s << chordLine(u"la"_s, u"Sol7 "_s);
         QTest::addRow("lyric without chords") << u"just words"_s << QString() << Lyric + u"just words<CR><LF> ";
         QTest::addRow("lyrics only") << u"[C]Hello [G]world"_s << u"lyrics"_s << Lyric + u"Hello world<CR><LF> ";
         QTest::addRow("chords only joins the names") << u"[C]Hello [G]wor[D7]ld"_s << u"chords"_s << Chord + u"C - G - D7<CR><LF> ";
