@@ -67,6 +67,23 @@ T clampInteger(double value)
 
 double leadingNumber(QStringView text)
 {
+    // A whole number of up to 15 digits, most of what is read (font sizes and
+    // colours in print markup), is exact as its digits are added up.
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == u' ')
+        ++at;
+    const bool minus = at < text.size() && text[at] == u'-';
+    if (at < text.size() && (minus || text[at] == u'+'))
+        ++at;
+    const qsizetype digitsStart = at;
+    qint64 whole = 0;
+    while (at < text.size() && at - digitsStart < 15 && isAsciiDigit(text[at]))
+        whole = whole * 10 + (text[at++].unicode() - u'0');
+    const bool moreDigits = at < text.size() && isAsciiDigit(text[at]);
+    const bool fraction = at + 1 < text.size() && text[at] == u'.' && isAsciiDigit(text[at + 1]);
+    if (at > digitsStart && !moreDigits && !fraction)
+        return minus ? -double(whole) : double(whole);
+
     const qsizetype length = numberLength(text);
     if (length == 0)
         return 0.0;

@@ -44,6 +44,54 @@ bool isName(QStringView text, QStringView name)
     return true;
 }
 
+enum class Tag { Unknown, CR, LF, Bold, Italic, FontName, FontSize, FontColor, Subscript, Superscript, NewPage,
+                 ColumnBreak, Center, TwoColumnsOn, TwoColumnsOff, StartChorus, StartBridge, StartBlock,
+                 EndSection };
+
+// Which tag a name is, long or short form: a line holds many tags, and
+// comparing each with every name cost more than the rest of reading it.
+Tag tagOf(QStringView name)
+{
+    const auto is = [name](QStringView upper) { return isName(name, upper); };
+    switch (name.size()) {
+    case 1:
+        return is(u"B") ? Tag::Bold : is(u"I") ? Tag::Italic : is(u"C") ? Tag::Center : Tag::Unknown;
+    case 2:
+        return is(u"CR")   ? Tag::CR
+               : is(u"LF") ? Tag::LF
+               : is(u"FN") ? Tag::FontName
+               : is(u"FS") ? Tag::FontSize
+               : is(u"FC") ? Tag::FontColor
+               : is(u"S-") ? Tag::Subscript
+               : is(u"S+") ? Tag::Superscript
+               : is(u"NP") ? Tag::NewPage
+               : is(u"CB") ? Tag::ColumnBreak
+                           : Tag::Unknown;
+    case 3:
+        return is(u"SOC")   ? Tag::StartChorus
+               : is(u"SOB") ? Tag::StartBridge
+               : is(u"EOC") || is(u"EOB") ? Tag::EndSection
+                                          : Tag::Unknown;
+    case 4:
+        return is(u"TCON") ? Tag::TwoColumnsOn : Tag::Unknown;
+    case 5:
+        return is(u"TCOFF")   ? Tag::TwoColumnsOff
+               : is(u"SOBLK") ? Tag::StartBlock
+               : is(u"EOBLK") ? Tag::EndSection
+                              : Tag::Unknown;
+    case 6:
+        return is(u"CENTER") ? Tag::Center : Tag::Unknown;
+    case 8:
+        return is(u"FONTNAME") ? Tag::FontName : is(u"FONTSIZE") ? Tag::FontSize : Tag::Unknown;
+    case 9:
+        return is(u"FONTCOLOR") ? Tag::FontColor : is(u"SUBSCRIPT") ? Tag::Subscript : Tag::Unknown;
+    case 11:
+        return is(u"SUPERSCRIPT") ? Tag::Superscript : Tag::Unknown;
+    default:
+        return Tag::Unknown;
+    }
+}
+
 } // namespace
 
 PageRenderer::PageRenderer(PrintState& state, const song::Song& song, Messages& messages, DiagramsAtPageEnd diagrams)
@@ -125,10 +173,11 @@ void PageRenderer::interpretTag(Surface& target, Surface& reference, QStringView
     const QStringView name = blanksTrimmed(colon < 0 ? body : body.left(colon));
     const QStringView argument = colon < 0 ? QStringView() : blanksTrimmed(body.sliced(colon + 1));
 
-    if (isName(name, u"CR")) {
+    const Tag kind = tagOf(name);
+    if (kind == Tag::CR) {
         m_state.TextRight = qMax(m_state.TextRight, rounded(target.CurrentX));
         target.CurrentX = reference.CurrentX = m_state.TextLeft;
-    } else if (isName(name, u"LF")) {
+    } else if (kind == Tag::LF) {
         double y = 0;
         if (!closing) {
             const double factor = argument.isEmpty() ? 1.0 : tagNumber(argument);
@@ -138,26 +187,26 @@ void PageRenderer::interpretTag(Surface& target, Surface& reference, QStringView
             y = reference.CurrentY - m_state.LastLineFeed;
         }
         target.CurrentY = reference.CurrentY = rounded(y);
-    } else if (isName(name, u"B")) {
+    } else if (kind == Tag::Bold) {
         target.FontBold = reference.FontBold = !closing;
-    } else if (isName(name, u"I")) {
+    } else if (kind == Tag::Italic) {
         target.FontItalic = reference.FontItalic = !closing;
-    } else if (isName(name, u"FONTNAME") || isName(name, u"FN")) {
+    } else if (kind == Tag::FontName) {
         // Lines name their fonts again and again: the same name is kept, not copied.
         const QStringView fontName = usableFontName(argument);
         if (target.FontName != fontName)
             target.FontName = fontName.toString();
         if (reference.FontName != fontName)
             reference.FontName = target.FontName;
-    } else if (isName(name, u"FONTSIZE") || isName(name, u"FS")) {
+    } else if (kind == Tag::FontSize) {
         const double size = usableFontSize(tagNumber(argument));
         m_state.BaseFontSize = int(rounded(size));
         target.FontSize = m_state.scaled(size);
         reference.FontSize = size;
-    } else if (isName(name, u"FONTCOLOR") || isName(name, u"FC")) {
+    } else if (kind == Tag::FontColor) {
         const qint32 color = toInt32(tagNumber(argument));
         target.ForeColor = m_state.ToPaper && !m_state.ColorPrinting ? 0 : color;
-    } else if (isName(name, u"SUBSCRIPT") || isName(name, u"S-")) {
+    } else if (kind == Tag::Subscript) {
         if (!closing) {
             target.FontSize = m_state.BaseFontSize * 0.8;
             m_state.ScriptShift = int(target.TextHeight(QStringLiteral("0"))) / 3;
@@ -166,31 +215,31 @@ void PageRenderer::interpretTag(Surface& target, Surface& reference, QStringView
             target.FontSize = m_state.BaseFontSize;
             target.CurrentY -= m_state.ScriptShift;
         }
-    } else if (isName(name, u"SUPERSCRIPT") || isName(name, u"S+")) {
+    } else if (kind == Tag::Superscript) {
         if (!closing) {
             m_state.ScriptShift = int(target.TextHeight(QStringLiteral("0"))) / 3;
             target.CurrentY -= m_state.ScriptShift;
         } else {
             target.CurrentY += m_state.ScriptShift;
         }
-    } else if (isName(name, u"NP")) {
+    } else if (kind == Tag::NewPage) {
         m_state.NewPageRequested = true;
-    } else if (isName(name, u"CB")) {
+    } else if (kind == Tag::ColumnBreak) {
         m_state.ColumnBreakRequested = true;
-    } else if (isName(name, u"CENTER") || isName(name, u"C")) {
+    } else if (kind == Tag::Center) {
         m_state.CenterLine = true;
-    } else if (isName(name, u"TCON")) {
+    } else if (kind == Tag::TwoColumnsOn) {
         m_state.TextTop = rounded(target.CurrentY);
         m_state.TwoColumns = true;
-    } else if (isName(name, u"TCOFF")) {
+    } else if (kind == Tag::TwoColumnsOff) {
         m_state.TwoColumns = false;
-    } else if (isName(name, u"SOC")) {
+    } else if (kind == Tag::StartChorus) {
         startMark(target, u' ' + (argument.isEmpty() ? QStringLiteral("Chorus") : argument.toString()) + u' ');
-    } else if (isName(name, u"SOB")) {
+    } else if (kind == Tag::StartBridge) {
         startMark(target, u' ' + (argument.isEmpty() ? QStringLiteral("Bridge") : argument.toString()) + u' ');
-    } else if (isName(name, u"SOBLK")) {
+    } else if (kind == Tag::StartBlock) {
         startMark(target, u' ' + argument.toString() + u' ');
-    } else if ((isName(name, u"EOC") || isName(name, u"EOB") || isName(name, u"EOBLK")) && m_state.SectionOpen) {
+    } else if (kind == Tag::EndSection && m_state.SectionOpen) {
         endMark(target);
     }
 }

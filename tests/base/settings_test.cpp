@@ -76,6 +76,9 @@ private slots:
         QTest::addRow("no exponent") << u"1e5"_s << 1.0;
         QTest::addRow("a tab is not a blank") << u"\t5"_s << 0.0;
         QTest::addRow("comma is not a decimal point") << u"2,5"_s << 2.0;
+        QTest::addRow("blanks, plus sign, whole") << u"  +16711680"_s << 16711680.0;
+        QTest::addRow("a point without digits after it") << u"-7.x"_s << -7.0;
+        QTest::addRow("more digits than add up exactly") << u"12345678901234567890"_s << 12345678901234567890.0;
     }
     void leadingNumber()
     {
