@@ -109,25 +109,6 @@ double leadingNumber(QStringView text)
     return negative ? -value : value;
 }
 
-double roundHalfEven(double value)
-{
-    // nearbyint follows the current rounding mode, which is round-to-nearest-even
-    // unless someone changed it; do the arithmetic explicitly instead. From 2^52
-    // on every double is whole (and NaN and the infinities stay as they are);
-    // below, the floor is the integer part, one less under a negative fraction,
-    // which costs less than a call to std::floor (printing rounds millions of
-    // coordinates).
-    if (!(std::abs(value) < 4503599627370496.0))
-        return value;
-    const qint64 whole = qint64(value) - (double(qint64(value)) > value ? 1 : 0);
-    const double diff = value - double(whole);
-    if (diff < 0.5)
-        return double(whole);
-    if (diff > 0.5)
-        return double(whole + 1);
-    return whole % 2 == 0 ? double(whole) : double(whole + 1);
-}
-
 qint16 toInt16(double value)
 {
     return clampInteger<qint16>(value);

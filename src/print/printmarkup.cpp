@@ -37,6 +37,21 @@ struct RoleTags
 };
 
 // The markup of one lyric line with its chord row above it.
+// A chord as the list of chords a song uses tells them apart.
+struct UsedChordKey
+{
+    int tone;
+    int bass;
+    QString mode;
+
+    bool operator==(const UsedChordKey&) const = default;
+};
+
+size_t qHash(const UsedChordKey& key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.tone, key.bass, key.mode);
+}
+
 class LyricLine
 {
 public:
@@ -87,11 +102,11 @@ private:
 
     // The chords met so far, by tone, bass and type: a song of thousands of
     // different chords must not compare each new one with all before it.
-    QSet<QString> m_used;
+    QSet<UsedChordKey> m_used;
 
     void addUsedChord(const music::ChordSymbol& chord)
     {
-        const QString key = QString::number(chord.tone) + u' ' + QString::number(chord.bass) + u' ' + chord.mode;
+        const UsedChordKey key{chord.tone, chord.bass, chord.mode};
         if (!m_used.contains(key)) {
             m_used.insert(key);
             m_state.UsedChords.append({chord, false});
