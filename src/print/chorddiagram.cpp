@@ -134,8 +134,7 @@ GuitarSelection selectGuitarFingering(const ChordSymbol& chord, const DiagramSou
     static const QList<music::GuitarChordDef> none;
     if (sources.memo == nullptr || music::findFingering(chord, sources.songDefs, none).def != nullptr)
         return chooseGuitarFingering(chord, sources);
-    const QString key = QString::number(chord.tone) + (chord.toneSharp ? u'#' : u'b') + QString::number(chord.bass)
-        + (chord.bassSharp ? u'#' : u'b') + chord.mode + u'|' + chord.text;
+    const FingeringMemo::Key key{chord.tone, chord.toneSharp, chord.bass, chord.bassSharp, chord.mode, chord.text};
     auto& choices = sources.memo->choices;
     if (const auto known = choices.constFind(key); known != choices.cend())
         return *known;

@@ -74,7 +74,24 @@ public:
         DrawnFingering fingering;
         QList<int> notes;
     };
-    QHash<QString, Choice> choices;
+    // A chord as its name was read: notes, accidentals, type, and the name
+    // itself (a text label or a spelling may differ where the rest agrees).
+    struct Key
+    {
+        qint16 tone;
+        bool toneSharp;
+        qint16 bass;
+        bool bassSharp;
+        QString mode;
+        QString text;
+
+        bool operator==(const Key&) const = default;
+        friend size_t qHash(const Key& key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.tone, key.toneSharp, key.bass, key.bassSharp, key.mode, key.text);
+        }
+    };
+    QHash<Key, Choice> choices;
 };
 
 // Which fingering the guitar diagram of the chord shows: the song's, then the
