@@ -44,6 +44,18 @@ bool isName(QStringView text, QStringView name)
     return true;
 }
 
+// Where character c first stands in text from `from` on, or -1. Tags and the
+// pieces between them are a few characters long: a plain loop finds them
+// sooner than QStringView::indexOf, whose set-up is made for long texts.
+qsizetype findShort(QStringView text, char16_t c, qsizetype from = 0)
+{
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text[i] == c)
+            return i;
+    }
+    return -1;
+}
+
 enum class Tag { Unknown, CR, LF, Bold, Italic, FontName, FontSize, FontColor, Subscript, Superscript, NewPage,
                  ColumnBreak, Center, TwoColumnsOn, TwoColumnsOff, StartChorus, StartBridge, StartBlock,
                  EndSection };
@@ -117,10 +129,10 @@ void PageRenderer::RenderMarkupLine(Surface& target, Surface& reference, const Q
     QString joined;
     const auto upTo = [&](QStringView piece) { return joined.isEmpty() ? piece : QStringView(joined += piece); };
     qsizetype start = 0;
-    qsizetype open = whole.indexOf(u'<', start);
+    qsizetype open = findShort(whole, u'<', start);
     while (open >= 0) {
         const QStringView piece = whole.sliced(start, open - start);
-        const qsizetype close = whole.indexOf(u'>', open + 1);
+        const qsizetype close = findShort(whole, u'>', open + 1);
         const QStringView tag = close < 0 ? QStringView() : blanksTrimmed(whole.sliced(open + 1, close - open - 1));
         if (close >= 0 && isName(tag, u"LT")) {
             joined += piece;
@@ -138,7 +150,7 @@ void PageRenderer::RenderMarkupLine(Surface& target, Surface& reference, const Q
                 start = close + 1;
             }
         }
-        open = whole.indexOf(u'<', start);
+        open = findShort(whole, u'<', start);
     }
     drawTextPiece(target, reference, upTo(whole.sliced(start)), false);
     m_state.MaxLineHeight = qMax(m_state.MaxLineHeight, reference.CurrentY - startY);
@@ -169,7 +181,7 @@ void PageRenderer::interpretTag(Surface& target, Surface& reference, QStringView
 {
     const bool closing = tag.startsWith(u'/');
     const QStringView body = closing ? tag.sliced(1) : tag;
-    const qsizetype colon = body.indexOf(u':');
+    const qsizetype colon = findShort(body, u':');
     const QStringView name = blanksTrimmed(colon < 0 ? body : body.left(colon));
     const QStringView argument = colon < 0 ? QStringView() : blanksTrimmed(body.sliced(colon + 1));
 
