@@ -101,9 +101,10 @@ QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0, int numb
     // A drawing that comes back is placed again once it has come back often
     // enough; half a twip off, it is another. Placed, it leaves pen and font
     // as drawing it did: a word printed after it lands where it did the first
-    // time. Its black line stays black after a red one on the page.
+    // time. Its black line stays black after a red one on the page, and its
+    // words show whole, the one a stand-in face draws too.
     QPointF penMoved;
-    double placedWidth = 0;
+    QList<DrawnWord> placedWords;  // from the drawing's origin
     double spaceWidth = 0;
     double afterWidth = 0;
     for (const double y : {6000.0, 7000.0}) {
@@ -117,17 +118,19 @@ QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0, int numb
             const qsizetype drawnBefore = words.size();
             drawRecurring(pdf, "line, dot and word", [&] {
                 pdf.ForeColor = 0;
-                pdf.Line(at.x(), at.y() + 900, at.x() + 800, at.y() + 900);
+                pdf.Line(at.x() + 1000, at.y() + 900, at.x() + 1800, at.y() + 900);
                 pdf.ForeColor = 0x0000FF;
                 pdf.FillColor = 0xFF0000;
-                pdf.Circle(at.x() + 200, at.y() + 600, 150, true);
-                phrase(pdf, words, Chords, at.x(), at.y(), u"Placed"_s);
+                pdf.Circle(at.x() + 1200, at.y() + 600, 150, true);
+                phrase(pdf, words, Lyrics, at.x(), at.y(), u"Placed Ж"_s, false);
             });
             if (words.size() == drawnBefore) {
-                words.append({u"Placed"_s, at.x() / 20, at.y() / 20, placedWidth, true});
+                for (const DrawnWord& word : std::as_const(placedWords))
+                    words.append({word.text, word.x + at.x() / 20, word.y + at.y() / 20, word.width, false});
             } else if (penMoved.isNull()) {
                 penMoved = QPointF(pdf.CurrentX, pdf.CurrentY) - at;
-                placedWidth = words.last().width;
+                for (qsizetype i = drawnBefore; i < words.size(); ++i)
+                    placedWords.append({words[i].text, words[i].x - at.x() / 20, words[i].y - at.y() / 20, words[i].width, false});
                 spaceWidth = pdf.TextWidth(u" "_s);
                 afterWidth = pdf.TextWidth(u"after"_s);
             }
@@ -462,8 +465,8 @@ private slots:
         const auto at = [&page](double x, double y) { return page.pixelColor(int(x / 10), int(y / 10)); };
         // Inside the filled circle, inside the hollow one, the filled key, just
         // above it, and the dot of the first and last drawing of each row.
-        QCOMPARE((QList<QColor>{at(2000, 4000), at(3000, 4000), at(4100, 4100), at(4100, 3700), at(1640, 6600),
-                                at(9640, 6600), at(1641, 7600), at(9641, 7600)}),
+        QCOMPARE((QList<QColor>{at(2000, 4000), at(3000, 4000), at(4100, 4100), at(4100, 3700), at(2640, 6600),
+                                at(10640, 6600), at(2641, 7600), at(10641, 7600)}),
                  (QList<QColor>{QColor(0, 0, 255), Qt::white, Qt::black, Qt::white, QColor(0, 0, 255),
                                 QColor(0, 0, 255), QColor(0, 0, 255), QColor(0, 0, 255)}));
         const auto near = [&](double x, double y, auto test) {
@@ -481,9 +484,19 @@ private slots:
         QVERIFY(near(5300, 5000, green) && near(5000, 5300, green));
         QVERIFY(near(7300, 5000, dark) && near(7000, 5300, dark) && !near(7000, 5000, green));
         QVERIFY(!near(5300, 5300, dark) && !near(7300, 5300, dark));
-        // Each placed drawing's black line.
+        // Each placed drawing's black line, and its word as whole as where it was drawn.
         const auto black = [](QColor c) { return c.red() < 90 && c.green() < 90 && c.blue() < 90; };
-        QVERIFY(near(1840, 6900, black) && near(9840, 6900, black) && near(9841, 7900, black));
+        QVERIFY(near(2840, 6900, black) && near(10840, 6900, black) && near(10841, 7900, black));
+        const auto inked = [&](double left) {
+            int count = 0;
+            for (int x = int(left / 10); x < int((left + 700) / 10); ++x) {
+                for (int y = 600; y < 625; ++y)
+                    count += page.pixelColor(x, y).lightness() < 200 ? 1 : 0;
+            }
+            return count;
+        };
+        QVERIFY(inked(1440) > 50);
+        QCOMPARE(inked(9440), inked(1440));
         // Red chords in the top half of their line, not mirrored to below it.
         bool red = false;
         for (int y = 2200; y < 2320; y += 10)

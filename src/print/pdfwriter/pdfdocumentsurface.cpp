@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -90,13 +91,17 @@ double PdfDocumentSurface::drawMeasuredText(double x, double y, const QString& t
     const int own = face();
     // Blanks only move the pen (chord rows are padded with them); leaving
     // them out keeps pages small and shows the same.
-    if (m_content == nullptr || own < 0 || text.count(u' ') == text.size())
+    if (m_content == nullptr || own < 0 || std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; }))
         return TextWidth(text);
     const pdf::FaceMetrics& metrics = m_faces.font(own).metrics();
     pdf::FaceSet::Reach reach;
     // Stand-in faces share the baseline of the face asked for, as on screen.
     const double baseline = y + metrics.ascent * sizeTwips() / metrics.unitsPerEm;
+    const double left = x;
     int runFace = own;
+    // The document font of the run, asked for at its first glyph (fonts are
+    // numbered in the order first drawn).
+    pdf::DocumentFont* runFont = nullptr;
     m_glyphs.clear();
     pdf::forEachCharacter(text, [&](char32_t c) {
         const pdf::FaceSet::Glyph glyph = m_faces.glyph(own, c);
@@ -107,8 +112,11 @@ double PdfDocumentSurface::drawMeasuredText(double x, double y, const QString& t
                 x += font.advance(id) * sizeTwips() / font.metrics().unitsPerEm;
             m_glyphs.clear();
             runFace = glyph.face;
+            runFont = nullptr;
         }
-        documentFont(glyph.face).use(glyph.id, c);
+        if (runFont == nullptr)
+            runFont = &documentFont(glyph.face);
+        runFont->use(glyph.id, c);
         m_glyphs.push_back(glyph.id);
         reach.add(m_faces, own, glyph);
     });
@@ -117,7 +125,7 @@ double PdfDocumentSurface::drawMeasuredText(double x, double y, const QString& t
     if (m_recording) {
         // Accents and descenders stay within a size above and below the line.
         const double size = sizeTwips();
-        this->reach(x - size, y - size, x + width + size, y + 2 * size);
+        this->reach(left - size, y - size, left + width + size, y + 2 * size);
     }
     return width;
 }
