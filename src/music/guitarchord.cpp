@@ -27,12 +27,10 @@ bool lowStringSounds(const GuitarChordDef& def, int pitchClass)
 }
 
 // The plain chord under a slash chord, accepted only when it can sound the bass low.
-const GuitarChordDef* findWithoutBass(const QList<GuitarChordDef>& dictionary, const ChordSymbol& chord)
+const GuitarChordDef* findWithoutBass(const QList<GuitarChordDef>& dictionary, const ChordSymbol& chord,
+                                      const QString& plainName)
 {
-    ChordSymbol plain = chord;
-    plain.bass = plain.tone;
-    plain.bassSharp = plain.toneSharp;
-    const GuitarChordDef* def = findByName(dictionary, FormatChord(plain, QStringLiteral("C")));
+    const GuitarChordDef* def = findByName(dictionary, plainName);
     return def != nullptr && lowStringSounds(*def, chord.bass) ? def : nullptr;
 }
 
@@ -77,15 +75,33 @@ FingeringMatch findFingering(const ChordSymbol& chord, const QList<GuitarChordDe
 {
     if (chord.tone < 0 || chord.bass < 0)
         return {};
-    const QString key = FormatChord(chord, QStringLiteral("C"));
-    const bool slash = chord.bass != chord.tone;
+    return findFingering(chord, fingeringNames(chord), song, global);
+}
+
+FingeringNames fingeringNames(const ChordSymbol& chord)
+{
+    FingeringNames names{FormatChord(chord, QStringLiteral("C")), {}};
+    if (chord.bass != chord.tone) {
+        ChordSymbol plain = chord;
+        plain.bass = plain.tone;
+        plain.bassSharp = plain.toneSharp;
+        names.plain = FormatChord(plain, QStringLiteral("C"));
+    }
+    return names;
+}
+
+FingeringMatch findFingering(const ChordSymbol& chord, const FingeringNames& names, const QList<GuitarChordDef>& song,
+                             const QList<GuitarChordDef>& global)
+{
+    if (chord.tone < 0 || chord.bass < 0)
+        return {};
     const std::pair<const QList<GuitarChordDef>*, FingeringSource> dictionaries[] = {
         {&song, FingeringSource::Song}, {&global, FingeringSource::Global}};
     for (const auto& [dictionary, source] : dictionaries) {
-        if (const GuitarChordDef* def = findByName(*dictionary, key))
+        if (const GuitarChordDef* def = findByName(*dictionary, names.name))
             return {def, source};
-        if (slash) {
-            if (const GuitarChordDef* def = findWithoutBass(*dictionary, chord))
+        if (!names.plain.isNull()) {
+            if (const GuitarChordDef* def = findWithoutBass(*dictionary, chord, names.plain))
                 return {def, source};
         }
     }

@@ -51,4 +51,17 @@ struct FingeringMatch
 FingeringMatch findFingering(const ChordSymbol& chord, const QList<GuitarChordDef>& song,
                              const QList<GuitarChordDef>& global);
 
+// The names a chord is looked up under, in letters as dictionaries store
+// them: its own, and for a slash chord its plain chord's (null otherwise).
+struct FingeringNames
+{
+    QString name;
+    QString plain;
+};
+FingeringNames fingeringNames(const ChordSymbol& chord);
+// The same with the names already made, for a book that looks the same chord
+// up in song after song.
+FingeringMatch findFingering(const ChordSymbol& chord, const FingeringNames& names, const QList<GuitarChordDef>& song,
+                             const QList<GuitarChordDef>& global);
+
 } // namespace lvx::music

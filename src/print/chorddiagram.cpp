@@ -131,14 +131,20 @@ GuitarSelection selectGuitarFingering(const ChordSymbol& chord, const DiagramSou
 {
     // A chord the song defines (or, for a slash chord, its plain chord) takes
     // the song's own shape; the book's choice is only for the others.
-    static const QList<music::GuitarChordDef> none;
-    if (sources.memo == nullptr || music::findFingering(chord, sources.songDefs, none).def != nullptr)
+    if (sources.memo == nullptr)
         return chooseGuitarFingering(chord, sources);
-    const FingeringMemo::Key key{chord.tone, chord.toneSharp, chord.bass, chord.bassSharp, chord.mode, chord.text};
-    auto& choices = sources.memo->choices;
-    if (const auto known = choices.constFind(key); known != choices.cend())
-        return *known;
-    return *choices.insert(key, chooseGuitarFingering(chord, sources));
+    FingeringMemo::Entry& entry =
+        sources.memo->entries[{chord.tone, chord.toneSharp, chord.bass, chord.bassSharp, chord.mode, chord.text}];
+    if (!entry.named) {
+        entry.names = music::fingeringNames(chord);
+        entry.named = true;
+    }
+    static const QList<music::GuitarChordDef> none;
+    if (music::findFingering(chord, entry.names, sources.songDefs, none).def != nullptr)
+        return chooseGuitarFingering(chord, sources);
+    if (!entry.choice)
+        entry.choice = chooseGuitarFingering(chord, sources);
+    return *entry.choice;
 }
 
 // ---- guitar grid

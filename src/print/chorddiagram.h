@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace lvx::midi {
 class PlaybackNotes;
@@ -91,7 +92,15 @@ public:
             return qHashMulti(seed, key.tone, key.toneSharp, key.bass, key.bassSharp, key.mode, key.text);
         }
     };
-    QHash<Key, Choice> choices;
+    // What the book knows of a chord: the names it is looked up under, and
+    // the fingering chosen for it, once chosen.
+    struct Entry
+    {
+        bool named = false;
+        music::FingeringNames names;
+        std::optional<Choice> choice;
+    };
+    QHash<Key, Entry> entries;
 };
 
 // Which fingering the guitar diagram of the chord shows: the song's, then the
