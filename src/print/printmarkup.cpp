@@ -64,6 +64,7 @@ public:
             m_state.ChordNames.clear();
             m_state.ChordNamesNotation = m_app.notation;
         }
+        m_song = ++m_state.ChordNamesSong;
     }
 
     QString markup(const song::SongLine& line)
@@ -113,16 +114,17 @@ private:
         }
     }
 
-    // How each chord name met so far prints: a song repeats its few chords.
-    QHash<QString, QString> m_chordTexts;
+    int m_song = 0;
 
+    // How a chord name prints; the print keeps the names it has read, and a
+    // song lists the chord the first time it uses the name.
     QString chordText(const QString& name)
     {
-        if (const auto known = m_chordTexts.constFind(name); known != m_chordTexts.cend())
-            return *known;
-        if (const auto met = m_state.ChordNames.constFind(name); met != m_state.ChordNames.cend()) {
-            addUsedChord(met->chord);
-            m_chordTexts.insert(name, met->text);
+        if (const auto met = m_state.ChordNames.find(name); met != m_state.ChordNames.end()) {
+            if (met->song != m_song) {
+                met->song = m_song;
+                addUsedChord(met->chord);
+            }
             return met->text;
         }
         const music::ChordSymbol chord = music::ParseChord(name);
@@ -135,8 +137,7 @@ private:
         if (text.isEmpty()) {
             m_messages.inform(u"Invalid Chord: " + name);
         } else {
-            m_chordTexts.insert(name, text);
-            m_state.ChordNames.insert(name, {chord, text});
+            m_state.ChordNames.insert(name, {chord, text, m_song});
         }
         return text;
     }

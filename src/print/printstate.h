@@ -33,6 +33,7 @@ struct NamedChord
 {
     music::ChordSymbol chord;
     QString text;
+    int song = 0;   // the last song it was met in (PrintState::ChordNamesSong)
 };
 
 // The page layout state of the print or preview in progress.
@@ -42,6 +43,7 @@ struct PrintState
     // printed in: a book repeats the same few hundred names from song to song.
     QHash<QString, NamedChord> ChordNames;
     QString ChordNamesNotation;
+    int ChordNamesSong = 0;   // songs read so far in this print
 
     // The song turned into markup, and the chords it uses.
     QStringList MarkupLines;
