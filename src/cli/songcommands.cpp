@@ -132,8 +132,10 @@ int runTranspose(Command& command)
     const int semitones = command.args.value(0).toInt(&isNumber);
     if (!isNumber || semitones < -12 || semitones > 12)
         return command.usage(usageText);
+    // Songs of a batch share their chords: each name is transposed once a call.
+    QHash<QString, QString> names;
     return overSongs(command, 1, true, usageText, [&](song::Song& song) {
-        song.Transpose(semitones);
+        song.Transpose(semitones, &names);
         return songText(song);
     });
 }

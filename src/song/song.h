@@ -8,6 +8,7 @@
 #include "base/fonts.h"
 #include "music/guitarchord.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -125,7 +126,9 @@ public:
 
     // -- chord edits over the whole song
     void LastChordsAdd(const QString& name);
-    void Transpose(int semitones);
+    // `names`, when given, keeps the names transposed so far by the same
+    // semitones, for a caller that transposes song after song.
+    void Transpose(int semitones, QHash<QString, QString>* names = nullptr);
     void ReplaceChords(const QString& find, const QString& replacement);
 
     // The longest lyric a line holds; longer lines are split when read.

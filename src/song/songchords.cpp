@@ -25,13 +25,14 @@ QString transposedName(const QString& name, int semitones)
 
 } // namespace
 
-void Song::Transpose(int semitones)
+void Song::Transpose(int semitones, QHash<QString, QString>* names)
 {
     if (semitones == 0)
         return;
     // A song uses a few chords many times: each distinct name is read and
     // transposed once, and its result shared by every label that has it.
-    QHash<QString, QString> transposed;
+    QHash<QString, QString> ownNames;
+    QHash<QString, QString>& transposed = names != nullptr ? *names : ownNames;
     for (SongLine& line : lines) {
         for (ChordPlacement& chord : line.chords) {
             auto known = transposed.constFind(chord.name);

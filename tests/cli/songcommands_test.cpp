@@ -124,6 +124,10 @@ private slots:
         QTest::addRow("-o writes each song under its own name")
             << QStringList{u"write"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{song, song} << 0
             << QList<QByteArray>{written, written};
+        // The second song's chords come from the names the first one transposed.
+        QTest::addRow("-o transposes song after song alike")
+            << QStringList{u"transpose"_s, u"1"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{song, song} << 0
+            << QList<QByteArray>{readData(u"example-transpose-ref.cho"_s), readData(u"example-transpose-ref.cho"_s)};
         QTest::addRow("--in-place keeps a Windows-1252 file in Windows-1252")
             << QStringList{u"transpose"_s, u"1"_s, u"--in-place"_s, u"IN"_s} << QList<QByteArray>{latin, song} << 0
             << QList<QByteArray>{"{t:Caf\xe9}\r\n", readData(u"example-transpose-ref.cho"_s)};
