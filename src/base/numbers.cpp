@@ -67,37 +67,27 @@ T clampInteger(double value)
 
 double leadingNumber(QStringView text)
 {
-    // A whole number of up to 15 digits, most of what is read (font sizes and
-    // colours in print markup), is exact as its digits are added up.
-    qsizetype at = 0;
-    while (at < text.size() && text[at] == u' ')
-        ++at;
-    const bool minus = at < text.size() && text[at] == u'-';
-    if (at < text.size() && (minus || text[at] == u'+'))
-        ++at;
-    const qsizetype digitsStart = at;
-    qint64 whole = 0;
-    while (at < text.size() && at - digitsStart < 15 && isAsciiDigit(text[at]))
-        whole = whole * 10 + (text[at++].unicode() - u'0');
-    const bool moreDigits = at < text.size() && isAsciiDigit(text[at]);
-    const bool fraction = at + 1 < text.size() && text[at] == u'.' && isAsciiDigit(text[at + 1]);
-    if (at > digitsStart && !moreDigits && !fraction)
-        return minus ? -double(whole) : double(whole);
-
     const qsizetype length = numberLength(text);
     if (length == 0)
         return 0.0;
+    const QStringView number = leadingBlanksTrimmed(text.left(length));
+    const bool minus = number.front() == u'-';
+    const QStringView magnitude = number.front() == u'+' || minus ? number.sliced(1) : number;
+    // A whole number of up to 15 digits, most of what is read (font sizes and
+    // colours in print markup), is exact as its digits are added up.
+    if (magnitude.size() <= 15 && !magnitude.contains(u'.')) {
+        qint64 whole = 0;
+        for (const QChar digit : magnitude)
+            whole = whole * 10 + (digit.unicode() - u'0');
+        return minus ? -double(whole) : double(whole);
+    }
     // from_chars ignores the locale (a German desktop must still read "1.5").
     // Overflow gives infinity, which the callers clamp. The number is ASCII
-    // (sign, digits, point) after its blanks, copied without allocating.
-    const QStringView digits = leadingBlanksTrimmed(text.left(length));
-    QVarLengthArray<char, 64> number(digits.size());
-    std::transform(digits.begin(), digits.end(), number.begin(), [](QChar c) { return char(c.unicode()); });
-    const char* first = number.constData();
-    const char* last = first + number.size();
-    const bool negative = *first == '-';
-    if (*first == '+' || negative)
-        ++first;
+    // (digits, point) after its sign, copied without allocating.
+    QVarLengthArray<char, 64> ascii(magnitude.size());
+    std::transform(magnitude.begin(), magnitude.end(), ascii.begin(), [](QChar c) { return char(c.unicode()); });
+    const char* first = ascii.constData();
+    const char* last = first + ascii.size();
     double value = 0.0;
     const auto [end, error] = std::from_chars(first, last, value);
     Q_UNUSED(end);
@@ -106,7 +96,7 @@ double leadingNumber(QStringView text)
         const bool overflow = std::any_of(first, std::find(first, last, '.'), [](char c) { return c != '0'; });
         value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return negative ? -value : value;
+    return minus ? -value : value;
 }
 
 qint16 toInt16(double value)

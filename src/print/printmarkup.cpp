@@ -36,7 +36,6 @@ struct RoleTags
     QString tablature;
 };
 
-// The markup of one lyric line with its chord row above it.
 // A chord as the list of chords a song uses tells them apart.
 struct UsedChordKey
 {
@@ -52,6 +51,7 @@ size_t qHash(const UsedChordKey& key, size_t seed = 0)
     return qHashMulti(seed, key.tone, key.bass, key.mode);
 }
 
+// The markup of one lyric line with its chord row above it.
 class LyricLine
 {
 public:

@@ -25,20 +25,26 @@ void appendPoints(QByteArray& out, std::initializer_list<double> coordinates)
     }
 }
 
+// The dictionary entries a form starts with: its type and bounding box.
+QByteArray formEntries(const Forms::Box& box)
+{
+    QByteArray entries("/Type /XObject /Subtype /Form /BBox [");
+    appendPoints(entries, {box[0], box[1], box[2], box[3]});
+    entries.append(']');
+    return entries;
+}
+
 // Adds the form drawing `path` as the next resource of its kind, its bounding
 // box (left, top, right, bottom) widened by the margin.
 template <typename Key>
 int addForm(PdfFile& file, QHash<Key, int>& byKey, std::vector<int>& objects, const Key& key, const QByteArray& path,
-            std::array<double, 4> box)
+            const Forms::Box& box)
 {
     const int resource = int(objects.size()) + 1;
     const int object = file.reserve();
     byKey.insert(key, resource);
     objects.push_back(object);
-    QByteArray entries("/Type /XObject /Subtype /Form /BBox [");
-    appendPoints(entries, {box[0] - Margin, box[1] - Margin, box[2] + Margin, box[3] + Margin});
-    entries.append(']');
-    file.writeStream(object, entries, path);
+    file.writeStream(object, formEntries({box[0] - Margin, box[1] - Margin, box[2] + Margin, box[3] + Margin}), path);
     return resource;
 }
 
@@ -82,7 +88,7 @@ int Forms::figure(PdfFile& file, std::span<const LineSegment> segments)
     if (const auto known = m_figures.constFind(key); known != m_figures.cend())
         return *known;
     QByteArray path;
-    std::array<double, 4> box{};   // left, top, right, bottom, the origin inside
+    Box box{};   // the origin inside
     for (const LineSegment& segment : segments) {
         appendPoints(path, {segment.x1, segment.y1});
         path.append("m ");
@@ -103,9 +109,8 @@ Forms::Drawing Forms::addDrawing(PdfFile& file)
 
 QByteArray Forms::drawingEntries(const Box& box, int resources)
 {
-    QByteArray entries("/Type /XObject /Subtype /Form /BBox [");
-    appendPoints(entries, {box[0], box[1], box[2], box[3]});
-    appendReference(entries, "] /Resources", resources);
+    QByteArray entries = formEntries(box);
+    appendReference(entries, " /Resources", resources);
     return entries;
 }
 

@@ -125,7 +125,7 @@ double PdfDocumentSurface::drawMeasuredText(double x, double y, const QString& t
     if (m_recording) {
         // Accents and descenders stay within a size above and below the line.
         const double size = sizeTwips();
-        this->reach(left - size, y - size, left + width + size, y + 2 * size);
+        extendRecording(left - size, y - size, left + width + size, y + 2 * size);
     }
     return width;
 }
@@ -143,7 +143,7 @@ void PdfDocumentSurface::Line(double x1, double y1, double x2, double y2)
     if (m_content == nullptr)
         return;
     m_content->line(x1, y1, x2, y2, ForeColor & 0xFFFFFF);
-    reach(qMin(x1, x2), qMin(y1, y2), qMax(x1, x2), qMax(y1, y2));
+    extendRecording(qMin(x1, x2), qMin(y1, y2), qMax(x1, x2), qMax(y1, y2));
 }
 
 void PdfDocumentSurface::Circle(double x, double y, double radius, bool filled)
@@ -152,7 +152,7 @@ void PdfDocumentSurface::Circle(double x, double y, double radius, bool filled)
         return;
     const int form = m_forms.circle(*m_file, radius, filled);
     m_content->placeCircle(form, x, y, ForeColor & 0xFFFFFF, filled, FillColor & 0xFFFFFF);
-    reach(x - radius, y - radius, x + radius, y + radius);
+    extendRecording(x - radius, y - radius, x + radius, y + radius);
 }
 
 void PdfDocumentSurface::Lines(double x, double y, std::span<const LineSegment> segments)
@@ -162,8 +162,8 @@ void PdfDocumentSurface::Lines(double x, double y, std::span<const LineSegment> 
     const int form = m_forms.figure(*m_file, segments);
     m_content->placeFigure(form, x, y, ForeColor & 0xFFFFFF);
     for (const LineSegment& segment : segments) {
-        reach(x + qMin(segment.x1, segment.x2), y + qMin(segment.y1, segment.y2), x + qMax(segment.x1, segment.x2),
-              y + qMax(segment.y1, segment.y2));
+        extendRecording(x + qMin(segment.x1, segment.x2), y + qMin(segment.y1, segment.y2),
+                        x + qMax(segment.x1, segment.x2), y + qMax(segment.y1, segment.y2));
     }
 }
 
@@ -172,7 +172,7 @@ void PdfDocumentSurface::FillRect(double x1, double y1, double x2, double y2)
     if (m_content == nullptr)
         return;
     m_content->fillRect(x1, y1, x2, y2, FillColor & 0xFFFFFF);
-    reach(qMin(x1, x2), qMin(y1, y2), qMax(x1, x2), qMax(y1, y2));
+    extendRecording(qMin(x1, x2), qMin(y1, y2), qMax(x1, x2), qMax(y1, y2));
 }
 
 QByteArray PdfDocumentSurface::keptKey(const QByteArray& key) const
@@ -252,7 +252,7 @@ void PdfDocumentSurface::finishRecording()
     m_content->placeDrawing(form, recording.originX, recording.originY);
 }
 
-void PdfDocumentSurface::reach(double left, double top, double right, double bottom)
+void PdfDocumentSurface::extendRecording(double left, double top, double right, double bottom)
 {
     if (!m_recording)
         return;

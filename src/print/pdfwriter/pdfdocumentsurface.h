@@ -116,7 +116,7 @@ private:
 
     QByteArray keptKey(const QByteArray& key) const;
     // Widens the recorded drawing's extents to take in this box.
-    void reach(double left, double top, double right, double bottom);
+    void extendRecording(double left, double top, double right, double bottom);
     void finishRecording();
 
     int face() { return m_faces.select(FontName, FontBold, FontItalic); }
