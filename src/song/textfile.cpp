@@ -184,19 +184,20 @@ TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missi
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
         return {QString(), TextEncoding::Utf8, false};
     }
-    const bool truncated = file.size() > MaxReadBytes;
-    if (truncated)
-        messages.inform(u"File to Large, read first 60000 bytes\n" + path, QStringLiteral("Error"));
-    // Up to the limit whatever the size said: a file that grew meanwhile is
-    // read whole, not cut where it stood. The bytes go through a buffer kept
+    // One byte past the limit tells whether there is more, whatever size the
+    // file had a moment before: one that grew meanwhile is still marked as
+    // read in part, and never saved over. The bytes go through a buffer kept
     // for it: a fresh one of the limit's size costs more than a song's read.
-    thread_local QByteArray buffer(MaxReadBytes, Qt::Uninitialized);
-    const qint64 read = file.read(buffer.data(), MaxReadBytes);
+    thread_local QByteArray buffer(MaxReadBytes + 1, Qt::Uninitialized);
+    const qint64 read = file.read(buffer.data(), MaxReadBytes + 1);
     if (read < 0) {
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
         return {QString(), TextEncoding::Utf8, false};
     }
-    return decodeText(QByteArray::fromRawData(buffer.constData(), read), truncated);
+    const bool truncated = read > MaxReadBytes;
+    if (truncated)
+        messages.inform(u"File to Large, read first 60000 bytes\n" + path, QStringLiteral("Error"));
+    return decodeText(QByteArray::fromRawData(buffer.constData(), qMin(read, qint64(MaxReadBytes))), truncated);
 }
 
 bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages)
