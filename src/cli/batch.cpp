@@ -9,6 +9,10 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <cerrno>
+
+#include <unistd.h>
+
 namespace lvx::cli {
 
 namespace {
@@ -33,7 +37,10 @@ bool save(Command& command, const QString& path, BatchResult& result)
 
 // A new file of a folder of results: the bytes the program's save writes,
 // without waiting for each file to reach the disk before the next (a thousand
-// songs would wait on a thousand syncs).
+// songs would wait on a thousand syncs). A file already there under that name
+// is replaced, not written into: it may be a link to a song elsewhere, even
+// to the one just read. Writing into an old file would also make the file
+// system push it to the disk at once, as it does for a file cut and rewritten.
 bool saveCopy(Command& command, const QString& path, BatchResult& result)
 {
     QByteArray bytes;
@@ -42,8 +49,12 @@ bool saveCopy(Command& command, const QString& path, BatchResult& result)
         result.encoding = song::TextEncoding::Utf8;
         song::encodeText(content, result.encoding, bytes);
     }
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) {
+        command.messages.inform(u"Cannot save file " + path + u": " + qt_error_string(errno));
+        return false;
+    }
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.flush())
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size() && file.flush())
         return true;
     command.messages.inform(u"Cannot save file " + path + u": " + file.errorString());
     return false;

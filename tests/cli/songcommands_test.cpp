@@ -1,8 +1,11 @@
 #include "testmain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -111,29 +114,36 @@ private slots:
 
     // Several songs in one call: each result saved as the program saves, or
     // refused alone. "IN" stands for the input files, "OUT" for the folder.
+    // With "linked", OUT already holds a symbolic link to the first input and
+    // a hard link to the second under their names.
     void batch_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QList<QByteArray>>("inputs");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QList<QByteArray>>("outputs");   // what each result holds: in OUT, or the inputs rewritten
+        QTest::addColumn<bool>("linked");
         const QByteArray song = readData(u"example.cho"_s);
         const QByteArray written = readData(u"example-write-ref.cho"_s);
         const QByteArray latin = "{t:Caf\xe9}\r\n[C]Ol\xe9\r\n";
         const QByteArray big = QByteArray(70000, 'a');
         QTest::addRow("-o writes each song under its own name")
             << QStringList{u"write"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{song, song} << 0
-            << QList<QByteArray>{written, written};
+            << QList<QByteArray>{written, written} << false;
         // The second song's chords come from the names the first one transposed.
         QTest::addRow("-o transposes song after song alike")
             << QStringList{u"transpose"_s, u"1"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{song, song} << 0
-            << QList<QByteArray>{readData(u"example-transpose-ref.cho"_s), readData(u"example-transpose-ref.cho"_s)};
+            << QList<QByteArray>{readData(u"example-transpose-ref.cho"_s), readData(u"example-transpose-ref.cho"_s)} << false;
         QTest::addRow("--in-place keeps a Windows-1252 file in Windows-1252")
             << QStringList{u"transpose"_s, u"1"_s, u"--in-place"_s, u"IN"_s} << QList<QByteArray>{latin, song} << 0
-            << QList<QByteArray>{"{t:Caf\xe9}\r\n", readData(u"example-transpose-ref.cho"_s)};
+            << QList<QByteArray>{"{t:Caf\xe9}\r\n", readData(u"example-transpose-ref.cho"_s)} << false;
         QTest::addRow("--in-place leaves a file read in part as it was, and goes on")
             << QStringList{u"write"_s, u"--in-place"_s, u"IN"_s} << QList<QByteArray>{big, song} << 1
-            << QList<QByteArray>{big, written};
+            << QList<QByteArray>{big, written} << false;
+        // A result replaces the link; the song read, even one read in part, stays as it was.
+        QTest::addRow("-o never writes through a link into a song")
+            << QStringList{u"write"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{big, song} << 0
+            << QList<QByteArray>{big.left(1000), written} << true;
     }
     void batch()
     {
@@ -141,6 +151,7 @@ private slots:
         QFETCH(QList<QByteArray>, inputs);
         QFETCH(int, exitCode);
         QFETCH(QList<QByteArray>, outputs);
+        QFETCH(bool, linked);
         QTemporaryDir dir;
         QStringList inputPaths;
         for (qsizetype index = 0; index < inputs.size(); ++index) {
@@ -152,7 +163,17 @@ private slots:
         const bool toFolder = arguments.contains(u"OUT"_s);
         if (toFolder)
             arguments.replace(arguments.indexOf(u"OUT"_s), dir.filePath(u"out"_s));
+        if (linked) {
+            QVERIFY(QDir(dir.path()).mkdir(u"out"_s));
+            QVERIFY(QFile::link(inputPaths[0], dir.filePath(u"out/0.cho"_s)));
+            QCOMPARE(::link(QFile::encodeName(inputPaths[1]).constData(), QFile::encodeName(dir.filePath(u"out/1.cho"_s)).constData()), 0);
+        }
         QCOMPARE(lvx::test::run(QStringLiteral(LVX_PATH), arguments).exitCode, exitCode);
+        for (qsizetype index = 0; toFolder && index < inputs.size(); ++index) {
+            QFile input(inputPaths[index]);
+            QVERIFY(input.open(QIODevice::ReadOnly));
+            QCOMPARE(input.readAll(), inputs[index]);
+        }
         for (qsizetype index = 0; index < outputs.size(); ++index) {
             QFile file(toFolder ? dir.filePath(u"out/%1.cho"_s.arg(index)) : inputPaths[index]);
             QVERIFY(file.open(QIODevice::ReadOnly));
