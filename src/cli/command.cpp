@@ -95,6 +95,19 @@ song::TextFile Command::readText(const QString& path)
     return song::decodeText(bytes, truncated);
 }
 
+bool Command::mayReplace(const QString& path, QByteArrayView signature, QStringView kind)
+{
+    // Only a plain file is looked into: reading a pipe could wait for ever.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0)
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.read(signature.size()) == signature)
+        return true;
+    messages.inform(u"Cannot save file " + path + u": it is not a " + kind + u" file, and saving would replace what it holds");
+    return false;
+}
+
 bool Command::loadSong(song::Song& song, const QString& path)
 {
     if (path == u"-") {

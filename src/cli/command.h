@@ -5,6 +5,7 @@
 #include "song/songcontext.h"
 #include "song/textfile.h"
 
+#include <QByteArrayView>
 #include <QStringList>
 #include <QTextStream>
 
@@ -76,6 +77,11 @@ struct Command
     bool loadSong(song::Song& song, const QString& path);
     // The text of a file, or of standard input for "-"; ok false when refused.
     song::TextFile readText(const QString& path);
+    // Whether an output may go to path: a file there must be empty or of the
+    // output's kind already (its first bytes `signature`), so a song named by
+    // mistake where a PDF or a sound goes is never written over. False, with
+    // the reason on stderr, when it may not.
+    bool mayReplace(const QString& path, QByteArrayView signature, QStringView kind);
 };
 
 } // namespace lvx::cli

@@ -102,6 +102,8 @@ int runPlay(Command& command)
     PlayOptions options;
     if (!takePlayOptions(command, options))
         return command.usage(PlayUsage);
+    if (!options.wavPath.isEmpty() && !command.mayReplace(options.wavPath, "RIFF", u"WAV"))
+        return ExitRefused;
 
     song::Song dictionary(command.context);
     song::loadGlobalDictionary(dictionary);

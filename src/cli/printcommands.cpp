@@ -122,6 +122,8 @@ int runPdf(Command& command)
     const QStringList files = songFiles(command);
     if (files.isEmpty())
         return command.refuse(QStringLiteral("Nothing to print"));
+    if (!command.mayReplace(output, "%PDF-", u"PDF"))
+        return ExitRefused;
 
     song::Song dictionary(command.context);
     song::loadGlobalDictionary(dictionary);

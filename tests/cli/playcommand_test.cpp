@@ -88,6 +88,8 @@ private slots:
             << QStringList{u"Am"_s, u"--wav"_s, u"%1/am.wav"_s} << u"%1/none.sf2"_s << 1
             << u"The built-in synthesizer found no General MIDI sound font.\n"_s;
         QTest::addRow("no chord names") << QStringList{u"--log"_s} << QString() << 2 << QString();
+        QTest::addRow("a song where the sound would go") << QStringList{u"Am"_s, u"--wav"_s, u"%1/song.cho"_s} << QString() << 1
+                                                         << u"Cannot save file %1/song.cho: it is not a WAV file, and saving would replace what it holds\n"_s;
     }
     void refusals()
     {
@@ -97,11 +99,18 @@ private slots:
         QFETCH(QString, error);
         for (QString& argument : arguments)
             argument.replace(u"%1"_s, m_dir.path());
+        // No refusal writes over a file that is there.
+        const QByteArray song = "{t:Kept}\r\n";
+        QFile file(m_dir.filePath(u"song.cho"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(song) == song.size());
+        file.close();
         const lvx::test::Run run = play(arguments, soundFont.isNull() ? soundFont : soundFont.arg(m_dir.path()));
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY(!run.error.isEmpty());
         if (!error.isEmpty())
-            QCOMPARE(run.error, error);
+            QCOMPARE(run.error, error.replace(u"%1"_s, m_dir.path()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), song);
         if (exitCode == 2)
             QVERIFY(run.error.startsWith(u"usage: lvx play"_s));
     }

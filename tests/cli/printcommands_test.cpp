@@ -127,6 +127,25 @@ private slots:
         QCOMPARE(bookmarks(pdf), (QStringList{u"Zebra"_s, u"apple"_s, u"No Title"_s}));
     }
 
+    // "lvx pdf -o songs/*.cho" names a song where the book goes: it is refused,
+    // while a PDF there is replaced.
+    void pdfReplacesOnlyAPdf()
+    {
+        const QString song = m_dir.filePath(u"kept.cho"_s);
+        const QByteArray text = "{t:Kept}\r\n[C]la\r\n";
+        writeFile(song, text);
+        const Run refused = runLvx({u"pdf"_s, u"-o"_s, song, song});
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.error, u"Cannot save file "_s + song + u": it is not a PDF file, and saving would replace what it holds\n"_s);
+        QFile kept(song);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), text);
+        const QString pdf = m_dir.filePath(u"again.pdf"_s);
+        for (int run = 0; run < 2; ++run)
+            QCOMPARE(runLvx({u"pdf"_s, u"-o"_s, pdf, song}).exitCode, 0);
+        QVERIFY(pdfPages(pdf).first().contains(u"Kept"_s));
+    }
+
 };
 
 } // namespace
