@@ -93,15 +93,16 @@ bool readWhole(Command& command, const QString& path)
 
 } // namespace
 
-QString takeBatch(Command& command, qsizetype leading, bool inPlaceAllowed, Batch& batch)
+QString takeBatch(Command& command, qsizetype leading, bool songResults, Batch& batch)
 {
+    batch.resultsAreSongs = songResults;
     const bool folderGiven = command.args.contains(QStringLiteral("-o"));
     if (folderGiven && !command.takeOption(QStringLiteral("-o"), batch.folder))
         return QStringLiteral("-o needs a folder");
     const bool inPlace = command.takeFlag(QStringLiteral("--in-place"));
     if (command.hasUnknownOption() || command.args.size() <= leading)
         return QStringLiteral("missing file");
-    if (inPlace && !inPlaceAllowed)
+    if (inPlace && !songResults)
         return QStringLiteral("--in-place would replace the song with something else");
     if (inPlace && folderGiven)
         return QStringLiteral("-o and --in-place exclude each other");
@@ -130,6 +131,11 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
         command.messages.about = batch.files.size() > 1 ? path : QString();
         const bool overwrites = batch.destination == Batch::Destination::InPlace
             || (batch.destination == Batch::Destination::Folder && intoItsOwnFolder(path));
+        if (overwrites && !batch.resultsAreSongs) {
+            command.messages.inform(u"Cannot save file " + path + u": it is the file read, and the result is no song to replace it with");
+            refused = true;
+            continue;
+        }
         if (overwrites && !readWhole(command, path)) {
             refused = true;
             continue;

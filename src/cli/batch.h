@@ -21,6 +21,8 @@ struct Batch
     Destination destination = Destination::StandardOutput;
     QString folder;
     QStringList files;
+    // False for results that are no song (a dump): they never replace a file read.
+    bool resultsAreSongs = true;
 };
 
 // What a command made of one file: song text is saved as the program saves a
@@ -34,8 +36,9 @@ struct BatchResult
 
 // Takes -o DIR and --in-place from the arguments, and the files after the
 // first `leading` positional arguments. Empty with the files in batch, or the
-// usage problem.
-QString takeBatch(Command& command, qsizetype leading, bool inPlaceAllowed, Batch& batch);
+// usage problem. `songResults` false: the results are no song, and may not
+// replace the files read.
+QString takeBatch(Command& command, qsizetype leading, bool songResults, Batch& batch);
 
 // Runs `make` on every file in turn and sends each result where the batch
 // says. A file refused (make gives nothing) or not saved is reported and the

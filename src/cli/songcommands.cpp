@@ -76,10 +76,10 @@ Json songJson(const song::Song& song)
 // A command over song files: the song as the program loads it, changed by
 // `action`, which gives the result.
 template<typename Action>
-int overSongs(Command& command, qsizetype leading, bool inPlaceAllowed, const QString& usageText, Action action)
+int overSongs(Command& command, qsizetype leading, bool songResults, const QString& usageText, Action action)
 {
     Batch batch;
-    const QString problem = takeBatch(command, leading, inPlaceAllowed, batch);
+    const QString problem = takeBatch(command, leading, songResults, batch);
     if (!problem.isEmpty())
         return command.usage(problem + u'\n' + usageText);
     return runBatch(command, batch, [&](const QString& path) -> std::optional<BatchResult> {

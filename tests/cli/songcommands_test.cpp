@@ -113,7 +113,8 @@ private slots:
     }
 
     // Several songs in one call: each result saved as the program saves, or
-    // refused alone. "IN" stands for the input files, "OUT" for the folder.
+    // refused alone. "IN" stands for the input files, "OUT" for the folder,
+    // "HERE" for the inputs' own folder.
     // With "linked", OUT already holds a symbolic link to the first input and
     // a hard link to the second under their names.
     void batch_data()
@@ -140,6 +141,9 @@ private slots:
         QTest::addRow("--in-place leaves a file read in part as it was, and goes on")
             << QStringList{u"write"_s, u"--in-place"_s, u"IN"_s} << QList<QByteArray>{big, song} << 1
             << QList<QByteArray>{big, written} << false;
+        QTest::addRow("-o into the songs' own folder never replaces them with a dump")
+            << QStringList{u"dump"_s, u"-o"_s, u"HERE"_s, u"IN"_s} << QList<QByteArray>{song, song} << 1
+            << QList<QByteArray>{song, song} << false;
         // A result replaces the link; the song read, even one read in part, stays as it was.
         QTest::addRow("-o never writes through a link into a song")
             << QStringList{u"write"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{big, song} << 0
@@ -163,6 +167,8 @@ private slots:
         const bool toFolder = arguments.contains(u"OUT"_s);
         if (toFolder)
             arguments.replace(arguments.indexOf(u"OUT"_s), dir.filePath(u"out"_s));
+        if (const qsizetype here = arguments.indexOf(u"HERE"_s); here >= 0)
+            arguments.replace(here, dir.path());
         if (linked) {
             QVERIFY(QDir(dir.path()).mkdir(u"out"_s));
             QVERIFY(QFile::link(inputPaths[0], dir.filePath(u"out/0.cho"_s)));
