@@ -91,6 +91,16 @@ bool readWhole(Command& command, const QString& path)
     return false;
 }
 
+// False when `key` was met before; an empty key (a file that is not there) is always new.
+bool isFirstTime(QSet<QString>& met, const QString& key)
+{
+    if (key.isEmpty())
+        return true;
+    const qsizetype before = met.size();
+    met.insert(key);
+    return met.size() > before;
+}
+
 } // namespace
 
 QString takeBatch(Command& command, qsizetype leading, bool songResults, Batch& batch)
@@ -129,6 +139,12 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
     bool refused = false;
     for (const QString& path : batch.files) {
         command.messages.about = batch.files.size() > 1 ? path : QString();
+        // A file named twice (songs/*.cho songs/a.cho) is changed once: transposing it twice is no one's wish.
+        if (batch.destination == Batch::Destination::InPlace && !isFirstTime(written, QFileInfo(path).canonicalFilePath())) {
+            command.messages.inform(u"Cannot save file " + path + u": an earlier file of this batch is the same file");
+            refused = true;
+            continue;
+        }
         const bool overwrites = batch.destination == Batch::Destination::InPlace
             || (batch.destination == Batch::Destination::Folder && intoItsOwnFolder(path));
         if (overwrites && !batch.resultsAreSongs) {
@@ -157,12 +173,11 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
             break;
         case Batch::Destination::Folder: {
             const QString target = QDir(batch.folder).filePath(QFileInfo(path).fileName());
-            if (written.contains(target)) {
+            if (!isFirstTime(written, target)) {
                 command.messages.inform(u"Cannot save file " + target + u": an earlier file of this batch has the same name");
                 refused = true;
                 break;
             }
-            written.insert(target);
             refused = !(overwrites ? save(command, target, *result) : saveCopy(command, target, *result)) || refused;
             break;
         }

@@ -113,8 +113,8 @@ private slots:
     }
 
     // Several songs in one call: each result saved as the program saves, or
-    // refused alone. "IN" stands for the input files, "OUT" for the folder,
-    // "HERE" for the inputs' own folder.
+    // refused alone. "IN" stands for the input files, "AGAIN" for the first
+    // one again, "OUT" for the folder, "HERE" for the inputs' own folder.
     // With "linked", OUT already holds a symbolic link to the first input and
     // a hard link to the second under their names.
     void batch_data()
@@ -141,6 +141,9 @@ private slots:
         QTest::addRow("--in-place leaves a file read in part as it was, and goes on")
             << QStringList{u"write"_s, u"--in-place"_s, u"IN"_s} << QList<QByteArray>{big, song} << 1
             << QList<QByteArray>{big, written} << false;
+        QTest::addRow("--in-place transposes a file named twice once")
+            << QStringList{u"transpose"_s, u"1"_s, u"--in-place"_s, u"IN"_s, u"AGAIN"_s} << QList<QByteArray>{song} << 1
+            << QList<QByteArray>{readData(u"example-transpose-ref.cho"_s)} << false;
         QTest::addRow("-o into the songs' own folder never replaces them with a dump")
             << QStringList{u"dump"_s, u"-o"_s, u"HERE"_s, u"IN"_s} << QList<QByteArray>{song, song} << 1
             << QList<QByteArray>{song, song} << false;
@@ -169,6 +172,8 @@ private slots:
             arguments.replace(arguments.indexOf(u"OUT"_s), dir.filePath(u"out"_s));
         if (const qsizetype here = arguments.indexOf(u"HERE"_s); here >= 0)
             arguments.replace(here, dir.path());
+        if (const qsizetype again = arguments.indexOf(u"AGAIN"_s); again >= 0)
+            arguments.replace(again, inputPaths.first());
         if (linked) {
             QVERIFY(QDir(dir.path()).mkdir(u"out"_s));
             QVERIFY(QFile::link(inputPaths[0], dir.filePath(u"out/0.cho"_s)));
