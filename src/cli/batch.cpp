@@ -61,7 +61,7 @@ bool saveCopy(Command& command, const QString& path, BatchResult& result)
 }
 
 // Whether a file of the results folder is the song read itself; folders are
-// resolved once each.
+// resolved once each, and a song given as a link where the link leads.
 class SameFile
 {
 public:
@@ -69,7 +69,9 @@ public:
 
     bool operator()(const QString& path)
     {
-        const QFileInfo input(path);
+        QFileInfo input(path);
+        if (input.isSymLink())
+            input.setFile(input.canonicalFilePath());
         const QString directory = input.absolutePath();
         auto known = m_canonical.constFind(directory);
         if (known == m_canonical.cend())

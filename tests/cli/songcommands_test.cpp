@@ -115,42 +115,46 @@ private slots:
     // Several songs in one call: each result saved as the program saves, or
     // refused alone. "IN" stands for the input files, "AGAIN" for the first
     // one again, "OUT" for the folder, "HERE" for the inputs' own folder.
-    // With "linked", OUT already holds a symbolic link to the first input and
-    // a hard link to the second under their names.
+    // Links "from OUT": OUT already holds a symbolic link to the first input
+    // and a hard link to the second under their names; "into OUT": the songs
+    // are in OUT, and the inputs are symbolic links to them.
     void batch_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QList<QByteArray>>("inputs");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QList<QByteArray>>("outputs");   // what each result holds: in OUT, or the inputs rewritten
-        QTest::addColumn<bool>("linked");
+        QTest::addColumn<QString>("links");
         const QByteArray song = readData(u"example.cho"_s);
         const QByteArray written = readData(u"example-write-ref.cho"_s);
         const QByteArray latin = "{t:Caf\xe9}\r\n[C]Ol\xe9\r\n";
         const QByteArray big = QByteArray(70000, 'a');
         QTest::addRow("-o writes each song under its own name")
             << QStringList{u"write"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{song, song} << 0
-            << QList<QByteArray>{written, written} << false;
+            << QList<QByteArray>{written, written} << QString();
         // The second song's chords come from the names the first one transposed.
         QTest::addRow("-o transposes song after song alike")
             << QStringList{u"transpose"_s, u"1"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{song, song} << 0
-            << QList<QByteArray>{readData(u"example-transpose-ref.cho"_s), readData(u"example-transpose-ref.cho"_s)} << false;
+            << QList<QByteArray>{readData(u"example-transpose-ref.cho"_s), readData(u"example-transpose-ref.cho"_s)} << QString();
         QTest::addRow("--in-place keeps a Windows-1252 file in Windows-1252")
             << QStringList{u"transpose"_s, u"1"_s, u"--in-place"_s, u"IN"_s} << QList<QByteArray>{latin, song} << 0
-            << QList<QByteArray>{"{t:Caf\xe9}\r\n", readData(u"example-transpose-ref.cho"_s)} << false;
+            << QList<QByteArray>{"{t:Caf\xe9}\r\n", readData(u"example-transpose-ref.cho"_s)} << QString();
         QTest::addRow("--in-place leaves a file read in part as it was, and goes on")
             << QStringList{u"write"_s, u"--in-place"_s, u"IN"_s} << QList<QByteArray>{big, song} << 1
-            << QList<QByteArray>{big, written} << false;
+            << QList<QByteArray>{big, written} << QString();
         QTest::addRow("--in-place transposes a file named twice once")
             << QStringList{u"transpose"_s, u"1"_s, u"--in-place"_s, u"IN"_s, u"AGAIN"_s} << QList<QByteArray>{song} << 1
-            << QList<QByteArray>{readData(u"example-transpose-ref.cho"_s)} << false;
+            << QList<QByteArray>{readData(u"example-transpose-ref.cho"_s)} << QString();
         QTest::addRow("-o into the songs' own folder never replaces them with a dump")
             << QStringList{u"dump"_s, u"-o"_s, u"HERE"_s, u"IN"_s} << QList<QByteArray>{song, song} << 1
-            << QList<QByteArray>{song, song} << false;
+            << QList<QByteArray>{song, song} << QString();
         // A result replaces the link; the song read, even one read in part, stays as it was.
         QTest::addRow("-o never writes through a link into a song")
             << QStringList{u"write"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{big, song} << 0
-            << QList<QByteArray>{big.left(1000), written} << true;
+            << QList<QByteArray>{big.left(1000), written} << u"from OUT"_s;
+        QTest::addRow("-o leaves a song read in part as it was, reached through a link")
+            << QStringList{u"write"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{big} << 1 << QList<QByteArray>{big}
+            << u"into OUT"_s;
     }
     void batch()
     {
@@ -158,12 +162,18 @@ private slots:
         QFETCH(QList<QByteArray>, inputs);
         QFETCH(int, exitCode);
         QFETCH(QList<QByteArray>, outputs);
-        QFETCH(bool, linked);
+        QFETCH(QString, links);
         QTemporaryDir dir;
         QStringList inputPaths;
+        if (!links.isEmpty())
+            QVERIFY(QDir(dir.path()).mkdir(u"out"_s));
         for (qsizetype index = 0; index < inputs.size(); ++index) {
-            QFile file(inputPaths.emplace_back(dir.filePath(u"%1.cho"_s.arg(index))));
+            const QString name = u"%1.cho"_s.arg(index);
+            inputPaths.append(dir.filePath(name));
+            QFile file(links == u"into OUT" ? dir.filePath(u"out/"_s + name) : inputPaths.last());
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(inputs[index]) == inputs[index].size());
+            if (links == u"into OUT")
+                QVERIFY(QFile::link(file.fileName(), inputPaths.last()));
         }
         arguments.replace(arguments.indexOf(u"IN"_s), inputPaths.first());
         arguments.append(inputPaths.mid(1));
@@ -174,8 +184,7 @@ private slots:
             arguments.replace(here, dir.path());
         if (const qsizetype again = arguments.indexOf(u"AGAIN"_s); again >= 0)
             arguments.replace(again, inputPaths.first());
-        if (linked) {
-            QVERIFY(QDir(dir.path()).mkdir(u"out"_s));
+        if (links == u"from OUT") {
             QVERIFY(QFile::link(inputPaths[0], dir.filePath(u"out/0.cho"_s)));
             QCOMPARE(::link(QFile::encodeName(inputPaths[1]).constData(), QFile::encodeName(dir.filePath(u"out/1.cho"_s)).constData()), 0);
         }
