@@ -123,6 +123,9 @@ void GuiMessages::summariseWhenDone()
 Answer GuiMessages::ask(const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
     QMessageBox box(boxIcon(icon), boxTitle(title), text, boxButtons(buttons), m_parent);
+    // A yes-or-no warning comes before something that can lose text: Enter keeps it.
+    if (buttons == Buttons::YesNo && icon == Icon::Exclamation)
+        box.setDefaultButton(QMessageBox::No);
     return answerOf(box.exec(), buttons);
 }
 

@@ -22,6 +22,8 @@ public:
 
     // A message box with an OK button; an empty title means the box has none.
     virtual void inform(const QString& text, const QString& title = {}) = 0;
+    // A YesNo question with Icon::Exclamation warns before something that can
+    // lose text: a dialog makes No its default.
     virtual Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) = 0;
     // nullopt when the user cancels.
     virtual std::optional<QString> input(const QString& prompt, const QString& title, const QString& initial = {}) = 0;

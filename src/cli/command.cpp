@@ -77,13 +77,13 @@ song::TextFile Command::readText(const QString& path)
 {
     if (path != u"-") {
         if (!readableFile(path))
-            return {QString(), song::TextEncoding::Utf8, false};
+            return song::failedRead();
         return song::ReadTextFile(path, messages, song::MissingFile::Refuse);
     }
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
         messages.inform(u"Cannot open file -: " + input.errorString());
-        return {QString(), song::TextEncoding::Utf8, false};
+        return song::failedRead();
     }
     // Read as a file is: the first 60000 bytes, and the same message beyond.
     QByteArray bytes = input.read(song::MaxReadBytes + 1);

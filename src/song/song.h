@@ -105,6 +105,10 @@ public:
     bool SaveSongFile();
     // Whether fileName is the file this song was read from only in part.
     bool readInPart(const QString& fileName) const;
+    // Whether fileName may be saved over: yes, unless it is the song's file and
+    // another program changed it since the song read or saved it, and the user
+    // says no to losing that program's changes.
+    bool mayOverwrite(const QString& fileName);
     // Says that the song's file was read only in part and asks for another name.
     QString otherNameForPartlyRead();
     void SaveDefaultFile();
@@ -137,6 +141,9 @@ public:
 private:
     SongContext& m_context;
     QString m_savedText;
+    // The song's file as the song last read or saved it.
+    QString m_diskFile;
+    FileStamp m_diskStamp;
 
     // What the reader keeps between the lines of one text.
     struct Reading

@@ -84,6 +84,7 @@ void Song::resetForLoad()
     LastChords.clear();
     encoding = TextEncoding::Utf8;
     partlyReadFile.clear();
+    m_diskFile.clear();
 }
 
 QString Song::readTextForLoad(bool& readable)
@@ -95,6 +96,8 @@ QString Song::readTextForLoad(bool& readable)
         readable = file.ok;
         if (!file.ok || file.truncated)
             partlyReadFile = fileName;
+        m_diskFile = fileName;
+        m_diskStamp = file.stamp;
         return file.text;
     }
     // A new song starts from the default song, created from the template the first time.
@@ -114,6 +117,7 @@ QString Song::readTextForLoad(bool& readable)
         text = file.text;
     }
     fileName.clear();
+    m_diskFile.clear();
     encoding = TextEncoding::Utf8;
     return text;
 }
@@ -153,6 +157,20 @@ QString Song::otherNameForPartlyRead()
     return messages.saveFile(songFileFilter(), caption);
 }
 
+bool Song::mayOverwrite(const QString& fileName)
+{
+    if (m_diskFile.isEmpty() || !sameFile(fileName, m_diskFile))
+        return true;
+    const FileStamp now = fileStamp(fileName);
+    // A file deleted meanwhile holds nothing to lose.
+    if (now.size < 0 || now == m_diskStamp)
+        return true;
+    return m_context.messages.ask(fileName + u"\nwas changed by another program since Liravox read or saved it. "
+                                             u"Save over it? What the other program saved would be lost.",
+                                  QStringLiteral("Warning"), Buttons::YesNo, Icon::Exclamation)
+        == Answer::Yes;
+}
+
 // Saving must never make a file the reader would cut when it is opened again.
 bool Song::fitsReadLimit(const QString& fileName, const QString& text)
 {
@@ -182,9 +200,13 @@ bool Song::SaveFile()
         return false;
     }
     const QString text = LinesToString();
-    if (!fitsReadLimit(fileName, text))
+    if (!fitsReadLimit(fileName, text) || !mayOverwrite(fileName))
         return false;
-    return WriteTextFile(fileName, text, encoding, m_context.messages);
+    if (!WriteTextFile(fileName, text, encoding, m_context.messages))
+        return false;
+    m_diskFile = fileName;
+    m_diskStamp = fileStamp(fileName);
+    return true;
 }
 
 bool Song::SaveSongFileAs(const QString& name)
@@ -220,6 +242,8 @@ void Song::SaveDefaultFile()
     const QString keptTitle = title;
     const QString keptSubtitle = subtitle;
     const TextEncoding keptEncoding = encoding;
+    const QString keptDiskFile = m_diskFile;
+    const FileStamp keptDiskStamp = m_diskStamp;
     app.CurrentFileName = defaultSongPath();
     const QString songText = LinesToString();
 
@@ -234,6 +258,8 @@ void Song::SaveDefaultFile()
     title = keptTitle;
     subtitle = keptSubtitle;
     encoding = keptEncoding;
+    m_diskFile = keptDiskFile;
+    m_diskStamp = keptDiskStamp;
 }
 
 } // namespace lvx::song

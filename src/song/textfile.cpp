@@ -10,9 +10,17 @@
 
 #include <array>
 
+#include <sys/stat.h>
+
 namespace lvx::song {
 
 namespace {
+
+FileStamp stampOf(const struct stat& info)
+{
+    return {quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
+            qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
 
 // Windows-1252 in 0x80..0x9F; the five unassigned bytes keep their C1 code point
 // so that any byte sequence reads and writes back unchanged.
@@ -182,7 +190,7 @@ TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missi
         if (missing == MissingFile::Create && !file.exists() && file.open(QIODevice::WriteOnly))
             return {};
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
-        return {QString(), TextEncoding::Utf8, false};
+        return failedRead();
     }
     // One byte past the limit tells whether there is more, whatever size the
     // file had a moment before: one that grew meanwhile is still marked as
@@ -192,12 +200,24 @@ TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missi
     const qint64 read = file.read(buffer.data(), MaxReadBytes + 1);
     if (read < 0) {
         messages.inform(u"Cannot open file " + path + u": " + file.errorString());
-        return {QString(), TextEncoding::Utf8, false};
+        return failedRead();
     }
     const bool truncated = read > MaxReadBytes;
     if (truncated)
         messages.inform(u"File to Large, read first 60000 bytes\n" + path, QStringLiteral("Error"));
-    return decodeText(QByteArray::fromRawData(buffer.constData(), qMin(read, qint64(MaxReadBytes))), truncated);
+    TextFile result = decodeText(QByteArray::fromRawData(buffer.constData(), qMin(read, qint64(MaxReadBytes))), truncated);
+    // Taken from the file just read, so no other save can come in between.
+    if (struct stat info; ::fstat(file.handle(), &info) == 0)
+        result.stamp = stampOf(info);
+    return result;
+}
+
+FileStamp fileStamp(const QString& path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return stampOf(info);
 }
 
 bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages)

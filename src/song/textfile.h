@@ -25,13 +25,36 @@ enum class TextEncoding {
 
 inline constexpr qsizetype MaxReadBytes = 60000;
 
+// A file as it stood on disk at one moment: which file it was, its size and
+// when it last changed. Any other program's save changes it.
+struct FileStamp
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1;       // -1: no file there
+    qint64 changed = 0;     // nanoseconds since the epoch
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+FileStamp fileStamp(const QString& path);
+
 struct TextFile
 {
     QString text;
     TextEncoding encoding = TextEncoding::Utf8;
     bool ok = true;          // false when the file could not be opened or created
     bool truncated = false;  // only the first 60000 bytes were read
+    FileStamp stamp;         // the file that was read, as it was then
 };
+
+// What a read that failed gives: no text, ok false.
+inline TextFile failedRead()
+{
+    TextFile file;
+    file.ok = false;
+    return file;
+}
 
 enum class MissingFile { Create, Refuse };
 

@@ -206,6 +206,48 @@ private slots:
         QCOMPARE(readBytes(file) == "old", !saved);
     }
 
+    // Another program's save since the song was read or saved is not lost
+    // without a word; the song's own saves and a file deleted meanwhile ask nothing.
+    void saveOverAnotherProgramsChangesAsksFirst_data()
+    {
+        QTest::addColumn<QString>("change");   // what happens to the file after the song's own save
+        QTest::addColumn<int>("answer");       // Answer, or -1 for no question expected
+        QTest::addColumn<bool>("saved");
+        QTest::addRow("nothing: saved again without a question") << u"none"_s << -1 << true;
+        QTest::addRow("rewritten, no keeps it") << u"rewrite"_s << int(Answer::No) << false;
+        QTest::addRow("rewritten, yes saves over it") << u"rewrite"_s << int(Answer::Yes) << true;
+        QTest::addRow("replaced by another file of the same size") << u"replace"_s << int(Answer::No) << false;
+        QTest::addRow("deleted: saved without a question") << u"delete"_s << -1 << true;
+    }
+    void saveOverAnotherProgramsChangesAsksFirst()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        const QString file = path(u"shared.cho"_s);
+        writeBytes(file, "{t:Mine}\r\n");
+        SongFixture f;
+        load(f, file);
+        QVERIFY(f.song.SaveFile());
+        const QByteArray mine = readBytes(file);
+        const QByteArray theirs = QByteArray(mine.size(), 'x');
+        if (change == u"rewrite")
+            writeBytes(file, "{t:Theirs}\r\n");
+        else if (change == u"replace") {
+            QVERIFY(QFile::remove(file));
+            writeBytes(file, theirs);
+        } else if (change == u"delete")
+            QVERIFY(QFile::remove(file));
+        f.messages.clear();
+        if (answer >= 0)
+            f.messages.scriptAnswer(Answer(answer));
+        QCOMPARE(f.song.SaveFile(), saved);
+        QCOMPARE(f.messages.entries().size(), answer >= 0 ? 1 : 0);
+        if (answer >= 0)
+            QVERIFY(f.messages.texts().first().startsWith(file + u"\nwas changed by another program"));
+        QCOMPARE(readBytes(file) == mine, saved);
+    }
+
     void fileThatCannotBeReadLoadsNothing()
     {
         const QString folder = path(u"song.cho"_s);
