@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <cerrno>
+#include <vector>
 
 #include <unistd.h>
 
@@ -60,28 +61,46 @@ bool saveCopy(Command& command, const QString& path, BatchResult& result)
     return false;
 }
 
-// Whether a file of the results folder is the song read itself; folders are
-// resolved once each, and a song given as a link where the link leads.
-class SameFile
+// The results folder and the songs of the batch that live in it. A song's
+// result replaces the song itself when the song is in the folder under its own
+// name; it never replaces another song of the batch, which would be lost
+// before it is read, or after its own result was saved. Folders are resolved
+// once each, and a song given as a link where the link leads.
+class ResultsFolder
 {
 public:
-    explicit SameFile(const QString& folder) : m_folder(QFileInfo(folder).canonicalFilePath()) {}
-
-    bool operator()(const QString& path)
+    ResultsFolder(const QString& folder, const QStringList& files) : m_folder(QFileInfo(folder).canonicalFilePath())
     {
-        QFileInfo input(path);
-        if (input.isSymLink())
-            input.setFile(input.canonicalFilePath());
-        const QString directory = input.absolutePath();
-        auto known = m_canonical.constFind(directory);
-        if (known == m_canonical.cend())
-            known = m_canonical.insert(directory, QFileInfo(directory).canonicalFilePath());
-        return !m_folder.isEmpty() && *known == m_folder;
+        m_ownFile.reserve(files.size());
+        for (const QString& path : files) {
+            QFileInfo input(path);
+            if (input.isSymLink())
+                input.setFile(input.canonicalFilePath());
+            const bool inFolder = !m_folder.isEmpty() && canonicalFolder(input.absolutePath()) == m_folder;
+            if (inFolder)
+                m_songNames.insert(input.fileName());
+            m_ownFile.push_back(inFolder && input.fileName() == QFileInfo(path).fileName());
+        }
     }
+
+    // Whether the result of files[index] goes over the song itself.
+    bool isOwnFile(qsizetype index) const { return m_ownFile[size_t(index)]; }
+    // Whether a result under this name would replace a song of the batch.
+    bool holdsSong(const QString& name) const { return m_songNames.contains(name); }
 
 private:
     QString m_folder;
     QHash<QString, QString> m_canonical;
+    QSet<QString> m_songNames;
+    std::vector<bool> m_ownFile;
+
+    const QString& canonicalFolder(const QString& directory)
+    {
+        auto known = m_canonical.constFind(directory);
+        if (known == m_canonical.cend())
+            known = m_canonical.insert(directory, QFileInfo(directory).canonicalFilePath());
+        return *known;
+    }
 };
 
 // Only what was read whole may be written over.
@@ -137,9 +156,11 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
     if (batch.files.size() > 1)
         command.context.jobDefaults = song::readLoadDefaults();
     QSet<QString> written;
-    SameFile intoItsOwnFolder(batch.folder);
+    const bool toFolder = batch.destination == Batch::Destination::Folder;
+    const ResultsFolder folder(toFolder ? batch.folder : QString(), toFolder ? batch.files : QStringList());
     bool refused = false;
-    for (const QString& path : batch.files) {
+    for (qsizetype index = 0; index < batch.files.size(); ++index) {
+        const QString& path = batch.files[index];
         command.messages.about = batch.files.size() > 1 ? path : QString();
         // A file named twice (songs/*.cho songs/a.cho) is changed once: transposing it twice is no one's wish.
         if (batch.destination == Batch::Destination::InPlace && !isFirstTime(written, QFileInfo(path).canonicalFilePath())) {
@@ -147,8 +168,13 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
             refused = true;
             continue;
         }
-        const bool overwrites = batch.destination == Batch::Destination::InPlace
-            || (batch.destination == Batch::Destination::Folder && intoItsOwnFolder(path));
+        const bool overwrites = batch.destination == Batch::Destination::InPlace || (toFolder && folder.isOwnFile(index));
+        if (toFolder && !overwrites && folder.holdsSong(QFileInfo(path).fileName())) {
+            command.messages.inform(u"Cannot save file " + QDir(batch.folder).filePath(QFileInfo(path).fileName())
+                                    + u": it is another song of this batch");
+            refused = true;
+            continue;
+        }
         if (overwrites && !batch.resultsAreSongs) {
             command.messages.inform(u"Cannot save file " + path + u": it is the file read, and the result is no song to replace it with");
             refused = true;

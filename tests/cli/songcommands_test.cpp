@@ -117,7 +117,8 @@ private slots:
     // one again, "OUT" for the folder, "HERE" for the inputs' own folder.
     // Links "from OUT": OUT already holds a symbolic link to the first input
     // and a hard link to the second under their names; "into OUT": the songs
-    // are in OUT, and the inputs are symbolic links to them.
+    // are in OUT, and the inputs are symbolic links to them; "song in OUT": the
+    // second input is in OUT under the first one's name.
     void batch_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -155,6 +156,9 @@ private slots:
         QTest::addRow("-o leaves a song read in part as it was, reached through a link")
             << QStringList{u"write"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{big} << 1 << QList<QByteArray>{big}
             << u"into OUT"_s;
+        QTest::addRow("-o never replaces a song of the batch with another's result")
+            << QStringList{u"write"_s, u"-o"_s, u"OUT"_s, u"IN"_s} << QList<QByteArray>{latin, written} << 1
+            << QList<QByteArray>{written} << u"song in OUT"_s;
     }
     void batch()
     {
@@ -169,7 +173,7 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir(u"out"_s));
         for (qsizetype index = 0; index < inputs.size(); ++index) {
             const QString name = u"%1.cho"_s.arg(index);
-            inputPaths.append(dir.filePath(name));
+            inputPaths.append(links == u"song in OUT" && index == 1 ? dir.filePath(u"out/0.cho"_s) : dir.filePath(name));
             QFile file(links == u"into OUT" ? dir.filePath(u"out/"_s + name) : inputPaths.last());
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(inputs[index]) == inputs[index].size());
             if (links == u"into OUT")
