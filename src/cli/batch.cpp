@@ -44,12 +44,7 @@ bool save(Command& command, const QString& path, BatchResult& result)
 // system push it to the disk at once, as it does for a file cut and rewritten.
 bool saveCopy(Command& command, const QString& path, BatchResult& result)
 {
-    QByteArray bytes;
-    const QString content = result.songText ? song::fileContent(result.text) : result.text + u'\n';
-    if (!song::encodeText(content, result.encoding, bytes)) {
-        result.encoding = song::TextEncoding::Utf8;
-        song::encodeText(content, result.encoding, bytes);
-    }
+    const QByteArray bytes = song::encodeForFile(result.songText ? song::fileContent(result.text) : result.text + u'\n', result.encoding);
     if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) {
         command.messages.inform(u"Cannot save file " + path + u": " + qt_error_string(errno));
         return false;

@@ -105,10 +105,10 @@ public:
     bool SaveSongFile();
     // Whether fileName is the file this song was read from only in part.
     bool readInPart(const QString& fileName) const;
-    // Whether fileName may be saved over: yes, unless it is the song's file and
-    // another program changed it since the song read or saved it, and the user
-    // says no to losing that program's changes.
-    bool mayOverwrite(const QString& fileName);
+    // Whether fileName may be saved over with text: yes, unless it is the
+    // song's file, another program saved something else there since the song
+    // read or saved it, and the user says no to losing that.
+    bool mayOverwrite(const QString& fileName, const QString& text);
     // Says that the song's file was read only in part and asks for another name.
     QString otherNameForPartlyRead();
     void SaveDefaultFile();
@@ -174,6 +174,8 @@ private:
     QString readTextForLoad(bool& readable);
     void finishLoad(const QString& text);
     bool fitsReadLimit(const QString& fileName, const QString& text);
+    // The bytes saving the text writes.
+    QByteArray fileBytes(const QString& text) const;
 };
 
 // The default song file and its template.

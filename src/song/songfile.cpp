@@ -157,13 +157,24 @@ QString Song::otherNameForPartlyRead()
     return messages.saveFile(songFileFilter(), caption);
 }
 
-bool Song::mayOverwrite(const QString& fileName)
+QByteArray Song::fileBytes(const QString& text) const
+{
+    TextEncoding written = encoding;
+    return encodeForFile(fileContent(text), written);
+}
+
+bool Song::mayOverwrite(const QString& fileName, const QString& text)
 {
     if (m_diskFile.isEmpty() || !sameFile(fileName, m_diskFile))
         return true;
     const FileStamp now = fileStamp(fileName);
     // A file deleted meanwhile holds nothing to lose.
     if (now.size < 0 || now == m_diskStamp)
+        return true;
+    // Nor does one that holds what this save writes: a second Liravox that
+    // saved the same dictionary, a sync tool that touched the file.
+    const QByteArray bytes = fileBytes(text);
+    if (QFile file(fileName); now.size == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes)
         return true;
     return m_context.messages.ask(fileName + u"\nwas changed by another program since Liravox read or saved it. "
                                              u"Save over it? What the other program saved would be lost.",
@@ -174,13 +185,10 @@ bool Song::mayOverwrite(const QString& fileName)
 // Saving must never make a file the reader would cut when it is opened again.
 bool Song::fitsReadLimit(const QString& fileName, const QString& text)
 {
-    QByteArray bytes;
-    TextEncoding written = encoding;
-    if (!encodeText(fileContent(text), written, bytes))
-        encodeText(fileContent(text), TextEncoding::Utf8, bytes);
-    if (bytes.size() <= MaxReadBytes)
+    const qsizetype size = fileBytes(text).size();
+    if (size <= MaxReadBytes)
         return true;
-    return m_context.messages.ask(fileName + u"\nwould be " + QString::number(bytes.size())
+    return m_context.messages.ask(fileName + u"\nwould be " + QString::number(size)
                                       + u" bytes long, but only its first 60000 bytes are read when it is opened: "
                                         u"the rest would be lost then. Save it anyway?",
                                   QStringLiteral("Warning"), Buttons::YesNo, Icon::Exclamation)
@@ -200,7 +208,7 @@ bool Song::SaveFile()
         return false;
     }
     const QString text = LinesToString();
-    if (!fitsReadLimit(fileName, text) || !mayOverwrite(fileName))
+    if (!fitsReadLimit(fileName, text) || !mayOverwrite(fileName, text))
         return false;
     if (!WriteTextFile(fileName, text, encoding, m_context.messages))
         return false;

@@ -220,15 +220,19 @@ FileStamp fileStamp(const QString& path)
     return stampOf(info);
 }
 
-bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages)
+QByteArray encodeForFile(const QString& content, TextEncoding& encoding)
 {
-    const QString content = fileContent(text);
     QByteArray bytes;
     if (!encodeText(content, encoding, bytes)) {
-        // Characters typed that the old code page cannot hold: keep them, in UTF-8.
         encoding = TextEncoding::Utf8;
         encodeText(content, encoding, bytes);
     }
+    return bytes;
+}
+
+bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages)
+{
+    const QByteArray bytes = encodeForFile(fileContent(text), encoding);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         messages.inform(u"Cannot save file " + path + u": " + file.errorString());

@@ -97,5 +97,9 @@ TextFile decodeText(QByteArray bytes, bool truncated);
 bool encodeText(const QString& text, TextEncoding encoding, QByteArray& bytes);
 // The text as WriteTextFile puts it in a file, final line end included.
 QString fileContent(const QString& text);
+// A file's content as bytes in `encoding`, or in UTF-8 when that cannot hold
+// it (characters typed that the old code page lacks are kept); encoding then
+// says UTF-8.
+QByteArray encodeForFile(const QString& content, TextEncoding& encoding);
 
 } // namespace lvx::song

@@ -207,7 +207,8 @@ private slots:
     }
 
     // Another program's save since the song was read or saved is not lost
-    // without a word; the song's own saves and a file deleted meanwhile ask nothing.
+    // without a word; the song's own saves, a file deleted meanwhile and one
+    // that holds what the save writes ask nothing.
     void saveOverAnotherProgramsChangesAsksFirst_data()
     {
         QTest::addColumn<QString>("change");   // what happens to the file after the song's own save
@@ -218,6 +219,7 @@ private slots:
         QTest::addRow("rewritten, yes saves over it") << u"rewrite"_s << int(Answer::Yes) << true;
         QTest::addRow("replaced by another file of the same size") << u"replace"_s << int(Answer::No) << false;
         QTest::addRow("deleted: saved without a question") << u"delete"_s << -1 << true;
+        QTest::addRow("saved again with the same bytes: no question") << u"same"_s << -1 << true;
     }
     void saveOverAnotherProgramsChangesAsksFirst()
     {
@@ -236,8 +238,12 @@ private slots:
         else if (change == u"replace") {
             QVERIFY(QFile::remove(file));
             writeBytes(file, theirs);
-        } else if (change == u"delete")
+        } else if (change == u"delete") {
             QVERIFY(QFile::remove(file));
+        } else if (change == u"same") {
+            QVERIFY(QFile::remove(file));
+            writeBytes(file, mine);
+        }
         f.messages.clear();
         if (answer >= 0)
             f.messages.scriptAnswer(Answer(answer));
