@@ -254,6 +254,8 @@ bool frmMain::openable(const QString& path)
         m_desktop.messages.inform(u"Cannot open file " + path + u": it is a folder, not a song file.");
     else if (!file.exists())
         m_desktop.messages.inform(u"Cannot open file " + path + u": no such file.");
+    else if (!file.isFile())
+        m_desktop.messages.inform(u"Cannot open file " + path + u": it is not a plain file.");
     return file.isFile();
 }
 

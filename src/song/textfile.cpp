@@ -191,8 +191,9 @@ TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missi
     // Read with the system's calls: one status of the open file tells a folder
     // from a file and stamps it, where a QFile asks three times. A song book
     // reads a thousand files.
+    // Not blocking: opening a named pipe would otherwise wait for a writer.
     const QByteArray name = QFile::encodeName(path);
-    const int descriptor = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {
         const int error = errno;
         // Reading a file that is not there leaves it there, empty.
@@ -204,9 +205,11 @@ TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missi
     const auto closing = qScopeGuard([descriptor] { ::close(descriptor); });
     struct stat info = {};
     const bool known = ::fstat(descriptor, &info) == 0;
-    if (!known || S_ISDIR(info.st_mode)) {
-        messages.inform(u"Cannot open file " + path + u": "
-                        + (known ? QStringLiteral("file to open is a directory") : qt_error_string(errno)));
+    if (!known || !S_ISREG(info.st_mode)) {
+        const QString reason = !known                 ? qt_error_string(errno)
+                               : S_ISDIR(info.st_mode) ? QStringLiteral("file to open is a directory")
+                                                       : QStringLiteral("it is not a plain file");
+        messages.inform(u"Cannot open file " + path + u": " + reason);
         return failedRead();
     }
     // One byte past the limit tells whether there is more, whatever size the

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QStringEncoder>
 
+#include <sys/stat.h>
+
 using namespace lvx;
 using namespace lvx::song;
 using namespace Qt::StringLiterals;
@@ -254,15 +256,26 @@ private slots:
         QCOMPARE(readBytes(file) == mine, saved);
     }
 
+    // Loading waits for nothing: a pipe no program writes to is refused at once.
+    void fileThatCannotBeReadLoadsNothing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addRow("a folder") << u"folder"_s;
+        QTest::addRow("a named pipe") << u"pipe"_s;
+    }
     void fileThatCannotBeReadLoadsNothing()
     {
-        const QString folder = path(u"song.cho"_s);
-        QDir().mkpath(folder);
+        QFETCH(QString, kind);
+        const QString file = path(kind + u".cho"_s);
+        if (kind == u"folder")
+            QDir().mkpath(file);
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
         SongFixture f;
-        f.context.app.CurrentFileName = folder;
+        f.context.app.CurrentFileName = file;
         QVERIFY(!f.song.LoadFile());
-        QVERIFY(f.messages.texts().first().startsWith(u"Cannot open file " + folder));
-        QVERIFY(f.song.readInPart(folder));
+        QVERIFY(f.messages.texts().first().startsWith(u"Cannot open file " + file));
+        QVERIFY(f.song.readInPart(file));
     }
 
     void closingAskingToSave_data()
