@@ -98,15 +98,6 @@ private:
     }
 };
 
-// Only what was read whole may be written over.
-bool readWhole(Command& command, const QString& path)
-{
-    if (QFileInfo(path).size() <= song::MaxReadBytes)
-        return true;
-    command.messages.inform(u"Cannot save file " + path + u": only its first 60000 bytes can be read, so it is left as it is");
-    return false;
-}
-
 // False when `key` was met before; an empty key (a file that is not there) is always new.
 bool isFirstTime(QSet<QString>& met, const QString& key)
 {
@@ -175,12 +166,15 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
             refused = true;
             continue;
         }
-        if (overwrites && !readWhole(command, path)) {
+        std::optional<BatchResult> result = make(path);
+        if (!result) {
             refused = true;
             continue;
         }
-        std::optional<BatchResult> result = make(path);
-        if (!result) {
+        // Only what was read whole may be written over, decided by what the
+        // read got: a file that grew past the limit a moment ago counts.
+        if (overwrites && result->readInPart) {
+            command.messages.inform(u"Cannot save file " + path + u": only its first 60000 bytes can be read, so it is left as it is");
             refused = true;
             continue;
         }

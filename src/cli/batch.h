@@ -32,6 +32,8 @@ struct BatchResult
     QString text;
     song::TextEncoding encoding = song::TextEncoding::Utf8;
     bool songText = true;
+    // Only the first 60000 bytes were read: the result may not replace the file.
+    bool readInPart = false;
 };
 
 // Takes -o DIR and --in-place from the arguments, and the files after the

@@ -86,7 +86,9 @@ int overSongs(Command& command, qsizetype leading, bool songResults, const QStri
         song::Song song(command.context);
         if (!command.loadSong(song, path))
             return std::nullopt;
-        return action(song);
+        BatchResult result = action(song);
+        result.readInPart = !song.partlyReadFile.isEmpty();
+        return result;
     });
 }
 
@@ -102,7 +104,7 @@ int overTexts(Command& command, const QString& usageText, Convert convert)
         const song::TextFile file = command.readText(path);
         if (!file.ok)
             return std::nullopt;
-        return BatchResult{convert(file.text), file.encoding, true};
+        return BatchResult{convert(file.text), file.encoding, true, file.truncated};
     });
 }
 
