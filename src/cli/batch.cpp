@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 
 #include <cerrno>
@@ -18,21 +17,11 @@ namespace lvx::cli {
 
 namespace {
 
-bool writeUtf8(Command& command, const QString& path, const QString& text)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write((text + u'\n').toUtf8()) >= 0 && file.commit())
-        return true;
-    command.messages.inform(u"Cannot save file " + path + u": " + file.errorString());
-    return false;
-}
-
 // Over a song read: the program's own save, which replaces the old file only
-// once the new one is whole on disk.
+// once the new one is whole on disk. Only song results come here: the others
+// never replace a file read.
 bool save(Command& command, const QString& path, BatchResult& result)
 {
-    if (!result.songText)
-        return writeUtf8(command, path, result.text);
     return song::WriteTextFile(path, result.text, result.encoding, command.messages);
 }
 
@@ -44,7 +33,8 @@ bool save(Command& command, const QString& path, BatchResult& result)
 // system push it to the disk at once, as it does for a file cut and rewritten.
 bool saveCopy(Command& command, const QString& path, BatchResult& result)
 {
-    const QByteArray bytes = song::encodeForFile(result.songText ? song::fileContent(result.text) : result.text + u'\n', result.encoding);
+    const QString content = result.songText ? song::fileContent(result.text) : result.text + u'\n';
+    const QByteArray bytes = song::encodeForFile(content, result.encoding);
     if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) {
         command.messages.inform(u"Cannot save file " + path + u": " + qt_error_string(errno));
         return false;
@@ -145,25 +135,26 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
     const bool toFolder = batch.destination == Batch::Destination::Folder;
     const ResultsFolder folder(toFolder ? batch.folder : QString(), toFolder ? batch.files : QStringList());
     bool refused = false;
+    const auto refuse = [&](const QString& file, const QString& reason) {
+        command.messages.inform(u"Cannot save file " + file + u": " + reason);
+        refused = true;
+    };
     for (qsizetype index = 0; index < batch.files.size(); ++index) {
         const QString& path = batch.files[index];
         command.messages.about = batch.files.size() > 1 ? path : QString();
+        const QString name = QFileInfo(path).fileName();
         // A file named twice (songs/*.cho songs/a.cho) is changed once: transposing it twice is no one's wish.
         if (batch.destination == Batch::Destination::InPlace && !isFirstTime(written, QFileInfo(path).canonicalFilePath())) {
-            command.messages.inform(u"Cannot save file " + path + u": an earlier file of this batch is the same file");
-            refused = true;
+            refuse(path, QStringLiteral("an earlier file of this batch is the same file"));
             continue;
         }
         const bool overwrites = batch.destination == Batch::Destination::InPlace || (toFolder && folder.isOwnFile(index));
-        if (toFolder && !overwrites && folder.holdsSong(QFileInfo(path).fileName())) {
-            command.messages.inform(u"Cannot save file " + QDir(batch.folder).filePath(QFileInfo(path).fileName())
-                                    + u": it is another song of this batch");
-            refused = true;
+        if (toFolder && !overwrites && folder.holdsSong(name)) {
+            refuse(QDir(batch.folder).filePath(name), QStringLiteral("it is another song of this batch"));
             continue;
         }
         if (overwrites && !batch.resultsAreSongs) {
-            command.messages.inform(u"Cannot save file " + path + u": it is the file read, and the result is no song to replace it with");
-            refused = true;
+            refuse(path, QStringLiteral("it is the file read, and the result is no song to replace it with"));
             continue;
         }
         std::optional<BatchResult> result = make(path);
@@ -174,8 +165,7 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
         // Only what was read whole may be written over, decided by what the
         // read got: a file that grew past the limit a moment ago counts.
         if (overwrites && result->readInPart) {
-            command.messages.inform(u"Cannot save file " + path + u": only its first 60000 bytes can be read, so it is left as it is");
-            refused = true;
+            refuse(path, QStringLiteral("only its first 60000 bytes can be read, so it is left as it is"));
             continue;
         }
         switch (batch.destination) {
@@ -189,10 +179,9 @@ int runBatch(Command& command, const Batch& batch, const std::function<std::opti
             refused = !save(command, path, *result) || refused;
             break;
         case Batch::Destination::Folder: {
-            const QString target = QDir(batch.folder).filePath(QFileInfo(path).fileName());
+            const QString target = QDir(batch.folder).filePath(name);
             if (!isFirstTime(written, target)) {
-                command.messages.inform(u"Cannot save file " + target + u": an earlier file of this batch has the same name");
-                refused = true;
+                refuse(target, QStringLiteral("an earlier file of this batch has the same name"));
                 break;
             }
             refused = !(overwrites ? save(command, target, *result) : saveCopy(command, target, *result)) || refused;
