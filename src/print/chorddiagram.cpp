@@ -135,12 +135,10 @@ GuitarSelection selectGuitarFingering(const ChordSymbol& chord, const DiagramSou
         return chooseGuitarFingering(chord, sources);
     FingeringMemo::Entry& entry =
         sources.memo->entries[{chord.tone, chord.toneSharp, chord.bass, chord.bassSharp, chord.mode, chord.text}];
-    if (!entry.named) {
+    if (!entry.names)
         entry.names = music::fingeringNames(chord);
-        entry.named = true;
-    }
     static const QList<music::GuitarChordDef> none;
-    if (music::findFingering(chord, entry.names, sources.songDefs, none).def != nullptr)
+    if (music::findFingering(chord, *entry.names, sources.songDefs, none).def != nullptr)
         return chooseGuitarFingering(chord, sources);
     if (!entry.choice)
         entry.choice = chooseGuitarFingering(chord, sources);

@@ -96,8 +96,7 @@ public:
     // the fingering chosen for it, once chosen.
     struct Entry
     {
-        bool named = false;
-        music::FingeringNames names;
+        std::optional<music::FingeringNames> names;
         std::optional<Choice> choice;
     };
     QHash<Key, Entry> entries;
