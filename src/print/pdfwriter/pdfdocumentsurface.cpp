@@ -187,20 +187,21 @@ bool PdfDocumentSurface::placeRecurring(const QByteArray& key)
 {
     if (m_content == nullptr || m_recording)
         return false;
-    const auto kept = m_kept.constFind(keptKey(key));
-    if (kept == m_kept.cend())
+    const auto seen = m_recurring.constFind(keptKey(key));
+    if (seen == m_recurring.cend() || !seen->kept)
         return false;
+    const KeptDrawing& kept = *seen->kept;
     const double x = std::floor(CurrentX);
     const double y = std::floor(CurrentY);
-    m_content->placeDrawing(kept->form, x, y);
-    FontName = kept->fontName;
-    FontSize = kept->fontSize;
-    FontBold = kept->fontBold;
-    FontItalic = kept->fontItalic;
-    ForeColor = kept->foreColor;
-    FillColor = kept->fillColor;
-    CurrentX = x + kept->penX;
-    CurrentY = y + kept->penY;
+    m_content->placeDrawing(kept.form, x, y);
+    FontName = kept.fontName;
+    FontSize = kept.fontSize;
+    FontBold = kept.fontBold;
+    FontItalic = kept.fontItalic;
+    ForeColor = kept.foreColor;
+    FillColor = kept.fillColor;
+    CurrentX = x + kept.penX;
+    CurrentY = y + kept.penY;
     return true;
 }
 
@@ -213,7 +214,7 @@ void PdfDocumentSurface::beginRecurring(const QByteArray& key)
     // and many drawings of a book never come back: the first few times one
     // is drawn into the page, and only then made a form.
     QByteArray kept = keptKey(key);
-    if (++m_sightings[kept] < FormFromSighting)
+    if (++m_recurring[kept].sightings < FormFromSighting)
         return;
     const double x = std::floor(CurrentX);
     const double y = std::floor(CurrentY);
@@ -247,8 +248,8 @@ void PdfDocumentSurface::finishRecording()
     const pdf::Forms::Drawing drawing = m_forms.addDrawing(*m_file);
     writeStream(drawing.object, pdf::Forms::drawingEntries(box, m_resources), std::move(content));
     const int form = drawing.resource;
-    m_kept.insert(recording.key, KeptDrawing{form, FontName, FontSize, FontBold, FontItalic, ForeColor, FillColor,
-                                             CurrentX - recording.originX, CurrentY - recording.originY});
+    m_recurring[recording.key].kept = KeptDrawing{form, FontName, FontSize, FontBold, FontItalic, ForeColor,
+                                                  FillColor, CurrentX - recording.originX, CurrentY - recording.originY};
     m_content->placeDrawing(form, recording.originX, recording.originY);
 }
 

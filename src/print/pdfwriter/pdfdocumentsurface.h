@@ -109,8 +109,13 @@ private:
         std::unique_ptr<pdf::PageContent> page;
         pdf::Forms::Box extents;
     };
-    QHash<QByteArray, KeptDrawing> m_kept;
-    QHash<QByteArray, int> m_sightings;
+    // Every recurring drawing seen, by key: how often, and its form once kept.
+    struct Recurring
+    {
+        int sightings = 0;
+        std::optional<KeptDrawing> kept;
+    };
+    QHash<QByteArray, Recurring> m_recurring;
     std::optional<Recording> m_recording;
     int m_recurringDepth = 0;
 
