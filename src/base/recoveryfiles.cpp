@@ -1,11 +1,12 @@
 #include "base/recoveryfiles.h"
 
+#include "base/safefile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
@@ -41,9 +42,10 @@ bool sessionAbandoned(const QString& session)
 
 void writeCopy(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-        file.commit();
+    // A copy that cannot be written leaves the last good one; the next
+    // round tries again.
+    QString reason;
+    writeFileSafely(path, bytes, reason);
 }
 
 } // namespace

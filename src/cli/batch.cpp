@@ -2,16 +2,15 @@
 
 #include "command.h"
 
+#include "base/safefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
-#include <cerrno>
 #include <vector>
-
-#include <unistd.h>
 
 namespace lvx::cli {
 
@@ -25,24 +24,17 @@ bool save(Command& command, const QString& path, BatchResult& result)
     return song::WriteTextFile(path, result.text, result.encoding, command.messages);
 }
 
-// A new file of a folder of results: the bytes the program's save writes,
-// without waiting for each file to reach the disk before the next (a thousand
-// songs would wait on a thousand syncs). A file already there under that name
-// is replaced, not written into: it may be a link to a song elsewhere, even
-// to the one just read. Writing into an old file would also make the file
-// system push it to the disk at once, as it does for a file cut and rewritten.
+// A file of a folder of results: the bytes the program's save writes. A file
+// already there under that name is replaced, not written into: it may be a
+// link to a song elsewhere, even to the one just read.
 bool saveCopy(Command& command, const QString& path, BatchResult& result)
 {
     const QString content = result.songText ? song::fileContent(result.text) : result.text + u'\n';
     const QByteArray bytes = song::encodeForFile(content, result.encoding);
-    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) {
-        command.messages.inform(u"Cannot save file " + path + u": " + qt_error_string(errno));
-        return false;
-    }
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size() && file.flush())
+    QString reason;
+    if (writeFileSafely(path, bytes, reason, SafeFile::Name::Replace))
         return true;
-    command.messages.inform(u"Cannot save file " + path + u": " + file.errorString());
+    command.messages.inform(u"Cannot save file " + path + u": " + reason);
     return false;
 }
 

@@ -1,7 +1,8 @@
 #include "wavfile.h"
 
+#include "base/safefile.h"
+
 #include <QDataStream>
-#include <QSaveFile>
 
 namespace lvx::midi {
 
@@ -24,17 +25,18 @@ void writeHeader(QDataStream& out, quint32 dataBytes, int channels, int sampleRa
 
 bool writeWavFile(const QString& path, const QList<qint16>& samples, int channels, int sampleRate, QString& error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    SafeFile file(path);
+    if (!file.open()) {
         error = file.errorString();
         return false;
     }
-    QDataStream out(&file);
+    QDataStream out(file.device());
     out.setByteOrder(QDataStream::LittleEndian);
     writeHeader(out, quint32(samples.size()) * 2, channels, sampleRate);
     for (qint16 sample : samples)
         out << sample;
-    if (out.status() != QDataStream::Ok || !file.commit()) {
+    // A write that failed on the way is kept by the file and found here.
+    if (!file.commit()) {
         error = file.errorString();
         return false;
     }

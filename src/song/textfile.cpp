@@ -1,10 +1,10 @@
 #include "textfile.h"
 
 #include "base/messages.h"
+#include "base/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QScopeGuard>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -260,17 +260,11 @@ QByteArray encodeForFile(const QString& content, TextEncoding& encoding)
 bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages)
 {
     const QByteArray bytes = encodeForFile(fileContent(text), encoding);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        messages.inform(u"Cannot save file " + path + u": " + file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        messages.inform(u"Cannot save file " + path + u": " + file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    QString reason;
+    if (writeFileSafely(path, bytes, reason))
+        return true;
+    messages.inform(u"Cannot save file " + path + u": " + reason);
+    return false;
 }
 
 QStringList SplitLines(QStringView text)

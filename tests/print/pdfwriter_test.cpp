@@ -67,7 +67,7 @@ void phrase(PdfDocumentSurface& pdf, QList<DrawnWord>& words, const Font& font, 
 
 const Font Title{u"Comic Sans MS"_s, 20, true, false};
 const Font Lyrics{u"Comic Sans MS"_s, 10, false, false};
-const Font Chords{u"Arial"_s, 8, false, true};
+const Font ChordFont{u"Arial"_s, 8, false, true};
 const Font Serif{u"Times New Roman"_s, 12.5, false, false};
 const Font Tablature{u"Courier New"_s, 9, true, false};
 
@@ -82,7 +82,7 @@ QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0, int numb
     pdf.setPageCompression(compression);
     phrase(pdf, words, Title, 1440, 1440, u"Amazing Grace"_s);
     pdf.ForeColor = 0x0000FF;  // red
-    phrase(pdf, words, Chords, 1440, 2200, u"Am7 D/F#"_s);
+    phrase(pdf, words, ChordFont, 1440, 2200, u"Am7 D/F#"_s);
     pdf.ForeColor = 0;
     phrase(pdf, words, Lyrics, 1440, 2400, u"Ñandú été señor"_s);
     phrase(pdf, words, Lyrics, 1440, 2800, u"Привет"_s, false);
