@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstdio>
+
 namespace lvx::cli {
 
 bool Command::takeOption(const QString& name, QString& value)
@@ -40,6 +43,16 @@ void Command::printLine(const QString& line)
 {
     out << line << u'\n';
     out.flush();
+}
+
+bool Command::finishOutput()
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    const QString reason = out.status() == QTextStream::Ok ? qt_error_string(errno) : out.device()->errorString();
+    messages.inform(u"Cannot write to standard output: " + reason);
+    return false;
 }
 
 int Command::usage(const QString& text)

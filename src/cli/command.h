@@ -63,6 +63,10 @@ struct Command
     bool hasUnknownOption() const;
 
     void printLine(const QString& line);
+    // False, with the reason on stderr, when anything printed on stdout could
+    // not be written (a full disk, a closed pipe): a result cut short must not
+    // look like a success.
+    bool finishOutput();
     // A usage error: the text on stderr, exit code 2.
     int usage(const QString& text);
     // A refused input: the reason on stderr, exit code 1.

@@ -26,6 +26,7 @@ const char16_t* const UsageText =
     u"  play NAME... [--instrument Guitar|Piano] [--log] [--wav OUT.wav]\n"
     u"                                 plays chords as a click on their label does\n"
     u"  pdf [OPTIONS] -o OUT.pdf FILE... a song, several songs or an .abm album printed to PDF\n"
+    u"                                 (-o - writes it to standard output)\n"
     u"  markup FILE                    the print markup of a song\n"
     u"Song commands read \"-\" as standard input and write one result to standard output;\n"
     u"several files need -o DIR (one file each, same names) or --in-place (saved as the\n"
@@ -85,7 +86,8 @@ int runCommandLine(const QStringList& arguments, const CommandTable& commands)
     readStartupSettings(command.app);
     if (notationGiven)
         command.app.notation = notation;
-    return found->second(command);
+    const int code = found->second(command);
+    return command.finishOutput() ? code : ExitRefused;
 }
 
 } // namespace lvx::cli

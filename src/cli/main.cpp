@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
 
 using namespace lvx::cli;
@@ -56,6 +57,8 @@ int runPrintModule(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // A reader that went away is an error to report, not a signal to die of.
+    std::signal(SIGPIPE, SIG_IGN);
     if (isPrintCommand(commandName(argumentList(argc, argv))))
         return runPrintModule(argc, argv);
     QCoreApplication application(argc, argv);

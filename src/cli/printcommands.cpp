@@ -3,6 +3,7 @@
 #include "command.h"
 #include "commands.h"
 
+#include "base/safefile.h"
 #include "print/album.h"
 #include "print/pdfwriter/pdfdocumentsurface.h"
 #include "print/printjob.h"
@@ -12,7 +13,9 @@
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
+
+#include <unistd.h>
 
 namespace lvx::cli {
 
@@ -20,7 +23,7 @@ namespace {
 
 const QString PdfUsage = QStringLiteral(
     "usage: lvx pdf [--instrument Guitar|Piano] [--notation C|Do] [--lyrics-only|--chords-only] [--color]\n"
-    "               [--page-size A4|Letter] [--contents|--contents-sorted] -o OUT.pdf FILE...");
+    "               [--page-size A4|Letter] [--contents|--contents-sorted] -o OUT.pdf|- FILE...");
 
 // The output options of a print, taken from the command line into the state.
 bool takePrintOptions(Command& command, print::Paper& paper)
@@ -84,18 +87,15 @@ print::Orientation orientationOf(Command& command, const QString& file)
     return song.PrintOrientation == 2 ? print::Orientation::Landscape : print::Orientation::Portrait;
 }
 
-// Writes the book into the file out has open. A write that failed on the way
-// (a full disk) is found before closing the file, which forgets why.
-bool writePdf(Command& command, QSaveFile& out, print::Paper paper, const QStringList& files,
+// Writes the book into out; a write that fails on the way is kept by the
+// device and found when the caller closes it.
+void writePdf(Command& command, QIODevice* out, print::Paper paper, const QStringList& files,
               const print::BookOptions& book, const song::Song& dictionary)
 {
-    {
-        print::PdfDocumentSurface printer(&out, paper, orientationOf(command, files.first()));
-        print::PrintJob job(command.context, &dictionary);
-        job.PrintAlbum(printer, files, book);
-        printer.end();
-    }
-    return out.error() == QFileDevice::NoError && out.flush();
+    print::PdfDocumentSurface printer(out, paper, orientationOf(command, files.first()));
+    print::PrintJob job(command.context, &dictionary);
+    job.PrintAlbum(printer, files, book);
+    printer.end();
 }
 
 } // namespace
@@ -128,14 +128,18 @@ int runPdf(Command& command)
     song::Song dictionary(command.context);
     song::loadGlobalDictionary(dictionary);
 
-    QSaveFile out(output);
-    if (!out.open(QIODevice::WriteOnly))
-        return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
-    if (!writePdf(command, out, paper, files, book, dictionary)) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        return command.refuse(u"Cannot save file " + output + u": " + reason);
+    if (output == u"-") {
+        QFile out;
+        out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+        writePdf(command, &out, paper, files, book, dictionary);
+        if (out.error() != QFileDevice::NoError || !out.flush())
+            return command.refuse(u"Cannot write to standard output: " + out.errorString());
+        return ExitOk;
     }
+    SafeFile out(output);
+    if (!out.open())
+        return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
+    writePdf(command, out.device(), paper, files, book, dictionary);
     if (!out.commit())
         return command.refuse(u"Cannot save file " + output + u": " + out.errorString());
     return ExitOk;

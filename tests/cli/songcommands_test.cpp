@@ -206,6 +206,33 @@ private slots:
         }
     }
 
+    // A result that never reached standard output is a failure, said as such.
+    void standardOutput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        const QString song = dataFile(u"example.cho"_s);
+        QTest::addRow("a song") << QStringList{u"transpose"_s, u"2"_s, song};
+        QTest::addRow("a PDF") << QStringList{u"pdf"_s, u"-o"_s, u"-"_s, song};
+    }
+    void standardOutput()
+    {
+        QFETCH(QStringList, arguments);
+        QProcess lvx;
+        lvx.setStandardOutputFile(u"/dev/full"_s);
+        lvx.start(QStringLiteral(LVX_PATH), arguments);
+        QVERIFY(lvx.waitForFinished(30000));
+        QCOMPARE(lvx.exitCode(), 1);
+        QCOMPARE(lvx.readAllStandardError(), QByteArray("Cannot write to standard output: No space left on device\n"));
+
+        lvx.setStandardOutputFile({});
+        lvx.start(QStringLiteral(LVX_PATH), arguments);
+        QVERIFY(lvx.waitForFinished(30000));
+        QCOMPARE(lvx.exitCode(), 0);
+        const QByteArray out = lvx.readAllStandardOutput();
+        QVERIFY(out.startsWith("%PDF-") == (arguments.first() == u"pdf"));
+        QVERIFY(!QFile::exists(u"-"_s));
+    }
+
     void standardInput()
     {
         QProcess lvx;
