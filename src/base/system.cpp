@@ -47,11 +47,34 @@ QString FolderExists(const QString& path)
     return info.fileName();
 }
 
+namespace {
+
+// The desktop program's per-user folder, whichever program asks: the names
+// are spelled out because lvx has no application name of its own.
+QString userProgramFolder()
+{
+    const QDir data(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    const QString folder = data.filePath(QStringLiteral("Liravox/Liravox"));
+    // Earlier versions of lvx kept their own folder: its files (an extended
+    // Chords.dat among them) move over once, copied, while the new one is
+    // not there yet.
+    const QDir old(data.filePath(QStringLiteral("lvx")));
+    if (!QFileInfo::exists(folder) && old.exists()) {
+        QDir().mkpath(folder);
+        const QStringList names = old.entryList(QDir::Files | QDir::Hidden);
+        for (const QString& name : names)
+            QFile::copy(old.filePath(name), QDir(folder).filePath(name));
+    }
+    return folder;
+}
+
+} // namespace
+
 QString programFolder()
 {
     QString folder = qEnvironmentVariable("LIRAVOX_HOME");
     if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        folder = userProgramFolder();
     QDir().mkpath(folder);
     return QDir(folder).absolutePath();
 }

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTimer>
 
 using namespace lvx;
@@ -78,6 +79,34 @@ private slots:
         StartUp(state, recorder, {});
         QCOMPARE(QDir::currentPath(), QDir(programFolderInstead ? programFolder() : m_songs.path()).canonicalPath());
         QVERIFY(recorder.entries().isEmpty());
+    }
+
+    // lvx and the desktop program share one folder; an old lvx folder's
+    // files are taken over once, and the old folder is left as it was.
+    void oneProgramFolderForBothPrograms()
+    {
+        const QByteArray home = qgetenv("LIRAVOX_HOME");
+        qunsetenv("LIRAVOX_HOME");
+        const QDir data(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+        QDir(data.filePath(u"Liravox"_s)).removeRecursively();
+        QVERIFY(data.mkpath(u"lvx"_s));
+        QFile old(data.filePath(u"lvx/Chords.dat"_s));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("{define: X}");
+        old.close();
+
+        const QString folder = programFolder();
+        QCOMPARE(folder, data.filePath(u"Liravox/Liravox"_s));
+        QFile taken(QDir(folder).filePath(u"Chords.dat"_s));
+        QVERIFY(taken.open(QIODevice::ReadOnly));
+        QCOMPARE(taken.readAll(), QByteArray("{define: X}"));
+        QVERIFY(QFile::exists(old.fileName()));
+        QVERIFY(QFile::remove(taken.fileName()));
+        QCOMPARE(programFolder(), folder); // once: the new folder stays as it is
+        QVERIFY(!QFile::exists(taken.fileName()));
+
+        qputenv("LIRAVOX_HOME", home);
+        QCOMPARE(programFolder(), QDir(QString::fromLocal8Bit(home)).absolutePath());
     }
 
     void delayWaitsWhileEventsRun()
