@@ -53,9 +53,16 @@ Json songJson(const song::Song& song)
         item.add(QStringLiteral("kind"), int(line.kind)).add(QStringLiteral("text"), line.text).add(QStringLiteral("chords"), chords);
         lines.append(item);
     }
+    Json metadata = Json::array();
+    for (const song::MetaEntry& entry : song.metadata()) {
+        Json item = Json::object();
+        item.add(QStringLiteral("name"), entry.name).add(QStringLiteral("value"), entry.value);
+        metadata.append(item);
+    }
     Json object = Json::object();
     object.add(QStringLiteral("title"), song.title)
         .add(QStringLiteral("subtitle"), song.subtitle)
+        .add(QStringLiteral("metadata"), metadata)
         .add(QStringLiteral("chordPro"), song.chordPro)
         .add(QStringLiteral("chordSize"), int(song.ChordSize))
         .add(QStringLiteral("chordPosition"), int(song.ChordPosition))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chorddefinitions.h"
+#include "metadata.h"
 #include "songcontext.h"
 #include "songline.h"
 #include "textfile.h"
@@ -134,6 +135,8 @@ public:
     // semitones, for a caller that transposes song after song.
     void Transpose(int semitones, QHash<QString, QString>* names = nullptr);
     void ReplaceChords(const QString& find, const QString& replacement);
+    // The song's facts (artist, key...) in file order.
+    QList<MetaEntry> metadata() const { return songMetadata(lines); }
 
     // The longest lyric a line holds; longer lines are split when read.
     static constexpr qsizetype MaxLineLength = 32767;

@@ -4,6 +4,7 @@
 #include "chorddefinitions.h"
 #include "directives.h"
 #include "escapes.h"
+#include "metadata.h"
 #include "song.h"
 
 #include "base/numbers.h"
@@ -138,7 +139,9 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
         keep(record, source);
         return true;
     }
-    const QString& name = directive.name;
+    const std::optional<MetaEntry> fact = readMetadata(directive, source);
+    const bool titleFact = fact && (fact->name == u"title" || fact->name == u"subtitle");
+    const QString& name = titleFact ? fact->name : directive.name;
     const bool isTitle = name == u"t" || name == u"title";
     if (isTitle || name == u"st" || name == u"subtitle") {
         // The first title and subtitle are the song's; a further one, or those of a
@@ -148,7 +151,7 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
             keep(record, source);
             return true;
         }
-        (isTitle ? title : subtitle) = directive.argument;
+        (isTitle ? title : subtitle) = titleFact ? fact->value : directive.argument;
         // A blank one names nothing and is not written back, so it leaves the
         // place to a later line: else that line would be the song's only after a save.
         seen = !trimBlanks(directive.argument).isEmpty();
@@ -156,6 +159,12 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
     }
     if (applySongValue(name, directive.argument))
         return false;
+    if (fact) {
+        // A fact keeps its line as read; only the first song of a file has facts.
+        keep(record, source);
+        record.metadata = !m_reading.laterSong;
+        return true;
+    }
     DirectiveRecord read = directiveRecord(directive, line);
     if (read.line.kind == 0 || read.line.kind == KindKept) {
         keep(record, source);
