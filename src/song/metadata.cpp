@@ -139,4 +139,16 @@ SongLine newMetadataLine(const QString& name, const QString& value)
     return line;
 }
 
+bool setMetadataValue(QList<SongLine>& lines, qsizetype index, const QString& value)
+{
+    for (SongLine& line : lines) {
+        const std::optional<MetaEntry> fact = metadataOf(line);
+        if (fact && index-- == 0) {
+            line.text = metadataLine(*fact, value);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace lvx::song

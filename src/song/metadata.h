@@ -38,5 +38,8 @@ std::optional<MetaEntry> metadataOf(const SongLine& line);
 // everything else on it stays as it was; a new fact is written "{name: value}".
 QString metadataLine(const MetaEntry& entry, const QString& value);
 SongLine newMetadataLine(const QString& name, const QString& value);
+// Gives the fact at index (in file order) a new value, its line rewritten in
+// place; false when the song has no such fact.
+bool setMetadataValue(QList<SongLine>& lines, qsizetype index, const QString& value);
 
 } // namespace lvx::song

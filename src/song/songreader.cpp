@@ -10,6 +10,7 @@
 #include "base/numbers.h"
 #include "base/text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lvx::song {
@@ -179,7 +180,15 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
         inTab = false;
     if (!read.notationEnd.isEmpty())
         m_reading.notationEnd = read.notationEnd;
-    m_reading.laterSong = m_reading.laterSong || read.newSong;
+    // A file may open with "{new_song}" (after remarks or lines carried unread):
+    // the song it starts is still the first.
+    const auto songSoFar = [this] {
+        return m_reading.titleRead || m_reading.subtitleRead
+               || std::any_of(lines.cbegin(), lines.cend(), [](const SongLine& line) {
+                      return line.kind != KindKept && !trimLeadingBlanks(line.text).startsWith(u'#');
+                  });
+    };
+    m_reading.laterSong = m_reading.laterSong || (read.newSong && songSoFar());
     return true;
 }
 
