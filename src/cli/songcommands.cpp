@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "json.h"
 
+#include "music/keys.h"
 #include "song/chordsheet.h"
 #include "song/song.h"
 #include "song/sourceconversions.h"
@@ -93,8 +94,9 @@ int overSongs(Command& command, qsizetype leading, bool songResults, const QStri
         song::Song song(command.context);
         if (!command.loadSong(song, path))
             return std::nullopt;
-        BatchResult result = action(song);
-        result.readInPart = !song.partlyReadFile.isEmpty();
+        std::optional<BatchResult> result = action(song);
+        if (result)
+            result->readInPart = !song.partlyReadFile.isEmpty();
         return result;
     });
 }
@@ -136,7 +138,20 @@ int runWrite(Command& command)
 
 int runTranspose(Command& command)
 {
-    const QString usageText = QStringLiteral("usage: lvx transpose N [-o DIR | --in-place] FILE... (N: semitones, -12 to 12)");
+    const QString usageText = QStringLiteral("usage: lvx transpose N [-o DIR | --in-place] FILE... (N: semitones, -12 to 12)\n"
+                                             "       lvx transpose --to-key KEY [-o DIR | --in-place] FILE...");
+    QString target;
+    if (command.takeOption(QStringLiteral("--to-key"), target)) {
+        if (!music::ParseKey(target))
+            return command.usage(u"Not a key: " + target + u'\n' + usageText);
+        return overSongs(command, 0, true, usageText, [&](song::Song& song) -> std::optional<BatchResult> {
+            if (!song.TransposeToKey(target)) {
+                command.messages.inform(song.caption + u" names no key to move from.");
+                return std::nullopt;
+            }
+            return songText(song);
+        });
+    }
     bool isNumber = false;
     const int semitones = command.args.value(0).toInt(&isNumber);
     if (!isNumber || semitones < -12 || semitones > 12)
