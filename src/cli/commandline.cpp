@@ -17,6 +17,7 @@ const char16_t* const UsageText =
     u"  dump FILE...                   the song as the program holds it, as JSON\n"
     u"  write FILE...                  the song written back as ChordPro text\n"
     u"  transpose N FILE...            the song transposed by N semitones\n"
+    u"  transpose --to-key KEY FILE... the song moved from its {key} to KEY, spelled as KEY is\n"
     u"  replace FIND REPLACEMENT FILE... the song with one chord replaced by another\n"
     u"  name PITCHCLASS... [--bass PC] the chord made of these pitch classes (0 = C)\n"
     u"  convert-crd FILE...            a chord sheet (chord lines over lyrics) read as ChordPro\n"

@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "json.h"
 
+#include "music/keys.h"
 #include "song/chordsheet.h"
 #include "song/song.h"
 #include "song/sourceconversions.h"
@@ -53,9 +54,16 @@ Json songJson(const song::Song& song)
         item.add(QStringLiteral("kind"), int(line.kind)).add(QStringLiteral("text"), line.text).add(QStringLiteral("chords"), chords);
         lines.append(item);
     }
+    Json metadata = Json::array();
+    for (const song::MetaEntry& entry : song.metadata()) {
+        Json item = Json::object();
+        item.add(QStringLiteral("name"), entry.name).add(QStringLiteral("value"), entry.value);
+        metadata.append(item);
+    }
     Json object = Json::object();
     object.add(QStringLiteral("title"), song.title)
         .add(QStringLiteral("subtitle"), song.subtitle)
+        .add(QStringLiteral("metadata"), metadata)
         .add(QStringLiteral("chordPro"), song.chordPro)
         .add(QStringLiteral("chordSize"), int(song.ChordSize))
         .add(QStringLiteral("chordPosition"), int(song.ChordPosition))
@@ -86,8 +94,9 @@ int overSongs(Command& command, qsizetype leading, bool songResults, const QStri
         song::Song song(command.context);
         if (!command.loadSong(song, path))
             return std::nullopt;
-        BatchResult result = action(song);
-        result.readInPart = !song.partlyReadFile.isEmpty();
+        std::optional<BatchResult> result = action(song);
+        if (result)
+            result->readInPart = !song.partlyReadFile.isEmpty();
         return result;
     });
 }
@@ -129,7 +138,20 @@ int runWrite(Command& command)
 
 int runTranspose(Command& command)
 {
-    const QString usageText = QStringLiteral("usage: lvx transpose N [-o DIR | --in-place] FILE... (N: semitones, -12 to 12)");
+    const QString usageText = QStringLiteral("usage: lvx transpose N [-o DIR | --in-place] FILE... (N: semitones, -12 to 12)\n"
+                                             "       lvx transpose --to-key KEY [-o DIR | --in-place] FILE...");
+    QString target;
+    if (command.takeOption(QStringLiteral("--to-key"), target)) {
+        if (!music::ParseKey(target))
+            return command.usage(u"Not a key: " + target + u'\n' + usageText);
+        return overSongs(command, 0, true, usageText, [&](song::Song& song) -> std::optional<BatchResult> {
+            if (!song.TransposeToKey(target)) {
+                command.messages.inform(song.caption + u" names no key to move from.");
+                return std::nullopt;
+            }
+            return songText(song);
+        });
+    }
     bool isNumber = false;
     const int semitones = command.args.value(0).toInt(&isNumber);
     if (!isNumber || semitones < -12 || semitones > 12)

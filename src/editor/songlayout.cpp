@@ -317,7 +317,8 @@ SongLayout layoutSong(const QList<SongLine>& songLines, const FontSet& fonts, co
     int lastTop = int(lines.size());
     for (double above = 0; lastTop > 1 && int(lines.size()) - lastTop + 1 < maxSlots; --lastTop) {
         const int i = lastTop - 2;
-        above += layouter.lineHeight(lines.at(i), lineStyle(lines.at(i), inTab.at(i)), inTab.at(i));
+        if (!lines.at(i).metadata)
+            above += layouter.lineHeight(lines.at(i), lineStyle(lines.at(i), inTab.at(i)), inTab.at(i));
         if (above >= room)
             break;
     }
@@ -328,6 +329,9 @@ SongLayout layoutSong(const QList<SongLine>& songLines, const FontSet& fonts, co
     layout.LastShownLine = int(lines.size());
     int slot = 0;
     for (int i = 0; i < lines.size(); ++i) {
+        // The song's facts are shown above the body, not as lines of it.
+        if (lines.at(i).metadata)
+            continue;
         // Lines above the view are walked too: the font applied last and the
         // tablature state must be those of the lines before the first one shown.
         const LineStyle style = lineStyle(lines.at(i), inTab.at(i));

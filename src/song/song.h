@@ -1,18 +1,22 @@
 #pragma once
 
 #include "chorddefinitions.h"
+#include "metadata.h"
 #include "songcontext.h"
 #include "songline.h"
 #include "textfile.h"
 
 #include "base/fonts.h"
 #include "music/guitarchord.h"
+#include "music/keys.h"
 
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVarLengthArray>
+
+#include <optional>
 
 namespace lvx::music {
 class Modos;
@@ -134,6 +138,14 @@ public:
     // semitones, for a caller that transposes song after song.
     void Transpose(int semitones, QHash<QString, QString>* names = nullptr);
     void ReplaceChords(const QString& find, const QString& replacement);
+    // The first key the song names that reads as a key.
+    std::optional<music::MusicalKey> key() const;
+    // Moves every chord and key from the song's key to target, spelled as the
+    // target is written. False, changing nothing, when the song names no key
+    // or target is none.
+    bool TransposeToKey(const QString& target);
+    // The song's facts (artist, key...) in file order.
+    QList<MetaEntry> metadata() const { return songMetadata(lines); }
 
     // The longest lyric a line holds; longer lines are split when read.
     static constexpr qsizetype MaxLineLength = 32767;

@@ -1,8 +1,10 @@
 // Edits over every chord of a song: transposition and replacement.
 
+#include "metadata.h"
 #include "song.h"
 
 #include "music/chordsymbol.h"
+#include "music/keys.h"
 #include "music/solfege.h"
 
 #include <QHash>
@@ -11,16 +13,33 @@ namespace lvx::song {
 
 namespace {
 
-// Text labels and names that are no chord stay as written.
-QString transposedName(const QString& name, int semitones)
+// Every chord label moved and spelled; each distinct name is read and moved
+// once, since a song uses a few chords many times.
+void moveChords(QList<SongLine>& lines, int semitones, music::Accidentals accidentals,
+                QHash<QString, QString>& moved, Messages& messages)
 {
-    if (music::isTextLabel(name))
-        return name;
-    music::ChordSymbol symbol = music::ParseChord(name);
-    if (symbol.tone < 0 || symbol.bass < 0)
-        return name;
-    music::TransposeChord(symbol, semitones);
-    return music::FormatChord(symbol, QStringLiteral("C"));
+    for (SongLine& line : lines) {
+        for (ChordPlacement& chord : line.chords) {
+            auto known = moved.constFind(chord.name);
+            if (known == moved.cend())
+                known = moved.insert(chord.name, music::MoveChordName(chord.name, semitones, accidentals));
+            chord.name = *known;
+            if (chord.name.isEmpty())
+                messages.inform(u"Invalid Chord: " + chord.name);
+        }
+    }
+}
+
+// The song's keys move with its chords, a minor key staying minor; a key that
+// reads as none is left as written.
+void moveKeys(QList<SongLine>& lines, int semitones, music::Accidentals accidentals)
+{
+    for (SongLine& line : lines) {
+        const std::optional<MetaEntry> fact = metadataOf(line);
+        if (!fact || fact->name != u"key" || !music::ParseKey(fact->value))
+            continue;
+        line.text = metadataLine(*fact, music::MoveChordName(fact->value, semitones, accidentals));
+    }
 }
 
 } // namespace
@@ -29,21 +48,40 @@ void Song::Transpose(int semitones, QHash<QString, QString>* names)
 {
     if (semitones == 0)
         return;
-    // A song uses a few chords many times: each distinct name is read and
-    // transposed once, and its result shared by every label that has it.
     QHash<QString, QString> ownNames;
-    QHash<QString, QString>& transposed = names != nullptr ? *names : ownNames;
-    for (SongLine& line : lines) {
-        for (ChordPlacement& chord : line.chords) {
-            auto known = transposed.constFind(chord.name);
-            if (known == transposed.cend())
-                known = transposed.insert(chord.name, transposedName(chord.name, semitones));
-            chord.name = *known;
-            if (chord.name.isEmpty())
-                m_context.messages.inform(u"Invalid Chord: " + chord.name);
-        }
-    }
+    moveChords(lines, semitones, music::Accidentals::Own, names != nullptr ? *names : ownNames, m_context.messages);
+    moveKeys(lines, semitones, music::Accidentals::Own);
     Modificada = true;
+}
+
+std::optional<music::MusicalKey> Song::key() const
+{
+    for (const SongLine& line : lines) {
+        const std::optional<MetaEntry> fact = metadataOf(line);
+        if (!fact || fact->name != u"key")
+            continue;
+        if (const std::optional<music::MusicalKey> read = music::ParseKey(fact->value))
+            return read;
+    }
+    return std::nullopt;
+}
+
+bool Song::TransposeToKey(const QString& target)
+{
+    const std::optional<music::MusicalKey> from = key();
+    const std::optional<music::MusicalKey> to = music::ParseKey(target);
+    if (!from || !to)
+        return false;
+    const int semitones = music::SemitonesToKey(*from, *to);
+    const music::Accidentals accidentals = music::KeyAccidentals(target);
+    // Even with no interval, chords are spelled the way the key is written.
+    if (semitones == 0 && accidentals == music::Accidentals::Own)
+        return true;
+    QHash<QString, QString> moved;
+    moveChords(lines, semitones, accidentals, moved, m_context.messages);
+    moveKeys(lines, semitones, accidentals);
+    Modificada = true;
+    return true;
 }
 
 void Song::ReplaceChords(const QString& find, const QString& replacement)

@@ -48,6 +48,9 @@ struct SongLine
     // lyric: the text from an unclosed "[" on, which has no place over the
     // lyric but is written back after it.
     QString source = {};
+    // A kept line that states a fact about the song (artist, key...): it
+    // stays in its place in the file but is no part of the song's body.
+    bool metadata = false;
 
     friend bool operator==(const SongLine&, const SongLine&) = default;
 };

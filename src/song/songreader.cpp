@@ -4,11 +4,13 @@
 #include "chorddefinitions.h"
 #include "directives.h"
 #include "escapes.h"
+#include "metadata.h"
 #include "song.h"
 
 #include "base/numbers.h"
 #include "base/text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lvx::song {
@@ -138,7 +140,9 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
         keep(record, source);
         return true;
     }
-    const QString& name = directive.name;
+    const std::optional<MetaEntry> fact = readMetadata(directive, source);
+    const bool titleFact = fact && (fact->name == u"title" || fact->name == u"subtitle");
+    const QString& name = titleFact ? fact->name : directive.name;
     const bool isTitle = name == u"t" || name == u"title";
     if (isTitle || name == u"st" || name == u"subtitle") {
         // The first title and subtitle are the song's; a further one, or those of a
@@ -148,7 +152,7 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
             keep(record, source);
             return true;
         }
-        (isTitle ? title : subtitle) = directive.argument;
+        (isTitle ? title : subtitle) = titleFact ? fact->value : directive.argument;
         // A blank one names nothing and is not written back, so it leaves the
         // place to a later line: else that line would be the song's only after a save.
         seen = !trimBlanks(directive.argument).isEmpty();
@@ -156,6 +160,12 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
     }
     if (applySongValue(name, directive.argument))
         return false;
+    if (fact) {
+        // A fact keeps its line as read; only the first song of a file has facts.
+        keep(record, source);
+        record.metadata = !m_reading.laterSong;
+        return true;
+    }
     DirectiveRecord read = directiveRecord(directive, line);
     if (read.line.kind == 0 || read.line.kind == KindKept) {
         keep(record, source);
@@ -170,7 +180,15 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
         inTab = false;
     if (!read.notationEnd.isEmpty())
         m_reading.notationEnd = read.notationEnd;
-    m_reading.laterSong = m_reading.laterSong || read.newSong;
+    // A file may open with "{new_song}" (after remarks or lines carried unread):
+    // the song it starts is still the first.
+    const auto songSoFar = [this] {
+        return m_reading.titleRead || m_reading.subtitleRead
+               || std::any_of(lines.cbegin(), lines.cend(), [](const SongLine& line) {
+                      return line.kind != KindKept && !trimLeadingBlanks(line.text).startsWith(u'#');
+                  });
+    };
+    m_reading.laterSong = m_reading.laterSong || (read.newSong && songSoFar());
     return true;
 }
 

@@ -40,7 +40,17 @@ private slots:
         QTest::addRow("transpose") << QStringList{u"transpose"_s, u"1"_s, song} << 0 << u"@example-transpose-ref.cho"_s << QString();
         QTest::addRow("transpose an octave up") << QStringList{u"transpose"_s, u"12"_s, song} << 0 << u"@example-octave-ref.cho"_s << QString();
         QTest::addRow("transpose an octave down") << QStringList{u"transpose"_s, u"-12"_s, song} << 0 << u"@example-octave-ref.cho"_s << QString();
-        const QString transposeUsage = u"usage: lvx transpose N [-o DIR | --in-place] FILE... (N: semitones, -12 to 12)\n"_s;
+        const QString transposeUsage = u"usage: lvx transpose N [-o DIR | --in-place] FILE... (N: semitones, -12 to 12)\n"
+                                       u"       lvx transpose --to-key KEY [-o DIR | --in-place] FILE...\n"_s;
+        const QString keyed = dataFile(u"keyed.cho"_s);
+        QTest::addRow("transpose moves every key, a minor one staying minor, and leaves an unreadable one")
+            << QStringList{u"transpose"_s, u"2"_s, keyed} << 0 << u"@keyed-up2-ref.cho"_s << QString();
+        QTest::addRow("to key: chords and keys spelled with the target's flats")
+            << QStringList{u"transpose"_s, u"--to-key"_s, u"Bb"_s, keyed} << 0 << u"@keyed-bb-ref.cho"_s << QString();
+        QTest::addRow("to key refuses a song that names no key") << QStringList{u"transpose"_s, u"--to-key"_s, u"Bb"_s, song} << 1
+                                                                << QString() << u"*"_s;
+        QTest::addRow("to key refuses a name that is no key") << QStringList{u"transpose"_s, u"--to-key"_s, u"H"_s, keyed} << 2
+                                                             << QString() << u"usage"_s;
         QTest::addRow("transpose refuses 13") << QStringList{u"transpose"_s, u"13"_s, song} << 2 << QString() << transposeUsage;
         QTest::addRow("transpose refuses -13") << QStringList{u"transpose"_s, u"-13"_s, song} << 2 << QString() << transposeUsage;
         QTest::addRow("transpose needs a number") << QStringList{u"transpose"_s, u"up"_s, song} << 2 << QString() << transposeUsage;

@@ -174,6 +174,21 @@ private slots:
         QCOMPARE(layout.scrollBarVisible, topLine > 1);
     }
 
+    // The song's facts keep their place among the lines but take no box; a
+    // line kept as read that states none is still shown greyed.
+    void factsTakeNoBox()
+    {
+        QList<song::SongLine> lines = parseSong(u"{12}{artist: Me} | la | {12}{key: G} | {12}{textsize: 9} | lo"_s);
+        lines[0].metadata = true;
+        lines[2].metadata = true;
+        const SongLayout layout = layoutSong(lines, makeFonts(), window(), FixedMeasure());
+        QStringList shown;
+        for (const BoxPlacement& box : layout.boxes)
+            shown.append(u"%1:%2%3"_s.arg(box.slot).arg(box.lineIndex).arg(box.kept ? u" kept"_s : QString()));
+        QCOMPARE(shown.join(u", "), u"1:1, 2:3 kept, 3:4"_s);
+        QCOMPARE(layout.boxes.first().y, 1000.0);
+    }
+
     void bottomLimit_data()
     {
         QTest::addColumn<int>("lineCount");

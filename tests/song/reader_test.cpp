@@ -56,7 +56,9 @@ private slots:
         QTest::addRow("unterminated brace reads the rest") << u"{soc"_s << 21 << u"Start of Chorus"_s;
         QTest::addRow("text after the closing brace shifts the cut") << u"{c:a}b"_s << 6 << u"a}"_s;
         QTest::addRow("title produces no line") << u"{t:Song}"_s << 0 << QString();
-        QTest::addRow("unknown directive is kept as read") << u"{artist: Traditional}"_s << 12 << u"{artist: Traditional}"_s;
+        QTest::addRow("unknown directive is kept as read") << u"{textsize: 12}"_s << 12 << u"{textsize: 12}"_s;
+        QTest::addRow("a fact is kept as read") << u"{artist: Traditional}"_s << 12 << u"{artist: Traditional}"_s;
+        QTest::addRow("title given as a fact produces no line") << u"{meta: title Song}"_s << 0 << QString();
         QTest::addRow("title with a blank, not a colon, is kept") << u"{t Song}"_s << 12 << u"{t Song}"_s;
         QTest::addRow("verse label names the block") << u"{sov: Verse 1}"_s << 8 << u"Verse 1"_s;
         QTest::addRow("chorus label is shown") << u"{start_of_chorus: Chorus 2}"_s << 21 << u"Start of Chorus: Chorus 2"_s;
@@ -277,6 +279,56 @@ private slots:
         QCOMPARE(written, readData(name + u"-ref.cho"));
         // Writing is a fixed point once the text is ours.
         f.song.StringToLinesRec(written);
+        QCOMPARE(f.song.LinesToString(), written);
+    }
+
+    // Facts about a song in both forms, repeated, and edited: each line in its
+    // place, written back as read unless its value changed, then in its own form.
+    void metadataFamilies_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("facts");         // name=value, in file order, "; " between
+        QTest::addColumn<QStringList>("edits");     // index=new value
+        QTest::addRow("people, both forms and repeated, a second title kept")
+            << u"meta-people"_s << u"Ballad of the Hills"_s
+            << u"artist=Marty Robbins; artist=The Band; composer=A. Writer; lyricist=B. Poet; arranger=C. Arranger; "
+               u"arranger=D. Arranger"_s
+            << QStringList{u"1=The Other Band"_s, u"2=A. Composer"_s, u"5=E. Arranger"_s};
+        QTest::addRow("keys, times and numbers as written, sense or not")
+            << u"meta-music"_s << u"Key Changes"_s
+            << u"key=F; key=Dm; key=H#moll; time=3/4; time=6/8; tempo=96; tempo=-5; duration=3:05; capo=2; capo=99; key=G"_s
+            << QStringList{u"0=G"_s, u"9=3"_s};
+        QTest::addRow("album, dates, tags and sort names")
+            << u"meta-publishing"_s << u"Album Track"_s
+            << u"album=Gunfighter Ballads; album=Greatest Hits; year=1959; copyright=(c) 1959 Someone; ccli=1234567; "
+               u"tag=western; tag=ballad; tag=; sorttitle=Album Track, The; sortartist=Robbins, Marty"_s
+            << QStringList{u"7=gospel"_s, u"2=1960"_s};
+        QTest::addRow("names of other tools; none in notation or in a later song")
+            << u"meta-other"_s << u"Other Facts"_s << u"source=Bluegrass library; source=second; x_studio=Nashville; mood=; artist="_s
+            << QStringList{u"3=calm"_s, u"4=Nobody"_s, u"2=Memphis\nTennessee"_s};
+    }
+    void metadataFamilies()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, edits);
+        SongFixture f;
+        f.context.app.CurrentFileName = test::dataFile(name + u".cho");
+        f.song.LoadFile();
+        QTEST(f.song.title, "title");
+        QStringList facts;
+        for (const MetaEntry& entry : f.song.metadata())
+            facts.append(entry.name + u'=' + entry.value);
+        QTEST(facts.join(u"; "), "facts");
+        for (const QString& edit : std::as_const(edits)) {
+            const qsizetype equals = edit.indexOf(u'=');
+            QVERIFY(setMetadataValue(f.song.lines, edit.left(equals).toInt(),
+                                     edit.mid(equals + 1).replace(u"\\n"_s, u"\n"_s)));
+        }
+        const QString written = songText(f);
+        QCOMPARE(written, readData(name + u"-ref.cho"));
+        f.song.StringToLinesRec(written);
+        QCOMPARE(f.song.metadata().size(), facts.size());
         QCOMPARE(f.song.LinesToString(), written);
     }
 

@@ -4,6 +4,7 @@
 #include "song/chordsheet.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -28,7 +29,8 @@ private:
     }
 
     // Every word a musician wrote: all of a lyric line, and the argument of a
-    // directive line (its name may come back in another spelling).
+    // directive line (its name, and the name of a "{meta: name value}", may come
+    // back in another spelling).
     static QHash<QString, int> words(const QString& text)
     {
         QHash<QString, int> counts;
@@ -36,7 +38,7 @@ private:
             qsizetype from = 0;
             const qsizetype brace = line.indexOf(u'{');
             if (brace >= 0 && line.left(brace).trimmed().isEmpty()) {
-                const QRegularExpressionMatch name = QRegularExpression(u"^\\s*\\{\\s*[\\w-]*"_s).match(line);
+                const QRegularExpressionMatch name = QRegularExpression(u"^\\s*\\{\\s*(?:meta\\s*:?\\s*)?[\\w-]*"_s).match(line);
                 from = name.capturedEnd();
             }
             for (const QString& word : line.mid(from).split(QRegularExpression(u"[^\\w]+"_s), Qt::SkipEmptyParts))
@@ -89,6 +91,54 @@ private slots:
         QVERIFY(sheetsKept * 3 >= songs * 2);
     }
 
+    // A song whose file names its title, as "{title}", "{t}" or "{meta: title}",
+    // opens with that title: the first one that names something.
+    void corpusSongsHaveTheirTitles()
+    {
+        const QString corpus = qEnvironmentVariable("LIRAVOX_CORPUS");
+        if (!QFile::exists(corpus))
+            QSKIP("the shared song corpus is not beside the repository");
+        const QRegularExpression titleLine(u"^\\{\\s*(?:(?:title|t)\\s*:|meta\\s*:?\\s*title(?:\\s|(?=\\})))(.*)\\}$"_s,
+                                           QRegularExpression::CaseInsensitiveOption);
+        int titled = 0;
+        QDirIterator files(corpus, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            if (path.endsWith(u"MANIFEST.tsv"))
+                continue;
+            QString title;
+            for (const QString& line : SplitLines(decodeText(readBytes(path), false).text)) {
+                if (const QRegularExpressionMatch match = titleLine.match(line); match.hasMatch()) {
+                    title = match.captured(1).trimmed();
+                    if (!title.isEmpty())
+                        break;
+                }
+            }
+            if (title.isEmpty())
+                continue;
+            QCOMPARE(SongFixture::open(path)->song.title, title);
+            ++titled;
+        }
+        QVERIFY(titled >= 100);
+    }
+
+    // Ten thousand facts, more than a file may hold, as the source editor can
+    // hand them over: read, written back and transposed without a stall.
+    void tenThousandFacts()
+    {
+        QString text;
+        for (int i = 0; i < 10000; ++i)
+            text += (i % 2 ? u"{meta: x"_s : u"{key: G"_s) + QString::number(i) + u"}\n";
+        QElapsedTimer timer;
+        timer.start();
+        const auto f = SongFixture::read(text);
+        f->song.Transpose(2);
+        QCOMPARE(f->song.metadata().size(), 10000);
+        QVERIFY(f->song.LinesToString().contains(u"{key: G0}\r\n{meta: x1}\r\n"_s));
+        checkFixedPoint(*f, u"ten thousand facts"_s);
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    }
+
     void hostileFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -100,6 +150,12 @@ private slots:
         // Tabs widen a line past the 16-bit limit; the pieces must not read back as directives,
         // and blanks too many to cut around are cut once, not one line per blank.
         QTest::addRow("long line splits before a brace") << (QByteArray("x") + QByteArray(4096, '\t') + "{") << 2;
+        QByteArray facts;
+        for (int i = 0; i < 4000; ++i)
+            facts += (i % 2 ? "{meta: x" : "{key: ") + QByteArray::number(i) + "}\n";
+        QTest::addRow("a file of facts") << facts << 4000;
+        QTest::addRow("title of 5000 characters") << ("{meta: title " + QByteArray(5000, 'T') + "}\n{key: H#moll}") << 1;
+        QTest::addRow("fact without a name") << QByteArray("{meta}\r\n{meta:}\r\n{meta: }") << 3;
     }
     void hostileFiles()
     {
@@ -108,6 +164,10 @@ private slots:
         writeBytes(m_dir.filePath(u"in.cho"_s), bytes);
         const auto f = SongFixture::open(m_dir.filePath(u"in.cho"_s));
         QCOMPARE(f->song.lines.size(), lines);
+        // Every fact's line goes back byte for byte.
+        const QString written = f->song.LinesToString();
+        for (const MetaEntry& entry : f->song.metadata())
+            QVERIFY(written.contains(entry.source + u"\r\n"));
         QVERIFY(f->messages.texts().size() <= 1);
         checkFixedPoint(*f, QString::fromLatin1(QTest::currentDataTag()));
     }

@@ -160,6 +160,117 @@ private slots:
         QVERIFY(f->messages.texts().isEmpty());
     }
 
+    // The song's keys move with its chords; a key that reads as none stays.
+    void transposeMovesKeys_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("semitones");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("a key moves with the chords") << u"{key: F}"_s << 2 << u"{key: G}"_s;
+        QTest::addRow("a minor key stays minor, in its own form") << u"{meta: key Dm}"_s << 3 << u"{meta: key Fm}"_s;
+        QTest::addRow("spacing and case kept") << u"{ KEY :  Bb }"_s << 1 << u"{ KEY :  B }"_s;
+        QTest::addRow("a key that reads as none stays") << u"{key: H#moll}"_s << 2 << u"{key: H#moll}"_s;
+        QTest::addRow("a chord type is no key") << u"{key: Am7}"_s << 2 << u"{key: Am7}"_s;
+        QTest::addRow("no other fact moves") << u"{capo: C}"_s << 2 << u"{capo: C}"_s;
+        QTest::addRow("nor a key in notation for another tool") << u"{start_of_abc}\r\n{key: G}\r\n{end_of_abc}"_s << 2
+                                                                << u"{start_of_abc}\r\n{key: G}\r\n{end_of_abc}"_s;
+    }
+    void transposeMovesKeys()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, semitones);
+        const auto f = SongFixture::read(line + u"\r\n[C]la"_s);
+        f->song.Transpose(semitones);
+        QFETCH(QString, expected);
+        const QString written = f->song.LinesToString().section(u"{print_orientation:1}\r\n"_s, 1);
+        QCOMPARE(written.section(u"\r\n["_s, 0, 0), expected);
+    }
+
+    // Every key a song can be moved to, each of the twelve notes above its
+    // tonic spelled as its signature says. C and A minor have none: each chord
+    // keeps its own accidental (the Bb a tritone above the song's key).
+    void transposeToKey_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("to C") << u"C"_s << u"C C# D D# E F Gb G G# A A# B"_s;
+        QTest::addRow("to Db") << u"Db"_s << u"Db D Eb E F Gb G Ab A Bb B C"_s;
+        QTest::addRow("to D") << u"D"_s << u"D D# E F F# G G# A A# B C C#"_s;
+        QTest::addRow("to Eb") << u"Eb"_s << u"Eb E F Gb G Ab A Bb B C Db D"_s;
+        QTest::addRow("to E") << u"E"_s << u"E F F# G G# A A# B C C# D D#"_s;
+        QTest::addRow("to F") << u"F"_s << u"F Gb G Ab A Bb B C Db D Eb E"_s;
+        QTest::addRow("to F#") << u"F#"_s << u"F# G G# A A# B C C# D D# E F"_s;
+        QTest::addRow("to G") << u"G"_s << u"G G# A A# B C C# D D# E F F#"_s;
+        QTest::addRow("to Ab") << u"Ab"_s << u"Ab A Bb B C Db D Eb E F Gb G"_s;
+        QTest::addRow("to A") << u"A"_s << u"A A# B C C# D D# E F F# G G#"_s;
+        QTest::addRow("to Bb") << u"Bb"_s << u"Bb B C Db D Eb E F Gb G Ab A"_s;
+        QTest::addRow("to B") << u"B"_s << u"B C C# D D# E F F# G G# A A#"_s;
+        QTest::addRow("to Cm") << u"Cm"_s << u"C Db D Eb E F Gb G Ab A Bb B"_s;
+        QTest::addRow("to C#m") << u"C#m"_s << u"C# D D# E F F# G G# A A# B C"_s;
+        QTest::addRow("to Dm") << u"Dm"_s << u"D Eb E F Gb G Ab A Bb B C Db"_s;
+        QTest::addRow("to Ebm") << u"Ebm"_s << u"Eb E F Gb G Ab A Bb B C Db D"_s;
+        QTest::addRow("to Em") << u"Em"_s << u"E F F# G G# A A# B C C# D D#"_s;
+        QTest::addRow("to Fm") << u"Fm"_s << u"F Gb G Ab A Bb B C Db D Eb E"_s;
+        QTest::addRow("to F#m") << u"F#m"_s << u"F# G G# A A# B C C# D D# E F"_s;
+        QTest::addRow("to Gm") << u"Gm"_s << u"G Ab A Bb B C Db D Eb E F Gb"_s;
+        QTest::addRow("to G#m") << u"G#m"_s << u"G# A A# B C C# D D# E F F# G"_s;
+        QTest::addRow("to Am") << u"Am"_s << u"A A# B C C# D D# E F Gb G G#"_s;
+        QTest::addRow("to Bbm") << u"Bbm"_s << u"Bb B C Db D Eb E F Gb G Ab A"_s;
+        QTest::addRow("to Bm") << u"Bm"_s << u"B C C# D D# E F F# G G# A A#"_s;
+    }
+    void transposeToKey()
+    {
+        QFETCH(QString, target);
+        const bool minor = target.endsWith(u'm');
+        // Twelve chords a semitone apart from the tonic up, two written with flats.
+        const QString song = minor ? u"{key: C#m}\r\n[C#][D][D#][E][F][F#][G][G#][A][Bb][B][C]"_s
+                                   : u"{key: E}\r\n[E][F][F#][G][G#][A][Bb][B][C][C#][D][Eb]"_s;
+        const auto f = SongFixture::read(song);
+        QVERIFY(f->song.TransposeToKey(target));
+        QTEST(chordNames(f->song), "expected");
+        QCOMPARE(f->song.metadata().first().value, target);
+    }
+
+    // A target of the other mode stands for its relative key, and a name the
+    // table spells otherwise keeps its own accidental.
+    void transposeToOtherNames_data()
+    {
+        QTest::addColumn<QString>("song");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("expected");   // the key written, then the chords
+        QTest::addRow("a minor song to G goes to E minor") << u"{key: Am}\r\n[Am][E7][C]"_s << u"G"_s << u"Em Em B7 G"_s;
+        QTest::addRow("a major song to D minor goes to F") << u"{key: G}\r\n[G][D7][Em]"_s << u"Dm"_s << u"F F C7 Dm"_s;
+        QTest::addRow("Gb is spelled with flats") << u"{key: E}\r\n[E][B7][C#m]"_s << u"Gb"_s << u"Gb Gb Db7 Ebm"_s;
+        QTest::addRow("D# minor with sharps") << u"{key: Ebm}\r\n[Ebm][Bb7]"_s << u"D#m"_s << u"D#m D#m A#7"_s;
+    }
+    void transposeToOtherNames()
+    {
+        QFETCH(QString, song);
+        QFETCH(QString, target);
+        const auto f = SongFixture::read(song);
+        QVERIFY(f->song.TransposeToKey(target));
+        QTEST(QString(f->song.metadata().first().value + u' ' + chordNames(f->song)), "expected");
+    }
+
+    void transposeToKeyNeedsKeys_data()
+    {
+        QTest::addColumn<QString>("song");
+        QTest::addColumn<QString>("target");
+        QTest::addRow("a song without a key") << u"[C]la"_s << u"Bb"_s;
+        QTest::addRow("a song whose key reads as none") << u"{key: H#moll}\r\n[C]la"_s << u"Bb"_s;
+        QTest::addRow("a target that is no key") << u"{key: C}\r\n[C]la"_s << u"H"_s;
+    }
+    void transposeToKeyNeedsKeys()
+    {
+        QFETCH(QString, song);
+        QFETCH(QString, target);
+        const auto f = SongFixture::read(song);
+        const QString before = f->song.LinesToString();
+        QVERIFY(!f->song.TransposeToKey(target));
+        QCOMPARE(f->song.LinesToString(), before);
+        QVERIFY(!f->song.Modificada);
+    }
+
     void transposeLeavesCommentsAndTabsAlone()
     {
         const auto f = SongFixture::read(u"{c:[C] intro}\r\n{sot}\r\n[C]-0-\r\n{eot}\r\n{chord: C -1 3 2 0 1 0 1}\r\n[C]x"_s);

@@ -299,9 +299,15 @@ void frmSong::UpKey(int slotIndex)
         focusAtX(slotIndex - 1, x);
         return;
     }
+    // The song's facts have no box: the caret goes to the line above them.
+    int above = index - 1;
+    while (above >= 0 && m_song.lines.at(above).metadata)
+        --above;
+    if (above < 0)
+        return;
     m_currentSlot = 1;
-    m_caretRequest = CaretRequest{true, index - 1, -1, x};
-    m_song.TopLine = index;
+    m_caretRequest = CaretRequest{true, above, -1, x};
+    m_song.TopLine = above + 1;
     PaintPage();
 }
 
@@ -313,15 +319,20 @@ void frmSong::DownKey(int slotIndex)
         return;
     }
     const int index = lineIndexOf(slotIndex);
-    if (index < 0 || index + 1 >= m_song.lines.size())
+    if (index < 0)
+        return;
+    int below = index + 1;
+    while (below < m_song.lines.size() && m_song.lines.at(below).metadata)
+        ++below;
+    if (below >= m_song.lines.size())
         return;
     // A taller line coming in at the bottom can leave the next line out of
     // sight: the view scrolls on until it shows.
     do {
-        m_caretRequest = CaretRequest{true, index + 1, -1, x};
+        m_caretRequest = CaretRequest{true, below, -1, x};
         ++m_song.TopLine;
         PaintPage();
-    } while (slotOfLine(index + 1) == 0 && m_song.TopLine < m_lastLayout.scrollMaximum);
+    } while (slotOfLine(below) == 0 && m_song.TopLine < m_lastLayout.scrollMaximum);
 }
 
 void frmSong::PageDown()

@@ -113,7 +113,8 @@ void frmSong::PaintPage()
     timers.TimerStart(TimerPaintPage);
     m_painting = true;
 
-    if (m_song.lines.isEmpty())
+    // A song with nothing in its body (none, or only its facts) still shows a line to type on.
+    if (std::all_of(m_song.lines.cbegin(), m_song.lines.cend(), [](const song::SongLine& line) { return line.metadata; }))
         m_song.lines.append(song::SongLine{});
     const int caretSlotBefore = m_currentSlot;
     const int caretLineBefore = lineIndexOf(m_currentSlot);

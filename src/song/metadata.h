@@ -1,0 +1,45 @@
+#pragma once
+
+#include "songline.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace lvx::song {
+
+struct Directive;
+
+// One fact about a song (artist, key, tempo...): its name in lower case, its
+// value, and the line that holds it, as read or as last written.
+struct MetaEntry
+{
+    QString name;
+    QString value;
+    QString source;
+
+    friend bool operator==(const MetaEntry&, const MetaEntry&) = default;
+};
+
+// The fact a directive gives, written "{artist: X}", "{meta: artist X}" or
+// "{x_name: X}"; nothing for any other directive and for a "{meta}" that
+// names nothing. Title and subtitle come out like any other name: the reader
+// decides what they fill.
+std::optional<MetaEntry> readMetadata(const Directive& directive, QStringView source);
+
+// A song's facts in file order, from the lines the reader marked as facts.
+QList<MetaEntry> songMetadata(const QList<SongLine>& lines);
+// The fact a line holds, if the reader marked it as one.
+std::optional<MetaEntry> metadataOf(const SongLine& line);
+
+// The line holding a fact rewritten with a new value in its own form, so that
+// everything else on it stays as it was; a new fact is written "{name: value}".
+QString metadataLine(const MetaEntry& entry, const QString& value);
+SongLine newMetadataLine(const QString& name, const QString& value);
+// Gives the fact at index (in file order) a new value, its line rewritten in
+// place; false when the song has no such fact.
+bool setMetadataValue(QList<SongLine>& lines, qsizetype index, const QString& value);
+
+} // namespace lvx::song
