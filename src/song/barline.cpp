@@ -1,5 +1,11 @@
 #include "barline.h"
 
+#include "chordsheet.h"
+
+#include "base/text.h"
+
+#include <QRegularExpression>
+
 namespace lvx::song {
 
 namespace {
@@ -35,7 +41,57 @@ void appendSegment(QString& out, QStringView segment)
     }
 }
 
+// Rests, repeat signs and counts, voltas and rhythm marks.
+bool isBarMark(QStringView word)
+{
+    static const QRegularExpression mark(QStringLiteral(
+        R"(^(?:[.,/%_~*x\-]+|[xX]?\d{1,2}[xX]?|\([xX]?\d{1,2}[xX]?\)|\d{1,2}\.(?:\d{1,2}\.)*|[xX]|N\.?C\.?|n\.?c\.?)$)"));
+    return mark.match(word).hasMatch();
+}
+
+// A chord as bar lines carry it: "Am7", "g7" (a lower-case letter with more
+// than letters after it), "[C]", or several chords in one beat ("C~Am").
+bool isBarChord(QStringView word)
+{
+    if (word.size() >= 2 && word.startsWith(u'[') && word.endsWith(u']'))
+        return true;
+    if (isChordWord(word))
+        return true;
+    if (word.size() >= 2 && QStringView(u"abcdefg").contains(word.front()) && !word[1].isLetter())
+        return isChordWord(QString(word.front().toUpper() + word.mid(1)));
+    if (!word.contains(u'~'))
+        return false;
+    for (const QStringView part : word.split(u'~')) {
+        if (!part.isEmpty() && !isChordWord(part))
+            return false;
+    }
+    return true;
+}
+
+bool isBarWord(QStringView word, ChordWordTest alsoChord)
+{
+    // Repeat colons stand against the bar, or against the chord beside it ("D:").
+    while (word.startsWith(u':'))
+        word = word.mid(1);
+    while (word.endsWith(u':'))
+        word.chop(1);
+    return word.isEmpty() || isBarChord(word) || isBarMark(word) || (alsoChord && alsoChord(word));
+}
+
 } // namespace
+
+bool IsBarNotation(QStringView line, ChordWordTest alsoChord)
+{
+    if (!trimLeadingBlanks(line).startsWith(u'|'))
+        return false;
+    for (const QStringView segment : line.split(u'|')) {
+        for (const QStringView word : segment.split(u' ', Qt::SkipEmptyParts)) {
+            if (!isBarWord(word, alsoChord))
+                return false;
+        }
+    }
+    return true;
+}
 
 QString BarLineToChordPro(const QString& line)
 {

@@ -1,5 +1,7 @@
 #include "escapes.h"
 
+#include "barline.h"
+
 #include <algorithm>
 #include <array>
 
@@ -125,9 +127,12 @@ QString writtenLyric(const SongLine& line, bool inTab)
     if (needsNoEscape(line, inTab))
         return lyricWithChords(line);
     const qsizetype first = firstNonBlank(line);
-    // Outside a tablature section "|" starts a bar line; inside it, text stays as written.
+    // Outside a tablature section a "|" before chords and rhythm marks starts a
+    // bar line; before words, and inside tablature, the text stays as written.
+    const bool barLine = !inTab && first < line.text.size() && line.text[first] == u'|'
+                         && IsBarNotation(lyricWithChords(line));
     const auto escapeLyric = [&](QChar c, qsizetype at) {
-        if (at == first && (c == u'{' || (c == u'|' && !inTab)))
+        if (at == first && (c == u'{' || (c == u'|' && barLine)))
             return true;
         return c == u'[' && !inTab;
     };

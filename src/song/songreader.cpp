@@ -120,7 +120,7 @@ bool Song::parseLine(QStringView source, QList<SongLine>& records)
     while (first < line.size() && line[first] == u' ')
         ++first;
     if (first == line.size() || line[first] != u'{') {
-        if (!inTab && first < line.size() && line[first] == u'|')
+        if (!inTab && IsBarNotation(line))
             parseLyric(BarLineToChordPro(line.toString()), records);
         else
             parseLyric(line, records);

@@ -64,6 +64,11 @@ QString convertLineChords(const QString& line, Messages& messages)
     return out;
 }
 
+bool isSolfegeChord(QStringView word)
+{
+    return !music::solfegeChordToLetters(word.toString()).isEmpty();
+}
+
 // +1 for a line that starts a tablature section, -1 for one that ends it, read
 // as the reader reads directives: "{" first, "}" last, the name before any ":".
 int tabSection(QStringView line)
@@ -89,10 +94,10 @@ QString ConvertSolfegeChords(const QString& text, Messages& messages)
         if (const int section = tabSection(line); section != 0)
             inTab = section > 0;
         if (!inTab && !trimLeadingBlanks(line).startsWith(u'#') && !line.contains(u'{')) {
-            // Only a line that is a bar line, as the reader takes it: a "|" inside
+            // Only a line that is bar notation, as the reader takes it: a "|" in
             // a lyric is the musician's text, and bracketing it would turn the
             // lyric's words into chord labels.
-            if (trimLeadingBlanks(line).startsWith(u'|'))
+            if (IsBarNotation(line, isSolfegeChord))
                 line = BarLineToChordPro(line);
             line = convertLineChords(line, messages);
         }

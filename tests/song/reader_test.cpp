@@ -2,6 +2,7 @@
 #include "testmain.h"
 
 #include "music/modos.h"
+#include "song/barline.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -103,6 +104,43 @@ private slots:
         for (const ChordPlacement& chord : record.chords)
             written.append(chord.name + u'@' + QString::number(chord.position));
         QTEST(written.join(u' '), "chords");
+    }
+
+    // Bar notation is read as chords; a line that starts with a repeat sign and
+    // goes on with words is a lyric, and saves as it was written.
+    void barNotationOrLyric_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("bars");
+        QTest::addRow("chords between bars") << u"| G  Am | C |"_s << true;
+        QTest::addRow("rhythm dots, slashes and repeat of the bar") << u"| C . . . | % . / / |"_s << true;
+        QTest::addRow("repeat signs and a count") << u"|: C7 . | G7 :| x2"_s << true;
+        QTest::addRow("bracketed chords, rests and no chord") << u"| [Am] - | N.C. x |"_s << true;
+        QTest::addRow("voltas and lower-case chords") << u"|1. g7 | 2. C#m7b5/G# ||"_s << true;
+        QTest::addRow("a bar alone") << u"|"_s << true;
+        QTest::addRow("repeat sign before a Czech lyric") << u"|: Dneska[F] jsem v lese [C]byl"_s << false;
+        QTest::addRow("closing repeat after a German lyric") << u"|[G]Alle meine [D]Entchen :|"_s << false;
+        QTest::addRow("one word among the chords") << u"| G | C | repeat"_s << false;
+        QTest::addRow("a word that starts like a chord") << u"| Am I blue"_s << false;
+        QTest::addRow("blanks before the repeat sign") << u"   |: Hej [Am]sokoly :|"_s << false;
+    }
+    void barNotationOrLyric()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, bars);
+        QCOMPARE(IsBarNotation(line), bars);
+        auto f = SongFixture::read(line);
+        QCOMPARE(f->song.lines.size(), 1);
+        const SongLine& read = f->song.lines[0];
+        QCOMPARE(int(read.kind), int(KindLyric));
+        QCOMPARE(!read.chords.isEmpty() && read.chords.first().name == u"'|", bars && !line.isEmpty());
+        if (!bars) {
+            QVERIFY(read.text.contains(u'|'));
+            QCOMPARE(songText(*f), line + u"\r\n");
+        }
+        // Tablature is never converted.
+        f = SongFixture::read(u"{sot}\r\n" + line + u"\r\n{eot}");
+        QCOMPARE(f->song.lines[1], (SongLine{KindLyric, line, {}}));
     }
 
     void linesFromText_data()
@@ -268,6 +306,7 @@ private slots:
         QTest::addRow("sections, labels, comments and notation of other tools") << u"sections"_s;
         QTest::addRow("definitions in every form, read or not") << u"definitions"_s;
         QTest::addRow("several songs and malformed directives") << u"songbook"_s;
+        QTest::addRow("repeat signs before lyrics, bar notation as chords") << u"repeats"_s;
     }
     void goldenFiles()
     {
