@@ -227,7 +227,10 @@ private slots:
     void standardOutput()
     {
         QFETCH(QStringList, arguments);
+        // In a folder of its own, where a file named "-" would show.
+        QTemporaryDir here;
         QProcess lvx;
+        lvx.setWorkingDirectory(here.path());
         lvx.setStandardOutputFile(u"/dev/full"_s);
         lvx.start(QStringLiteral(LVX_PATH), arguments);
         QVERIFY(lvx.waitForFinished(30000));
@@ -240,7 +243,7 @@ private slots:
         QCOMPARE(lvx.exitCode(), 0);
         const QByteArray out = lvx.readAllStandardOutput();
         QVERIFY(out.startsWith("%PDF-") == (arguments.first() == u"pdf"));
-        QVERIFY(!QFile::exists(u"-"_s));
+        QVERIFY(!QFile::exists(here.filePath(u"-"_s)));
     }
 
     void standardInput()
