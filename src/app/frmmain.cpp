@@ -19,6 +19,7 @@
 #include "song/globaldictionary.h"
 #include "song/song.h"
 #include "song/songquestions.h"
+#include "song/textfile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -249,14 +250,7 @@ void frmMain::showSongButtons()
 
 bool frmMain::openable(const QString& path)
 {
-    const QFileInfo file(path);
-    if (file.isDir())
-        m_desktop.messages.inform(u"Cannot open file " + path + u": it is a folder, not a song file.");
-    else if (!file.exists())
-        m_desktop.messages.inform(u"Cannot open file " + path + u": no such file.");
-    else if (!file.isFile())
-        m_desktop.messages.inform(u"Cannot open file " + path + u": it is not a plain file.");
-    return file.isFile();
+    return song::isReadableFile(path, m_desktop.messages);
 }
 
 void frmMain::openSong(const QString& name)

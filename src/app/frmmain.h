@@ -126,7 +126,7 @@ private:
     void setSongButtonsVisible(bool visible);
     void showSongButtons();
     void showInstrument();
-    // A path Open can read: a file that is there; otherwise the reason is shown.
+    // A path Open can read: a regular file this user may read; otherwise the reason is shown.
     bool openable(const QString& path);
     void showMenusOf(editor::frmSong* song);
     void subWindowActivated(QMdiSubWindow* window);

@@ -56,6 +56,15 @@ QString MessageBurst::finish()
     return summary;
 }
 
+QString listedInBrief(const QStringList& lines)
+{
+    constexpr qsizetype Shown = 10;
+    QString text = lines.mid(0, Shown).join(u'\n');
+    if (lines.size() > Shown)
+        text += u"\n... and " + QString::number(lines.size() - Shown) + u" more";
+    return text;
+}
+
 void StderrMessages::inform(const QString& text, const QString&)
 {
     printLine(text);

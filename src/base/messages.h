@@ -151,6 +151,11 @@ private:
     qsizetype m_keptCount = 0;
 };
 
+// One message for many lines, however many: the first ten, then how many more
+// there were ("... and 4990 more"), so a thousand bad lines never make a
+// thousand lines to read. Empty for no lines.
+QString listedInBrief(const QStringList& lines);
+
 // The answer a program with nobody at the keyboard gives.
 Answer negativeAnswer(Buttons buttons);
 

@@ -76,14 +76,7 @@ void Command::print(const QString& text)
 
 bool Command::readableFile(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.isFile() && info.isReadable())
-        return true;
-    const QString reason = !info.exists() ? QStringLiteral("No such file or directory")
-                           : info.isDir() ? QStringLiteral("Is a directory")
-                                          : QStringLiteral("Permission denied");
-    messages.inform(u"Cannot open file " + path + u": " + reason);
-    return false;
+    return song::isReadableFile(path, messages);
 }
 
 song::TextFile Command::readText(const QString& path)

@@ -62,10 +62,11 @@ bool isAlbum(const Command& command)
 }
 
 // The songs to print: the files named, or the songs of one album file.
-QStringList songFiles(Command& command)
+QStringList songFiles(Command& command, bool& ok)
 {
+    ok = true;
     if (isAlbum(command))
-        return print::readAlbumFile(command.args.first(), command.messages);
+        return print::readAlbumFile(command.args.first(), command.messages, &ok);
     return command.args;
 }
 
@@ -119,7 +120,10 @@ int runPdf(Command& command)
     // program would read as a flood of missing songs.
     if (isAlbum(command) && !print::isAlbumText(command.args.first()))
         return command.refuse(command.args.first() + u" is not an album file.");
-    const QStringList files = songFiles(command);
+    bool read = false;
+    const QStringList files = songFiles(command, read);
+    if (!read)
+        return ExitRefused;
     if (files.isEmpty())
         return command.refuse(QStringLiteral("Nothing to print"));
     if (!command.mayReplace(output, "%PDF-", u"PDF"))

@@ -53,21 +53,24 @@ bool isAlbumText(const QString& path)
 
 QStringList readAlbumFile(const QString& path, Messages& messages, bool* ok)
 {
-    const song::TextFile file = song::ReadTextFile(path, messages, song::MissingFile::Refuse);
+    const song::TextFile file = song::ReadWholeTextFile(path, MaxAlbumBytes, messages);
     if (ok != nullptr)
         *ok = file.ok;
     // A relative entry is relative to the album, wherever the album was opened from.
     const QDir albumFolder = QFileInfo(path).absoluteDir();
     QStringList songs;
-    for (const QString& line : song::SplitLines(file.text)) {
+    QStringList missing;
+    song::forEachLine(file.text, [&](QStringView line) {
         if (line.isEmpty())
-            continue;
-        const QFileInfo song(albumFolder, line);
+            return;
+        const QFileInfo song(albumFolder, line.toString());
         if (song.isFile())
             songs.append(song.absoluteFilePath());
         else
-            messages.inform(line + u" file not found");
-    }
+            missing.append(line + u" file not found");
+    });
+    if (!missing.isEmpty())
+        messages.inform(listedInBrief(missing));
     return songs;
 }
 

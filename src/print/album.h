@@ -47,9 +47,13 @@ void saveBookOptions(const BookOptions& options);
 // (which would read as a flood of missing songs).
 bool isAlbumText(const QString& path);
 
+// The most an album file may hold: a list of paths, read whole, far beyond any
+// real book (a hundred thousand songs), and still never a flood of memory.
+inline constexpr qint64 MaxAlbumBytes = 16 * 1024 * 1024;
+
 // The song files an album file names, one per line, as full paths (a relative
-// line is read from the album's folder); empty lines are skipped, a missing file
-// is reported as the line followed by " file not found".
+// line is read from the album's folder); empty lines are skipped, missing files
+// are reported in one message, each line followed by " file not found".
 QStringList readAlbumFile(const QString& path, Messages& messages, bool* ok = nullptr);
 bool writeAlbumFile(const QString& path, const QStringList& files, Messages& messages);
 

@@ -66,14 +66,8 @@ void Song::readText(const QString& text, bool report)
 // a thousand unreadable definitions must not open a thousand boxes.
 void Song::reportProblems()
 {
-    constexpr qsizetype Shown = 10;
-    const QStringList& problems = m_reading.problems;
-    if (problems.isEmpty())
-        return;
-    QString text = problems.mid(0, Shown).join(u'\n');
-    if (problems.size() > Shown)
-        text += u"\n... and " + QString::number(problems.size() - Shown) + u" more";
-    m_context.messages.inform(text);
+    if (!m_reading.problems.isEmpty())
+        m_context.messages.inform(listedInBrief(m_reading.problems));
 }
 
 void Song::LastChordsAdd(const QString& name)

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -45,11 +44,14 @@ struct UnicodeForm
 };
 
 // The four-byte marks first: the UTF-32 LE mark starts like the UTF-16 LE one.
-const std::array<UnicodeForm, 4> UnicodeForms{{
+// The forms without a mark come last, never taken for a mark that is empty.
+const std::array<UnicodeForm, 6> UnicodeForms{{
     {TextEncoding::Utf32LE, QByteArray("\xFF\xFE\x00\x00", 4), QStringConverter::Utf32LE, 4},
     {TextEncoding::Utf32BE, QByteArray("\x00\x00\xFE\xFF", 4), QStringConverter::Utf32BE, 4},
     {TextEncoding::Utf16LE, QByteArray("\xFF\xFE"), QStringConverter::Utf16LE, 2},
     {TextEncoding::Utf16BE, QByteArray("\xFE\xFF"), QStringConverter::Utf16BE, 2},
+    {TextEncoding::Utf16LENoMark, QByteArray(), QStringConverter::Utf16LE, 2},
+    {TextEncoding::Utf16BENoMark, QByteArray(), QStringConverter::Utf16BE, 2},
 }};
 
 const UnicodeForm* unicodeForm(TextEncoding encoding)
@@ -62,15 +64,39 @@ const UnicodeForm* unicodeForm(TextEncoding encoding)
 }
 
 // UTF-16 or UTF-32 after its mark; a code unit or a surrogate pair the size cap
-// cut in two at the end is dropped.
-QString decodeUnicode(const UnicodeForm& form, QByteArray bytes, bool truncated)
+// cut in two at the end is dropped. clean is false when some units were not
+// text (a lone surrogate), read as replacement characters.
+QString decodeUnicode(const UnicodeForm& form, QByteArray bytes, bool truncated, bool* clean = nullptr)
 {
     bytes.remove(0, form.bom.size());
     bytes.chop(bytes.size() % form.unit);
-    QString text = QStringDecoder(form.converter, QStringDecoder::Flag::Stateless).decode(bytes);
+    QStringDecoder decoder(form.converter, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
     if (truncated && !text.isEmpty() && text.back().isHighSurrogate())
         text.chop(1);
+    if (clean != nullptr)
+        *clean = !decoder.hasError();
     return text;
+}
+
+// UTF-16 without a mark, told by where its NULs are: in most odd bytes and in
+// no even one for little endian, the other way round for big endian. Text in
+// an 8-bit encoding holds no NULs; a binary file has them anywhere.
+const UnicodeForm* unmarkedUtf16(const QByteArray& bytes, bool truncated)
+{
+    const qsizetype units = bytes.size() / 2;
+    if (units == 0 || (!truncated && bytes.size() % 2 != 0))
+        return nullptr;
+    std::array<qsizetype, 2> nuls{0, 0};
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\0')
+            ++nuls[i % 2];
+    }
+    if (nuls[0] == 0 && nuls[1] * 2 > units)
+        return unicodeForm(TextEncoding::Utf16LENoMark);
+    if (nuls[1] == 0 && nuls[0] * 2 > units)
+        return unicodeForm(TextEncoding::Utf16BENoMark);
+    return nullptr;
 }
 
 QString decodeCp1252(const QByteArray& bytes)
@@ -125,6 +151,71 @@ bool isAscii(const QByteArray& bytes)
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// A file open for reading with the system's calls: one status of the open
+// file tells a regular file from the rest and stamps it, where a QFile asks
+// three times. A song book reads a thousand files.
+class InputFile final
+{
+public:
+    explicit InputFile(const QString& path)
+    {
+        // Not blocking: opening a named pipe would otherwise wait for a writer.
+        descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (descriptor < 0 || ::fstat(descriptor, &info) != 0)
+            error = errno;
+    }
+    ~InputFile()
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+    }
+    Q_DISABLE_COPY_MOVE(InputFile)
+
+    // Whether there is a regular file to read; otherwise says why. A folder
+    // would read as nothing, a pipe or a device as nothing or for ever.
+    bool opened(const QString& path, Messages& messages) const
+    {
+        if (error == 0 && S_ISREG(info.st_mode))
+            return true;
+        const QString reason = error != 0 ? qt_error_string(error) : QStringLiteral("it is not a regular file");
+        messages.inform(u"Cannot open file " + path + u": " + reason);
+        return false;
+    }
+
+    int descriptor = -1;
+    int error = 0;   // why it could not be opened, as errno tells
+    struct stat info = {};
+};
+
+// Reads until the end of the file or until `most` bytes are in, growing the
+// buffer as needed; -1 on a failed read, with errno set.
+qint64 readInto(int descriptor, QByteArray& buffer, qint64 most)
+{
+    qint64 read = 0;
+    while (read < most) {
+        if (read == buffer.size())
+            buffer.resize(qMin(most, qMax(qint64(4096), 2 * read)));
+        const ssize_t got = ::read(descriptor, buffer.data() + read, size_t(buffer.size() - read));
+        if (got == 0)
+            break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return -1;
+        read += got;
+    }
+    return read;
+}
+
+// A size for a message: whole mebibytes as such.
+QString sizeText(qint64 bytes)
+{
+    constexpr qint64 MiB = 1024 * 1024;
+    if (bytes % MiB == 0)
+        return QString::number(bytes / MiB) + u" MiB";
+    return QString::number(bytes) + u" bytes";
+}
+
 } // namespace
 
 TextFile decodeText(QByteArray bytes, bool truncated)
@@ -132,9 +223,19 @@ TextFile decodeText(QByteArray bytes, bool truncated)
     TextFile result;
     result.truncated = truncated;
     for (const UnicodeForm& form : UnicodeForms) {
-        if (bytes.startsWith(form.bom)) {
+        if (!form.bom.isEmpty() && bytes.startsWith(form.bom)) {
             result.text = decodeUnicode(form, bytes, truncated);
             result.encoding = form.encoding;
+            return result;
+        }
+    }
+    // Written back the same way only when every unit was text.
+    if (const UnicodeForm* form = unmarkedUtf16(bytes, truncated)) {
+        bool clean = false;
+        QString text = decodeUnicode(*form, bytes, truncated, &clean);
+        if (clean) {
+            result.text = std::move(text);
+            result.encoding = form->encoding;
             return result;
         }
     }
@@ -188,55 +289,56 @@ QString fileContent(const QString& text)
 
 TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missing)
 {
-    // Read with the system's calls: one status of the open file tells a folder
-    // from a file and stamps it, where a QFile asks three times. A song book
-    // reads a thousand files.
-    // Not blocking: opening a named pipe would otherwise wait for a writer.
-    const QByteArray name = QFile::encodeName(path);
-    const int descriptor = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0) {
-        const int error = errno;
-        // Reading a file that is not there leaves it there, empty.
-        if (error == ENOENT && missing == MissingFile::Create && QFile(path).open(QIODevice::WriteOnly))
-            return {};
-        messages.inform(u"Cannot open file " + path + u": " + qt_error_string(error));
+    const InputFile file(path);
+    // Reading a file that is not there leaves it there, empty.
+    if (file.error == ENOENT && missing == MissingFile::Create && QFile(path).open(QIODevice::WriteOnly))
+        return {};
+    if (!file.opened(path, messages))
         return failedRead();
-    }
-    const auto closing = qScopeGuard([descriptor] { ::close(descriptor); });
-    struct stat info = {};
-    const bool known = ::fstat(descriptor, &info) == 0;
-    if (!known || !S_ISREG(info.st_mode)) {
-        const QString reason = !known                 ? qt_error_string(errno)
-                               : S_ISDIR(info.st_mode) ? QStringLiteral("file to open is a directory")
-                                                       : QStringLiteral("it is not a plain file");
-        messages.inform(u"Cannot open file " + path + u": " + reason);
-        return failedRead();
-    }
     // One byte past the limit tells whether there is more, whatever size the
     // file had a moment before: one that grew meanwhile is still marked as
     // read in part, and never saved over. The bytes go through a buffer kept
     // for it: a fresh one of the limit's size costs more than a song's read.
     thread_local QByteArray buffer(MaxReadBytes + 1, Qt::Uninitialized);
-    qint64 read = 0;
-    while (read <= MaxReadBytes) {
-        const ssize_t got = ::read(descriptor, buffer.data() + read, size_t(MaxReadBytes + 1 - read));
-        if (got == 0)
-            break;
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            messages.inform(u"Cannot open file " + path + u": " + qt_error_string(errno));
-            return failedRead();
-        }
-        read += got;
+    const qint64 read = readInto(file.descriptor, buffer, MaxReadBytes + 1);
+    if (read < 0) {
+        messages.inform(u"Cannot open file " + path + u": " + qt_error_string(errno));
+        return failedRead();
     }
     const bool truncated = read > MaxReadBytes;
     if (truncated)
         messages.inform(u"File to Large, read first 60000 bytes\n" + path, QStringLiteral("Error"));
     TextFile result = decodeText(QByteArray::fromRawData(buffer.constData(), qMin(read, qint64(MaxReadBytes))), truncated);
     // Taken from the file just read, so no other save can come in between.
-    result.stamp = stampOf(info);
+    result.stamp = stampOf(file.info);
     return result;
+}
+
+TextFile ReadWholeTextFile(const QString& path, qint64 limit, Messages& messages)
+{
+    const InputFile file(path);
+    if (!file.opened(path, messages))
+        return failedRead();
+    // Sized by what the file holds now; it grows if the file does meanwhile.
+    QByteArray buffer(qBound(qint64(1), qint64(file.info.st_size) + 1, limit + 1), Qt::Uninitialized);
+    const qint64 read = readInto(file.descriptor, buffer, limit + 1);
+    if (read < 0) {
+        messages.inform(u"Cannot open file " + path + u": " + qt_error_string(errno));
+        return failedRead();
+    }
+    if (read > limit) {
+        messages.inform(u"Cannot open file " + path + u": it is larger than " + sizeText(limit));
+        return failedRead();
+    }
+    buffer.truncate(read);
+    TextFile result = decodeText(std::move(buffer), false);
+    result.stamp = stampOf(file.info);
+    return result;
+}
+
+bool isReadableFile(const QString& path, Messages& messages)
+{
+    return InputFile(path).opened(path, messages);
 }
 
 FileStamp fileStamp(const QString& path)

@@ -21,6 +21,10 @@ enum class TextEncoding {
     Utf16BE,
     Utf32LE,
     Utf32BE,
+    // UTF-16 without a mark, told by its NUL bytes: the high half of every
+    // Latin letter. Written back without one.
+    Utf16LENoMark,
+    Utf16BENoMark,
 };
 
 inline constexpr qsizetype MaxReadBytes = 60000;
@@ -61,6 +65,15 @@ enum class MissingFile { Create, Refuse };
 // Reads at most 60000 bytes ("File to Large, read first 60000 bytes" beyond that,
 // with the file's path). A missing file is created empty, or refused with a message.
 TextFile ReadTextFile(const QString& path, Messages& messages, MissingFile missing = MissingFile::Create);
+
+// Reads the whole file, for lists that are not songs; one larger than limit
+// bytes is refused with a message naming it and the limit.
+TextFile ReadWholeTextFile(const QString& path, qint64 limit, Messages& messages);
+
+// Whether path is a regular file this user may read. Otherwise the message a
+// read would give says why: "Cannot open file PATH: " and the system's reason,
+// or "it is not a regular file" for a folder, a pipe or a device.
+bool isReadableFile(const QString& path, Messages& messages);
 
 // Writes the text, ended by a CR LF unless it already ends with a line end (so
 // saving what was read adds nothing), through a temporary file renamed over the

@@ -60,6 +60,8 @@ private slots:
         QTest::addRow("solfege") << QStringList{u"solfege"_s, dataFile(u"solfege.cho"_s)} << 0 << u"@solfege-ref.cho"_s << QString();
         QTest::addRow("missing file is refused") << QStringList{u"write"_s, u"/nonexistent/song.cho"_s} << 1 << QString()
                                                  << u"Cannot open file /nonexistent/song.cho: No such file or directory\n"_s;
+        QTest::addRow("a device is not a song") << QStringList{u"text"_s, u"/dev/zero"_s} << 1 << QString()
+                                               << u"Cannot open file /dev/zero: it is not a regular file\n"_s;
         QTest::addRow("replace needs three arguments") << QStringList{u"replace"_s, u"C"_s, song} << 2 << QString() << u"usage"_s;
         QTest::addRow("several files need a folder or --in-place") << QStringList{u"write"_s, song, song} << 2 << QString() << u"usage"_s;
 

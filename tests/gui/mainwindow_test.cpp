@@ -115,7 +115,7 @@ private Q_SLOTS:
         // A folder never takes a window's place silently.
         dropFiles(*fixture.main, {fixture.folder.path()});
         QCOMPARE(fixture.messages.texts().constLast(),
-                 u"Cannot open file "_s + fixture.folder.path() + u": it is a folder, not a song file."_s);
+                 u"Cannot open file "_s + fixture.folder.path() + u": it is not a regular file"_s);
         QCOMPARE(fixture.main->numbersInUse().size(), 3);
     }
 

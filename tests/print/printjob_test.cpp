@@ -263,6 +263,42 @@ private slots:
         QVERIFY(!album.AlbumChanged);
     }
 
+    // A book of thousands is read whole, however long its paths, and the songs
+    // that are gone make one message, not one each.
+    void albumOfThousandsIsReadWhole()
+    {
+        const QString folder = u"a-folder-name-long-enough-to-pass-sixty-thousand-bytes-in-a-few-thousand-lines"_s;
+        QDir(m_dir.path()).mkpath(folder);
+        QString text;
+        QStringList present;
+        for (int i = 0; i < 3000; ++i) {
+            const QString name = folder + u"/song-"_s + QString::number(i) + u".cho"_s;
+            text += name + u"\r\n"_s;
+            if (i % 100 != 99)   // thirty songs gone
+                present.append(song(name));
+        }
+        QVERIFY(text.size() > 2 * song::MaxReadBytes);
+        RecordingMessages messages;
+        Album album;
+        QVERIFY(album.OpenAlbum(song(u"big.abm"_s, text), messages));
+        QCOMPARE(album.AlbumFiles, present);
+        QCOMPARE(messages.texts().size(), 1);
+        const QStringList said = messages.texts().first().split(u'\n');
+        QCOMPARE(said.size(), 11);
+        QCOMPARE(said.first(), folder + u"/song-99.cho file not found"_s);
+        QCOMPARE(said.last(), u"... and 20 more"_s);
+
+        // Past its own limit an album is refused whole, never read in part.
+        QFile huge(m_dir.filePath(u"huge.abm"_s));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxAlbumBytes + 1));
+        huge.close();
+        messages.clear();
+        Album refused;
+        QVERIFY(!refused.OpenAlbum(huge.fileName(), messages));
+        QVERIFY(refused.AlbumFiles.isEmpty());
+        QCOMPARE(messages.texts(), QStringList{u"Cannot open file "_s + huge.fileName() + u": it is larger than 16 MiB"_s});
+    }
+
     void albumSavesAndReopensTheSame()
     {
         RecordingMessages messages;

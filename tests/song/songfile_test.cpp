@@ -4,6 +4,7 @@
 #include "base/settings.h"
 #include "base/system.h"
 #include "song/songquestions.h"
+#include "song/textfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,6 +129,10 @@ private slots:
         const QString read = u"Niño café \U0001D11E"_s;
         QTest::addRow("UTF-16 LE") << unicode(QStringConverter::Utf16LE, "\xff\xfe", 2) << read;
         QTest::addRow("UTF-32 LE") << unicode(QStringConverter::Utf32LE, "\xff\xfe\x00\x00", 4) << read;
+        // Without a mark, told by where the NULs of its Latin letters are.
+        QTest::addRow("UTF-16 LE without a mark") << unicode(QStringConverter::Utf16LE, "", 0) << read;
+        QTest::addRow("UTF-16 BE without a mark") << unicode(QStringConverter::Utf16BE, "", 0) << read;
+        QTest::addRow("NULs here and there are not UTF-16") << QByteArray("a\0b\0\0c\r\n", 8) << QString::fromUtf16(u"a\u0000b\u0000\u0000c", 6);
     }
     void encodings()
     {
@@ -256,26 +261,37 @@ private slots:
         QCOMPARE(readBytes(file) == mine, saved);
     }
 
-    // Loading waits for nothing: a pipe no program writes to is refused at once.
+    // Loading waits for nothing and says what the name is: a pipe no program
+    // writes to is refused at once, a link loop gets the system's reason.
     void fileThatCannotBeReadLoadsNothing_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addRow("a folder") << u"folder"_s;
-        QTest::addRow("a named pipe") << u"pipe"_s;
+        QTest::addColumn<QString>("reason");
+        QTest::addRow("a folder") << u"folder"_s << u"it is not a regular file"_s;
+        QTest::addRow("a named pipe") << u"pipe"_s << u"it is not a regular file"_s;
+        QTest::addRow("a device") << u"/dev/zero"_s << u"it is not a regular file"_s;
+        QTest::addRow("a link to itself") << u"loop"_s << u"Too many levels of symbolic links"_s;
+        QTest::addRow("a file that is not there, refused") << u"gone"_s << u"No such file or directory"_s;
     }
     void fileThatCannotBeReadLoadsNothing()
     {
         QFETCH(QString, kind);
-        const QString file = path(kind + u".cho"_s);
+        QFETCH(QString, reason);
+        const QString file = kind.startsWith(u'/') ? kind : path(kind + u".cho"_s);
         if (kind == u"folder")
             QDir().mkpath(file);
-        else
+        else if (kind == u"pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else if (kind == u"loop")
+            QVERIFY(QFile::link(file, file));
         SongFixture f;
         f.context.app.CurrentFileName = file;
-        QVERIFY(!f.song.LoadFile());
-        QVERIFY(f.messages.texts().first().startsWith(u"Cannot open file " + file));
-        QVERIFY(f.song.readInPart(file));
+        if (kind == u"gone")
+            QVERIFY(!song::ReadTextFile(file, f.messages, song::MissingFile::Refuse).ok);
+        else
+            QVERIFY(!f.song.LoadFile());
+        QCOMPARE(f.messages.texts().first(), u"Cannot open file "_s + file + u": "_s + reason);
+        QVERIFY(kind == u"gone" || f.song.readInPart(file));
     }
 
     void closingAskingToSave_data()
