@@ -232,6 +232,15 @@ private Q_SLOTS:
         // The new-page directive puts the second part on a page of its own.
         QVERIFY2(pages.size() == 2 && pages[0].contains(u"Printed Song"_s) && pages[0].contains(u"Amazing grace"_s)
                      && pages[1].contains(u"Second page"_s), qPrintable(pages.join(u"\n----\n")));
+
+        // A PDF is saved as a song is: where it cannot be, the print says why.
+        const QString nowhere = QDir(fixture.folder.path()).filePath(u"song.pdf/again.pdf"_s);
+        QVERIFY(!lvx::print::printSongWithDialog(*fixture.desktop, song->song(), song, [&](QPrinter& printer, QWidget*) {
+            printer.setOutputFileName(nowhere);
+            return true;
+        }));
+        QCOMPARE(fixture.messages.texts().constLast(), u"Cannot save file "_s + nowhere + u": Not a directory"_s);
+        QCOMPARE(pdfPageTexts(pdf), pages);
     }
 
 };

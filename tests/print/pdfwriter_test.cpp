@@ -7,6 +7,7 @@
 #include "print/pdfwriter/sfntfont.h"
 
 #include <QBuffer>
+#include <QScopeGuard>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -384,6 +385,9 @@ private slots:
 
     void pagesSizeAndInformation()
     {
+        // A date asked for by SOURCE_DATE_EPOCH, the way reproducible builds ask.
+        qputenv("SOURCE_DATE_EPOCH", "1700000000");
+        const auto unset = qScopeGuard([] { qunsetenv("SOURCE_DATE_EPOCH"); });
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         {
@@ -397,7 +401,7 @@ private slots:
             QSKIP("poppler-utils is not installed");
         const QString info = run(u"pdfinfo"_s, {saved(buffer.data(), u"info.pdf"_s)}).out;
         for (const QString& line : {u"Pages:\\s+3"_s, u"Page size:\\s+792 x 612 pts"_s, u"Title:\\s+Songs – Песни"_s,
-                                    u"Creator:\\s+Liravox"_s, u"PDF version:\\s+1.4"_s})
+                                    u"Creator:\\s+Liravox"_s, u"PDF version:\\s+1.4"_s, u"CreationDate:.* 2023"_s})
             QVERIFY2(info.contains(QRegularExpression(line + u"\\s"_s)), qPrintable(line + u" in\n"_s + info));
     }
 

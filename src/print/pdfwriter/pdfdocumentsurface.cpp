@@ -17,6 +17,15 @@ namespace lvx::print {
 
 namespace {
 
+// Now, or the time SOURCE_DATE_EPOCH gives (seconds since 1970), so the same
+// songs make the same bytes when a build or a test asks for that.
+QDateTime creationTime()
+{
+    bool ok = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    return ok ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC) : QDateTime::currentDateTimeUtc();
+}
+
 constexpr double TwipsPerPoint = 20.0;
 
 // Around what a recurring drawing reaches: half a line's width and more.
@@ -368,7 +377,7 @@ void PdfDocumentSurface::writeDocumentObjects()
     if (!m_title.isEmpty())
         infoDictionary.append(" /Title ").append(pdf::textString(m_title));
     infoDictionary.append(" /CreationDate (D:")
-        .append(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1())
+        .append(creationTime().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1())
         .append("Z) >>");
     file.endObject();
     file.finish(info);

@@ -5,12 +5,14 @@
 
 #include "app/desktopcontext.h"
 #include "base/messages.h"
+#include "base/safefile.h"
 #include "song/song.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -38,23 +40,62 @@ void prepare(QPrinter& printer, const DesktopContext& desktop, const QString& pd
         printer.setOutputFileName(pdfPath);
 }
 
-// Runs the print on the printer the user chose; false when there was none.
-bool printOn(DesktopContext& desktop, QPrinter& printer, QWidget* parent, const ChoosePrinter& choose,
-             const std::function<void(PrinterSurface&, PrintJob&)>& print)
+using PrintPages = std::function<void(PrinterSurface&, PrintJob&)>;
+
+// Draws the pages on the device and ends the document; false when it could
+// not be started.
+bool paint(DesktopContext& desktop, QPagedPaintDevice& device, const PrintPages& print)
 {
-    if (!choose(printer, parent))
-        return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    PrinterSurface surface(printer);
+    PrinterSurface surface(device);
     if (!surface.isActive()) {
         QApplication::restoreOverrideCursor();
-        desktop.messages.inform(u"Cannot start the printer " + printer.printerName() + u'.');
         return false;
     }
     PrintJob job(desktop.context, &desktop.dictionary);
     print(surface, job);
     surface.end();
     QApplication::restoreOverrideCursor();
+    return true;
+}
+
+// A PDF file is saved as every other file is, so a full disk or a folder that
+// cannot be written says so and leaves an old PDF of that name as it was.
+// Qt's own PDF output writes straight into the file and reports nothing.
+bool printToPdfFile(DesktopContext& desktop, const QPrinter& printer, const PrintPages& print)
+{
+    const QString path = printer.outputFileName();
+    SafeFile file(path);
+    const auto cannotSave = [&] {
+        desktop.messages.inform(u"Cannot save file " + path + u": " + file.errorString());
+        return false;
+    };
+    if (!file.open())
+        return cannotSave();
+    QPdfWriter writer(file.device());
+    writer.setPageLayout(printer.pageLayout());
+    writer.setResolution(printer.resolution());
+    writer.setTitle(printer.docName());
+    writer.setCreator(QCoreApplication::applicationName());
+    if (!paint(desktop, writer, print)) {
+        desktop.messages.inform(u"Cannot save file " + path + u'.');
+        return false;
+    }
+    return file.commit() || cannotSave();
+}
+
+// Runs the print on the printer the user chose; false when there was none.
+bool printOn(DesktopContext& desktop, QPrinter& printer, QWidget* parent, const ChoosePrinter& choose,
+             const PrintPages& print)
+{
+    if (!choose(printer, parent))
+        return false;
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return printToPdfFile(desktop, printer, print);
+    if (!paint(desktop, printer, print)) {
+        desktop.messages.inform(u"Cannot start the printer " + printer.printerName() + u'.');
+        return false;
+    }
     return true;
 }
 

@@ -1,28 +1,28 @@
 #include "print/ui/printersurface.h"
 
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace lvx::print {
 
 namespace {
 
-QSizeF pageTwips(const QPrinter& printer)
+QSizeF pageTwips(const QPagedPaintDevice& device)
 {
-    return printer.pageLayout().fullRect(QPageLayout::Point).size() * 20.0;
+    return device.pageLayout().fullRect(QPageLayout::Point).size() * 20.0;
 }
 
 } // namespace
 
-PrinterSurface::PrinterSurface(QPrinter& printer) : PagedSurface(pageTwips(printer))
+PrinterSurface::PrinterSurface(QPagedPaintDevice& device) : PagedSurface(pageTwips(device))
 {
     installFontSubstitutions();
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(&printer))
+    if (!painter->begin(&device))
         return;
     painter->setRenderHint(QPainter::Antialiasing);
-    const double scale = printer.resolution() / 1440.0;
+    const double scale = device.logicalDpiX() / 1440.0;
     painter->scale(scale, scale);
-    startPainting(printer, std::move(painter));
+    startPainting(device, std::move(painter));
 }
 
 PrinterSurface::~PrinterSurface()

@@ -6,17 +6,18 @@
 
 #include <memory>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace lvx::print {
 
-// A printer (a CUPS queue or a PDF file chosen in the print dialog) drawn in
-// twips: the painter is scaled from the printer's own resolution, so text and
-// lines come out the same size at any resolution the driver settles on.
+// A printer (a CUPS queue, or the PDF writer behind a file chosen in the print
+// dialog) drawn in twips: the painter is scaled from the device's own
+// resolution, so text and lines come out the same size at any resolution the
+// driver settles on.
 class PrinterSurface final : public PagedSurface
 {
 public:
-    explicit PrinterSurface(QPrinter& printer);
+    explicit PrinterSurface(QPagedPaintDevice& device);
     ~PrinterSurface() override;
     Q_DISABLE_COPY_MOVE(PrinterSurface)
 
