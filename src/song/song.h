@@ -152,6 +152,7 @@ private:
         bool titleRead = false;
         bool subtitleRead = false;
         bool laterSong = false;     // past the first song of a file that holds several
+        bool inGrid = false;        // the tablature section open is a grid
         bool chordLine = false;     // the definition just read is a "chord" line
         QStringList problems;       // definitions and declarations that could not be read
     };

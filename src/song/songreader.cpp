@@ -107,17 +107,34 @@ bool Song::parseLine(QStringView source, QList<SongLine>& records)
     const QStringView line = expanded.isNull() ? source : QStringView(expanded);
     records.clear();
     records.emplaceBack();
-    if (!m_reading.notationEnd.isEmpty()) {
-        // Notation for another tool: every line up to its end is carried unread.
-        if (isDirectiveNamed(line, m_reading.notationEnd))
-            m_reading.notationEnd.clear();
-        keep(records.first(), source);
-        return true;
-    }
     qsizetype first = 0;
     while (first < line.size() && line[first] == u' ')
         ++first;
-    if (first == line.size() || line[first] != u'{') {
+    const bool directive = first < line.size() && line[first] == u'{';
+    if (!m_reading.notationEnd.isEmpty()) {
+        // Notation for another tool: every line up to its end is carried unread.
+        // A block left open ends where another section starts, which is read.
+        const bool ends = isDirectiveNamed(line, m_reading.notationEnd);
+        if (ends || !directive || !startsSection(directiveRecord(line))) {
+            if (ends)
+                m_reading.notationEnd.clear();
+            keep(records.first(), source);
+            return true;
+        }
+        m_reading.notationEnd.clear();
+    }
+    if (inTab && directive && (first > 0 || !line.endsWith(u'}'))) {
+        // Other tools end a tablature or grid section with blanks around the
+        // directive too; the line is written back as it came.
+        DirectiveRecord end = directiveRecord(trimBlanks(line));
+        if (end.line.kind == KindTabEnd && isGridLine(end.line) == m_reading.inGrid) {
+            records.first() = std::move(end.line);
+            records.first().source = source.toString();
+            inTab = false;
+            return true;
+        }
+    }
+    if (!directive) {
         if (!inTab && IsBarNotation(line))
             parseLyric(BarLineToChordPro(line.toString()), records);
         else
@@ -164,10 +181,16 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
         if (read.keepsForm)
             record.source = source.toString();
     }
-    if (record.kind == KindTabStart)
-        inTab = true;
-    else if (record.kind == KindTabEnd)
-        inTab = false;
+    const bool tabLine = record.kind == KindTabStart || record.kind == KindTabEnd;
+    if (inTab && tabLine && isGridLine(record) != m_reading.inGrid) {
+        // Sections do not nest: a grid inside tablature (or tablature inside a
+        // grid), and its end, are carried as written; only the section's own
+        // end closes it.
+        keep(record, source);
+    } else if (tabLine) {
+        inTab = record.kind == KindTabStart;
+        m_reading.inGrid = isGridLine(record);
+    }
     if (!read.notationEnd.isEmpty())
         m_reading.notationEnd = read.notationEnd;
     m_reading.laterSong = m_reading.laterSong || read.newSong;
