@@ -115,7 +115,7 @@ public:
 
     // -- fonts
     QString FontToStr(const Fonts& font) const { return lvx::FontToStr(font); }
-    void FontFromStr(const QString& text) { lvx::FontFromStr(*fonts, text); }
+    bool FontFromStr(const QString& text) { return lvx::FontFromStr(*fonts, text); }
     void FontsToPublic() { m_context.fonts.publicSet = fonts; }
     void FontsFromPublic() { fonts = m_context.fonts.publicSet; }
 

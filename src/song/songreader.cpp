@@ -165,10 +165,14 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
             keep(record, source);
             return true;
         }
+        // A blank one names nothing: it is carried as written, and leaves the
+        // place to a later line, which else would be the song's only after a save.
         (isTitle ? title : subtitle) = directive.argument;
-        // A blank one names nothing and is not written back, so it leaves the
-        // place to a later line: else that line would be the song's only after a save.
-        seen = !trimBlanks(directive.argument).isEmpty();
+        if (trimBlanks(directive.argument).isEmpty()) {
+            keep(record, source);
+            return true;
+        }
+        seen = true;
         return false;
     }
     if (applySongValue(name, directive.argument))
@@ -230,7 +234,7 @@ bool Song::applySongValue(const QString& name, const QString& argument)
     else if (name == u"old_define")
         newDefine = false;
     else if (name == u"font")
-        FontFromStr(argument);
+        return FontFromStr(argument);   // a role the program lacks: the line is kept
     else if (name == u"chords_size")
         ChordSize = number(argument);
     else if (name == u"chords_position")

@@ -63,6 +63,11 @@ private slots:
         QTest::addRow("chorus label is shown") << u"{start_of_chorus: Chorus 2}"_s << 21 << u"Start of Chorus: Chorus 2"_s;
         QTest::addRow("grid reads as tablature") << u"{start_of_grid 4x4}"_s << 41 << u"Start of Grid: 4x4"_s;
         QTest::addRow("chord to show, not to define") << u"{chord: Am}"_s << 12 << u"{chord: Am}"_s;
+        QTest::addRow("blank title is kept as read") << u"{title: }"_s << 12 << u"{title: }"_s;
+        QTest::addRow("blank subtitle is kept as read") << u"{st:}"_s << 12 << u"{st:}"_s;
+        QTest::addRow("font of a role the program lacks is kept") << u"{font:nosuch,A,1,1,true,true}"_s << 12
+                                                                  << u"{font:nosuch,A,1,1,true,true}"_s;
+        QTest::addRow("font of a role the program has sets it") << u"{font:Lyric,Arial,12,0,false,false}"_s << 0 << QString();
     }
     void directiveLines()
     {
@@ -317,6 +322,7 @@ private slots:
         QTest::addRow("several songs and malformed directives") << u"songbook"_s;
         QTest::addRow("repeat signs before lyrics, bar notation as chords") << u"repeats"_s;
         QTest::addRow("block ends with blanks, blocks left open, a grid inside tablature") << u"blocks"_s;
+        QTest::addRow("blank titles and fonts of unknown roles") << u"keptvalues"_s;
     }
     void goldenFiles()
     {
