@@ -92,7 +92,14 @@ QString FontToStr(const Fonts& font)
         + u',' + boolText(font.Bold) + u',' + boolText(font.Italic);
 }
 
-void FontFromStr(FontSet& set, const QString& text)
+bool isFontRole(const QString& role)
+{
+    static const QStringList roles = QStringLiteral("Title SubTitle Lyric Chord Comment Tablature Header Footer Control")
+                                         .split(u' ');
+    return roles.contains(role, Qt::CaseInsensitive);
+}
+
+bool FontFromStr(FontSet& set, const QString& text)
 {
     QString rest = text;
     QString role = takeItem(rest);
@@ -101,7 +108,7 @@ void FontFromStr(FontSet& set, const QString& text)
 
     Fonts* font = set.find(role);
     if (font == nullptr)
-        return;
+        return isFontRole(role);
     font->Source = role;
     font->Name = takeItem(rest);
     if (const auto size = fitInt16(leadingNumber(takeItem(rest))))
@@ -110,6 +117,7 @@ void FontFromStr(FontSet& set, const QString& text)
         font->Color = *color;
     font->Bold = takeItem(rest) == u"true";
     font->Italic = takeItem(rest) == u"true";
+    return true;
 }
 
 void loadFontRole(FontSet& set, const SettingsStore& store, const QString& role, const QString& name, qint16 size,

@@ -73,8 +73,11 @@ QString FontToStr(const Fonts& font);
 
 // Applies a font description text to the set. An optional leading index item is
 // skipped; a role that is not in the set, or a value that does not fit, changes
-// nothing and says nothing.
-void FontFromStr(FontSet& set, const QString& text);
+// nothing and says nothing. False when the text names no role the program has
+// (another tool's font line, which the caller may want to keep).
+bool FontFromStr(FontSet& set, const QString& text);
+// The text roles the program draws with ("Title", "Lyric", ...), in any case.
+bool isFontRole(const QString& role);
 
 class SettingsStore;
 

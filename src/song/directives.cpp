@@ -209,10 +209,23 @@ DirectiveRecord directiveRecord(const Directive& directive, QStringView line)
 
 bool isDirectiveNamed(QStringView line, QStringView name)
 {
-    if (!trimLeadingBlanks(line).startsWith(u'{'))
+    const QString trimmed = trimBlanks(line);
+    if (!trimmed.startsWith(u'{'))
         return false;
-    const Directive directive = splitDirective(line);
+    const Directive directive = splitDirective(trimmed);
     return directive.name == name || splitAtFirstWord(directive).name == name;
+}
+
+bool startsSection(const DirectiveRecord& record)
+{
+    const qint16 kind = record.line.kind;
+    return kind == KindChorusStart || kind == KindBridgeStart || kind == KindTabStart || kind == KindBlockStart
+           || !record.notationEnd.isEmpty() || record.newSong;
+}
+
+bool isGridLine(const SongLine& line)
+{
+    return line.text.startsWith(u"Start of Grid") || line.text.startsWith(u"End of Grid");
 }
 
 std::optional<QString> definitionArgument(const Directive& directive, QStringView kind)

@@ -40,8 +40,16 @@ DirectiveRecord directiveRecord(QStringView line);
 DirectiveRecord directiveRecord(const Directive& directive, QStringView line);
 
 // Whether the line is the directive of that name, read the reader's way or as
-// ChordPro's "{name argument}" with a blank after the name.
+// ChordPro's "{name argument}" with a blank after the name; blanks around the
+// braces are allowed, as other tools allow them at the end of a block.
 bool isDirectiveNamed(QStringView line, QStringView name);
+
+// Whether the directive line starts a section of any kind: a chorus, bridge,
+// tablature, grid, verse or other block, notation, or a further song.
+bool startsSection(const DirectiveRecord& record);
+
+// Whether a tablature line ("Start of Tab", "End of Grid: x") belongs to a grid.
+bool isGridLine(const SongLine& line);
 
 // The argument of a definition written ChordPro's way with the chord's name
 // before the colon ("{define G: base-fret 1 frets 3 2 0 0 0 3}") or after a

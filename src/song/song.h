@@ -119,7 +119,7 @@ public:
 
     // -- fonts
     QString FontToStr(const Fonts& font) const { return lvx::FontToStr(font); }
-    void FontFromStr(const QString& text) { lvx::FontFromStr(*fonts, text); }
+    bool FontFromStr(const QString& text) { return lvx::FontFromStr(*fonts, text); }
     void FontsToPublic() { m_context.fonts.publicSet = fonts; }
     void FontsFromPublic() { fonts = m_context.fonts.publicSet; }
 
@@ -164,6 +164,7 @@ private:
         bool titleRead = false;
         bool subtitleRead = false;
         bool laterSong = false;     // past the first song of a file that holds several
+        bool inGrid = false;        // the tablature section open is a grid
         bool chordLine = false;     // the definition just read is a "chord" line
         QStringList problems;       // definitions and declarations that could not be read
     };

@@ -109,17 +109,34 @@ bool Song::parseLine(QStringView source, QList<SongLine>& records)
     const QStringView line = expanded.isNull() ? source : QStringView(expanded);
     records.clear();
     records.emplaceBack();
-    if (!m_reading.notationEnd.isEmpty()) {
-        // Notation for another tool: every line up to its end is carried unread.
-        if (isDirectiveNamed(line, m_reading.notationEnd))
-            m_reading.notationEnd.clear();
-        keep(records.first(), source);
-        return true;
-    }
     qsizetype first = 0;
     while (first < line.size() && line[first] == u' ')
         ++first;
-    if (first == line.size() || line[first] != u'{') {
+    const bool directive = first < line.size() && line[first] == u'{';
+    if (!m_reading.notationEnd.isEmpty()) {
+        // Notation for another tool: every line up to its end is carried unread.
+        // A block left open ends where another section starts, which is read.
+        const bool ends = isDirectiveNamed(line, m_reading.notationEnd);
+        if (ends || !directive || !startsSection(directiveRecord(line))) {
+            if (ends)
+                m_reading.notationEnd.clear();
+            keep(records.first(), source);
+            return true;
+        }
+        m_reading.notationEnd.clear();
+    }
+    if (inTab && directive && (first > 0 || !line.endsWith(u'}'))) {
+        // Other tools end a tablature or grid section with blanks around the
+        // directive too; the line is written back as it came.
+        DirectiveRecord end = directiveRecord(trimBlanks(line));
+        if (end.line.kind == KindTabEnd && isGridLine(end.line) == m_reading.inGrid) {
+            records.first() = std::move(end.line);
+            records.first().source = source.toString();
+            inTab = false;
+            return true;
+        }
+    }
+    if (!directive) {
         if (!inTab && IsBarNotation(line))
             parseLyric(BarLineToChordPro(line.toString()), records);
         else
@@ -152,10 +169,15 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
             keep(record, source);
             return true;
         }
-        (isTitle ? title : subtitle) = titleFact ? fact->value : directive.argument;
-        // A blank one names nothing and is not written back, so it leaves the
-        // place to a later line: else that line would be the song's only after a save.
-        seen = !trimBlanks(directive.argument).isEmpty();
+        // A blank one names nothing: it is carried as written, and leaves the
+        // place to a later line, which else would be the song's only after a save.
+        const QString value = titleFact ? fact->value : directive.argument;
+        (isTitle ? title : subtitle) = value;
+        if (trimBlanks(value).isEmpty()) {
+            keep(record, source);
+            return true;
+        }
+        seen = true;
         return false;
     }
     if (applySongValue(name, directive.argument))
@@ -174,10 +196,16 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
         if (read.keepsForm)
             record.source = source.toString();
     }
-    if (record.kind == KindTabStart)
-        inTab = true;
-    else if (record.kind == KindTabEnd)
-        inTab = false;
+    const bool tabLine = record.kind == KindTabStart || record.kind == KindTabEnd;
+    if (inTab && tabLine && isGridLine(record) != m_reading.inGrid) {
+        // Sections do not nest: a grid inside tablature (or tablature inside a
+        // grid), and its end, are carried as written; only the section's own
+        // end closes it.
+        keep(record, source);
+    } else if (tabLine) {
+        inTab = record.kind == KindTabStart;
+        m_reading.inGrid = isGridLine(record);
+    }
     if (!read.notationEnd.isEmpty())
         m_reading.notationEnd = read.notationEnd;
     // A file may open with "{new_song}" (after remarks or lines carried unread):
@@ -225,7 +253,7 @@ bool Song::applySongValue(const QString& name, const QString& argument)
     else if (name == u"old_define")
         newDefine = false;
     else if (name == u"font")
-        FontFromStr(argument);
+        return FontFromStr(argument);   // a role the program lacks: the line is kept
     else if (name == u"chords_size")
         ChordSize = number(argument);
     else if (name == u"chords_position")

@@ -91,7 +91,10 @@ QString writtenDirective(const SongLine& line)
         return ownDirective(line);
     QString expanded = line.source;
     Song::ExpandTabs(expanded);
-    const DirectiveRecord read = directiveRecord(expanded);
+    DirectiveRecord read = directiveRecord(expanded);
+    // A section's end may have been read with blanks around it.
+    if (!readsAs(read, line) && line.kind == KindTabEnd)
+        read = directiveRecord(trimBlanks(expanded));
     if (readsAs(read, line))
         return line.source;
     if (line.kind == KindComment || line.kind == KindBlockStart) {

@@ -65,6 +65,11 @@ private slots:
         QTest::addRow("chorus label is shown") << u"{start_of_chorus: Chorus 2}"_s << 21 << u"Start of Chorus: Chorus 2"_s;
         QTest::addRow("grid reads as tablature") << u"{start_of_grid 4x4}"_s << 41 << u"Start of Grid: 4x4"_s;
         QTest::addRow("chord to show, not to define") << u"{chord: Am}"_s << 12 << u"{chord: Am}"_s;
+        QTest::addRow("blank title is kept as read") << u"{title: }"_s << 12 << u"{title: }"_s;
+        QTest::addRow("blank subtitle is kept as read") << u"{st:}"_s << 12 << u"{st:}"_s;
+        QTest::addRow("font of a role the program lacks is kept") << u"{font:nosuch,A,1,1,true,true}"_s << 12
+                                                                  << u"{font:nosuch,A,1,1,true,true}"_s;
+        QTest::addRow("font of a role the program has sets it") << u"{font:Lyric,Arial,12,0,false,false}"_s << 0 << QString();
     }
     void directiveLines()
     {
@@ -243,6 +248,17 @@ private slots:
                                                                 << u"12|{ns} 12|{t:B} 12|{st:C} 5|la"_s << u"A"_s;
         QTest::addRow("tablature keeps its brackets as written")
             << u"{sot}\r\n[C]e|--0--|\r\n| G |\r\n{eot}\r\n[C]x"_s << u"41|Start of Tab 5|[C]e|--0--| 5|| G | 42|End of Tab 5|[C]x"_s << QString();
+        QTest::addRow("notation ends with blanks around the directive")
+            << u"{start_of_ly}\r\nc\r\n{end_of_ly} \r\n{start_of_abc}\r\nX:1\r\n {end_of_abc}\r\n[G]la"_s
+            << u"12|{start_of_ly} 12|c 12|{end_of_ly}  12|{start_of_abc} 12|X:1 12| {end_of_abc} 5|[G]la"_s << QString();
+        QTest::addRow("notation left open ends where a section starts")
+            << u"{start_of_abc}\r\nX:1\r\n{soc}\r\n[C]la\r\n{eoc}"_s
+            << u"12|{start_of_abc} 12|X:1 21|Start of Chorus 5|[C]la 22|End of Chorus"_s << QString();
+        QTest::addRow("a grid inside tablature does not end it")
+            << u"{sot}\r\n{sog}\r\nx\r\n{eog}\r\n[C]y\r\n{eot}\r\n[C]z"_s
+            << u"41|Start of Tab 12|{sog} 5|x 12|{eog} 5|[C]y 42|End of Tab 5|[C]z"_s << QString();
+        QTest::addRow("grid end with blanks around it") << u"{sog}\r\n| C |\r\n {eog} \r\n| C |"_s
+                                                        << u"41|Start of Grid 5|| C | 42|End of Grid 5|['|] [C] ['|]"_s << QString();
         QTest::addRow("stray section ends") << u"{eov}\r\n{end_of_abc}\r\n{sov}"_s << u"9|End of Block 12|{end_of_abc} 8|Verse"_s << QString();
     }
     void sectionsAndSongsOfOtherTools()
@@ -307,6 +323,8 @@ private slots:
         QTest::addRow("definitions in every form, read or not") << u"definitions"_s;
         QTest::addRow("several songs and malformed directives") << u"songbook"_s;
         QTest::addRow("repeat signs before lyrics, bar notation as chords") << u"repeats"_s;
+        QTest::addRow("block ends with blanks, blocks left open, a grid inside tablature") << u"blocks"_s;
+        QTest::addRow("blank titles and fonts of unknown roles") << u"keptvalues"_s;
     }
     void goldenFiles()
     {
