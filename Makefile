@@ -41,6 +41,7 @@ bench: deps
 # Black-box checks of the built programs under hostile files, kills, a full disk,
 # read-only places and garbage settings (tools/run-reliability; xvfb for the desktop).
 reliability: build
+	@tools/install-deps tools/reliability-packages.txt
 	@tools/run-reliability $(BUILD)
 
 fuzz: deps
