@@ -38,6 +38,11 @@ struct AppState
     bool WriteFormat = true;
     bool WriteModes = false;
 
+    // Page header and footer, "left|centre|right", with fields such as %{title}.
+    QString pageHeader;
+    QString pageFooter = defaultPageFooter();
+    static QString defaultPageFooter() { return QStringLiteral("%{title} - %{subtitle}||Page %{page}"); }
+
     // Chord playbacks in progress; a song window does not close while one runs.
     qint16 PlayingCount = 0;
 

@@ -76,6 +76,14 @@ void applyGeneralOptions(AppState& app, const GeneralOptions& options)
     SaveSettingFlag(publicSection, QStringLiteral("ChordsOnly"), app.ChordsOnly);
 }
 
+void applyPageTemplates(AppState& app, const QString& header, const QString& footer)
+{
+    app.pageHeader = header;
+    SaveSetting(QStringLiteral("Printer"), QStringLiteral("PageHeader"), header);
+    app.pageFooter = footer;
+    SaveSetting(QStringLiteral("Printer"), QStringLiteral("PageFooter"), footer);
+}
+
 VoiceOptions voiceOptions(const AppState& app)
 {
     return {app.guitarPatch, app.guitarSustain, app.guitarDelay, app.pianoPatch, app.pianoSustain, app.pianoDelay};

@@ -57,6 +57,9 @@ struct VoiceOptions
     friend bool operator==(const VoiceOptions&, const VoiceOptions&) = default;
 };
 
+// The page header and footer templates, saved under "Printer".
+void applyPageTemplates(AppState& app, const QString& header, const QString& footer);
+
 VoiceOptions voiceOptions(const AppState& app);
 // Takes the values and saves them under "Midi", the guitar's three first.
 void applyVoiceOptions(AppState& app, const VoiceOptions& options);

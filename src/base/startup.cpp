@@ -91,6 +91,8 @@ void readStartupSettings(AppState& state)
     readPublicSettings(state);
     readMidiTimes(state);
     state.colorPrinting = GetSettingFlag(QStringLiteral("Printer"), QStringLiteral("ColorPrintingFlag"), QStringLiteral("False"));
+    state.pageHeader = GetSetting(QStringLiteral("Printer"), QStringLiteral("PageHeader"), QString());
+    state.pageFooter = GetSetting(QStringLiteral("Printer"), QStringLiteral("PageFooter"), AppState::defaultPageFooter());
     createTimingCounters(state);
 
     state.PaintEnabled = true;

@@ -167,7 +167,10 @@ double Layouter::placeHeader()
     const QString sample = u"Hj"_s;
     m_layout.titleHeight = m_measure.textHeight(fontForRole(m_fonts, u"Title"_s), sample);
     m_layout.subTitleHeight = m_measure.textHeight(fontForRole(m_fonts, u"SubTitle"_s), sample);
-    m_layout.ruleY = m_layout.titleHeight + m_layout.subTitleHeight + HeaderGap;
+    m_layout.facts = m_input.facts;
+    if (!m_input.facts.isEmpty())
+        m_layout.factsHeight = m_measure.textHeight(fontForRole(m_fonts, u"Comment"_s), sample);
+    m_layout.ruleY = m_layout.titleHeight + m_layout.subTitleHeight + m_layout.factsHeight + HeaderGap;
     m_layout.scrollBarTop = m_layout.ruleY + ScrollBarGap;
     m_layout.scrollBarHeight = m_input.innerHeight - m_layout.scrollBarTop;
     return roundHalfEven(m_layout.ruleY + RuleToFirstLine);
@@ -355,7 +358,7 @@ ScrollPage scrollPage(const SongLayout& layout, double innerHeight, const TextMe
     const double lineHeight = measure.textHeight(layout.lastFont, u"Hola"_s);
     if (lineHeight <= 0)
         return page;
-    const double header = layout.titleHeight + layout.subTitleHeight;
+    const double header = layout.titleHeight + layout.subTitleHeight + layout.factsHeight;
     const double room = innerHeight - header - RuleToFirstLine - BottomLimit;
     page.visibleLines = std::max(0, int(roundHalfEven(room / lineHeight)));
     page.largeChange = std::max(1, int(roundHalfEven(page.visibleLines * 0.6)));

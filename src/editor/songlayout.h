@@ -36,6 +36,7 @@ struct LayoutInput
     double innerHeight = 0;
     bool letters = true;        // chord names in letter notation, else solfege
     int maxSlots = 1 << 20;     // text boxes the view may use; the window grows its boxes as needed
+    QString facts;              // the line of the song's facts under the subtitle; none when empty
 };
 
 struct BoxPlacement
@@ -69,6 +70,8 @@ struct SongLayout
 {
     double titleHeight = 0;
     double subTitleHeight = 0;
+    QString facts;                  // the facts line shown under the subtitle
+    double factsHeight = 0;         // in the comment font; 0 when the song gives no facts
     double ruleY = 0;
     double scrollBarTop = 0;        // the scroll bar runs from just under the rule
     double scrollBarHeight = 0;     // to the bottom of the window

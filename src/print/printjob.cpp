@@ -53,6 +53,8 @@ void PrintJob::prepare(Surface& measuring, const song::Song& song)
     state.SectionOpen = false;
     state.diagram = SetDiagramSize(song.ChordSize, m_context.app.instrument == u"Piano");
     state.ColorPrinting = m_context.app.colorPrinting;
+    state.HeaderTemplate = m_context.app.pageHeader;
+    state.FooterTemplate = m_context.app.pageFooter;
     BuildPrintMarkup(measuring, song, m_context.app, state, *m_messages);
 }
 
@@ -158,6 +160,8 @@ int PrintJob::drawContents(Surface& target, const QList<ContentsEntry>& entries,
     state.ScaleNum = 1;
     state.ScaleDen = 1.0;
     state.ColorPrinting = m_context.app.colorPrinting;
+    state.HeaderTemplate = m_context.app.pageHeader;
+    state.FooterTemplate = m_context.app.pageFooter;
     state.PrintSubTitle = options.name;
     return DrawContentsPages(target, state, look, *m_messages, entries);
 }

@@ -281,6 +281,8 @@ void BuildPrintMarkup(Surface& measuring, const song::Song& song, const AppState
     state.PrintSubTitle = song.subtitle;
     state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + markupText(state.PrintSubTitle)
                              + u"<CR><LF>");
+    if (const QString facts = song::headerLine(song.metadata()); !facts.isEmpty())
+        state.MarkupLines.append(FontTags(fonts, QStringLiteral("Metadata")) + u"<C>" + markupText(facts) + u"<CR><LF>");
 
     const RoleTags tags(fonts);
     LyricLine lyrics(measuring, song, app, state, messages, tags);

@@ -151,4 +151,31 @@ bool setMetadataValue(QList<SongLine>& lines, qsizetype index, const QString& va
     return false;
 }
 
+QString firstValue(const QList<MetaEntry>& entries, QStringView name)
+{
+    for (const MetaEntry& entry : entries) {
+        if (entry.name == name && !trimBlanks(entry.value).isEmpty())
+            return trimBlanks(entry.value);
+    }
+    return {};
+}
+
+QString headerLine(const QList<MetaEntry>& entries)
+{
+    QStringList parts;
+    const auto add = [&](QStringView name, const QString& before, const QString& after) {
+        if (const QString value = firstValue(entries, name); !value.isEmpty())
+            parts.append(before + value + after);
+    };
+    const QString artist = firstValue(entries, u"artist");
+    parts.append(artist.isEmpty() ? firstValue(entries, u"composer") : artist);
+    if (parts.first().isEmpty())
+        parts.removeFirst();
+    add(u"key", QStringLiteral("Key "), {});
+    add(u"capo", QStringLiteral("Capo "), {});
+    add(u"time", {}, {});
+    add(u"tempo", {}, QStringLiteral(" bpm"));
+    return parts.join(u" \u00b7 ");
+}
+
 } // namespace lvx::song

@@ -42,4 +42,11 @@ SongLine newMetadataLine(const QString& name, const QString& value);
 // place; false when the song has no such fact.
 bool setMetadataValue(QList<SongLine>& lines, qsizetype index, const QString& value);
 
+// The first value a song gives for a fact, blank when it gives none.
+QString firstValue(const QList<MetaEntry>& entries, QStringView name);
+// What a musician wants to see under the title, in one line: the artist (else
+// the composer), key, capo, time and tempo the song gives, for example
+// "Marty Robbins \u00b7 Key G \u00b7 Capo 2 \u00b7 3/4 \u00b7 96 bpm".
+QString headerLine(const QList<MetaEntry>& entries);
+
 } // namespace lvx::song

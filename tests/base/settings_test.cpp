@@ -143,6 +143,11 @@ private slots:
         QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), u"Lyric,Liberation Serif,12,0,true,false"_s);
         QCOMPARE(set.find(u"Chord"_s)->Color, 0);
         QCOMPARE(set.find(u"Title"_s)->Size, qint16(-32768));
+        // The facts' font follows the subtitle's, two points smaller, until it is set itself.
+        QCOMPARE(FontToStr(*set.find(u"Metadata"_s)), u"Metadata,Comic Sans MS,14,0,true,false"_s);
+        SaveSetting(u"SongFonts"_s, u"SubTitleFontName"_s, u"DejaVu Sans"_s);
+        SaveSetting(u"SongFonts"_s, u"SubTitleFontSize"_s, u"5"_s);
+        QCOMPARE(FontToStr(*defaultSet().find(u"Metadata"_s)), u"Metadata,DejaVu Sans,4,0,true,false"_s);
     }
 
     void fontDirective_data()
@@ -161,7 +166,7 @@ private slots:
         QFETCH(QString, expectedLyric);
         FontSet set = defaultSet();
         FontFromStr(set, text);
-        QCOMPARE(set.size(), 9);
+        QCOMPARE(set.size(), 10);
         QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), expectedLyric);
     }
 

@@ -116,6 +116,14 @@ private slots:
         for (const Stroke& stroke : layout.connectors)
             strokes += {stroke.x1, stroke.y1, stroke.x2, stroke.y2};
         QCOMPARE(strokes, (QList<double>{500, 1120, 590, 1120, 500, 1120, 500, 1328, 500, 1328, 590, 1328}));
+
+        // The song's facts under the subtitle, in the comment font, move the rule and every line down.
+        LayoutInput withFacts = window();
+        withFacts.facts = u"Key G"_s;
+        const SongLayout faced = layOut(u"[G]He[Am]llo | next"_s, withFacts);
+        QCOMPARE(faced.factsHeight, 180.0);
+        QCOMPARE((QList<double>{faced.ruleY, faced.boxes.at(0).y}), (QList<double>{1080, 1408}));
+        QVERIFY(scrollPage(faced, 10000, FixedMeasure()).visibleLines < scrollPage(layout, 10000, FixedMeasure()).visibleLines);
     }
 
     void shownChordsAreTheValidOnes()
