@@ -83,7 +83,7 @@ void frmSong::createHeader()
     lFacts = new QLabel(this);
     lFacts->setObjectName(u"lFacts"_s);
     lFacts->setTextFormat(Qt::PlainText);
-    lFacts->setIndent(4);
+    lFacts->setAlignment(Qt::AlignCenter);
     lFacts->hide();
 
     Line1 = new QFrame(this);
