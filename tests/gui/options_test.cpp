@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QSettings>
 #include <QSlider>
@@ -107,6 +108,10 @@ private slots:
                                                                << u"40"_s;
         QTest::addRow("the mapper is device -1") << u"cMidiDevs=0"_s << u"cmdApply"_s << u"Midi/MidiDev"_s << u"-1"_s;
         QTest::addRow("OK stores and closes") << u"oNoteStyle2=1"_s << u"cmdOK"_s << u"Public/Modo Acordes"_s << u"Do"_s;
+        QTest::addRow("the page footer as typed") << u"tPageFooter=%{title}|%{artist}|p. %{page}"_s << u"cmdOK"_s
+                                                  << u"Printer/PageFooter"_s << u"%{title}|%{artist}|p. %{page}"_s;
+        QTest::addRow("the page header as typed") << u"tPageHeader=%{key}"_s << u"cmdApply"_s << u"Printer/PageHeader"_s
+                                                  << u"%{key}"_s;
     }
     void applyStoresTheSetting()
     {
@@ -115,7 +120,10 @@ private slots:
         QFETCH(QString, key);
         OptionsFixture options;
         options.show();
-        options.value(set.section(u'=', 0, 0), set.section(u'=', 1).toInt());
+        if (auto* text = options.dialog->findChild<QLineEdit*>(set.section(u'=', 0, 0)))
+            text->setText(set.section(u'=', 1));
+        else
+            options.value(set.section(u'=', 0, 0), set.section(u'=', 1).toInt());
         QCOMPARE(lvx::GetSetting(key.section(u'/', 0, 0), key.section(u'/', 1), Unset), Unset);
         options.click(button);
         QTEST(lvx::GetSetting(key.section(u'/', 0, 0), key.section(u'/', 1), Unset), "stored");

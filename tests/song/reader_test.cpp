@@ -364,8 +364,8 @@ private slots:
                u"tag=western; tag=ballad; tag=; sorttitle=Album Track, The; sortartist=Robbins, Marty"_s
             << QStringList{u"7=gospel"_s, u"2=1960"_s} << QString();
         QTest::addRow("names of other tools; none in notation or in a later song")
-            << u"meta-other"_s << u"Other Facts"_s << u"source=Bluegrass library; source=second; x_studio=Nashville; mood=; artist="_s
-            << QStringList{u"3=calm"_s, u"4=Nobody"_s, u"2=Memphis\nTennessee"_s} << QString();
+            << u"meta-other"_s << u"Other Facts"_s << u"source=Bluegrass library; source=second; x_studio=Nashville; mood=; artist=; composer=Hank Writer"_s
+            << QStringList{u"3=calm"_s, u"4=Nobody"_s, u"2=Memphis\nTennessee"_s} << u"Hank Writer"_s;
     }
     void metadataFamilies()
     {
