@@ -4,6 +4,7 @@
 #include "../song/songfixture.h"
 
 #include "print/pagerenderer.h"
+#include "print/pagetemplate.h"
 #include "print/printmarkup.h"
 
 using namespace lvx;
@@ -227,6 +228,24 @@ private slots:
             << QStringList{u"text 800 460 10 [Songbook]"_s, u"text 800 15190 10 [%{title]"_s,
                            u"text 800 460 10 [Songbook]"_s, u"text 800 15190 10 [%{title]"_s};
     }
+    // An empty field takes the text beside it along, never leaving a bare separator.
+    void templateFields_data()
+    {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QString>("expanded");   // title empty, subtitle "Me", artist "Marty", year empty, album "Hits"
+        QTest::addRow("no title: the subtitle alone") << u"%{title} - %{subtitle}"_s << u"Me"_s;
+        QTest::addRow("an empty field between two filled ones") << u"%{artist}, %{year}, %{album}"_s << u"Marty, Hits"_s;
+        QTest::addRow("text around a filled field") << u"by %{artist}."_s << u"by Marty."_s;
+        QTest::addRow("text around an empty field") << u"(%{year})"_s << QString();
+        QTest::addRow("no field at all") << u"Songbook"_s << u"Songbook"_s;
+    }
+    void templateFields()
+    {
+        QFETCH(QString, part);
+        const QHash<QString, QString> values{{u"subtitle"_s, u"Me"_s}, {u"artist"_s, u"Marty"_s}, {u"album"_s, u"Hits"_s}};
+        QTEST(expandTemplate(part, [&](QStringView name) { return values.value(name.toString()); }), "expanded");
+    }
+
     void headerAndFooter()
     {
         QFETCH(QString, facts);
