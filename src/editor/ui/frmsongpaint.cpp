@@ -157,6 +157,7 @@ SongLayout frmSong::layOutView()
     input.TopLine = std::clamp(m_song.TopLine, 1, int(m_song.lines.size()));
     input.innerWidth = width() * twipsPerPixel();
     input.letters = m_desktop.app.lettersNotation();
+    input.soundingChords = m_desktop.app.soundingChords;
     const auto layOut = [&] {
         const int bottom = HS->isVisibleTo(this) ? HS->sizeHint().height() : 0;
         input.innerHeight = (height() - bottom) * twipsPerPixel();
