@@ -90,6 +90,7 @@ private:
     QButtonGroup* oOutput = nullptr;
     QButtonGroup* oNoteStyle = nullptr;
     QButtonGroup* oInstrument = nullptr;
+    QCheckBox* ckSoundingChords = nullptr;
     QButtonGroup* oChordPosition = nullptr;
     QButtonGroup* oChordSize = nullptr;
     QList<QCheckBox*> m_printFlags;

@@ -85,14 +85,16 @@ private slots:
         options.app().midiDevice = -1;
         options.app().ChordsOnly = true;
         options.app().notation = u"Do"_s;
+        options.app().soundingChords = true;
         options.song().ChordSize = 2;
         options.song().PrintMinorFlag = false;
         options.show();
         QStringList shown;
         for (const QString& name : {u"sGuitarSustain"_s, u"cMidiDevs"_s, u"oOutput2"_s, u"oNoteStyle2"_s, u"oChordSize2"_s,
-                                    u"ckMinorFlag"_s, u"ckMajorFlag"_s})
+                                    u"ckMinorFlag"_s, u"ckMajorFlag"_s, u"ckSoundingChords"_s})
             shown.append(name + u'=' + QString::number(options.value(name)));
-        QCOMPARE(shown.join(u' '), u"sGuitarSustain=2 cMidiDevs=0 oOutput2=1 oNoteStyle2=1 oChordSize2=1 ckMinorFlag=0 ckMajorFlag=1"_s);
+        QCOMPARE(shown.join(u' '), u"sGuitarSustain=2 cMidiDevs=0 oOutput2=1 oNoteStyle2=1 oChordSize2=1 ckMinorFlag=0 ckMajorFlag=1 "
+                                   u"ckSoundingChords=1"_s);
     }
 
     void applyStoresTheSetting_data()
@@ -107,6 +109,8 @@ private slots:
                                                                << u"40"_s;
         QTest::addRow("the mapper is device -1") << u"cMidiDevs=0"_s << u"cmdApply"_s << u"Midi/MidiDev"_s << u"-1"_s;
         QTest::addRow("OK stores and closes") << u"oNoteStyle2=1"_s << u"cmdOK"_s << u"Public/Modo Acordes"_s << u"Do"_s;
+        QTest::addRow("sounding chords shown") << u"ckSoundingChords=1"_s << u"cmdApply"_s << u"Public/SoundingChords"_s
+                                               << u"true"_s;
     }
     void applyStoresTheSetting()
     {
