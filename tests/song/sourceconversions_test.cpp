@@ -182,7 +182,7 @@ private slots:
         QTest::addRow("a later transpose takes the place of the one before")
             << u"{transpose: 2}\r\n[C]a\r\n{transpose: -3}\r\n[C]b"_s << false << u"D A"_s;
         QTest::addRow("a value that is no semitone count changes nothing")
-            << u"{transpose: 2}\r\n{transpose: abc}\r\n[C]a\r\n{transpose: 12}\r\n{transpose: 1.5}\r\n[C]b\r\n"
+            << u"{transpose: 2}\r\n{transpose: abc}\r\n[C]a\r\n{transpose: 12}\r\n{transpose: 1.4}\r\n[C]b\r\n"
                u"{transpose: G}\r\n{transpose: -3 -1}\r\n[C]c"_s
             << false << u"D D D"_s;
         QTest::addRow("capo and transpose add up") << u"{capo: 2}\r\n{transpose: -1}\r\n[C]a"_s << true << u"C#"_s;
