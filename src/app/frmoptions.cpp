@@ -102,6 +102,9 @@ QWidget* frmOptions::createGeneralPage()
                                      {u"C D E F G A B"_s, u"Do Re Mi Fa Sol La Si"_s});
     auto* instrument = new QGroupBox(u"Instrument"_s, page);
     oInstrument = options::addChoices(instrument, u"oInstrument"_s, InstrumentGuitar, {u"Guitar"_s, u"Piano"_s});
+    ckSoundingChords = new QCheckBox(u"Show sounding chords"_s, page);
+    ckSoundingChords->setObjectName(u"ckSoundingChords"_s);
+    ckSoundingChords->setToolTip(u"With a capo, show and print the chords that sound, not the shapes played"_s);
 
     auto* pageText = new QGroupBox(u"Page Header and Footer"_s, page);
     tPageHeader = new QLineEdit(pageText);
@@ -120,8 +123,9 @@ QWidget* frmOptions::createGeneralPage()
     layout->addWidget(output, 0, 0);
     layout->addWidget(noteStyle, 0, 1);
     layout->addWidget(instrument, 1, 1);
-    layout->addWidget(pageText, 2, 0, 1, 2);
-    layout->setRowStretch(3, 1);
+    layout->addWidget(ckSoundingChords, 2, 0, 1, 2);
+    layout->addWidget(pageText, 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
     return page;
 }
 
@@ -178,6 +182,7 @@ void frmOptions::load()
     options::check(oInstrument, general.instrument == u"Guitar" ? InstrumentGuitar : InstrumentPiano);
     tPageHeader->setText(m_desktop.app.pageHeader);
     tPageFooter->setText(m_desktop.app.pageFooter);
+    ckSoundingChords->setChecked(general.soundingChords);
 
     loadFonts();
     loadMidi();
@@ -203,6 +208,7 @@ void frmOptions::applyGeneral()
     general.output = options::chosen(oOutput, outputChoice(m_desktop.app.LyricsOnly, m_desktop.app.ChordsOnly));
     general.notation = oNoteStyle->checkedId() == NotationSolfege ? u"Do"_s : u"C"_s;
     general.instrument = oInstrument->checkedId() == InstrumentPiano ? u"Piano"_s : u"Guitar"_s;
+    general.soundingChords = ckSoundingChords->isChecked();
     applyGeneralOptions(m_desktop.app, general);
     applyPageTemplates(m_desktop.app, tPageHeader->text(), tPageFooter->text());
 

@@ -93,6 +93,7 @@ private:
     QButtonGroup* oInstrument = nullptr;
     QLineEdit* tPageHeader = nullptr;
     QLineEdit* tPageFooter = nullptr;
+    QCheckBox* ckSoundingChords = nullptr;
     QButtonGroup* oChordPosition = nullptr;
     QButtonGroup* oChordSize = nullptr;
     QList<QCheckBox*> m_printFlags;

@@ -22,6 +22,9 @@ struct AppState
     bool LyricsOnly = false;
     bool ChordsOnly = false;
     bool colorPrinting = false;
+    // Chords shown as they sound: moved up by the song's capo. The song keeps
+    // them as written, the shapes a capo player fingers.
+    bool soundingChords = false;
 
     qint16 midiDevice = 0;
     qint16 guitarPatch = 24;

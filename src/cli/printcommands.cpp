@@ -23,7 +23,15 @@ namespace {
 
 const QString PdfUsage = QStringLiteral(
     "usage: lvx pdf [--instrument Guitar|Piano] [--notation C|Do] [--lyrics-only|--chords-only] [--color]\n"
-    "               [--page-size A4|Letter] [--contents|--contents-sorted] -o OUT.pdf|- FILE...");
+    "               [--sounding] [--page-size A4|Letter] [--contents|--contents-sorted] -o OUT.pdf|- FILE...");
+
+// Chords printed as they sound with the song's capo, as the option of the
+// desktop program shows them.
+void takeSoundingOption(Command& command)
+{
+    if (command.takeFlag(QStringLiteral("--sounding")))
+        command.app.soundingChords = true;
+}
 
 // The output options of a print, taken from the command line into the state.
 bool takePrintOptions(Command& command, print::Paper& paper)
@@ -44,6 +52,7 @@ bool takePrintOptions(Command& command, print::Paper& paper)
     }
     if (command.takeFlag(QStringLiteral("--color")))
         command.app.colorPrinting = true;
+    takeSoundingOption(command);
     QString size;
     if (command.takeOption(QStringLiteral("--page-size"), size)) {
         if (size == u"A4")
@@ -151,8 +160,9 @@ int runPdf(Command& command)
 
 int runMarkup(Command& command)
 {
+    takeSoundingOption(command);
     if (command.hasUnknownOption() || command.args.size() != 1)
-        return command.usage(QStringLiteral("usage: lvx markup FILE"));
+        return command.usage(QStringLiteral("usage: lvx markup [--sounding] FILE"));
     song::Song song(command.context);
     if (!command.loadSong(song, command.args.first()))
         return ExitRefused;

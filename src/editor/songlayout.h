@@ -35,6 +35,7 @@ struct LayoutInput
     double innerWidth = 0;
     double innerHeight = 0;
     bool letters = true;        // chord names in letter notation, else solfege
+    bool soundingChords = false;   // chords moved by the song's capo too, not only by its {transpose}
     int maxSlots = 1 << 20;     // text boxes the view may use; the window grows its boxes as needed
     QString facts;              // the line of the song's facts under the subtitle; none when empty
 };
@@ -54,7 +55,7 @@ struct LabelPlacement
 {
     int lineIndex = 0;
     int chordIndex = 0;         // 0-based index into the line's chords
-    QString caption;            // the name as shown: notation applied, apostrophe dropped
+    QString caption;            // the name as shown: moved, notation applied, apostrophe dropped
     QString role;               // "Chord", or "Comment" for free text
     Fonts font;
     bool isChord = false;       // a valid chord (added to the recent chords when collecting)

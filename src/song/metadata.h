@@ -33,6 +33,9 @@ std::optional<MetaEntry> readMetadata(const Directive& directive, QStringView so
 QList<MetaEntry> songMetadata(const QList<SongLine>& lines);
 // The fact a line holds, if the reader marked it as one.
 std::optional<MetaEntry> metadataOf(const SongLine& line);
+// The fact a line of text states, read as a directive is read, marked or not:
+// the reader marks only the facts of a file's first song.
+std::optional<MetaEntry> readMetadataLine(QStringView text);
 
 // The line holding a fact rewritten with a new value in its own form, so that
 // everything else on it stays as it was; a new fact is written "{name: value}".

@@ -45,10 +45,12 @@ private slots:
         QFETCH(bool, expected);
         SaveSetting(u"Printer"_s, u"ColorPrintingFlag"_s, stored);
         SaveSetting(u"Public"_s, u"ChordsOnly"_s, stored);
+        SaveSetting(u"Public"_s, u"SoundingChords"_s, stored);
         AppState state;
         readStartupSettings(state);
         QCOMPARE(state.colorPrinting, expected);
         QCOMPARE(state.ChordsOnly, expected);
+        QCOMPARE(state.soundingChords, expected);
     }
 
     // A comma typed into the settings file by hand makes a list of the value; it reads back whole.

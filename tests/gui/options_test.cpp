@@ -86,14 +86,16 @@ private slots:
         options.app().midiDevice = -1;
         options.app().ChordsOnly = true;
         options.app().notation = u"Do"_s;
+        options.app().soundingChords = true;
         options.song().ChordSize = 2;
         options.song().PrintMinorFlag = false;
         options.show();
         QStringList shown;
         for (const QString& name : {u"sGuitarSustain"_s, u"cMidiDevs"_s, u"oOutput2"_s, u"oNoteStyle2"_s, u"oChordSize2"_s,
-                                    u"ckMinorFlag"_s, u"ckMajorFlag"_s})
+                                    u"ckMinorFlag"_s, u"ckMajorFlag"_s, u"ckSoundingChords"_s})
             shown.append(name + u'=' + QString::number(options.value(name)));
-        QCOMPARE(shown.join(u' '), u"sGuitarSustain=2 cMidiDevs=0 oOutput2=1 oNoteStyle2=1 oChordSize2=1 ckMinorFlag=0 ckMajorFlag=1"_s);
+        QCOMPARE(shown.join(u' '), u"sGuitarSustain=2 cMidiDevs=0 oOutput2=1 oNoteStyle2=1 oChordSize2=1 ckMinorFlag=0 ckMajorFlag=1 "
+                                   u"ckSoundingChords=1"_s);
     }
 
     void applyStoresTheSetting_data()
@@ -112,6 +114,8 @@ private slots:
                                                   << u"Printer/PageFooter"_s << u"%{title}|%{artist}|p. %{page}"_s;
         QTest::addRow("the page header as typed") << u"tPageHeader=%{key}"_s << u"cmdApply"_s << u"Printer/PageHeader"_s
                                                   << u"%{key}"_s;
+        QTest::addRow("sounding chords shown") << u"ckSoundingChords=1"_s << u"cmdApply"_s << u"Public/SoundingChords"_s
+                                               << u"true"_s;
     }
     void applyStoresTheSetting()
     {

@@ -223,12 +223,15 @@ private Q_SLOTS:
         QCOMPARE(fixture.messages.texts(), QStringList{u"Inválid Chord"_s});
     }
 
+    // Shown as it sounds with the capo, the chord is moved as written.
     void dragMovesTheChord()
     {
         DesktopFixture fixture;
-        frmSong* song = fixture.open("{title: Drag}\n[G]Hello world\n"_ba);
+        fixture.desktop->app.soundingChords = true;
+        frmSong* song = fixture.open("{title: Drag}\n{capo: 2}\n[G]Hello world\n"_ba);
         const double tpp = song->twipsPerPixel();
         QLabel* g = labelWidget(song, 1);
+        QCOMPARE(g->text(), u"A"_s);
         const QPoint start(3, 4);
         // A move under 30 twips is still a click.
         QTest::mousePress(g, Qt::LeftButton, {}, start);
@@ -239,8 +242,10 @@ private Q_SLOTS:
         QTest::mousePress(g, Qt::LeftButton, {}, start);
         // The label stands 30 twips right of its character's left edge.
         QTest::mouseRelease(g, Qt::LeftButton, {}, start + QPoint(world - qRound(30 / tpp) - 1, 0));
-        QCOMPARE(lineText(song, 1), u"Hello [G]world"_s);
+        QCOMPARE(lineText(song, 2), u"Hello [G]world"_s);
         QVERIFY(song->song().Modificada);
+        QVERIFY(song->song().LinesToString().contains(u"{capo: 2}\r\nHello [G]world\r\n"_s));
+        QCOMPARE(labelWidget(song, 1)->text(), u"A"_s);
     }
 
     void rightClickEditsTheChord_data()

@@ -76,6 +76,7 @@ Printed markup(const QString& text, const QString& option = {})
     f.song.StringToLinesRec(text);
     f.context.app.LyricsOnly = option == u"lyrics";
     f.context.app.ChordsOnly = option == u"chords";
+    f.context.app.soundingChords = option == u"sounding";
     RecordingSurface surface;
     PrintState state;
     // A print keeps the chord names it has read, but not across a change of notation.
@@ -342,15 +343,20 @@ private slots:
         QTest::addRow("verse as a named block") << u"{sov: Verse 1}"_s << QString() << Comment + u"<SOBLK:Verse 1><CR><LF>";
         QTest::addRow("comment style of another tool") << u"{ci: softly}"_s << QString() << Comment + u"softly<CR><LF>";
         QTest::addRow("less-than sign in a lyric") << u"Only a < here"_s << QString() << Lyric + u"Only a <LT> here<CR><LF> ";
+        const QString capo = u"{capo: 2}\r\n[C]Hello [G]world"_s;
+        QTest::addRow("capo 2, sounding chords") << capo << u"sounding"_s << chordLine(u"Hello world"_s, u"D      A "_s);
+        QTest::addRow("capo 2, chords as played") << capo << QString() << chordLine(u"Hello world"_s, u"C      G "_s);
+        QTest::addRow("chords moved from a transpose until transpose 0")
+            << u"{transpose: 2}\r\n[C]a\r\n{transpose: abc}\r\n[C]b\r\n{transpose: 0}\r\n[C]c"_s << QString()
+            << chordLine(u"a"_s, u"D "_s) + u'\n' + chordLine(u"b"_s, u"D "_s) + u'\n' + chordLine(u"c"_s, u"C "_s);
     }
     void lineMarkup()
     {
         QFETCH(QString, text);
         QFETCH(QString, option);
-        QFETCH(QString, expected);
+        // Between the title, the subtitle and the closing line, one line a record.
         const Printed printed = markup(text, option);
-        QCOMPARE(printed.lines.size(), 4);
-        QCOMPARE(printed.lines[2], expected);
+        QTEST(printed.lines.mid(2, printed.lines.size() - 3).join(u'\n'), "expected");
     }
 
     void chordRowStopsAtThePage()

@@ -160,6 +160,7 @@ SongLayout frmSong::layOutView()
     input.innerWidth = width() * twipsPerPixel();
     input.letters = m_desktop.app.lettersNotation();
     input.facts = song::headerLine(m_song.metadata());
+    input.soundingChords = m_desktop.app.soundingChords;
     const auto layOut = [&] {
         const int bottom = HS->isVisibleTo(this) ? HS->sizeHint().height() : 0;
         input.innerHeight = (height() - bottom) * twipsPerPixel();
