@@ -106,6 +106,15 @@ Tag tagOf(QStringView name)
 
 } // namespace
 
+QString footerCaption(const QString& title, const QString& subtitle)
+{
+    if (blanksTrimmed(subtitle).isEmpty())
+        return blanksTrimmed(title).isEmpty() ? QString() : title;
+    if (blanksTrimmed(title).isEmpty())
+        return subtitle;
+    return title + u" - " + subtitle;
+}
+
 PageRenderer::PageRenderer(PrintState& state, const song::Song& song, Messages& messages, DiagramsAtPageEnd diagrams)
     : m_state(state), m_song(song), m_messages(messages), m_diagrams(std::move(diagrams))
 {
@@ -315,7 +324,7 @@ void PageRenderer::DrawFooter(Surface& target, Surface& reference)
     blackLine(target, m_song.MargenL, footerY, reference.ScaleWidth() - m_song.MargenR, footerY);
     target.CurrentX = m_song.MargenL;
     target.CurrentY = footerY + 100;
-    target.Print(m_state.PrintTitle + u" - " + m_state.PrintSubTitle);
+    target.Print(footerCaption(m_state.PrintTitle, m_state.PrintSubTitle));
     target.CurrentX = reference.ScaleWidth() - m_song.MargenR - target.TextWidth(QStringLiteral("Page    "));
     target.CurrentY = footerY + 100;
     const int page = m_state.ToPreview ? m_state.PreviewPage : reference.Page();

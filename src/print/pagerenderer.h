@@ -18,6 +18,10 @@ namespace lvx::print {
 
 class Surface;
 
+// What a footer says of the song: "title - subtitle", or the one of them it
+// has (a blank one counts as none), without a separator left dangling.
+QString footerCaption(const QString& title, const QString& subtitle);
+
 // Draws print markup onto pages. The target is where things are drawn; the
 // reference (the printer) decides the layout. When printing they are the same.
 class PageRenderer final

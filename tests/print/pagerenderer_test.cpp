@@ -193,16 +193,30 @@ private slots:
         QCOMPARE(rig.page.CurrentY, 1000.0);
     }
 
+    void headerAndFooter_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("subtitle");
+        QTest::addColumn<QStringList>("caption");
+        QTest::addRow("title and subtitle") << u"Song"_s << u"Me"_s << QStringList{u"text 800 15190 10 [Song - Me]"_s};
+        QTest::addRow("no title: the subtitle alone") << QString() << u"Me"_s << QStringList{u"text 800 15190 10 [Me]"_s};
+        QTest::addRow("a blank title is none") << u"  "_s << u"Me"_s << QStringList{u"text 800 15190 10 [Me]"_s};
+        QTest::addRow("no subtitle: the title alone") << u"Song"_s << QString() << QStringList{u"text 800 15190 10 [Song]"_s};
+        QTest::addRow("neither: only the page number") << QString() << QString() << QStringList();
+    }
     void headerAndFooter()
     {
+        QFETCH(QString, title);
+        QFETCH(QString, subtitle);
+        QFETCH(QStringList, caption);
         PageRig rig;
-        rig.state.PrintTitle = u"Song"_s;
-        rig.state.PrintSubTitle = u"Me"_s;
+        rig.state.PrintTitle = title;
+        rig.state.PrintSubTitle = subtitle;
         rig.renderer.DrawHeader(rig.page, rig.page);
         rig.renderer.DrawFooter(rig.page, rig.page);
         QCOMPARE(rig.page.callsOf(u"line"_s), (QStringList{u"line 800 750 11640 750"_s, u"line 800 15090 11640 15090"_s}));
         // The footer font is 10 points: "Page    " is 800 twips wide.
-        QCOMPARE(rig.texts(), (QStringList{u"text 800 15190 10 [Song - Me]"_s, u"text 10840 15190 10 [Page 1]"_s}));
+        QCOMPARE(rig.texts(), caption + QStringList{u"text 10840 15190 10 [Page 1]"_s});
     }
 
     void pageBreaks_data()
