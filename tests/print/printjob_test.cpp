@@ -5,6 +5,7 @@
 
 #include "print/album.h"
 #include "print/chorddiagram.h"
+#include "print/contentspage.h"
 #include "print/pagemargins.h"
 #include "print/previewscale.h"
 #include "print/printjob.h"
@@ -214,6 +215,32 @@ private slots:
         }
         QCOMPARE(listed, contents ? expected : QStringList());
         QCOMPARE(printer.callsOf(u"info"_s), QStringList{u"info [Book] []"_s});
+    }
+
+    // 240 twips a line from 1720 (caption and a blank line below the 1000 top
+    // margin) to 14840: after 53 songs a heading has room for itself alone.
+    void headingNeverEndsAPageAlone_data()
+    {
+        QTest::addColumn<int>("songsBefore");
+        QTest::addColumn<int>("headingPage");
+        QTest::addRow("room for the heading and its song") << 52 << 1;
+        QTest::addRow("room for the heading alone") << 53 << 2;
+    }
+    void headingNeverEndsAPageAlone()
+    {
+        QFETCH(int, songsBefore);
+        QList<ContentsLine> lines(songsBefore, ContentsLine{u"Song"_s, 3, false});
+        lines.append({{u"Last artist"_s, 0, true}, {u"Final"_s, 9, false}});
+        SongFixture f;
+        song::Song look(f.context);
+        look.resetForLoad();
+        PrintState state;
+        RecordingSurface page;
+        const int pages = DrawContentsPages(page, state, look, f.messages, u"Contents by artist"_s, lines);
+        QTEST(pages, "headingPage");
+        const QList<QStringList> texts = pageTexts(page);
+        QCOMPARE(texts.size(), pages);
+        QVERIFY(texts.last().contains(u"Last artist"_s) && texts.last().contains(u"Final"_s));
     }
 
     void documentTellsTitleAndAuthor_data()
