@@ -256,6 +256,7 @@ private slots:
         QTest::addRow("one song: its title and artist") << QStringList{ann} << QString() << false << u"[apple] [Ann]"_s;
         QTest::addRow("one song titled by meta") << QStringList{annAgain} << QString() << false << u"[Banana] [Ann]"_s;
         QTest::addRow("one untitled song: its file name") << QStringList{nobody} << QString() << false << u"[song0] []"_s;
+        QTest::addRow("an album of one song: the album's name") << QStringList{ann} << u"Book"_s << false << u"[Book] [Ann]"_s;
         QTest::addRow("a book of one artist") << QStringList{ann, annAgain} << u"Book"_s << false << u"[Book] [Ann]"_s;
         QTest::addRow("a book with contents, one artist") << QStringList{ann, annAgain} << u"Book"_s << true << u"[Book] [Ann]"_s;
         QTest::addRow("a book of two artists names none") << QStringList{ann, zed} << u"Book"_s << true << u"[Book] []"_s;
