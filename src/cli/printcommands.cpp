@@ -23,7 +23,11 @@ namespace {
 
 const QString PdfUsage = QStringLiteral(
     "usage: lvx pdf [--instrument Guitar|Piano] [--notation C|Do] [--lyrics-only|--chords-only] [--color]\n"
-    "               [--sounding] [--page-size A4|Letter] [--contents|--contents-sorted] -o OUT.pdf|- FILE...");
+    "               [--sounding] [--page-size A4|Letter] [--contents|--contents-sorted] [--contents-by-artist]\n"
+    "               -o OUT.pdf|- FILE...\n"
+    "  --contents            a contents page first, songs in album order\n"
+    "  --contents-sorted     a contents page first, songs by title (or sorttitle)\n"
+    "  --contents-by-artist  a second contents page, songs under their artists");
 
 // Chords printed as they sound with the song's capo, as the option of the
 // desktop program shows them.
@@ -85,7 +89,8 @@ print::BookOptions takeBookOptions(Command& command)
 {
     print::BookOptions options;
     options.sortedByTitle = command.takeFlag(QStringLiteral("--contents-sorted"));
-    options.contents = command.takeFlag(QStringLiteral("--contents")) || options.sortedByTitle;
+    options.byArtist = command.takeFlag(QStringLiteral("--contents-by-artist"));
+    options.contents = command.takeFlag(QStringLiteral("--contents")) || options.sortedByTitle || options.byArtist;
     return options;
 }
 

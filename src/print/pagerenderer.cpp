@@ -302,10 +302,12 @@ void PageRenderer::applyRoleScaled(Surface& target, const QString& role)
 
 QString PageRenderer::fieldValue(QStringView name, const QString& page) const
 {
+    // A blank title or subtitle is none: it leaves no separator behind.
+    const auto written = [](const QString& text) { return blanksTrimmed(text).isEmpty() ? QString() : text; };
     if (name == u"title")
-        return m_state.PrintTitle;
+        return written(m_state.PrintTitle);
     if (name == u"subtitle")
-        return m_state.PrintSubTitle;
+        return written(m_state.PrintSubTitle);
     if (name == u"page")
         return page;
     return song::firstValue(m_song.metadata(), name);

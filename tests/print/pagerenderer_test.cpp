@@ -210,7 +210,7 @@ private slots:
             << u"Me"_s << QString() << QString() << footer
             << QStringList{u"text 800 15190 10 [Song - Me]"_s, u"text 10840 15190 10 [Page 1]"_s,
                            u"text 800 15190 10 [Song - Me]"_s, u"text 10840 15190 10 [Page 2]"_s};
-        QTest::addRow("no subtitle, no bare separator") << QString() << QString() << QString() << footer
+        QTest::addRow("a blank subtitle, no bare separator") << u"  "_s << QString() << QString() << footer
             << QStringList{u"text 800 15190 10 [Song]"_s, u"text 10840 15190 10 [Page 1]"_s,
                            u"text 800 15190 10 [Song]"_s, u"text 10840 15190 10 [Page 2]"_s};
         QTest::addRow("facts in both, centred and at the right")
@@ -239,6 +239,7 @@ private slots:
         QTest::addRow("text around a filled field") << u"by %{artist}."_s << u"by Marty."_s;
         QTest::addRow("text around an empty field") << u"(%{year})"_s << QString();
         QTest::addRow("no field at all") << u"Songbook"_s << u"Songbook"_s;
+        QTest::addRow("nothing filled, nothing left") << u"%{title} - %{year}"_s << QString();
     }
     void templateFields()
     {
@@ -344,8 +345,11 @@ private slots:
         QTest::addRow("comment style of another tool") << u"{ci: softly}"_s << QString() << Comment + u"softly<CR><LF>";
         QTest::addRow("less-than sign in a lyric") << u"Only a < here"_s << QString() << Lyric + u"Only a <LT> here<CR><LF> ";
         const QString capo = u"{capo: 2}\r\n[C]Hello [G]world"_s;
-        QTest::addRow("capo 2, sounding chords") << capo << u"sounding"_s << chordLine(u"Hello world"_s, u"D      A "_s);
-        QTest::addRow("capo 2, chords as played") << capo << QString() << chordLine(u"Hello world"_s, u"C      G "_s);
+        // The capo also stands in the facts line under the subtitle.
+        const QString capoFacts = u"<FN:Comic Sans MS><FC:0><FS:14><B></I><C>Capo 2<CR><LF>\n"_s;
+        QTest::addRow("capo 2, sounding chords") << capo << u"sounding"_s
+                                                 << capoFacts + chordLine(u"Hello world"_s, u"D      A "_s);
+        QTest::addRow("capo 2, chords as played") << capo << QString() << capoFacts + chordLine(u"Hello world"_s, u"C      G "_s);
         QTest::addRow("chords moved from a transpose until transpose 0")
             << u"{transpose: 2}\r\n[C]a\r\n{transpose: abc}\r\n[C]b\r\n{transpose: 0}\r\n[C]c"_s << QString()
             << chordLine(u"a"_s, u"D "_s) + u'\n' + chordLine(u"b"_s, u"D "_s) + u'\n' + chordLine(u"c"_s, u"C "_s);
