@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -100,12 +102,30 @@ QWidget* frmOptions::createGeneralPage()
                                      {u"C D E F G A B"_s, u"Do Re Mi Fa Sol La Si"_s});
     auto* instrument = new QGroupBox(u"Instrument"_s, page);
     oInstrument = options::addChoices(instrument, u"oInstrument"_s, InstrumentGuitar, {u"Guitar"_s, u"Piano"_s});
+    ckSoundingChords = new QCheckBox(u"Show sounding chords"_s, page);
+    ckSoundingChords->setObjectName(u"ckSoundingChords"_s);
+    ckSoundingChords->setToolTip(u"With a capo, show and print the chords that sound, not the shapes played"_s);
+
+    auto* pageText = new QGroupBox(u"Page Header and Footer"_s, page);
+    tPageHeader = new QLineEdit(pageText);
+    tPageHeader->setObjectName(u"tPageHeader"_s);
+    tPageFooter = new QLineEdit(pageText);
+    tPageFooter->setObjectName(u"tPageFooter"_s);
+    auto* fields = new QLabel(u"Left|Centre|Right, with %{title}, %{subtitle}, %{artist}, %{key}, %{capo}, "
+                              u"%{album}, %{year}, %{copyright} or any other fact, and %{page}."_s, pageText);
+    fields->setWordWrap(true);
+    auto* pageLayout = new QFormLayout(pageText);
+    pageLayout->addRow(u"&Header:"_s, tPageHeader);
+    pageLayout->addRow(u"&Footer:"_s, tPageFooter);
+    pageLayout->addRow(fields);
 
     auto* layout = new QGridLayout(page);
     layout->addWidget(output, 0, 0);
     layout->addWidget(noteStyle, 0, 1);
     layout->addWidget(instrument, 1, 1);
-    layout->setRowStretch(2, 1);
+    layout->addWidget(ckSoundingChords, 2, 0, 1, 2);
+    layout->addWidget(pageText, 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
     return page;
 }
 
@@ -160,6 +180,9 @@ void frmOptions::load()
     options::check(oOutput, general.output);
     options::check(oNoteStyle, general.notation == u"C" ? NotationLetters : NotationSolfege);
     options::check(oInstrument, general.instrument == u"Guitar" ? InstrumentGuitar : InstrumentPiano);
+    tPageHeader->setText(m_desktop.app.pageHeader);
+    tPageFooter->setText(m_desktop.app.pageFooter);
+    ckSoundingChords->setChecked(general.soundingChords);
 
     loadFonts();
     loadMidi();
@@ -185,7 +208,9 @@ void frmOptions::applyGeneral()
     general.output = options::chosen(oOutput, outputChoice(m_desktop.app.LyricsOnly, m_desktop.app.ChordsOnly));
     general.notation = oNoteStyle->checkedId() == NotationSolfege ? u"Do"_s : u"C"_s;
     general.instrument = oInstrument->checkedId() == InstrumentPiano ? u"Piano"_s : u"Guitar"_s;
+    general.soundingChords = ckSoundingChords->isChecked();
     applyGeneralOptions(m_desktop.app, general);
+    applyPageTemplates(m_desktop.app, tPageHeader->text(), tPageFooter->text());
 
     // The frame shows both values in its status bar and the instrument on its toolbar.
     if (auto* frame = qobject_cast<frmMain*>(m_desktop.mainWindow.data())) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 class QButtonGroup;
+class QLineEdit;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -90,6 +91,9 @@ private:
     QButtonGroup* oOutput = nullptr;
     QButtonGroup* oNoteStyle = nullptr;
     QButtonGroup* oInstrument = nullptr;
+    QLineEdit* tPageHeader = nullptr;
+    QLineEdit* tPageFooter = nullptr;
+    QCheckBox* ckSoundingChords = nullptr;
     QButtonGroup* oChordPosition = nullptr;
     QButtonGroup* oChordSize = nullptr;
     QList<QCheckBox*> m_printFlags;

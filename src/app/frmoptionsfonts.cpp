@@ -85,6 +85,13 @@ bool frmOptions::applyFonts()
 {
     FontSet& songSet = *m_song.fonts;
     Fonts& active = m_desktop.context.fonts.activeFont;
+    // Facts that follow the subtitle go on following it, unless changed here.
+    const Fonts* facts = songSet.find(u"Metadata"_s);
+    const Fonts* subtitle = songSet.find(u"SubTitle"_s);
+    const bool followed = facts && subtitle && *facts == metadataFontFor(*subtitle) && m_fonts.find(u"Metadata"_s)
+                          && *m_fonts.find(u"Metadata"_s) == *facts;
+    if (followed && m_fonts.find(u"SubTitle"_s))
+        *m_fonts.find(u"Metadata"_s) = metadataFontFor(*m_fonts.find(u"SubTitle"_s));
     bool changed = false;
     for (const Fonts& copy : m_fonts.items()) {
         Fonts* font = songSet.find(copy.Source);

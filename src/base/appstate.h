@@ -22,6 +22,9 @@ struct AppState
     bool LyricsOnly = false;
     bool ChordsOnly = false;
     bool colorPrinting = false;
+    // Chords shown as they sound: moved up by the song's capo. The song keeps
+    // them as written, the shapes a capo player fingers.
+    bool soundingChords = false;
 
     qint16 midiDevice = 0;
     qint16 guitarPatch = 24;
@@ -37,6 +40,11 @@ struct AppState
     bool WriteSongText = true;
     bool WriteFormat = true;
     bool WriteModes = false;
+
+    // Page header and footer, "left|centre|right", with fields such as %{title}.
+    QString pageHeader;
+    QString pageFooter = defaultPageFooter();
+    static QString defaultPageFooter() { return QStringLiteral("%{title} - %{subtitle}||Page %{page}"); }
 
     // Chord playbacks in progress; a song window does not close while one runs.
     qint16 PlayingCount = 0;

@@ -94,7 +94,7 @@ QString FontToStr(const Fonts& font)
 
 bool isFontRole(const QString& role)
 {
-    static const QStringList roles = QStringLiteral("Title SubTitle Lyric Chord Comment Tablature Header Footer Control")
+    static const QStringList roles = QStringLiteral("Title SubTitle Lyric Chord Comment Tablature Header Footer Control Metadata")
                                          .split(u' ');
     return roles.contains(role, Qt::CaseInsensitive);
 }
@@ -154,6 +154,15 @@ void loadSongFontDefaults(FontSet& set, const SettingsStore& store)
     loadFontRole(set, store, QStringLiteral("Header"), comic, 10, yes, no, 0);
     loadFontRole(set, store, QStringLiteral("Footer"), comic, 10, yes, no, 0);
     loadFontRole(set, store, QStringLiteral("Control"), QStringLiteral("MS Sans Serif"), 8, no, no, 16711680);
+    set.add(metadataFontFor(*set.find(QStringLiteral("SubTitle"))));
+}
+
+Fonts metadataFontFor(const Fonts& subtitle)
+{
+    Fonts font = subtitle;
+    font.Source = QStringLiteral("Metadata");
+    font.Size = qint16(std::max(int(SmallestFontSize), subtitle.Size - 2));
+    return font;
 }
 
 bool ApplyFontRole(FontSurface& surface, const FontSet& set, const QString& role)

@@ -68,6 +68,10 @@ inline QStringView usableFontName(QStringView name)
     return name.left(LongestFontName);
 }
 
+// The song's facts under the subtitle ("Metadata"): the subtitle's face two
+// points smaller, unless the song sets a font of its own for them.
+Fonts metadataFontFor(const Fonts& subtitle);
+
 // "Title,Comic Sans MS,20,0,true,false": role, name, size, colour, bold, italic.
 QString FontToStr(const Fonts& font);
 

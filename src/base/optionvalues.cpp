@@ -61,7 +61,7 @@ qint16 sliderToDelay(int value)
 GeneralOptions generalOptions(const AppState& app)
 {
     return {outputChoice(app.LyricsOnly, app.ChordsOnly), app.lettersNotation() ? QStringLiteral("C") : QStringLiteral("Do"),
-            app.instrument == u"Guitar" ? QStringLiteral("Guitar") : QStringLiteral("Piano")};
+            app.instrument == u"Guitar" ? QStringLiteral("Guitar") : QStringLiteral("Piano"), app.soundingChords};
 }
 
 void applyGeneralOptions(AppState& app, const GeneralOptions& options)
@@ -74,6 +74,16 @@ void applyGeneralOptions(AppState& app, const GeneralOptions& options)
     setOutputChoice(app, options.output);
     SaveSettingFlag(publicSection, QStringLiteral("LyricsOnly"), app.LyricsOnly);
     SaveSettingFlag(publicSection, QStringLiteral("ChordsOnly"), app.ChordsOnly);
+    app.soundingChords = options.soundingChords;
+    SaveSettingFlag(publicSection, QStringLiteral("SoundingChords"), app.soundingChords);
+}
+
+void applyPageTemplates(AppState& app, const QString& header, const QString& footer)
+{
+    app.pageHeader = header;
+    SaveSetting(QStringLiteral("Printer"), QStringLiteral("PageHeader"), header);
+    app.pageFooter = footer;
+    SaveSetting(QStringLiteral("Printer"), QStringLiteral("PageFooter"), footer);
 }
 
 VoiceOptions voiceOptions(const AppState& app)

@@ -28,19 +28,21 @@ inline qint16 deviceFromListIndex(int index)
     return qint16(index - 1);
 }
 
-// Notation, instrument and print output as the options show them.
+// Notation, instrument, print output and the chords shown as they sound, as
+// the options show them.
 struct GeneralOptions
 {
     int output = 0;
     QString notation;
     QString instrument;
+    bool soundingChords = false;
 
     friend bool operator==(const GeneralOptions&, const GeneralOptions&) = default;
 };
 
 GeneralOptions generalOptions(const AppState& app);
 // Takes the values and saves them under "Public": "Modo Acordes", "Instrument",
-// then "LyricsOnly" and "ChordsOnly" as "true" or "false".
+// then "LyricsOnly", "ChordsOnly" and "SoundingChords" as "true" or "false".
 void applyGeneralOptions(AppState& app, const GeneralOptions& options);
 
 // How the guitar and the piano sound: General MIDI program, note length and
@@ -56,6 +58,9 @@ struct VoiceOptions
 
     friend bool operator==(const VoiceOptions&, const VoiceOptions&) = default;
 };
+
+// The page header and footer templates, saved under "Printer".
+void applyPageTemplates(AppState& app, const QString& header, const QString& footer);
 
 VoiceOptions voiceOptions(const AppState& app);
 // Takes the values and saves them under "Midi", the guitar's three first.

@@ -91,6 +91,8 @@ void readStartupSettings(AppState& state)
     readPublicSettings(state);
     readMidiTimes(state);
     state.colorPrinting = GetSettingFlag(QStringLiteral("Printer"), QStringLiteral("ColorPrintingFlag"), QStringLiteral("False"));
+    state.pageHeader = GetSetting(QStringLiteral("Printer"), QStringLiteral("PageHeader"), QString());
+    state.pageFooter = GetSetting(QStringLiteral("Printer"), QStringLiteral("PageFooter"), AppState::defaultPageFooter());
     createTimingCounters(state);
 
     state.PaintEnabled = true;
@@ -100,6 +102,7 @@ void readStartupSettings(AppState& state)
 
     state.LyricsOnly = GetSettingFlag(QStringLiteral("Public"), QStringLiteral("LyricsOnly"), QStringLiteral("False"));
     state.ChordsOnly = GetSettingFlag(QStringLiteral("Public"), QStringLiteral("ChordsOnly"), QStringLiteral("False"));
+    state.soundingChords = GetSettingFlag(QStringLiteral("Public"), QStringLiteral("SoundingChords"), QStringLiteral("False"));
     state.PlayingCount = 0;
 }
 

@@ -27,8 +27,10 @@ const char16_t* const UsageText =
     u"  play NAME... [--instrument Guitar|Piano] [--log] [--wav OUT.wav]\n"
     u"                                 plays chords as a click on their label does\n"
     u"  pdf [OPTIONS] -o OUT.pdf FILE... a song, several songs or an .abm album printed to PDF\n"
-    u"                                 (-o - writes it to standard output)\n"
-    u"  markup FILE                    the print markup of a song\n"
+    u"                                 (-o - writes it to standard output; --contents,\n"
+    u"                                 --contents-sorted and --contents-by-artist open a book\n"
+    u"                                 with contents pages; \"lvx pdf\" alone lists every option)\n"
+    u"  markup [--sounding] FILE       the print markup of a song\n"
     u"Song commands read \"-\" as standard input and write one result to standard output;\n"
     u"several files need -o DIR (one file each, same names) or --in-place (saved as the\n"
     u"program saves: same encoding, the old file replaced only once the new one is whole).";

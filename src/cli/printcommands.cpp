@@ -23,7 +23,19 @@ namespace {
 
 const QString PdfUsage = QStringLiteral(
     "usage: lvx pdf [--instrument Guitar|Piano] [--notation C|Do] [--lyrics-only|--chords-only] [--color]\n"
-    "               [--page-size A4|Letter] [--contents|--contents-sorted] -o OUT.pdf|- FILE...");
+    "               [--sounding] [--page-size A4|Letter] [--contents|--contents-sorted] [--contents-by-artist]\n"
+    "               -o OUT.pdf|- FILE...\n"
+    "  --contents            a contents page first, songs in album order\n"
+    "  --contents-sorted     a contents page first, songs by title (or sorttitle)\n"
+    "  --contents-by-artist  a second contents page, songs under their artists");
+
+// Chords printed as they sound with the song's capo, as the option of the
+// desktop program shows them.
+void takeSoundingOption(Command& command)
+{
+    if (command.takeFlag(QStringLiteral("--sounding")))
+        command.app.soundingChords = true;
+}
 
 // The output options of a print, taken from the command line into the state.
 bool takePrintOptions(Command& command, print::Paper& paper)
@@ -44,6 +56,7 @@ bool takePrintOptions(Command& command, print::Paper& paper)
     }
     if (command.takeFlag(QStringLiteral("--color")))
         command.app.colorPrinting = true;
+    takeSoundingOption(command);
     QString size;
     if (command.takeOption(QStringLiteral("--page-size"), size)) {
         if (size == u"A4")
@@ -76,7 +89,8 @@ print::BookOptions takeBookOptions(Command& command)
 {
     print::BookOptions options;
     options.sortedByTitle = command.takeFlag(QStringLiteral("--contents-sorted"));
-    options.contents = command.takeFlag(QStringLiteral("--contents")) || options.sortedByTitle;
+    options.byArtist = command.takeFlag(QStringLiteral("--contents-by-artist"));
+    options.contents = command.takeFlag(QStringLiteral("--contents")) || options.sortedByTitle || options.byArtist;
     return options;
 }
 
@@ -151,8 +165,9 @@ int runPdf(Command& command)
 
 int runMarkup(Command& command)
 {
+    takeSoundingOption(command);
     if (command.hasUnknownOption() || command.args.size() != 1)
-        return command.usage(QStringLiteral("usage: lvx markup FILE"));
+        return command.usage(QStringLiteral("usage: lvx markup [--sounding] FILE"));
     song::Song song(command.context);
     if (!command.loadSong(song, command.args.first()))
         return ExitRefused;

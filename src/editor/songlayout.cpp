@@ -5,6 +5,7 @@
 #include "base/numbers.h"
 #include "base/timingcounters.h"
 #include "music/chordsymbol.h"
+#include "song/shownchords.h"
 
 #include <algorithm>
 #include <cmath>
@@ -127,21 +128,22 @@ private:
 class Layouter final
 {
 public:
-    Layouter(const FontSet& fonts, const LayoutInput& input, const TextMeasure& measure, TimingCounters* counters,
-             SongLayout& layout)
+    Layouter(const QList<SongLine>& lines, const FontSet& fonts, const LayoutInput& input, const TextMeasure& measure,
+             TimingCounters* counters, SongLayout& layout)
         : m_fonts(fonts)
         , m_input(input)
         , m_measure(measure)
         , m_counters(counters)
         , m_layout(layout)
         , m_notation(input.letters ? u"C"_s : u"Do"_s)
+        , m_shown(lines, input.soundingChords)
     {
     }
 
     double placeHeader();
     void placeLine(const SongLine& line, int index, int slot, const LineStyle& style, bool inTab, double& y);
     // How far a line moves y down, the same as placing it would.
-    double lineHeight(const SongLine& line, const LineStyle& style, bool inTab) const;
+    double lineHeight(const SongLine& line, int index, const LineStyle& style, bool inTab) const;
 
 private:
     double placeChordRow(const SongLine& line, int index, double x, const Fonts& lineFont, double& y);
@@ -156,6 +158,7 @@ private:
     TimingCounters* m_counters;
     SongLayout& m_layout;
     QString m_notation;
+    song::ShownChords m_shown;
     // How much of which line's lyric is measured so far, and its width.
     int m_measuredLine = -1;
     qsizetype m_measuredTo = 0;
@@ -167,7 +170,10 @@ double Layouter::placeHeader()
     const QString sample = u"Hj"_s;
     m_layout.titleHeight = m_measure.textHeight(fontForRole(m_fonts, u"Title"_s), sample);
     m_layout.subTitleHeight = m_measure.textHeight(fontForRole(m_fonts, u"SubTitle"_s), sample);
-    m_layout.ruleY = m_layout.titleHeight + m_layout.subTitleHeight + HeaderGap;
+    m_layout.facts = m_input.facts;
+    if (!m_input.facts.isEmpty())
+        m_layout.factsHeight = m_measure.textHeight(fontForRole(m_fonts, u"Comment"_s), sample);
+    m_layout.ruleY = m_layout.titleHeight + m_layout.subTitleHeight + m_layout.factsHeight + HeaderGap;
     m_layout.scrollBarTop = m_layout.ruleY + ScrollBarGap;
     m_layout.scrollBarHeight = m_input.innerHeight - m_layout.scrollBarTop;
     return roundHalfEven(m_layout.ruleY + RuleToFirstLine);
@@ -216,12 +222,12 @@ double Layouter::placeChordRow(const SongLine& line, int index, double x, const 
     return chordMid;
 }
 
-double Layouter::lineHeight(const SongLine& line, const LineStyle& style, bool inTab) const
+double Layouter::lineHeight(const SongLine& line, int index, const LineStyle& style, bool inTab) const
 {
     double height = roundHalfEven(textHeight(m_measure, fontForRole(m_fonts, style.role), line.text));
     if (showsChords(line, inTab)) {
         // The chord row is as high as its last label.
-        const LabelText last = labelText(line.chords.last().name, m_notation);
+        const LabelText last = labelText(m_shown.name(index, line.chords.last().name), m_notation);
         height += roundHalfEven(ChordRowOverlap * textHeight(m_measure, fontForRole(m_fonts, last.role), last.caption));
     }
     return height;
@@ -235,7 +241,7 @@ double Layouter::placeLabel(const SongLine& line, int index, int chordIndex, dou
     LabelPlacement label;
     label.lineIndex = index;
     label.chordIndex = chordIndex;
-    const LabelText text = labelText(chord.name, m_notation);
+    const LabelText text = labelText(m_shown.name(index, chord.name), m_notation);
     label.caption = text.caption;
     label.role = text.role;
     label.isChord = text.isChord;
@@ -308,7 +314,7 @@ SongLayout layoutSong(const QList<SongLine>& songLines, const FontSet& fonts, co
     const int maxSlots = std::max(input.maxSlots, 1);
 
     SongLayout layout;
-    Layouter layouter(fonts, input, measure, counters, layout);
+    Layouter layouter(lines, fonts, input, measure, counters, layout);
     double y = layouter.placeHeader();
 
     // The last screen is a full one: the view never scrolls further down than
@@ -318,7 +324,7 @@ SongLayout layoutSong(const QList<SongLine>& songLines, const FontSet& fonts, co
     for (double above = 0; lastTop > 1 && int(lines.size()) - lastTop + 1 < maxSlots; --lastTop) {
         const int i = lastTop - 2;
         if (!lines.at(i).metadata)
-            above += layouter.lineHeight(lines.at(i), lineStyle(lines.at(i), inTab.at(i)), inTab.at(i));
+            above += layouter.lineHeight(lines.at(i), i, lineStyle(lines.at(i), inTab.at(i)), inTab.at(i));
         if (above >= room)
             break;
     }
@@ -355,7 +361,7 @@ ScrollPage scrollPage(const SongLayout& layout, double innerHeight, const TextMe
     const double lineHeight = measure.textHeight(layout.lastFont, u"Hola"_s);
     if (lineHeight <= 0)
         return page;
-    const double header = layout.titleHeight + layout.subTitleHeight;
+    const double header = layout.titleHeight + layout.subTitleHeight + layout.factsHeight;
     const double room = innerHeight - header - RuleToFirstLine - BottomLimit;
     page.visibleLines = std::max(0, int(roundHalfEven(room / lineHeight)));
     page.largeChange = std::max(1, int(roundHalfEven(page.visibleLines * 0.6)));

@@ -35,7 +35,9 @@ struct LayoutInput
     double innerWidth = 0;
     double innerHeight = 0;
     bool letters = true;        // chord names in letter notation, else solfege
+    bool soundingChords = false;   // chords moved by the song's capo too, not only by its {transpose}
     int maxSlots = 1 << 20;     // text boxes the view may use; the window grows its boxes as needed
+    QString facts;              // the line of the song's facts under the subtitle; none when empty
 };
 
 struct BoxPlacement
@@ -53,7 +55,7 @@ struct LabelPlacement
 {
     int lineIndex = 0;
     int chordIndex = 0;         // 0-based index into the line's chords
-    QString caption;            // the name as shown: notation applied, apostrophe dropped
+    QString caption;            // the name as shown: moved, notation applied, apostrophe dropped
     QString role;               // "Chord", or "Comment" for free text
     Fonts font;
     bool isChord = false;       // a valid chord (added to the recent chords when collecting)
@@ -69,6 +71,8 @@ struct SongLayout
 {
     double titleHeight = 0;
     double subTitleHeight = 0;
+    QString facts;                  // the facts line shown under the subtitle
+    double factsHeight = 0;         // in the comment font; 0 when the song gives no facts
     double ruleY = 0;
     double scrollBarTop = 0;        // the scroll bar runs from just under the rule
     double scrollBarHeight = 0;     // to the bottom of the window

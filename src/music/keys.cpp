@@ -48,11 +48,16 @@ Accidentals KeyAccidentals(const QString& name)
         return Accidentals::Sharps;
     // A natural key the table has not (a minor written "Amin" reads as no key
     // anyway): the signature of the same key in the table.
-    if (const std::optional<MusicalKey> key = ParseKey(written)) {
-        for (const KeyRow& row : KeyTable) {
-            if (row.key == *key)
-                return row.accidentals;
-        }
+    if (const std::optional<MusicalKey> key = ParseKey(written))
+        return KeyAccidentals(*key);
+    return Accidentals::Own;
+}
+
+Accidentals KeyAccidentals(MusicalKey key)
+{
+    for (const KeyRow& row : KeyTable) {
+        if (row.key == key)
+            return row.accidentals;
     }
     return Accidentals::Own;
 }

@@ -39,6 +39,8 @@ std::optional<MusicalKey> ParseKey(const QString& name);
 // The accidentals of a key as named: the table's, and for a name the table
 // spells otherwise (Gb, D#m, C#) the accidental the name is written with.
 Accidentals KeyAccidentals(const QString& name);
+// The accidentals of the key's signature as the table spells it.
+Accidentals KeyAccidentals(MusicalKey key);
 
 // A chord name moved by semitones and spelled as accidentals say. Text labels
 // and names that are no chord come back as written.

@@ -17,6 +17,7 @@ namespace {
 const QString Section = QStringLiteral("Printer");
 const QString ContentsKey = QStringLiteral("AlbumContents");
 const QString SortedKey = QStringLiteral("AlbumContentsSorted");
+const QString ByArtistKey = QStringLiteral("AlbumContentsByArtist");
 
 } // namespace
 
@@ -25,6 +26,7 @@ BookOptions loadBookOptions()
     BookOptions options;
     options.contents = GetSettingFlag(Section, ContentsKey, QStringLiteral("false"));
     options.sortedByTitle = GetSettingFlag(Section, SortedKey, QStringLiteral("false"));
+    options.byArtist = GetSettingFlag(Section, ByArtistKey, QStringLiteral("false"));
     return options;
 }
 
@@ -32,6 +34,7 @@ void saveBookOptions(const BookOptions& options)
 {
     SaveSettingFlag(Section, ContentsKey, options.contents);
     SaveSettingFlag(Section, SortedKey, options.sortedByTitle);
+    SaveSettingFlag(Section, ByArtistKey, options.byArtist);
 }
 
 bool isAlbumText(const QString& path)

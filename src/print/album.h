@@ -31,11 +31,13 @@ struct Album
 };
 
 // How an album prints as a book: with contents pages first (listed in album
-// order or by title), and the name its footers carry there.
+// order or by title, and, when asked, once more grouped by artist), and the
+// name its footers carry there.
 struct BookOptions
 {
     bool contents = false;
     bool sortedByTitle = false;
+    bool byArtist = false;
     QString name;
 };
 

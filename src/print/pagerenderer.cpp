@@ -1,4 +1,5 @@
 #include "pagerenderer.h"
+#include "pagetemplate.h"
 
 #include "surface.h"
 
@@ -299,11 +300,50 @@ void PageRenderer::applyRoleScaled(Surface& target, const QString& role)
     target.FontSize = m_state.scaled(target.FontSize);
 }
 
+QString PageRenderer::fieldValue(QStringView name, const QString& page) const
+{
+    // A blank title or subtitle is none: it leaves no separator behind.
+    const auto written = [](const QString& text) { return blanksTrimmed(text).isEmpty() ? QString() : text; };
+    if (name == u"title")
+        return written(m_state.PrintTitle);
+    if (name == u"subtitle")
+        return written(m_state.PrintSubTitle);
+    if (name == u"page")
+        return page;
+    return song::firstValue(m_song.metadata(), name);
+}
+
+void PageRenderer::drawTemplate(Surface& target, Surface& reference, const QString& pattern, double y)
+{
+    const PageTemplateParts parts = templateParts(pattern);
+    const QString page = QString::number(m_state.ToPreview ? m_state.PreviewPage : reference.Page());
+    const auto expand = [&](const QString& part, const QString& pageText) {
+        return expandTemplate(part, [&](QStringView name) { return fieldValue(name, pageText); });
+    };
+    const double left = m_song.MargenL;
+    const double right = reference.ScaleWidth() - m_song.MargenR;
+    const auto print = [&](const QString& text, double x) {
+        if (text.isEmpty())
+            return;
+        target.CurrentX = x;
+        target.CurrentY = y;
+        target.Print(text);
+    };
+    print(expand(parts.left, page), left);
+    const QString centre = expand(parts.centre, page);
+    print(centre, (left + right - target.TextWidth(centre)) / 2);
+    // The right part ends at the margin with room for a page number of three
+    // digits, so the page numbers of a book stand in one column.
+    print(expand(parts.right, page), right - target.TextWidth(expand(parts.right, QStringLiteral("   "))));
+}
+
 void PageRenderer::DrawHeader(Surface& target, Surface& reference)
 {
     applyRoleScaled(target, QStringLiteral("Header"));
     const double y = m_song.MargenT - m_song.MargenT / 4;
     blackLine(target, m_song.MargenL, y, reference.ScaleWidth() - m_song.MargenR, y);
+    if (!m_state.HeaderTemplate.isEmpty())
+        drawTemplate(target, reference, m_state.HeaderTemplate, y - target.TextHeight(QStringLiteral("Hj")) - 50);
     target.CurrentX = reference.CurrentX = m_song.MargenL;
     target.CurrentY = reference.CurrentY = m_song.MargenT;
 }
@@ -313,13 +353,17 @@ void PageRenderer::DrawFooter(Surface& target, Surface& reference)
     applyRoleScaled(target, QStringLiteral("Footer"));
     const double footerY = reference.ScaleHeight() - m_song.MargenB + m_song.MargenB / 4;
     blackLine(target, m_song.MargenL, footerY, reference.ScaleWidth() - m_song.MargenR, footerY);
-    target.CurrentX = m_song.MargenL;
-    target.CurrentY = footerY + 100;
-    target.Print(m_state.PrintTitle + u" - " + m_state.PrintSubTitle);
-    target.CurrentX = reference.ScaleWidth() - m_song.MargenR - target.TextWidth(QStringLiteral("Page    "));
-    target.CurrentY = footerY + 100;
-    const int page = m_state.ToPreview ? m_state.PreviewPage : reference.Page();
-    target.Print(u"Page " + QString::number(page));
+    drawTemplate(target, reference, m_state.FooterTemplate, footerY + 100);
+    // The song's copyright, once, under the footer of its first page.
+    if (m_footersDrawn++ == 0) {
+        if (const QString copyright = song::firstValue(m_song.metadata(), u"copyright"); !copyright.isEmpty()) {
+            const double left = m_song.MargenL;
+            const double right = reference.ScaleWidth() - m_song.MargenR;
+            target.CurrentX = (left + right - target.TextWidth(copyright)) / 2;
+            target.CurrentY = footerY + 100 + target.TextHeight(QStringLiteral("Hj"));
+            target.Print(copyright);
+        }
+    }
 }
 
 bool PageRenderer::pageFinished(const Surface& reference) const

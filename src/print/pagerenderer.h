@@ -50,6 +50,10 @@ private:
     // otherwise raise a box for every one of them.
     bool m_reportedUnclosedTag = false;
     DiagramsAtPageEnd m_diagrams;
+    int m_footersDrawn = 0;
+
+    QString fieldValue(QStringView name, const QString& page) const;
+    void drawTemplate(Surface& target, Surface& reference, const QString& pattern, double y);
 
     void interpretTag(Surface& target, Surface& reference, QStringView tag);
     void drawTextPiece(Surface& target, Surface& reference, QStringView piece, bool beforeTag);

@@ -41,6 +41,20 @@ song::Song withUsableMargins(const song::Song& song, const Surface& page)
     return fitted;
 }
 
+// What a PDF tells of the book in its document information: its name, or the
+// title of its one song; the artist every song shares, if they share one.
+void tellDocumentInfo(Surface& printer, const QList<ContentsEntry>& printed, const QString& bookName)
+{
+    if (printed.isEmpty())
+        return;
+    const QString title = !bookName.isEmpty() || printed.size() > 1 ? bookName : printed.first().title;
+    const QString& artist = printed.first().artist;
+    const bool shared = std::ranges::all_of(printed, [&artist](const ContentsEntry& entry) {
+        return entry.artist == artist;
+    });
+    printer.setDocumentInfo(title, shared ? artist : QString());
+}
+
 } // namespace
 
 PrintJob::PrintJob(song::SongContext& context, const song::Song* globalDictionary)
@@ -53,6 +67,8 @@ void PrintJob::prepare(Surface& measuring, const song::Song& song)
     state.SectionOpen = false;
     state.diagram = SetDiagramSize(song.ChordSize, m_context.app.instrument == u"Piano");
     state.ColorPrinting = m_context.app.colorPrinting;
+    state.HeaderTemplate = m_context.app.pageHeader;
+    state.FooterTemplate = m_context.app.pageFooter;
     BuildPrintMarkup(measuring, song, m_context.app, state, *m_messages);
 }
 
@@ -119,19 +135,22 @@ void PrintJob::PrintAlbum(Surface& printer, const QStringList& files, const Book
     m_context.jobDefaults = song::readLoadDefaults();
     FingeringMemo fingerings;
     const QScopedValueRollback bookFingerings(m_bookFingerings, &fingerings);
+    QList<ContentsEntry> printed;
     if (options.contents) {
-        printBook(printer, files, options);
+        printed = printBook(printer, files, options);
     } else {
         for (qsizetype index = 0; index < files.size(); ++index) {
             const std::unique_ptr<song::Song> song = loadAlbumSong(files[index]);
             if (!song)
                 continue;
-            printer.addBookmark(contentsTitle(*song, files[index]));
+            printed.append(contentsEntry(*song, files[index]));
+            printer.addBookmark(printed.last().title);
             PrintSongPages(printer, *song);
             if (index < files.size() - 1)
                 printer.NewPage();
         }
     }
+    tellDocumentInfo(printer, printed, options.name);
     m_context.app.CurrentFileName = keptFileName;
     m_context.jobDefaults = keptDefaults;
 }
@@ -158,22 +177,30 @@ int PrintJob::drawContents(Surface& target, const QList<ContentsEntry>& entries,
     state.ScaleNum = 1;
     state.ScaleDen = 1.0;
     state.ColorPrinting = m_context.app.colorPrinting;
+    state.HeaderTemplate = m_context.app.pageHeader;
+    state.FooterTemplate = m_context.app.pageFooter;
     state.PrintSubTitle = options.name;
-    return DrawContentsPages(target, state, look, *m_messages, entries);
+    int pages = DrawContentsPages(target, state, look, *m_messages, QStringLiteral("Contents"), contentsLines(entries));
+    if (options.byArtist) {
+        target.NewPage();
+        pages += DrawContentsPages(target, state, look, *m_messages, QStringLiteral("Contents by artist"),
+                                   contentsByArtist(entries));
+    }
+    return pages;
 }
 
-void PrintJob::printBook(Surface& printer, const QStringList& files, const BookOptions& options)
+QList<ContentsEntry> PrintJob::printBook(Surface& printer, const QStringList& files, const BookOptions& options)
 {
     std::vector<std::unique_ptr<song::Song>> songs;
     QList<ContentsEntry> entries;
     for (const QString& file : files) {
         if (std::unique_ptr<song::Song> song = loadAlbumSong(file)) {
-            entries.append({contentsTitle(*song, file), 0});
+            entries.append(contentsEntry(*song, file));
             songs.push_back(std::move(song));
         }
     }
     if (songs.empty())
-        return;
+        return entries;
 
     // A dry run on the same measures finds every song's first page; what it
     // would report, the real print reports.
@@ -198,6 +225,7 @@ void PrintJob::printBook(Surface& printer, const QStringList& files, const BookO
         printer.addBookmark(entries[qsizetype(index)].title);
         PrintSongPages(printer, *songs[index]);
     }
+    return entries;
 }
 
 } // namespace lvx::print

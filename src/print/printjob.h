@@ -46,6 +46,7 @@ public:
     // Prints the songs one after the other as one document with running page
     // numbers, each marked with a bookmark; a file that is gone is reported and
     // skipped. With contents, those pages come first and count in the numbers.
+    // The document is told its title and author (setDocumentInfo).
     void PrintAlbum(Surface& printer, const QStringList& files, const BookOptions& options = {});
 
 private:
@@ -57,7 +58,8 @@ private:
     void prepare(Surface& measuring, const song::Song& song);
     // The song of an album entry; null, and reported, when its file is gone.
     std::unique_ptr<song::Song> loadAlbumSong(const QString& file);
-    void printBook(Surface& printer, const QStringList& files, const BookOptions& options);
+    // Returns the songs printed, in album order.
+    QList<ContentsEntry> printBook(Surface& printer, const QStringList& files, const BookOptions& options);
     int drawContents(Surface& target, const QList<ContentsEntry>& entries, const BookOptions& options);
 };
 

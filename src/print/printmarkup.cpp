@@ -7,6 +7,7 @@
 #include "base/messages.h"
 #include "base/text.h"
 #include "song/directives.h"
+#include "song/shownchords.h"
 #include "song/song.h"
 
 #include <QHash>
@@ -58,7 +59,8 @@ public:
     LyricLine(Surface& measuring, const song::Song& song, const AppState& app, PrintState& state, Messages& messages,
               const RoleTags& tags)
         : m_measuring(measuring), m_app(app), m_state(state), m_messages(messages), m_tags(tags),
-          m_lyricFont(song.fonts->find(QStringLiteral("Lyric"))), m_chordFont(song.fonts->find(QStringLiteral("Chord")))
+          m_lyricFont(song.fonts->find(QStringLiteral("Lyric"))), m_chordFont(song.fonts->find(QStringLiteral("Chord"))),
+          m_shown(song.lines, app.soundingChords)
     {
         if (m_state.ChordNamesNotation != m_app.notation) {
             m_state.ChordNames.clear();
@@ -67,9 +69,10 @@ public:
         m_song = ++m_state.ChordNamesSong;
     }
 
-    QString markup(const song::SongLine& line)
+    // The markup of the song's line at index.
+    QString markup(const song::SongLine& line, qsizetype index)
     {
-        QString row = chordRow(line);
+        QString row = chordRow(line, index);
         const QString& lyric = m_tags.lyric;
         const QString& chordTags = m_tags.chord;
         const QString text = markupText(line.text);
@@ -92,6 +95,7 @@ private:
     const RoleTags& m_tags;
     const Fonts* m_lyricFont;
     const Fonts* m_chordFont;
+    const song::ShownChords m_shown;
 
     void applyFont(const Fonts* font)
     {
@@ -168,7 +172,7 @@ private:
     // The chord names, each padded with blanks to stand over its syllable. Blanks
     // past the page's width would only push a chord further off it: however small
     // the chord font, the row never reaches beyond the page.
-    QString chordRow(const song::SongLine& line)
+    QString chordRow(const song::SongLine& line, qsizetype lineIndex)
     {
         if (line.chords.isEmpty())
             return {};
@@ -179,7 +183,7 @@ private:
         QString row;
         double rowWidth = 0;
         for (qsizetype index = 0; index < line.chords.size(); ++index) {
-            const QString text = chordText(line.chords[index].name);
+            const QString text = chordText(m_shown.name(lineIndex, line.chords[index].name));
             const double lyricWidth = std::min(offsets[index], pageWidth);
             qsizetype blanks = 0;
             if (offsets[index] != 0)
@@ -281,15 +285,19 @@ void BuildPrintMarkup(Surface& measuring, const song::Song& song, const AppState
     state.PrintSubTitle = song.subtitle;
     state.MarkupLines.append(FontTags(fonts, QStringLiteral("SubTitle")) + u"<C>" + markupText(state.PrintSubTitle)
                              + u"<CR><LF>");
+    if (const QString facts = song::headerLine(song.metadata()); !facts.isEmpty())
+        state.MarkupLines.append(FontTags(fonts, QStringLiteral("Metadata")) + u"<C>" + markupText(facts) + u"<CR><LF>");
 
     const RoleTags tags(fonts);
     LyricLine lyrics(measuring, song, app, state, messages, tags);
-    for (const song::SongLine& line : song.lines) {
+    for (qsizetype index = 0; index < song.lines.size(); ++index) {
+        const song::SongLine& line = song.lines[index];
         // Lines the program carries without understanding them are not printed.
         if (line.kind == song::KindKept || trimLeadingBlanks(line.text).startsWith(u'#'))
             continue;
         if (line.kind == song::KindLyric) {
-            state.MarkupLines.append(inTab ? tags.tablature + markupText(line.text) + u"<CR><LF> " : lyrics.markup(line));
+            state.MarkupLines.append(inTab ? tags.tablature + markupText(line.text) + u"<CR><LF> "
+                                           : lyrics.markup(line, index));
             continue;
         }
         const QString markup = directiveMarkup(tags, line, inTab);

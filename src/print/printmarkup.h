@@ -30,7 +30,9 @@ QString markupText(const QString& text);
 QString JoinChordNames(QString& row, const QString& separator);
 
 // Turns the song into print markup, chord rows placed over the lyrics by the
-// measuring surface's text widths, and collects the chords it uses.
+// measuring surface's text widths, and collects the chords it uses. Chords
+// print as the song view shows them: moved by {transpose}, and by the capo
+// when the chords shown are those that sound.
 void BuildPrintMarkup(Surface& measuring, const song::Song& song, const AppState& app, PrintState& state,
                       Messages& messages);
 

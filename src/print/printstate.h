@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/appstate.h"
 #include "music/chordsymbol.h"
 
 #include <QHash>
@@ -50,6 +51,9 @@ struct PrintState
     QList<UsedChord> UsedChords;
     QString PrintTitle;
     QString PrintSubTitle;
+    // What the page header and footer say, "left|centre|right" with fields.
+    QString HeaderTemplate;
+    QString FooterTemplate = AppState::defaultPageFooter();
 
     double TextLeft = 0;
     double TextTop = 0;

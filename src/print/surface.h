@@ -73,6 +73,13 @@ public:
     // Marks the current page as where `title` starts, for documents that keep
     // an outline of bookmarks; other surfaces have nowhere to keep it.
     virtual void addBookmark(const QString& title) { Q_UNUSED(title) }
+    // The title and author the document tells of itself (empty: none), for
+    // documents that keep them; other surfaces have nowhere to keep them.
+    virtual void setDocumentInfo(const QString& title, const QString& author)
+    {
+        Q_UNUSED(title)
+        Q_UNUSED(author)
+    }
 
     // A drawing that comes back unchanged (a chord diagram), known by a key
     // covering everything it depends on besides its place, the pen. A surface

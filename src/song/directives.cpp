@@ -209,11 +209,21 @@ DirectiveRecord directiveRecord(const Directive& directive, QStringView line)
 
 bool isDirectiveNamed(QStringView line, QStringView name)
 {
+    return directiveArgument(line, name).has_value();
+}
+
+std::optional<QString> directiveArgument(QStringView line, QStringView name)
+{
     const QString trimmed = trimBlanks(line);
     if (!trimmed.startsWith(u'{'))
-        return false;
+        return std::nullopt;
     const Directive directive = splitDirective(trimmed);
-    return directive.name == name || splitAtFirstWord(directive).name == name;
+    if (directive.name == name)
+        return directive.argument;
+    const Directive byWord = splitAtFirstWord(directive);
+    if (byWord.name == name)
+        return byWord.argument;
+    return std::nullopt;
 }
 
 bool startsSection(const DirectiveRecord& record)

@@ -43,6 +43,9 @@ DirectiveRecord directiveRecord(const Directive& directive, QStringView line);
 // ChordPro's "{name argument}" with a blank after the name; blanks around the
 // braces are allowed, as other tools allow them at the end of a block.
 bool isDirectiveNamed(QStringView line, QStringView name);
+// The argument of that directive, read the same ways (empty when it has none);
+// nothing when the line is another directive or no directive.
+std::optional<QString> directiveArgument(QStringView line, QStringView name);
 
 // Whether the directive line starts a section of any kind: a chorus, bridge,
 // tablature, grid, verse or other block, notation, or a further song.

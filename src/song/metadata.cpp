@@ -45,15 +45,6 @@ bool isMetaForm(const Directive& directive)
     return directive.name == u"meta" || directive.name.startsWith(u"meta ");
 }
 
-std::optional<MetaEntry> readLine(QStringView text)
-{
-    QString expanded = text.toString();
-    Song::ExpandTabs(expanded);
-    if (!trimLeadingBlanks(expanded).startsWith(u'{'))
-        return std::nullopt;
-    return readMetadata(splitDirective(expanded), text);
-}
-
 // A line break in a typed value would end the directive.
 QString oneLine(const QString& value)
 {
@@ -76,11 +67,20 @@ std::optional<MetaEntry> readMetadata(const Directive& directive, QStringView so
     return std::nullopt;
 }
 
+std::optional<MetaEntry> readMetadataLine(QStringView text)
+{
+    QString expanded = text.toString();
+    Song::ExpandTabs(expanded);
+    if (!trimLeadingBlanks(expanded).startsWith(u'{'))
+        return std::nullopt;
+    return readMetadata(splitDirective(expanded), text);
+}
+
 std::optional<MetaEntry> metadataOf(const SongLine& line)
 {
     if (!line.metadata)
         return std::nullopt;
-    return readLine(line.text);
+    return readMetadataLine(line.text);
 }
 
 QList<MetaEntry> songMetadata(const QList<SongLine>& lines)
@@ -99,7 +99,7 @@ QString metadataLine(const MetaEntry& entry, const QString& value)
     if (written == entry.value)
         return entry.source;
     const auto readsBack = [&](const QString& line) {
-        const std::optional<MetaEntry> read = readLine(line);
+        const std::optional<MetaEntry> read = readMetadataLine(line);
         return read && read->name == entry.name && read->value == written;
     };
     // The value stands last before the closing brace: replaced there, the
@@ -149,6 +149,33 @@ bool setMetadataValue(QList<SongLine>& lines, qsizetype index, const QString& va
         }
     }
     return false;
+}
+
+QString firstValue(const QList<MetaEntry>& entries, QStringView name)
+{
+    for (const MetaEntry& entry : entries) {
+        if (entry.name == name && !trimBlanks(entry.value).isEmpty())
+            return trimBlanks(entry.value);
+    }
+    return {};
+}
+
+QString headerLine(const QList<MetaEntry>& entries)
+{
+    QStringList parts;
+    const auto add = [&](QStringView name, const QString& before, const QString& after) {
+        if (const QString value = firstValue(entries, name); !value.isEmpty())
+            parts.append(before + value + after);
+    };
+    const QString artist = firstValue(entries, u"artist");
+    parts.append(artist.isEmpty() ? firstValue(entries, u"composer") : artist);
+    if (parts.first().isEmpty())
+        parts.removeFirst();
+    add(u"key", QStringLiteral("Key "), {});
+    add(u"capo", QStringLiteral("Capo "), {});
+    add(u"time", {}, {});
+    add(u"tempo", {}, QStringLiteral(" bpm"));
+    return parts.join(u" \u00b7 ");
 }
 
 } // namespace lvx::song

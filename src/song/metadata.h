@@ -33,6 +33,9 @@ std::optional<MetaEntry> readMetadata(const Directive& directive, QStringView so
 QList<MetaEntry> songMetadata(const QList<SongLine>& lines);
 // The fact a line holds, if the reader marked it as one.
 std::optional<MetaEntry> metadataOf(const SongLine& line);
+// The fact a line of text states, read as a directive is read, marked or not:
+// the reader marks only the facts of a file's first song.
+std::optional<MetaEntry> readMetadataLine(QStringView text);
 
 // The line holding a fact rewritten with a new value in its own form, so that
 // everything else on it stays as it was; a new fact is written "{name: value}".
@@ -41,5 +44,12 @@ SongLine newMetadataLine(const QString& name, const QString& value);
 // Gives the fact at index (in file order) a new value, its line rewritten in
 // place; false when the song has no such fact.
 bool setMetadataValue(QList<SongLine>& lines, qsizetype index, const QString& value);
+
+// The first value a song gives for a fact, blank when it gives none.
+QString firstValue(const QList<MetaEntry>& entries, QStringView name);
+// What a musician wants to see under the title, in one line: the artist (else
+// the composer), key, capo, time and tempo the song gives, for example
+// "Marty Robbins \u00b7 Key G \u00b7 Capo 2 \u00b7 3/4 \u00b7 96 bpm".
+QString headerLine(const QList<MetaEntry>& entries);
 
 } // namespace lvx::song

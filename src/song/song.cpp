@@ -56,6 +56,10 @@ void Song::readText(const QString& text, bool report)
             lines.append(records);
         }
     });
+    if (Fonts* facts = fonts->find(QStringLiteral("Metadata")); facts && !m_reading.metadataFontRead) {
+        if (const Fonts* subtitle = fonts->find(QStringLiteral("SubTitle")))
+            *facts = metadataFontFor(*subtitle);
+    }
     TopLine = 1;
     CollectChords = true;
     if (report)

@@ -138,8 +138,9 @@ public:
     // semitones, for a caller that transposes song after song.
     void Transpose(int semitones, QHash<QString, QString>* names = nullptr);
     void ReplaceChords(const QString& find, const QString& replacement);
-    // The first key the song names that reads as a key.
+    // The first key the song names that reads as a key, and its name as written.
     std::optional<music::MusicalKey> key() const;
+    QString keyName() const;
     // Moves every chord and key from the song's key to target, spelled as the
     // target is written. False, changing nothing, when the song names no key
     // or target is none.
@@ -163,6 +164,7 @@ private:
         QString notationEnd;        // inside notation for another tool, up to this directive
         bool titleRead = false;
         bool subtitleRead = false;
+        bool metadataFontRead = false;
         bool laterSong = false;     // past the first song of a file that holds several
         bool inGrid = false;        // the tablature section open is a grid
         bool chordLine = false;     // the definition just read is a "chord" line

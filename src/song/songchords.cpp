@@ -3,6 +3,7 @@
 #include "metadata.h"
 #include "song.h"
 
+#include "base/text.h"
 #include "music/chordsymbol.h"
 #include "music/keys.h"
 #include "music/solfege.h"
@@ -54,16 +55,19 @@ void Song::Transpose(int semitones, QHash<QString, QString>* names)
     Modificada = true;
 }
 
-std::optional<music::MusicalKey> Song::key() const
+QString Song::keyName() const
 {
     for (const SongLine& line : lines) {
         const std::optional<MetaEntry> fact = metadataOf(line);
-        if (!fact || fact->name != u"key")
-            continue;
-        if (const std::optional<music::MusicalKey> read = music::ParseKey(fact->value))
-            return read;
+        if (fact && fact->name == u"key" && music::ParseKey(fact->value))
+            return trimBlanks(fact->value);
     }
-    return std::nullopt;
+    return {};
+}
+
+std::optional<music::MusicalKey> Song::key() const
+{
+    return music::ParseKey(keyName());
 }
 
 bool Song::TransposeToKey(const QString& target)

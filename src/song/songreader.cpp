@@ -253,7 +253,14 @@ bool Song::applySongValue(const QString& name, const QString& argument)
     else if (name == u"old_define")
         newDefine = false;
     else if (name == u"font")
-        return FontFromStr(argument);   // a role the program lacks: the line is kept
+    {
+        // The facts' font follows the subtitle's unless the song sets it itself.
+        const Fonts* facts = fonts->find(QStringLiteral("Metadata"));
+        const std::optional<Fonts> before = facts ? std::optional(*facts) : std::nullopt;
+        const bool known = FontFromStr(argument);   // a role the program lacks: the line is kept
+        m_reading.metadataFontRead = m_reading.metadataFontRead || (facts && *facts != *before);
+        return known;
+    }
     else if (name == u"chords_size")
         ChordSize = number(argument);
     else if (name == u"chords_position")

@@ -77,6 +77,14 @@ QString ownDirective(const SongLine& line)
     }
 }
 
+// The facts' font as it comes from the subtitle's is not written: songs keep
+// the font lines they always had.
+bool followsTheSubtitle(const Fonts& font, const FontSet& fonts)
+{
+    const Fonts* subtitle = fonts.find(QStringLiteral("SubTitle"));
+    return font.Source == u"Metadata" && subtitle != nullptr && font == metadataFontFor(*subtitle);
+}
+
 bool readsAs(const DirectiveRecord& read, const SongLine& line)
 {
     return read.line.kind == line.kind && read.line.text == line.text;
@@ -158,8 +166,10 @@ QString Song::LinesToString() const
         out.directive(u"print_seventh", PrintSeventhFlag);
         out.directive(u"print_bemol", PrintBemolFlag);
         out.directive(u"print_bass_not_root", PrintBassNotRootFlag);
-        for (const Fonts& font : fonts->items())
-            out.directive(u"font", lvx::FontToStr(font));
+        for (const Fonts& font : fonts->items()) {
+            if (!followsTheSubtitle(font, *fonts))
+                out.directive(u"font", lvx::FontToStr(font));
+        }
         out.directive(u"left_margin", MargenL);
         out.directive(u"right_margin", MargenR);
         out.directive(u"top_margin", MargenT);

@@ -45,10 +45,12 @@ private slots:
         QFETCH(bool, expected);
         SaveSetting(u"Printer"_s, u"ColorPrintingFlag"_s, stored);
         SaveSetting(u"Public"_s, u"ChordsOnly"_s, stored);
+        SaveSetting(u"Public"_s, u"SoundingChords"_s, stored);
         AppState state;
         readStartupSettings(state);
         QCOMPARE(state.colorPrinting, expected);
         QCOMPARE(state.ChordsOnly, expected);
+        QCOMPARE(state.soundingChords, expected);
     }
 
     // A comma typed into the settings file by hand makes a list of the value; it reads back whole.
@@ -143,6 +145,11 @@ private slots:
         QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), u"Lyric,Liberation Serif,12,0,true,false"_s);
         QCOMPARE(set.find(u"Chord"_s)->Color, 0);
         QCOMPARE(set.find(u"Title"_s)->Size, qint16(-32768));
+        // The facts' font follows the subtitle's, two points smaller, until it is set itself.
+        QCOMPARE(FontToStr(*set.find(u"Metadata"_s)), u"Metadata,Comic Sans MS,14,0,true,false"_s);
+        SaveSetting(u"SongFonts"_s, u"SubTitleFontName"_s, u"DejaVu Sans"_s);
+        SaveSetting(u"SongFonts"_s, u"SubTitleFontSize"_s, u"5"_s);
+        QCOMPARE(FontToStr(*defaultSet().find(u"Metadata"_s)), u"Metadata,DejaVu Sans,4,0,true,false"_s);
     }
 
     void fontDirective_data()
@@ -161,7 +168,7 @@ private slots:
         QFETCH(QString, expectedLyric);
         FontSet set = defaultSet();
         FontFromStr(set, text);
-        QCOMPARE(set.size(), 9);
+        QCOMPARE(set.size(), 10);
         QCOMPARE(FontToStr(*set.find(u"Lyric"_s)), expectedLyric);
     }
 

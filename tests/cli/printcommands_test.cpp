@@ -58,6 +58,12 @@ QStringList bookmarks(const QString& pdf)
     return titles;
 }
 
+// The PDF's document information, "Title: ..." one a line, as pdfinfo reads it.
+QString pdfInfo(const QString& pdf)
+{
+    return run(u"pdfinfo"_s, {pdf}).out;
+}
+
 void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -100,31 +106,62 @@ private slots:
         QVERIFY2(fonts.contains(u"ComicNeue"_s) && fonts.contains(u"LiberationSans"_s), qPrintable(fonts));
         QVERIFY2(g.x <= world.x + 0.5 && g.x >= world.x - 3, qPrintable(QString::number(g.x) + u' ' + QString::number(world.x)));
         QCOMPARE(bookmarks(pdf), QStringList{u"Example"_s});
+        const QString info = pdfInfo(pdf);
+        QVERIFY2(info.contains(QRegularExpression(u"^Title: +Example *\n"_s, QRegularExpression::MultilineOption))
+                     && info.contains(QRegularExpression(u"^Author: +Someone\n"_s, QRegularExpression::MultilineOption)),
+                 qPrintable(info));
     }
 
     // A missing entry and a blank line in the album are skipped, the missing one with a message.
+    void bookOpensWithContentsAndBookmarks_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("contents");   // its lines, leaders left out; none: as contents-ref.txt
+        QTest::addRow("contents by title") << QStringList{u"--contents-sorted"_s} << QStringList();
+        QTest::addRow("by artist alone: album order, then by artist")
+            << QStringList{u"--contents-by-artist"_s}
+            << QStringList{u"Contents"_s, u"Zebra 3"_s, u"apple 5"_s, u"No Title 6"_s, u"Contents - Songbook Page 1"_s,
+                           u"Contents by artist"_s, u"Ann"_s, u"apple 5"_s, u"Zed"_s, u"Zebra 3"_s, u"Unknown artist"_s,
+                           u"No Title 6"_s, u"Contents - Songbook Page 2"_s};
+    }
     void bookOpensWithContentsAndBookmarks()
     {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, contents);
         QString songs = m_dir.filePath(u"gone.cho"_s) + u"\r\n\r\n";
-        for (const auto& [name, text] : {std::pair{"z.cho", "{t:Zebra}\r\n{np}\r\n[C]two pages\r\n"},
-                                         std::pair{"a.cho", "{t:apple}\r\n[G]one page\r\n"},
+        for (const auto& [name, text] : {std::pair{"z.cho", "{t:Zebra}\r\n{artist: Zed}\r\n{np}\r\n[C]two pages\r\n"},
+                                         std::pair{"a.cho", "{t:apple}\r\n{meta: artist Ann}\r\n[G]one page\r\n"},
                                          std::pair{"No Title.cho", "[D]no title\r\n"}}) {
             writeFile(m_dir.filePath(QString::fromUtf8(name)), text);
             songs += m_dir.filePath(QString::fromUtf8(name)) + u"\r\n";
         }
-        const QString album = m_dir.filePath(u"Songbook.abm"_s);
+    const QString album = m_dir.filePath(u"Songbook.abm"_s);
         writeFile(album, songs.toUtf8());
         const QString pdf = m_dir.filePath(u"songbook.pdf"_s);
-        const Run printed = runLvx({u"pdf"_s, u"--contents-sorted"_s, u"--page-size"_s, u"A4"_s, u"-o"_s, pdf, album});
+        const Run printed = runLvx(QStringList{u"pdf"_s} + options + QStringList{u"--page-size"_s, u"A4"_s, u"-o"_s, pdf, album});
         QCOMPARE(printed.exitCode, 0);
         QCOMPARE(printed.error, m_dir.filePath(u"gone.cho"_s) + u" file not found\n");
-        const QStringList pages = pdfPages(pdf);
-        QCOMPARE(pages.size(), 5);
-        QFile golden(lvx::test::dataFile(u"contents-ref.txt"_s));
-        QVERIFY(golden.open(QIODevice::ReadOnly));
-        QCOMPARE(pages.first(), QString::fromUtf8(golden.readAll()));
-        QVERIFY(pages[1].contains(u"Zebra"_s) && pages[3].contains(u"apple"_s) && pages[4].contains(u"Page 5"_s));
+        QStringList pages = pdfPages(pdf);
+        const qsizetype total = pages.size();
+        if (contents.isEmpty()) {
+            QCOMPARE(total, 5);
+            QFile golden(lvx::test::dataFile(u"contents-ref.txt"_s));
+            QVERIFY(golden.open(QIODevice::ReadOnly));
+            QCOMPARE(pages.takeFirst(), QString::fromUtf8(golden.readAll()));
+        } else {
+            QCOMPARE(total, 6);
+            static const QRegularExpression leader(u"(\\s+\\.)+\\s+|\\s{2,}"_s);
+            const QString byTitle = pages.takeFirst();
+            QStringList lines = QString(byTitle + pages.takeFirst()).split(u'\n', Qt::SkipEmptyParts);
+            lines.replaceInStrings(leader, u" "_s).replaceInStrings(QRegularExpression(u"^ | $"_s), QString());
+            QCOMPARE(lines, contents);
+        }
+        QVERIFY(pages[0].contains(u"Zebra"_s) && pages[2].contains(u"apple"_s)
+                && pages[3].contains(u"Page " + QString::number(total)));
         QCOMPARE(bookmarks(pdf), (QStringList{u"Zebra"_s, u"apple"_s, u"No Title"_s}));
+        // A book's title is its name; its songs have no one artist.
+        const QString info = pdfInfo(pdf);
+        QVERIFY2(info.contains(u"Title:           Songbook\n"_s) && !info.contains(u"Author:"_s), qPrintable(info));
     }
 
     // "lvx pdf -o songs/*.cho" names a song where the book goes: it is refused,

@@ -10,7 +10,7 @@ namespace lvx::test {
 
 // Songs written the way a reader sees them: lines separated by " | ", a lyric
 // with its chords in brackets ("He[G]llo"), a directive line as "{21}Start of
-// Chorus". A chord out of order or past the end of the text is written with its
+// Chorus", a line kept as a fact about the song as "{12m}{key: G}". A chord out of order or past the end of the text is written with its
 // position, "[G@7]", so a sort or padding fault shows in the comparison.
 inline song::SongLine parseLine(const QString& notation)
 {
@@ -18,7 +18,11 @@ inline song::SongLine parseLine(const QString& notation)
     QString rest = notation;
     if (rest.startsWith(u'{')) {
         const qsizetype close = rest.indexOf(u'}');
-        line.kind = qint16(rest.mid(1, close - 1).toInt());
+        QString kind = rest.mid(1, close - 1);
+        line.metadata = kind.endsWith(u'm');
+        if (line.metadata)
+            kind.chop(1);
+        line.kind = qint16(kind.toInt());
         rest = rest.mid(close + 1);
     }
     for (qsizetype i = 0; i < rest.size(); ++i) {

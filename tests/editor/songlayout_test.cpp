@@ -81,22 +81,30 @@ private slots:
     void chordLabels_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("letters");
+        QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("labels");   // caption, left, width
         QTest::addRow("each label stands 30 right of its character")
-            << u"[G]He[Am]llo"_s << true << u"G 630 180 | Am 830 300"_s;
+            << u"[G]He[Am]llo"_s << QString() << u"G 630 180 | Am 830 300"_s;
         QTest::addRow("a wide label pushes the next one right")
-            << u"[Cmaj7]a[G]b"_s << true << u"Cmaj7 630 660 | G 1290 180"_s;
-        QTest::addRow("solfege names") << u"[C#m7/G#]la"_s << false << u"Do#m7/Sol# 630 1260"_s;
+            << u"[Cmaj7]a[G]b"_s << QString() << u"Cmaj7 630 660 | G 1290 180"_s;
+        QTest::addRow("solfege names") << u"[C#m7/G#]la"_s << u"solfege"_s << u"Do#m7/Sol# 630 1260"_s;
         QTest::addRow("a text label loses its apostrophe and takes the comment font")
-            << u"['Intro]la"_s << true << u"Intro 630 510"_s;
+            << u"['Intro]la"_s << QString() << u"Intro 630 510"_s;
+        QTest::addRow("capo 2, sounding chords") << u"{12m}{capo: 2} | [G]He[Am]llo"_s << u"sounding"_s
+                                                 << u"A 630 180 | Bm 830 300"_s;
+        QTest::addRow("capo 2, chords as played") << u"{12m}{capo: 2} | [G]He[Am]llo"_s << QString()
+                                                  << u"G 630 180 | Am 830 300"_s;
+        QTest::addRow("chords moved from a transpose until transpose 0")
+            << u"[C]a | {12}{transpose: 2} | [C]b | {12}{transpose: 0} | [C]c"_s << QString()
+            << u"C 630 180 | D 630 180 | C 630 180"_s;
     }
     void chordLabels()
     {
         QFETCH(QString, line);
-        QFETCH(bool, letters);
+        QFETCH(QString, option);
         LayoutInput input = window();
-        input.letters = letters;
+        input.letters = option != u"solfege";
+        input.soundingChords = option == u"sounding";
         QTEST(labelRow(layOut(line, input)), "labels");
     }
 
@@ -116,6 +124,14 @@ private slots:
         for (const Stroke& stroke : layout.connectors)
             strokes += {stroke.x1, stroke.y1, stroke.x2, stroke.y2};
         QCOMPARE(strokes, (QList<double>{500, 1120, 590, 1120, 500, 1120, 500, 1328, 500, 1328, 590, 1328}));
+
+        // The song's facts under the subtitle, in the comment font, move the rule and every line down.
+        LayoutInput withFacts = window();
+        withFacts.facts = u"Key G"_s;
+        const SongLayout faced = layOut(u"[G]He[Am]llo | next"_s, withFacts);
+        QCOMPARE(faced.factsHeight, 180.0);
+        QCOMPARE((QList<double>{faced.ruleY, faced.boxes.at(0).y}), (QList<double>{1080, 1408}));
+        QVERIFY(scrollPage(faced, 10000, FixedMeasure()).visibleLines < scrollPage(layout, 10000, FixedMeasure()).visibleLines);
     }
 
     void shownChordsAreTheValidOnes()

@@ -13,6 +13,7 @@
 #include "musicfixtures.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -33,7 +34,11 @@ public:
     QStringList calls;
     QPointer<QWidget> dialog;
 
+    QString key;   // the key the song says it is in
+
     Q_INVOKABLE void Transpose(int semitones) { calls.append(u"Transpose "_s + QString::number(semitones)); }
+    Q_INVOKABLE void TransposeToKey(const QString& target) { calls.append(u"TransposeToKey "_s + target); }
+    Q_INVOKABLE QString SongKey() const { return key; }
     Q_INVOKABLE void ReplaceChords(const QString& find, const QString& replacement)
     {
         calls.append(u"ReplaceChords ["_s + find + u"] ["_s + replacement + u']');
@@ -161,6 +166,33 @@ private slots:
         QTest::mouseClick(control(dialog, button), Qt::LeftButton);
         QCOMPARE(fixture.window.calls, (button == u"bOK" ? QStringList{shown, u"PaintPage"_s} : QStringList()));
         QVERIFY(!dialog.isVisible());
+    }
+
+    // A song in a key offers the keys; a key shows as the shift it makes, and
+    // a shift set by hand goes back to semitones.
+    void transposeToAKey()
+    {
+        SongWindowFixture fixture;
+        {
+            frmTranspose dialog(fixture.desktop);
+            QVERIFY(dialog.findChild<QComboBox*>(u"cToKey"_s) == nullptr);
+        }
+        fixture.window.key = u"F"_s;
+        frmTranspose dialog(fixture.desktop);
+        fixture.window.dialog = &dialog;
+        dialog.show();
+        auto* toKey = control<QComboBox>(dialog, u"cToKey"_s);
+        QCOMPARE(toKey->count(), 25);
+        auto* shown = control<QLabel>(dialog, u"tTranspose"_s);
+        toKey->setCurrentText(u"Bb"_s);
+        QCOMPARE(shown->text(), u"Transpose 5"_s);
+        toKey->setCurrentText(u"D"_s);
+        QCOMPARE(shown->text(), u"Transpose -3"_s);
+        QTest::keyClick(control(dialog, u"UpDown1"_s), Qt::Key_Up);
+        QCOMPARE(std::pair(shown->text(), toKey->currentText()), std::pair(u"Transpose -2"_s, QString()));
+        toKey->setCurrentText(u"Gm"_s);
+        QTest::mouseClick(control(dialog, u"bOK"_s), Qt::LeftButton);
+        QCOMPARE(fixture.window.calls, (QStringList{u"TransposeToKey Gm"_s, u"PaintPage"_s}));
     }
 
     void replacePassesTextsAsTyped()

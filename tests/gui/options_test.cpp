@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QSettings>
 #include <QSlider>
@@ -85,14 +86,16 @@ private slots:
         options.app().midiDevice = -1;
         options.app().ChordsOnly = true;
         options.app().notation = u"Do"_s;
+        options.app().soundingChords = true;
         options.song().ChordSize = 2;
         options.song().PrintMinorFlag = false;
         options.show();
         QStringList shown;
         for (const QString& name : {u"sGuitarSustain"_s, u"cMidiDevs"_s, u"oOutput2"_s, u"oNoteStyle2"_s, u"oChordSize2"_s,
-                                    u"ckMinorFlag"_s, u"ckMajorFlag"_s})
+                                    u"ckMinorFlag"_s, u"ckMajorFlag"_s, u"ckSoundingChords"_s})
             shown.append(name + u'=' + QString::number(options.value(name)));
-        QCOMPARE(shown.join(u' '), u"sGuitarSustain=2 cMidiDevs=0 oOutput2=1 oNoteStyle2=1 oChordSize2=1 ckMinorFlag=0 ckMajorFlag=1"_s);
+        QCOMPARE(shown.join(u' '), u"sGuitarSustain=2 cMidiDevs=0 oOutput2=1 oNoteStyle2=1 oChordSize2=1 ckMinorFlag=0 ckMajorFlag=1 "
+                                   u"ckSoundingChords=1"_s);
     }
 
     void applyStoresTheSetting_data()
@@ -107,6 +110,12 @@ private slots:
                                                                << u"40"_s;
         QTest::addRow("the mapper is device -1") << u"cMidiDevs=0"_s << u"cmdApply"_s << u"Midi/MidiDev"_s << u"-1"_s;
         QTest::addRow("OK stores and closes") << u"oNoteStyle2=1"_s << u"cmdOK"_s << u"Public/Modo Acordes"_s << u"Do"_s;
+        QTest::addRow("the page footer as typed") << u"tPageFooter=%{title}|%{artist}|p. %{page}"_s << u"cmdOK"_s
+                                                  << u"Printer/PageFooter"_s << u"%{title}|%{artist}|p. %{page}"_s;
+        QTest::addRow("the page header as typed") << u"tPageHeader=%{key}"_s << u"cmdApply"_s << u"Printer/PageHeader"_s
+                                                  << u"%{key}"_s;
+        QTest::addRow("sounding chords shown") << u"ckSoundingChords=1"_s << u"cmdApply"_s << u"Public/SoundingChords"_s
+                                               << u"true"_s;
     }
     void applyStoresTheSetting()
     {
@@ -115,7 +124,10 @@ private slots:
         QFETCH(QString, key);
         OptionsFixture options;
         options.show();
-        options.value(set.section(u'=', 0, 0), set.section(u'=', 1).toInt());
+        if (auto* text = options.dialog->findChild<QLineEdit*>(set.section(u'=', 0, 0)))
+            text->setText(set.section(u'=', 1));
+        else
+            options.value(set.section(u'=', 0, 0), set.section(u'=', 1).toInt());
         QCOMPARE(lvx::GetSetting(key.section(u'/', 0, 0), key.section(u'/', 1), Unset), Unset);
         options.click(button);
         QTEST(lvx::GetSetting(key.section(u'/', 0, 0), key.section(u'/', 1), Unset), "stored");

@@ -215,9 +215,11 @@ private slots:
         writeFile(f.path(u"a.cho"_s), longSong(80).toUtf8());
         frmAlbum album(f.desktop, QString());
         auto* sorted = album.findChild<QCheckBox*>(u"chkContentsSorted"_s);
-        QVERIFY(!sorted->isEnabled());
+        auto* byArtist = album.findChild<QCheckBox*>(u"chkContentsByArtist"_s);
+        QVERIFY(!sorted->isEnabled() && !byArtist->isEnabled());
         album.findChild<QCheckBox*>(u"chkContents"_s)->setChecked(true);
-        QVERIFY(sorted->isEnabled());
+        QVERIFY(sorted->isEnabled() && byArtist->isEnabled());
+        byArtist->setChecked(true);
         // Songs are added through the file dialog; a cancelled one adds nothing.
         for (const QString& name : {u"a.cho"_s, u"b.cho"_s, u"c.cho"_s})
             f.messages.scriptText(f.path(name));
@@ -228,14 +230,16 @@ private slots:
         album.setChoosePrinter(f.toPdf(u"album.pdf"_s));
         press(album, u"bPrint"_s);
         QCOMPARE(f.messages.texts().filter(u"not found"_s), QStringList{f.path(u"b.cho"_s) + u" file not found"});
-        // Contents first; the last song starts on a page of its own and counts on from the first.
+        // Contents first, then by artist; the last song starts on a page of its own and counts on from the first.
         const QStringList pages = pdfPageTexts(f.path(u"album.pdf"_s));
-        QVERIFY2(pages.size() >= 3 && pages.constLast().contains(u"c.cho"_s)
-                     && pages.constLast().contains(u"Page " + QString::number(pages.size())) && pages[0].contains(u"Contents"_s),
+        QVERIFY2(pages.size() >= 4 && pages.constLast().contains(u"c.cho"_s)
+                     && pages.constLast().contains(u"Page " + QString::number(pages.size())) && pages[0].contains(u"Contents"_s)
+                     && pages[1].contains(u"Contents by artist"_s) && pages[1].contains(u"Unknown artist"_s),
                  qPrintable(pages.join(u"\n----\n")));
-        // The choice holds for the next album, which, empty, asks for no printer.
+        // The choices hold for the next album, which, empty, asks for no printer.
         frmAlbum next(f.desktop, QString());
         QVERIFY(next.findChild<QCheckBox*>(u"chkContents"_s)->isChecked());
+        QVERIFY(next.findChild<QCheckBox*>(u"chkContentsByArtist"_s)->isChecked());
         bool asked = false;
         next.setChoosePrinter([&asked](QPrinter&, QWidget*) { return asked = true; });
         press(next, u"bPrint"_s);

@@ -7,6 +7,9 @@
 #include "widgetsmain.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QTableWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -220,12 +223,15 @@ private Q_SLOTS:
         QCOMPARE(fixture.messages.texts(), QStringList{u"Inválid Chord"_s});
     }
 
+    // Shown as it sounds with the capo, the chord is moved as written.
     void dragMovesTheChord()
     {
         DesktopFixture fixture;
-        frmSong* song = fixture.open("{title: Drag}\n[G]Hello world\n"_ba);
+        fixture.desktop->app.soundingChords = true;
+        frmSong* song = fixture.open("{title: Drag}\n{capo: 2}\n[G]Hello world\n"_ba);
         const double tpp = song->twipsPerPixel();
         QLabel* g = labelWidget(song, 1);
+        QCOMPARE(g->text(), u"A"_s);
         const QPoint start(3, 4);
         // A move under 30 twips is still a click.
         QTest::mousePress(g, Qt::LeftButton, {}, start);
@@ -236,8 +242,10 @@ private Q_SLOTS:
         QTest::mousePress(g, Qt::LeftButton, {}, start);
         // The label stands 30 twips right of its character's left edge.
         QTest::mouseRelease(g, Qt::LeftButton, {}, start + QPoint(world - qRound(30 / tpp) - 1, 0));
-        QCOMPARE(lineText(song, 1), u"Hello [G]world"_s);
+        QCOMPARE(lineText(song, 2), u"Hello [G]world"_s);
         QVERIFY(song->song().Modificada);
+        QVERIFY(song->song().LinesToString().contains(u"{capo: 2}\r\nHello [G]world\r\n"_s));
+        QCOMPARE(labelWidget(song, 1)->text(), u"A"_s);
     }
 
     void rightClickEditsTheChord_data()
@@ -291,6 +299,40 @@ private Q_SLOTS:
         QCOMPARE(labelWidget(song, 2)->text(), u"C7/G"_s);
         song->action(u"mnuEUndo"_s)->trigger();
         QCOMPARE(lineText(song, 1), u"[G]one [Bb7/F]two"_s);
+    }
+
+    // Song Properties: Cancel changes nothing, OK is one step Undo takes back;
+    // the facts show under the subtitle, and a song in F moves to Bb by its key.
+    void propertiesAndKeyFromTheMenus()
+    {
+        DesktopFixture fixture;
+        frmSong* song = fixture.open("{key: F}\n[F]one [C7]two\n"_ba);
+        auto* facts = song->findChild<QLabel*>(u"lFacts"_s);
+        QCOMPARE(std::pair(facts->isVisible(), facts->text()), std::pair(true, u"Key F"_s));
+        const auto editArtist = [](const QString& button) {
+            onNextModal([button](QWidget* dialog) {
+                auto* table = dialog->findChild<QTableWidget*>(u"gProperties"_s);
+                table->item(2, 1)->setText(table->item(2, 0)->text() == u"artist" ? u"Joe"_s : u"wrong row"_s);
+                QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+            });
+        };
+        editArtist(u"bCancel"_s);
+        song->action(u"mnuFProperties"_s)->trigger();
+        QCOMPARE(std::pair(song->song().Modificada, song->song().metadata().size()), std::pair(false, qsizetype(1)));
+        editArtist(u"bOK"_s);
+        song->action(u"mnuFProperties"_s)->trigger();
+        QVERIFY(song->song().Modificada);
+        QCOMPARE(facts->text(), u"Joe \u00b7 Key F"_s);
+        song->action(u"mnuEUndo"_s)->trigger();
+        QCOMPARE(facts->text(), u"Key F"_s);
+
+        onNextModal([](QWidget* dialog) {
+            dialog->findChild<QComboBox*>(u"cToKey"_s)->setCurrentText(u"Bb"_s);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(u"bOK"_s), Qt::LeftButton);
+        });
+        song->action(u"mnuETranspose"_s)->trigger();
+        QCOMPARE(lineText(song, 2), u"[Bb]one [F7]two"_s);
+        QCOMPARE(facts->text(), u"Key Bb"_s);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "../song/songfixture.h"
 
 #include "print/pagerenderer.h"
+#include "print/pagetemplate.h"
 #include "print/printmarkup.h"
 
 using namespace lvx;
@@ -75,6 +76,7 @@ Printed markup(const QString& text, const QString& option = {})
     f.song.StringToLinesRec(text);
     f.context.app.LyricsOnly = option == u"lyrics";
     f.context.app.ChordsOnly = option == u"chords";
+    f.context.app.soundingChords = option == u"sounding";
     RecordingSurface surface;
     PrintState state;
     // A print keeps the chord names it has read, but not across a change of notation.
@@ -193,16 +195,78 @@ private slots:
         QCOMPARE(rig.page.CurrentY, 1000.0);
     }
 
+    // Header and footer follow their templates: an empty field takes its
+    // separator with it, the copyright is under the first page's footer only.
+    void headerAndFooter_data()
+    {
+        QTest::addColumn<QString>("subtitle");
+        QTest::addColumn<QString>("facts");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("footer");
+        QTest::addColumn<QStringList>("texts");   // two pages' header and footer
+        const QString footer = AppState::defaultPageFooter();
+        // The footer font is 10 points: "Page    " is 800 twips wide.
+        QTest::addRow("title and subtitle at the left, the page at the right")
+            << u"Me"_s << QString() << QString() << footer
+            << QStringList{u"text 800 15190 10 [Song - Me]"_s, u"text 10840 15190 10 [Page 1]"_s,
+                           u"text 800 15190 10 [Song - Me]"_s, u"text 10840 15190 10 [Page 2]"_s};
+        QTest::addRow("a blank subtitle, no bare separator") << u"  "_s << QString() << QString() << footer
+            << QStringList{u"text 800 15190 10 [Song]"_s, u"text 10840 15190 10 [Page 1]"_s,
+                           u"text 800 15190 10 [Song]"_s, u"text 10840 15190 10 [Page 2]"_s};
+        QTest::addRow("facts in both, centred and at the right")
+            << QString() << u"{artist: Marty Robbins}\r\n{key: G}"_s << u"%{artist}||Key %{key}"_s
+            << u"|%{title}, %{artist} (%{year})|%{page}"_s
+            << QStringList{u"text 800 460 10 [Marty Robbins]"_s, u"text 11140 460 10 [Key G]"_s,
+                           u"text 5270 15190 10 [Song, Marty Robbins]"_s, u"text 11340 15190 10 [1]"_s,
+                           u"text 800 460 10 [Marty Robbins]"_s, u"text 11140 460 10 [Key G]"_s,
+                           u"text 5270 15190 10 [Song, Marty Robbins]"_s, u"text 11340 15190 10 [2]"_s};
+        QTest::addRow("the copyright under the first footer") << QString() << u"{copyright: (c) 1959 Someone}"_s
+            << QString() << u"||%{page}"_s
+            << QStringList{u"text 11340 15190 10 [1]"_s, u"text 5420 15430 10 [(c) 1959 Someone]"_s,
+                           u"text 11340 15190 10 [2]"_s};
+        QTest::addRow("a part without fields stays, an unknown field is empty")
+            << QString() << QString() << u"Songbook|%{nothing}"_s << u"%{title"_s
+            << QStringList{u"text 800 460 10 [Songbook]"_s, u"text 800 15190 10 [%{title]"_s,
+                           u"text 800 460 10 [Songbook]"_s, u"text 800 15190 10 [%{title]"_s};
+    }
+    // An empty field takes the text beside it along, never leaving a bare separator.
+    void templateFields_data()
+    {
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QString>("expanded");   // title empty, subtitle "Me", artist "Marty", year empty, album "Hits"
+        QTest::addRow("no title: the subtitle alone") << u"%{title} - %{subtitle}"_s << u"Me"_s;
+        QTest::addRow("an empty field between two filled ones") << u"%{artist}, %{year}, %{album}"_s << u"Marty, Hits"_s;
+        QTest::addRow("text around a filled field") << u"by %{artist}."_s << u"by Marty."_s;
+        QTest::addRow("text around an empty field") << u"(%{year})"_s << QString();
+        QTest::addRow("no field at all") << u"Songbook"_s << u"Songbook"_s;
+        QTest::addRow("nothing filled, nothing left") << u"%{title} - %{year}"_s << QString();
+    }
+    void templateFields()
+    {
+        QFETCH(QString, part);
+        const QHash<QString, QString> values{{u"subtitle"_s, u"Me"_s}, {u"artist"_s, u"Marty"_s}, {u"album"_s, u"Hits"_s}};
+        QTEST(expandTemplate(part, [&](QStringView name) { return values.value(name.toString()); }), "expanded");
+    }
+
     void headerAndFooter()
     {
+        QFETCH(QString, facts);
         PageRig rig;
+        rig.f.song.StringToLinesRec(facts);
         rig.state.PrintTitle = u"Song"_s;
-        rig.state.PrintSubTitle = u"Me"_s;
-        rig.renderer.DrawHeader(rig.page, rig.page);
-        rig.renderer.DrawFooter(rig.page, rig.page);
-        QCOMPARE(rig.page.callsOf(u"line"_s), (QStringList{u"line 800 750 11640 750"_s, u"line 800 15090 11640 15090"_s}));
-        // The footer font is 10 points: "Page    " is 800 twips wide.
-        QCOMPARE(rig.texts(), (QStringList{u"text 800 15190 10 [Song - Me]"_s, u"text 10840 15190 10 [Page 1]"_s}));
+        QFETCH(QString, subtitle);
+        rig.state.PrintSubTitle = subtitle;
+        QFETCH(QString, header);
+        rig.state.HeaderTemplate = header;
+        QFETCH(QString, footer);
+        rig.state.FooterTemplate = footer;
+        for (int page = 1; page <= 2; ++page) {
+            rig.renderer.DrawHeader(rig.page, rig.page);
+            rig.renderer.DrawFooter(rig.page, rig.page);
+            rig.page.NewPage();
+        }
+        QCOMPARE(rig.page.callsOf(u"line"_s).mid(0, 2), (QStringList{u"line 800 750 11640 750"_s, u"line 800 15090 11640 15090"_s}));
+        QTEST(rig.texts(), "texts");
     }
 
     void pageBreaks_data()
@@ -245,6 +309,11 @@ private slots:
     {
         const Printed printed = markup(u"{t:Song}\r\n{st:By me}"_s);
         QCOMPARE(printed.lines, (QStringList{Title + u"<C>Song<CR><LF>", SubTitle + u"<C>By me<CR><LF>", Comment + u"<EOBLK>"}));
+        // The song's facts under the subtitle, in the subtitle's face two points smaller.
+        const Printed facts = markup(u"{t:Song}\r\n{st:By me}\r\n{artist: Marty Robbins}\r\n{key: G}\r\n{tempo: 96}"_s);
+        QCOMPARE(facts.lines, (QStringList{Title + u"<C>Song<CR><LF>", SubTitle + u"<C>By me<CR><LF>",
+                                           u"<FN:Comic Sans MS><FC:0><FS:14><B></I><C>Marty Robbins \u00b7 Key G \u00b7 96 bpm<CR><LF>"_s,
+                                           Comment + u"<EOBLK>"}));
     }
 
     void lineMarkup_data()
@@ -275,15 +344,23 @@ private slots:
         QTest::addRow("verse as a named block") << u"{sov: Verse 1}"_s << QString() << Comment + u"<SOBLK:Verse 1><CR><LF>";
         QTest::addRow("comment style of another tool") << u"{ci: softly}"_s << QString() << Comment + u"softly<CR><LF>";
         QTest::addRow("less-than sign in a lyric") << u"Only a < here"_s << QString() << Lyric + u"Only a <LT> here<CR><LF> ";
+        const QString capo = u"{capo: 2}\r\n[C]Hello [G]world"_s;
+        // The capo also stands in the facts line under the subtitle.
+        const QString capoFacts = u"<FN:Comic Sans MS><FC:0><FS:14><B></I><C>Capo 2<CR><LF>\n"_s;
+        QTest::addRow("capo 2, sounding chords") << capo << u"sounding"_s
+                                                 << capoFacts + chordLine(u"Hello world"_s, u"D      A "_s);
+        QTest::addRow("capo 2, chords as played") << capo << QString() << capoFacts + chordLine(u"Hello world"_s, u"C      G "_s);
+        QTest::addRow("chords moved from a transpose until transpose 0")
+            << u"{transpose: 2}\r\n[C]a\r\n{transpose: abc}\r\n[C]b\r\n{transpose: 0}\r\n[C]c"_s << QString()
+            << chordLine(u"a"_s, u"D "_s) + u'\n' + chordLine(u"b"_s, u"D "_s) + u'\n' + chordLine(u"c"_s, u"C "_s);
     }
     void lineMarkup()
     {
         QFETCH(QString, text);
         QFETCH(QString, option);
-        QFETCH(QString, expected);
+        // Between the title, the subtitle and the closing line, one line a record.
         const Printed printed = markup(text, option);
-        QCOMPARE(printed.lines.size(), 4);
-        QCOMPARE(printed.lines[2], expected);
+        QTEST(printed.lines.mid(2, printed.lines.size() - 3).join(u'\n'), "expected");
     }
 
     void chordRowStopsAtThePage()
@@ -297,11 +374,13 @@ private slots:
 
     void unprintedLines()
     {
-        // Notes, and lines kept for other tools (notation, unknown directives).
+        // Notes, and lines kept for other tools (notation, unknown directives);
+        // a fact prints under the subtitle, not where it stands.
         const Printed printed = markup(u"   # a note\r\n{c: # a comment note}\r\n{artist: Me}\r\n{start_of_abc}\r\n"
                                        u"X:1\r\n{end_of_abc}\r\nsung"_s);
-        QCOMPARE(printed.lines.size(), 4);
-        QCOMPARE(printed.lines[2], Lyric + u"sung<CR><LF> ");
+        QCOMPARE(printed.lines.size(), 5);
+        QVERIFY(printed.lines[2].endsWith(u"<C>Me<CR><LF>"_s));
+        QCOMPARE(printed.lines[3], Lyric + u"sung<CR><LF> ");
     }
 
     void tablatureIsPrintedAsWritten()

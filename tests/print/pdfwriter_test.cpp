@@ -79,7 +79,8 @@ QByteArray sampleDocument(QList<DrawnWord>& words, int compression = 0, int numb
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    PdfDocumentSurface pdf(&buffer, Paper::A4, Orientation::Portrait, u"Canción de prueba"_s);
+    PdfDocumentSurface pdf(&buffer, Paper::A4, Orientation::Portrait);
+    pdf.setDocumentInfo(u"Canción de prueba"_s, {});
     pdf.setPageCompression(compression);
     phrase(pdf, words, Title, 1440, 1440, u"Amazing Grace"_s);
     pdf.ForeColor = 0x0000FF;  // red
@@ -391,7 +392,8 @@ private slots:
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         {
-            PdfDocumentSurface pdf(&buffer, Paper::Letter, Orientation::Landscape, u"Songs – Песни"_s);
+            PdfDocumentSurface pdf(&buffer, Paper::Letter, Orientation::Landscape);
+            pdf.setDocumentInfo(u"Songs – Песни"_s, u"Los (Paréntesis)"_s);
             QCOMPARE(QSizeF(pdf.ScaleWidth(), pdf.ScaleHeight()), QSizeF(15840, 12240));
             pdf.NewPage();
             pdf.NewPage();
@@ -401,6 +403,7 @@ private slots:
             QSKIP("poppler-utils is not installed");
         const QString info = run(u"pdfinfo"_s, {saved(buffer.data(), u"info.pdf"_s)}).out;
         for (const QString& line : {u"Pages:\\s+3"_s, u"Page size:\\s+792 x 612 pts"_s, u"Title:\\s+Songs – Песни"_s,
+                                    u"Author:\\s+Los \\(Paréntesis\\)"_s,
                                     u"Creator:\\s+Liravox"_s, u"PDF version:\\s+1.4"_s, u"CreationDate:.* 2023"_s})
             QVERIFY2(info.contains(QRegularExpression(line + u"\\s"_s)), qPrintable(line + u" in\n"_s + info));
     }

@@ -5,6 +5,7 @@
 
 #include "print/album.h"
 #include "print/chorddiagram.h"
+#include "print/contentspage.h"
 #include "print/pagemargins.h"
 #include "print/previewscale.h"
 #include "print/printjob.h"
@@ -59,15 +60,22 @@ QMap<QString, int> bookmarkedPages(const RecordingSurface& surface)
     return pages;
 }
 
-// The contents lines as drawn, "title page": a title, a leader of dots, a page number.
+// The contents lines as drawn: "title page" for a song (a title, a leader of
+// dots, a page number), "[name]" for a heading; captions and footers left out.
 QStringList contentsLines(const QStringList& texts)
 {
+    static const QRegularExpression skipped(u"^(Contents|Contents by artist|Contents - Book|Page \\d+)$"_s);
     QStringList lines;
-    for (qsizetype index = 0; index + 2 < texts.size(); ++index) {
+    for (qsizetype index = 0; index < texts.size(); ++index) {
         bool isNumber = false;
-        texts[index + 2].toInt(&isNumber);
-        if (isNumber && texts[index + 1].startsWith(u'.') && QString(texts[index + 1]).remove(u". "_s) == u".")
+        if (index + 2 < texts.size())
+            texts[index + 2].toInt(&isNumber);
+        if (isNumber && texts[index + 1].startsWith(u'.') && QString(texts[index + 1]).remove(u". "_s) == u".") {
             lines.append(texts[index] + u' ' + texts[index + 2]);
+            index += 2;
+        } else if (!skipped.match(texts[index]).hasMatch()) {
+            lines.append(u'[' + texts[index] + u']');
+        }
     }
     return lines;
 }
@@ -134,22 +142,31 @@ private slots:
     {
         QTest::addColumn<bool>("contents");
         QTest::addColumn<bool>("sorted");
+        QTest::addColumn<bool>("byArtist");
         QTest::addColumn<int>("moreSongs");
         QTest::addColumn<int>("contentsPages");
-        QTest::addRow("bookmarks alone, no contents") << false << false << 0 << 0;
-        QTest::addRow("contents in album order") << true << false << 0 << 1;
-        QTest::addRow("contents by title, numbers by value") << true << true << 12 << 1;
-        QTest::addRow("contents running onto a second page") << true << false << 60 << 2;
+        QTest::addRow("bookmarks alone, no contents") << false << false << false << 0 << 0;
+        QTest::addRow("contents in album order") << true << false << false << 0 << 1;
+        QTest::addRow("contents by title, numbers by value") << true << true << false << 12 << 1;
+        QTest::addRow("contents running onto a second page") << true << false << false << 60 << 2;
+        QTest::addRow("by artist after the titles, both sorted") << true << true << true << 0 << 2;
+        QTest::addRow("by artist in album order, both running on") << true << false << true << 60 << 4;
     }
     void bookFindsEverySongAtItsFirstPage()
     {
         QFETCH(bool, contents);
         QFETCH(bool, sorted);
+        QFETCH(bool, byArtist);
         QFETCH(int, moreSongs);
-        QStringList files{song(u"z.cho"_s, longSong(150).replace(u"{t:Long}"_s, u"{t:Zebra}"_s)),
-                          song(u"a.cho"_s, u"{t:apple}\r\n[C]a\r\n"_s), m_dir.filePath(u"gone.cho"_s),
-                          song(u"untitled.cho"_s, u"[G]no title\r\n"_s)};
-        QStringList titles{u"Zebra"_s, u"apple"_s, u"untitled"_s};
+        QStringList files{song(u"z.cho"_s, longSong(150).replace(u"{t:Long}"_s, u"{t:Zebra}\r\n{artist: Zed}"_s)),
+                          song(u"b.cho"_s, u"{title: Banana}\r\n{meta: artist Ann}\r\n[C]b\r\n"_s),
+                          song(u"a.cho"_s, u"{t:apple}\r\n{artist: Ann}\r\n[C]a\r\n"_s), m_dir.filePath(u"gone.cho"_s),
+                          song(u"untitled.cho"_s, u"[G]no title\r\n"_s),
+                          song(u"m.cho"_s, u"{meta: title The Meadow}\r\n{sorttitle: Meadow, The}\r\n{artist: Bob}\r\n"
+                                           u"{sortartist: Able}\r\n[D]m\r\n"_s)};
+        QStringList titles{u"Zebra"_s, u"Banana"_s, u"apple"_s, u"untitled"_s, u"The Meadow"_s};
+        const QMap<QString, QString> artists{
+            {u"Zebra"_s, u"Zed"_s}, {u"Banana"_s, u"Ann"_s}, {u"apple"_s, u"Ann"_s}, {u"The Meadow"_s, u"Bob"_s}};
         for (int number = 1; number <= moreSongs; ++number) {
             titles.append(u"Song " + QString::number(number));
             files.append(song(u"s" + QString::number(number) + u".cho", u"{t:" + titles.last() + u"}\r\n[D]x\r\n"));
@@ -157,7 +174,7 @@ private slots:
         SongFixture f;
         RecordingSurface printer;
         PrintJob job(f.context, nullptr);
-        job.PrintAlbum(printer, files, {contents, sorted, u"Book"_s});
+        job.PrintAlbum(printer, files, {contents, sorted, byArtist, u"Book"_s});
 
         // Songs are read once, though contents lay them out twice.
         QCOMPARE(f.messages.texts(), QStringList{m_dir.filePath(u"gone.cho"_s) + u" file not found"});
@@ -178,15 +195,89 @@ private slots:
             listed += contentsLines(pages[page]);
         }
         if (sorted) {
-            // Case aside, numbers by value.
-            titles = titles.mid(3);
-            titles.prepend(u"apple"_s);
+            // Case aside, by sort title where a song gives one, numbers by value.
+            titles = QStringList{u"apple"_s, u"Banana"_s, u"The Meadow"_s} + titles.mid(5);
             titles.append({u"untitled"_s, u"Zebra"_s});
         }
+        const auto line = [&bookmarks](const QString& title) -> QString { return title + u' ' + QString::number(bookmarks.value(title)); };
         QStringList expected;
         for (const QString& title : std::as_const(titles))
-            expected.append(title + u' ' + QString::number(bookmarks.value(title)));
+            expected.append(line(title));
+        // By sort name (Bob sorts as Able), each artist's songs as the first list has them, the unknown last.
+        for (const QString& artist : {u"Bob"_s, u"Ann"_s, u"Zed"_s, QString()}) {
+            if (!byArtist)
+                break;
+            expected.append(u'[' + (artist.isEmpty() ? u"Unknown artist"_s : artist) + u']');
+            for (const QString& title : std::as_const(titles)) {
+                if (artists.value(title) == artist)
+                    expected.append(line(title));
+            }
+        }
         QCOMPARE(listed, contents ? expected : QStringList());
+        QCOMPARE(printer.callsOf(u"info"_s), QStringList{u"info [Book] []"_s});
+    }
+
+    // 240 twips a line from 1720 (caption and a blank line below the 1000 top
+    // margin) to 14840: after 53 songs a heading has room for itself alone.
+    void headingNeverEndsAPageAlone_data()
+    {
+        QTest::addColumn<int>("songsBefore");
+        QTest::addColumn<int>("headingPage");
+        QTest::addRow("room for the heading and its song") << 52 << 1;
+        QTest::addRow("room for the heading alone") << 53 << 2;
+    }
+    void headingNeverEndsAPageAlone()
+    {
+        QFETCH(int, songsBefore);
+        QList<ContentsLine> lines(songsBefore, ContentsLine{u"Song"_s, 3, false});
+        lines.append({{u"Last artist"_s, 0, true}, {u"Final"_s, 9, false}});
+        SongFixture f;
+        song::Song look(f.context);
+        look.resetForLoad();
+        PrintState state;
+        RecordingSurface page;
+        const int pages = DrawContentsPages(page, state, look, f.messages, u"Contents by artist"_s, lines);
+        QTEST(pages, "headingPage");
+        const QList<QStringList> texts = pageTexts(page);
+        QCOMPARE(texts.size(), pages);
+        QVERIFY(texts.last().contains(u"Last artist"_s) && texts.last().contains(u"Final"_s));
+    }
+
+    void documentTellsTitleAndAuthor_data()
+    {
+        QTest::addColumn<QStringList>("songs");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("contents");
+        QTest::addColumn<QString>("info");
+        const QString ann = u"{t:apple}\r\n{artist: Ann}\r\n[C]a\r\n"_s;
+        const QString annAgain = u"{meta: title Banana}\r\n{meta: artist Ann}\r\n[C]b\r\n"_s;
+        const QString zed = u"{t:Zebra}\r\n{artist: Zed}\r\n[C]z\r\n"_s;
+        const QString nobody = u"[G]no title\r\n"_s;
+        QTest::addRow("one song: its title and artist") << QStringList{ann} << QString() << false << u"[apple] [Ann]"_s;
+        QTest::addRow("one song titled by meta") << QStringList{annAgain} << QString() << false << u"[Banana] [Ann]"_s;
+        QTest::addRow("one untitled song: its file name") << QStringList{nobody} << QString() << false << u"[song0] []"_s;
+        QTest::addRow("an album of one song: the album's name") << QStringList{ann} << u"Book"_s << false << u"[Book] [Ann]"_s;
+        QTest::addRow("a book of one artist") << QStringList{ann, annAgain} << u"Book"_s << false << u"[Book] [Ann]"_s;
+        QTest::addRow("a book with contents, one artist") << QStringList{ann, annAgain} << u"Book"_s << true << u"[Book] [Ann]"_s;
+        QTest::addRow("a book of two artists names none") << QStringList{ann, zed} << u"Book"_s << true << u"[Book] []"_s;
+        QTest::addRow("a song without an artist names none") << QStringList{ann, nobody} << u"Book"_s << false << u"[Book] []"_s;
+        QTest::addRow("songs without a book's name") << QStringList{ann, annAgain} << QString() << false << u"[] [Ann]"_s;
+    }
+    void documentTellsTitleAndAuthor()
+    {
+        QFETCH(QStringList, songs);
+        QFETCH(QString, name);
+        QFETCH(bool, contents);
+        QStringList files;
+        for (const QString& text : std::as_const(songs))
+            files.append(song(u"song" + QString::number(files.size()) + u".cho", text));
+        SongFixture f;
+        RecordingSurface printer;
+        PrintJob job(f.context, nullptr);
+        job.PrintAlbum(printer, files, {contents, false, false, name});
+        QFETCH(QString, info);
+        // Told once, whatever the pages.
+        QCOMPARE(printer.callsOf(u"info"_s), QStringList{u"info " + info});
     }
 
     // A book reuses the fingerings it chose for songs without their own, but a

@@ -40,6 +40,10 @@ public:
     }
     void Discard() override { calls.append(QStringLiteral("discard")); }
     void addBookmark(const QString& title) override { calls.append(QStringLiteral("bookmark %1 [%2]").arg(page).arg(title)); }
+    void setDocumentInfo(const QString& title, const QString& author) override
+    {
+        calls.append(QStringLiteral("info [%1] [%2]").arg(title, author));
+    }
     // A wiped picture keeps no calls.
     void Clear() override { calls.clear(); }
 

@@ -3,6 +3,7 @@
 
 #include "music/modos.h"
 #include "song/barline.h"
+#include "song/songproperties.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -347,23 +348,24 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("facts");         // name=value, in file order, "; " between
         QTest::addColumn<QStringList>("edits");     // index=new value
+        QTest::addColumn<QString>("header");        // the line shown under the title
         QTest::addRow("people, both forms and repeated, a second title kept")
             << u"meta-people"_s << u"Ballad of the Hills"_s
             << u"artist=Marty Robbins; artist=The Band; composer=A. Writer; lyricist=B. Poet; arranger=C. Arranger; "
                u"arranger=D. Arranger"_s
-            << QStringList{u"1=The Other Band"_s, u"2=A. Composer"_s, u"5=E. Arranger"_s};
+            << QStringList{u"1=The Other Band"_s, u"2=A. Composer"_s, u"5=E. Arranger"_s} << u"Marty Robbins"_s;
         QTest::addRow("keys, times and numbers as written, sense or not")
             << u"meta-music"_s << u"Key Changes"_s
             << u"key=F; key=Dm; key=H#moll; time=3/4; time=6/8; tempo=96; tempo=-5; duration=3:05; capo=2; capo=99; key=G"_s
-            << QStringList{u"0=G"_s, u"9=3"_s};
+            << QStringList{u"0=G"_s, u"9=3"_s} << u"Key F \u00b7 Capo 2 \u00b7 3/4 \u00b7 96 bpm"_s;
         QTest::addRow("album, dates, tags and sort names")
             << u"meta-publishing"_s << u"Album Track"_s
             << u"album=Gunfighter Ballads; album=Greatest Hits; year=1959; copyright=(c) 1959 Someone; ccli=1234567; "
                u"tag=western; tag=ballad; tag=; sorttitle=Album Track, The; sortartist=Robbins, Marty"_s
-            << QStringList{u"7=gospel"_s, u"2=1960"_s};
+            << QStringList{u"7=gospel"_s, u"2=1960"_s} << QString();
         QTest::addRow("names of other tools; none in notation or in a later song")
-            << u"meta-other"_s << u"Other Facts"_s << u"source=Bluegrass library; source=second; x_studio=Nashville; mood=; artist="_s
-            << QStringList{u"3=calm"_s, u"4=Nobody"_s, u"2=Memphis\nTennessee"_s};
+            << u"meta-other"_s << u"Other Facts"_s << u"source=Bluegrass library; source=second; x_studio=Nashville; mood=; artist=; composer=Hank Writer"_s
+            << QStringList{u"3=calm"_s, u"4=Nobody"_s, u"2=Memphis\nTennessee"_s} << u"Hank Writer"_s;
     }
     void metadataFamilies()
     {
@@ -377,6 +379,7 @@ private slots:
         for (const MetaEntry& entry : f.song.metadata())
             facts.append(entry.name + u'=' + entry.value);
         QTEST(facts.join(u"; "), "facts");
+        QTEST(headerLine(f.song.metadata()), "header");
         for (const QString& edit : std::as_const(edits)) {
             const qsizetype equals = edit.indexOf(u'=');
             QVERIFY(setMetadataValue(f.song.lines, edit.left(equals).toInt(),
@@ -387,6 +390,85 @@ private slots:
         f.song.StringToLinesRec(written);
         QCOMPARE(f.song.metadata().size(), facts.size());
         QCOMPARE(f.song.LinesToString(), written);
+    }
+
+    // The facts' font follows the song's subtitle and is written only when
+    // the song sets one of its own, so songs keep the font lines they had.
+    void factsFontFollowsTheSubtitle()
+    {
+        SongFixture f;
+        f.song.LoadFile();
+        f.song.StringToLinesRec(u"{font:SubTitle,Arial,12,0,false,false}\r\nx"_s);
+        QCOMPARE(FontToStr(*f.song.fonts->find(u"Metadata"_s)), u"Metadata,Arial,10,0,false,false"_s);
+        QVERIFY(!f.song.LinesToString().contains(u"Metadata"_s));
+        f.song.StringToLinesRec(u"{font:Metadata,Arial,9,255,false,true}\r\nx"_s);
+        QVERIFY(f.song.LinesToString().contains(u"\r\n{font:Metadata,Arial,9,255,false,true}\r\n"_s));
+    }
+
+    // The properties table edits facts where they stand: a changed value
+    // rewrites its own line, an emptied one loses it, a new one follows the
+    // song's last fact, and rows left alone change nothing.
+    void propertiesTable_data()
+    {
+        QTest::addColumn<QStringList>("edits");     // name=value on the first row of that name; +name=value adds one
+        QTest::addColumn<QStringList>("changed");   // -line gone, +line come
+        QTest::addColumn<QString>("title");
+        QTest::addRow("nothing edited, nothing changed") << QStringList() << QStringList() << u"Ballad of the Hills"_s;
+        QTest::addRow("an artist rewritten in its own line")
+            << QStringList{u"artist=Johnny Cash"_s} << QStringList{u"-{artist: Marty Robbins}"_s, u"+{artist: Johnny Cash}"_s}
+            << u"Ballad of the Hills"_s;
+        QTest::addRow("a fact of the meta form keeps its form")
+            << QStringList{u"lyricist=C. Poet"_s} << QStringList{u"-{meta: lyricist B. Poet}"_s, u"+{meta: lyricist C. Poet}"_s}
+            << u"Ballad of the Hills"_s;
+        QTest::addRow("an emptied fact loses its line")
+            << QStringList{u"composer="_s} << QStringList{u"-{Composer: A. Writer}"_s} << u"Ballad of the Hills"_s;
+        QTest::addRow("new facts after the last one, a name of one's own in the meta form")
+            << QStringList{u"key=G"_s, u"+mood=calm"_s} << QStringList{u"+{key: G}"_s, u"+{meta: mood calm}"_s}
+            << u"Ballad of the Hills"_s;
+        QTest::addRow("the title goes to the title box") << QStringList{u"title=New Ballad"_s} << QStringList()
+                                                          << u"New Ballad"_s;
+    }
+    void propertiesTable()
+    {
+        QFETCH(QStringList, edits);
+        SongFixture f;
+        f.context.app.CurrentFileName = test::dataFile(u"meta-people.cho"_s);
+        f.song.LoadFile();
+        f.song.Modificada = false;
+        const QString before = songText(f);
+        QList<PropertyRow> rows = propertyRows(f.song);
+        QCOMPARE(rows.mid(0, 3), (QList<PropertyRow>{{u"title"_s, u"Ballad of the Hills"_s, -1},
+                                                     {u"subtitle"_s, u"As sung by the band"_s, -1},
+                                                     {u"artist"_s, u"Marty Robbins"_s, 0}}));
+        for (const QString& edit : std::as_const(edits)) {
+            const qsizetype equals = edit.indexOf(u'=');
+            const QString name = edit.left(equals);
+            if (name.startsWith(u'+')) {
+                rows.append({name.mid(1), edit.mid(equals + 1), -1});
+                continue;
+            }
+            const auto row = std::find_if(rows.begin(), rows.end(), [&](const PropertyRow& r) { return r.name == name; });
+            QVERIFY(row != rows.end());
+            row->value = edit.mid(equals + 1);
+        }
+        QCOMPARE(applyPropertyRows(f.song, rows), !edits.isEmpty());
+        QCOMPARE(f.song.Modificada, !edits.isEmpty());
+        QTEST(f.song.title, "title");
+        const QStringList old = before.split(u"\r\n"_s);
+        const QStringList now = songText(f).split(u"\r\n"_s);
+        QStringList changed;
+        for (const QString& line : old)
+            if (!now.contains(line))
+                changed.append(u'-' + line);
+        for (const QString& line : now)
+            if (!old.contains(line))
+                changed.append(u'+' + line);
+        if (!f.song.title.startsWith(u"Ballad"))
+            changed.clear();   // the title line's own form is the writer's business
+        QTEST(changed, "changed");
+        // New facts stand together right after the last fact that was there.
+        if (const qsizetype added = now.indexOf(u"{key: G}"_s); added >= 0)
+            QCOMPARE(now.at(added - 1), u"{meta arranger D. Arranger}"_s);
     }
 
     // Whatever the editor lets a musician type reads back as the same record:

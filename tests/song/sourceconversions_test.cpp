@@ -3,6 +3,7 @@
 
 #include "song/barline.h"
 #include "song/chordsheet.h"
+#include "song/shownchords.h"
 #include "song/sourceconversions.h"
 
 using namespace lvx;
@@ -158,6 +159,57 @@ private slots:
         QCOMPARE(chordNames(f->song), expected);
         QVERIFY(f->song.Modificada);
         QVERIFY(f->messages.texts().isEmpty());
+    }
+
+    // How the view and the print show each chord: moved by the {transpose} in
+    // force at its line and, for sounding chords, by the capo; never changed.
+    void shownChords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("sounding");
+        QTest::addColumn<QString>("shown");
+        const QString capo2 = u"{capo: 2}\r\n[C]a [G7]b [Bb/F]c ['Intro]d [N.C.]e"_s;
+        QTest::addRow("capo 2, sounding: each shape two semitones up") << capo2 << true << u"D A7 C/G 'Intro N.C."_s;
+        QTest::addRow("capo 2, as played: as written") << capo2 << false << u"C G7 Bb/F 'Intro N.C."_s;
+        QTest::addRow("a capo past the eleventh fret or no number is shown as written, not used")
+            << u"{capo: 13}\r\n{capo: 2nd fret}\r\n[C]a"_s << true << u"C"_s;
+        QTest::addRow("the key the song sounds in spells the chords")
+            << u"{key: C}\r\n{capo: 1}\r\n[C]a [G/B]b [Am]c"_s << true << u"Db Ab/C Bbm"_s;
+        QTest::addRow("transpose from its line until transpose 0")
+            << u"[C]a\r\n{transpose: 2}\r\n[C]b\r\n[G]c\r\n{transpose: 0}\r\n[C]d"_s << false << u"C D A C"_s;
+        QTest::addRow("ChordPro's form without a colon, ended by a transpose without a value")
+            << u"{transpose +2}\r\n[C]a\r\n{transpose}\r\n[C]b"_s << false << u"D C"_s;
+        QTest::addRow("a later transpose takes the place of the one before")
+            << u"{transpose: 2}\r\n[C]a\r\n{transpose: -3}\r\n[C]b"_s << false << u"D A"_s;
+        QTest::addRow("a value that is no semitone count changes nothing")
+            << u"{transpose: 2}\r\n{transpose: abc}\r\n[C]a\r\n{transpose: 12}\r\n{transpose: 1.4}\r\n[C]b\r\n"
+               u"{transpose: G}\r\n{transpose: -3 -1}\r\n[C]c"_s
+            << false << u"D D D"_s;
+        QTest::addRow("capo and transpose add up") << u"{capo: 2}\r\n{transpose: -1}\r\n[C]a"_s << true << u"C#"_s;
+        QTest::addRow("moved down in a song without a key, chords take flats")
+            << u"{transpose: -1}\r\n[E]a [A/D]b [Db]c"_s << false << u"Eb Ab/Db C"_s;
+        QTest::addRow("moved a whole octave, shown as written") << u"{capo: 2}\r\n{transpose: -2}\r\n[CM7]a"_s << true
+                                                               << u"CM7"_s;
+        QTest::addRow("each song of a file starts unmoved, with its own capo")
+            << u"{capo: 2}\r\n{transpose: 1}\r\n[C]a\r\n{new_song}\r\n{t:B}\r\n[C]b\r\n{ns}\r\n{capo: 3}\r\n[C]c"_s << true
+            << u"D# C D#"_s;
+    }
+    void shownChords()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, sounding);
+        const auto f = SongFixture::read(text);
+        const ShownChords shown(f->song.lines, sounding);
+        const QString written = f->song.LinesToString();
+        QStringList names;
+        for (qsizetype index = 0; index < f->song.lines.size(); ++index) {
+            for (const ChordPlacement& chord : f->song.lines[index].chords)
+                names.append(shown.name(index, chord.name));
+        }
+        QTEST(names.join(u' '), "shown");
+        // The lines that move the chords are saved as they were read, and so are the chords.
+        for (const QString& line : text.split(u"\r\n"_s))
+            QVERIFY2(written.contains(line + u"\r\n"), qPrintable(line));
     }
 
     // The song's keys move with its chords; a key that reads as none stays.

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -78,6 +79,12 @@ void frmSong::createHeader()
     // The song's title and subtitle follow every edit of their boxes.
     for (QLineEdit* box : {tTitle, tSubTitle})
         connect(box, &QLineEdit::textEdited, this, [this, box] { headerEdited(box); });
+
+    lFacts = new QLabel(this);
+    lFacts->setObjectName(u"lFacts"_s);
+    lFacts->setTextFormat(Qt::PlainText);
+    lFacts->setAlignment(Qt::AlignCenter);
+    lFacts->hide();
 
     Line1 = new QFrame(this);
     Line1->setObjectName(u"Line1"_s);

@@ -16,6 +16,7 @@
 
 class QAction;
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QScrollBar;
@@ -134,11 +135,15 @@ public Q_SLOTS:
     void PaintPage();
     void DelayPaintPage(int interval);
     void Transpose(int semitones);
+    void TransposeToKey(const QString& key);
+    // The song's key as written, when it reads as a key; empty otherwise.
+    QString SongKey() const;
     void ReplaceChords(const QString& find, const QString& replacement);
 
     void mnuFSave_Click();
     void mnuFSaveAs_Click();
     void mnuFExportText_Click();
+    void mnuFProperties_Click();
     void mnuFPrint_Click();
     void mnuFPrintPreview_Click();
     void mnuFPageSetup_Click();
@@ -182,6 +187,7 @@ private:
 
     QLineEdit* tTitle = nullptr;
     QLineEdit* tSubTitle = nullptr;
+    QLabel* lFacts = nullptr;       // artist, key, capo... under the subtitle
     QFrame* Line1 = nullptr;
     QScrollBar* VS = nullptr;
     QScrollBar* HS = nullptr;   // shown when a line is wider than the window

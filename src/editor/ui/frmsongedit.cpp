@@ -9,6 +9,7 @@
 #include "app/desktopcontext.h"
 #include "music/ui/frmreplace.h"
 #include "music/ui/frmtranspose.h"
+#include "song/ui/frmsongproperties.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -321,6 +322,19 @@ void frmSong::Transpose(int semitones)
     refreshModified();
 }
 
+void frmSong::TransposeToKey(const QString& key)
+{
+    const SongState before = currentState();
+    m_song.TransposeToKey(key);
+    recordIfChanged(before);
+    refreshModified();
+}
+
+QString frmSong::SongKey() const
+{
+    return m_song.keyName();
+}
+
 void frmSong::ReplaceChords(const QString& find, const QString& replacement)
 {
     const SongState before = currentState();
@@ -333,6 +347,23 @@ void frmSong::mnuETranspose_Click()
 {
     music::frmTranspose dialog(m_desktop, this);
     dialog.exec();
+}
+
+// The properties change as one step, undone with one Undo; Cancel changes nothing.
+void frmSong::mnuFProperties_Click()
+{
+    song::frmSongProperties dialog(song::propertyRows(m_song), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const SongState before = currentState();
+    song::applyPropertyRows(m_song, dialog.rows());
+    if (tTitle->text() != m_song.title)
+        tTitle->setText(m_song.title);
+    if (tSubTitle->text() != m_song.subtitle)
+        tSubTitle->setText(m_song.subtitle);
+    recordIfChanged(before);
+    refreshModified();
+    PaintPage();
 }
 
 void frmSong::mnuEReplace_Click()

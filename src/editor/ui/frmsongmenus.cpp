@@ -42,6 +42,7 @@ QMenu* frmSong::createFileMenu()
     addAction(menu, u"mnuFSaveAs"_s, u"Save &As..."_s, &frmSong::mnuFSaveAs_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     addAction(menu, u"mnuFExportText"_s, u"&Export as Text..."_s, &frmSong::mnuFExportText_Click);
+    addAction(menu, u"mnuFProperties"_s, u"Song Propert&ies..."_s, &frmSong::mnuFProperties_Click);
     menu->addSeparator();
     addAction(menu, u"mnuFPageSetup"_s, u"Pa&ge Setup ..."_s, &frmSong::mnuFPageSetup_Click);
     addAction(menu, u"mnuFPrinterSetup"_s, u"P&rinter Setup ..."_s, &frmSong::mnuFPrinterSetup_Click);

@@ -8,9 +8,11 @@
 
 #include "app/desktopcontext.h"
 #include "base/numbers.h"
+#include "song/metadata.h"
 
 #include <QApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScopedValueRollback>
@@ -157,6 +159,8 @@ SongLayout frmSong::layOutView()
     input.TopLine = std::clamp(m_song.TopLine, 1, int(m_song.lines.size()));
     input.innerWidth = width() * twipsPerPixel();
     input.letters = m_desktop.app.lettersNotation();
+    input.facts = song::headerLine(m_song.metadata());
+    input.soundingChords = m_desktop.app.soundingChords;
     const auto layOut = [&] {
         const int bottom = HS->isVisibleTo(this) ? HS->sizeHint().height() : 0;
         input.innerHeight = (height() - bottom) * twipsPerPixel();
@@ -230,6 +234,16 @@ void frmSong::placeHeader(const SongLayout& layout)
     const int subTitleHeight = toPixels(layout.subTitleHeight);
     tTitle->setGeometry(0, 0, width(), titleHeight);
     tSubTitle->setGeometry(0, titleHeight, width(), subTitleHeight);
+    if (layout.facts.isEmpty()) {
+        lFacts->hide();
+    } else {
+        const Fonts comment = fontForRole(*m_song.fonts, u"Comment"_s);
+        setFontIfChanged(lFacts, screenFont(comment));
+        setTextColor(lFacts, screenColor(comment.Color));
+        lFacts->setText(layout.facts);
+        lFacts->setGeometry(0, titleHeight + subTitleHeight, width(), toPixels(layout.factsHeight));
+        lFacts->show();
+    }
     const int rule = toPixels(layout.ruleY);
     Line1->setGeometry(0, rule - 1, width(), 3);
     const int top = toPixels(layout.scrollBarTop);

@@ -1,7 +1,10 @@
 #include "music/ui/frmtranspose.h"
 
 #include "app/desktopcontext.h"
+#include "music/keys.h"
 
+#include <QComboBox>
+#include <QSignalBlocker>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,6 +66,26 @@ frmTranspose::frmTranspose(DesktopContext& desktop, QWidget* parent) : QDialog(p
     shiftRow->addWidget(m_shown);
     shiftRow->addStretch();
 
+    // The key the song says it is in, asked of the window by name like the rest.
+    if (QWidget* song = m_desktop.activeChild())
+        QMetaObject::invokeMethod(song, "SongKey", Q_RETURN_ARG(QString, m_songKey));
+    QHBoxLayout* keyRow = nullptr;
+    if (ParseKey(m_songKey)) {
+        m_toKey = new QComboBox(this);
+        m_toKey->setObjectName(QStringLiteral("cToKey"));
+        m_toKey->addItem(QString());
+        for (const KeyRow& row : KeyTable)
+            m_toKey->addItem(row.name.toString());
+        auto* label = new QLabel(QStringLiteral("To key:"), this);
+        label->setBuddy(m_toKey);
+        keyRow = new QHBoxLayout;
+        keyRow->addWidget(label);
+        keyRow->addWidget(m_toKey);
+        keyRow->addWidget(new QLabel(u"(from " + m_songKey + u')', this));
+        keyRow->addStretch();
+        connect(m_toKey, &QComboBox::currentIndexChanged, this, &frmTranspose::keyChosen);
+    }
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
@@ -71,6 +94,8 @@ frmTranspose::frmTranspose(DesktopContext& desktop, QWidget* parent) : QDialog(p
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(10);
     layout->addLayout(shiftRow);
+    if (keyRow != nullptr)
+        layout->addLayout(keyRow);
     layout->addWidget(warningTitle);
     layout->addWidget(warning);
     layout->addLayout(buttons);
@@ -90,9 +115,34 @@ int frmTranspose::shift() const
     return -m_upDown->value();
 }
 
+QString frmTranspose::targetKey() const
+{
+    return m_toKey != nullptr ? m_toKey->currentText() : QString();
+}
+
 void frmTranspose::showShift()
 {
     m_shown->setText(u"Transpose " + QString::number(shift()));
+    // A shift set by hand is a shift by semitones.
+    if (m_toKey != nullptr && sender() == m_upDown) {
+        const QSignalBlocker blocked(m_toKey);
+        m_toKey->setCurrentIndex(0);
+    }
+}
+
+// A key shows as the shift it makes, the nearer way round.
+void frmTranspose::keyChosen()
+{
+    const std::optional<MusicalKey> from = ParseKey(m_songKey);
+    const std::optional<MusicalKey> to = ParseKey(targetKey());
+    if (!from || !to)
+        return;
+    int semitones = SemitonesToKey(*from, *to) % 12;
+    if (semitones > 6)
+        semitones -= 12;
+    const QSignalBlocker blocked(m_upDown);
+    m_upDown->setValue(-semitones);
+    showShift();
 }
 
 // The song window is reached by name: it is the main window's active child,
@@ -102,7 +152,10 @@ void frmTranspose::transposeSong()
     QWidget* song = m_desktop.activeChild();
     if (song == nullptr)
         return;
-    QMetaObject::invokeMethod(song, "Transpose", Q_ARG(int, shift()));
+    if (const QString key = targetKey(); !key.isEmpty())
+        QMetaObject::invokeMethod(song, "TransposeToKey", Q_ARG(QString, key));
+    else
+        QMetaObject::invokeMethod(song, "Transpose", Q_ARG(int, shift()));
     accept();
     QMetaObject::invokeMethod(song, "PaintPage");
 }

@@ -37,9 +37,8 @@ constexpr int FormFromSighting = 4;
 
 } // namespace
 
-PdfDocumentSurface::PdfDocumentSurface(QIODevice* device, Paper paper, Orientation orientation,
-                                       const QString& title)
-    : m_file(std::make_unique<pdf::PdfFile>(device)), m_title(title)
+PdfDocumentSurface::PdfDocumentSurface(QIODevice* device, Paper paper, Orientation orientation)
+    : m_file(std::make_unique<pdf::PdfFile>(device))
 {
     QSizeF twips = paperPoints(paper) * TwipsPerPoint;
     if (orientation == Orientation::Landscape)
@@ -376,6 +375,8 @@ void PdfDocumentSurface::writeDocumentObjects()
     infoDictionary.append("<< /Creator (Liravox) /Producer (Liravox)");
     if (!m_title.isEmpty())
         infoDictionary.append(" /Title ").append(pdf::textString(m_title));
+    if (!m_author.isEmpty())
+        infoDictionary.append(" /Author ").append(pdf::textString(m_author));
     infoDictionary.append(" /CreationDate (D:")
         .append(creationTime().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1())
         .append("Z) >>");

@@ -33,8 +33,7 @@ class PdfFile;
 class PdfDocumentSurface final : public Surface
 {
 public:
-    PdfDocumentSurface(QIODevice* device, Paper paper, Orientation orientation,
-                       const QString& title = {});
+    PdfDocumentSurface(QIODevice* device, Paper paper, Orientation orientation);
     ~PdfDocumentSurface() override;
     Q_DISABLE_COPY_MOVE(PdfDocumentSurface)
 
@@ -51,6 +50,12 @@ public:
     int Page() const override { return m_page; }
     void NewPage() override;
     void addBookmark(const QString& title) override { m_bookmarks.push_back({title, m_page - 1}); }
+    // Kept for the document information written at the end.
+    void setDocumentInfo(const QString& title, const QString& author) override
+    {
+        m_title = title;
+        m_author = author;
+    }
     // Recurring drawings become forms, placed with their origin at the whole
     // twip left of and above the pen.
     bool placeRecurring(const QByteArray& key) override;
@@ -74,6 +79,7 @@ private:
     // Made at the first page, for the level then in force.
     std::unique_ptr<pdf::BackgroundDeflater> m_deflater;
     QString m_title;
+    QString m_author;
     double m_width;
     double m_height;
     int m_page = 1;

@@ -126,20 +126,27 @@ QWidget* frmAlbum::createBookOptions()
     m_sorted = new QCheckBox(u"Sorted by title"_s, row);
     m_sorted->setObjectName(u"chkContentsSorted"_s);
     m_sorted->setToolTip(u"List the songs alphabetically instead of in album order"_s);
+    m_byArtist = new QCheckBox(u"Contents by artist"_s, row);
+    m_byArtist->setObjectName(u"chkContentsByArtist"_s);
+    m_byArtist->setToolTip(u"Add a second contents page listing the songs under their artists"_s);
     const BookOptions options = loadBookOptions();
     m_contents->setChecked(options.contents);
     m_sorted->setChecked(options.sortedByTitle);
+    m_byArtist->setChecked(options.byArtist);
     m_sorted->setEnabled(options.contents);
+    m_byArtist->setEnabled(options.contents);
     const auto save = [this] {
         m_sorted->setEnabled(m_contents->isChecked());
-        saveBookOptions({m_contents->isChecked(), m_sorted->isChecked(), {}});
+        m_byArtist->setEnabled(m_contents->isChecked());
+        saveBookOptions({m_contents->isChecked(), m_sorted->isChecked(), m_byArtist->isChecked(), {}});
     };
-    connect(m_contents, &QCheckBox::toggled, this, save);
-    connect(m_sorted, &QCheckBox::toggled, this, save);
+    for (QCheckBox* box : {m_contents, m_sorted, m_byArtist})
+        connect(box, &QCheckBox::toggled, this, save);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_contents);
     layout->addWidget(m_sorted);
+    layout->addWidget(m_byArtist);
     layout->addStretch();
     return row;
 }
@@ -221,11 +228,17 @@ bool frmAlbum::SaveAlbumAs()
     return SaveAlbum();
 }
 
+// The choices as they print: sorting and artists only with contents.
+BookOptions frmAlbum::bookOptions() const
+{
+    const bool contents = m_contents->isChecked();
+    return {contents, contents && m_sorted->isChecked(), contents && m_byArtist->isChecked(),
+            QFileInfo(m_album.AlbumPath).completeBaseName()};
+}
+
 void frmAlbum::PrintAlbum()
 {
-    const BookOptions options{m_contents->isChecked(), m_contents->isChecked() && m_sorted->isChecked(),
-                              QFileInfo(m_album.AlbumPath).completeBaseName()};
-    printAlbumWithDialog(m_desktop, m_album.AlbumFiles, options, this, m_choose);
+    printAlbumWithDialog(m_desktop, m_album.AlbumFiles, bookOptions(), this, m_choose);
 }
 
 bool frmAlbum::mayClose()

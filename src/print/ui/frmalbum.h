@@ -63,6 +63,9 @@ private:
     QListWidget* m_list = nullptr;
     QCheckBox* m_contents = nullptr;
     QCheckBox* m_sorted = nullptr;
+    QCheckBox* m_byArtist = nullptr;
+
+    BookOptions bookOptions() const;
 };
 
 } // namespace lvx::print

@@ -69,7 +69,7 @@ QCursor magnifier(bool plus)
     return QCursor(picture, 12, 12);
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption)
+QPushButton* stripButton(QWidget* parent, const QString& name, const QString& caption)
 {
     auto* result = new QPushButton(caption, parent);
     result->setObjectName(name);
@@ -122,11 +122,11 @@ QWidget* frmPrintPreview::createButtons()
     auto* strip = new QWidget(this);
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
-    QPushButton* home = button(strip, u"bHome"_s, u"&Home"_s);
-    m_pageUp = button(strip, u"bPgUp"_s, u"Pg &Up"_s);
-    m_pageDown = button(strip, u"bPgDown"_s, u"Pg &Down"_s);
-    QPushButton* print = button(strip, u"bPrint"_s, u"&Print"_s);
-    QPushButton* close = button(strip, u"bClose"_s, u"&Close"_s);
+    QPushButton* home = stripButton(strip, u"bHome"_s, u"&Home"_s);
+    m_pageUp = stripButton(strip, u"bPgUp"_s, u"Pg &Up"_s);
+    m_pageDown = stripButton(strip, u"bPgDown"_s, u"Pg &Down"_s);
+    QPushButton* print = stripButton(strip, u"bPrint"_s, u"&Print"_s);
+    QPushButton* close = stripButton(strip, u"bClose"_s, u"&Close"_s);
     for (QPushButton* each : {home, m_pageUp, m_pageDown})
         row->addWidget(each);
     row->addStretch();
