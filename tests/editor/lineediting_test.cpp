@@ -48,12 +48,14 @@ SongState titled(const QString& title)
     return state;
 }
 
-// Keystrokes into one text, 10 ms apart: "i3:a_b" types "a b" from offset 3,
-// "b5:2" presses BackSpace twice at offset 5, "d1:2" Delete twice at offset 1,
-// "p1500" waits 1.5 s. Returns the text typed.
+// Keystrokes into one text, 10 ms apart on the history's clock: "i3:a_b" types
+// "a b" from offset 3, "b5:2" presses BackSpace twice at offset 5, "d1:2" Delete
+// twice at offset 1, "p1500" waits 1.5 s, "m" moves the caret away and back.
+// Returns the text typed.
 QString typeScript(UndoHistory& history, QString text, const QString& script)
 {
     qint64 now = 0;
+    history.setClock([&now] { return now; });
     for (const QString& step : script.split(u' ')) {
         const QChar what = step.at(0);
         const qsizetype colon = step.indexOf(u':');
@@ -63,6 +65,10 @@ QString typeScript(UndoHistory& history, QString text, const QString& script)
             now += at;
             continue;
         }
+        if (what == u'm') {
+            history.endRun();
+            continue;
+        }
         const int count = what == u'i' ? int(rest.size()) : rest.toInt();
         for (int k = 0; k < count; ++k) {
             TextEdit edit{TitleBox, at, 1, QString()};
@@ -70,12 +76,14 @@ QString typeScript(UndoHistory& history, QString text, const QString& script)
                 edit = TextEdit{TitleBox, at, 0, rest.mid(k, 1)};
             else if (what == u'b')
                 edit.position = --at;
-            history.recordTyping(edit, now += 10, [&] { return titled(text); });
+            now += 10;
+            history.recordTyping(edit, [&] { return titled(text); });
             text.replace(edit.position, edit.removed, edit.inserted);
             if (what == u'i')
                 ++at;
         }
     }
+    history.setClock([] { return qint64(0); });
     return text;
 }
 } // namespace
@@ -234,7 +242,15 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("undone");   // the text after each undo in turn
-        QTest::addRow("each word is a step") << u""_s << u"i0:hello_world"_s << u"hello  | "_s;
+        QTest::addRow("a word and the blank after it are one step")
+            << u""_s << u"i0:one_two_three"_s << u"one two  | one  | "_s;
+        QTest::addRow("a blank typed after a pause goes with the word after it")
+            << u""_s << u"i0:_aaa p1500 i4:_bbb p1500 i8:_ccc"_s << u" aaa bbb |  aaa | "_s;
+        QTest::addRow("blanks alone after a pause are a step") << u"ab"_s << u"i2:__"_s << u"ab"_s;
+        QTest::addRow("a pause splits a word") << u""_s << u"i0:ab p1001 i2:cd"_s << u"ab | "_s;
+        QTest::addRow("a pause of a second does not") << u""_s << u"i0:ab p990 i2:cd"_s << u""_s;
+        QTest::addRow("a caret move ends a step") << u""_s << u"i0:ab m i2:cd"_s << u"ab | "_s;
+        QTest::addRow("typing after a run of BackSpace is a step") << u"abc"_s << u"b3:2 i1:x"_s << u"a | abc"_s;
         QTest::addRow("a run of BackSpace is one step") << u"abcdef"_s << u"b6:3"_s << u"abcdef"_s;
         QTest::addRow("typing elsewhere in the text is a new step") << u""_s << u"i0:ab i0:x"_s << u"ab | "_s;
     }
