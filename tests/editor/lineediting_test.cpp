@@ -5,6 +5,8 @@
 #include "editor/undohistory.h"
 #include "song/song.h"
 
+#include <numeric>
+
 using namespace lvx;
 using namespace lvx::editor;
 using namespace lvx::test;
@@ -136,7 +138,7 @@ private slots:
     void lineEdits_data()
     {
         QTest::addColumn<QString>("song");
-        QTest::addColumn<QString>("edit");   // "enter", "join", or "paste " and the clip
+        QTest::addColumn<QString>("edit");   // "enter", "join", "fold", or "paste " and the clip
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("offset");
         QTest::addColumn<QString>("expected");
@@ -168,6 +170,12 @@ private slots:
         QTest::addRow("paste: a directive goes in as a new line above")
             << u"la | lo"_s << u"paste {21}Start of Chorus"_s << 1 << 3 << u"la | {21}Start of Chorus | lo"_s;
         QTest::addRow("paste: a clip never filled does nothing") << u"la"_s << u"paste "_s << 0 << 1 << u"la"_s;
+        QTest::addRow("fold: chords inside tablature become its text, those outside stay chords")
+            << u"[A]x | {41}Start of Tab | a[G]b[C] | {42}End of Tab | [D]c"_s << u"fold"_s << 0 << 0
+            << u"[A]x | {41}Start of Tab | a[G]b[C] | {42}End of Tab | [D]c, 2 chords"_s;
+        QTest::addRow("fold: a line that would grow too long keeps its chords")
+            << u"{41}Start of Tab | "_s + QString(song::Song::MaxLineLength - 2, u'a') + u"[G]" << u"fold"_s << 0 << 0
+            << u"{41}Start of Tab | "_s + QString(song::Song::MaxLineLength - 2, u'a') + u"[G], 1 chords";
     }
     void lineEdits()
     {
@@ -179,6 +187,11 @@ private slots:
         QString caret;
         if (edit == u"enter") {
             splitLine(lines, index, offset);
+        } else if (edit == u"fold") {
+            foldTablatureChords(lines);
+            const qsizetype chords = std::accumulate(lines.cbegin(), lines.cend(), qsizetype(0),
+                                                     [](qsizetype n, const SongLine& line) { return n + line.chords.size(); });
+            caret = u", %1 chords"_s.arg(chords);
         } else if (edit == u"join") {
             const auto moved = joinLines(lines, index);
             caret = moved ? u" @%1:%2"_s.arg(moved->lineIndex).arg(moved->offset) : u" @-"_s;
