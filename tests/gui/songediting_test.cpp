@@ -201,6 +201,9 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box(song, 1)));
         QTest::keyClicks(QApplication::focusWidget(), u"hello "_s);
         QCOMPARE(lineText(song, 1), u"hello [C]Write your [F]lyrics [G7]here"_s);
+        // A song whose facts come first starts in the first line shown, not the last.
+        frmSong* facts = fixture.open("{key: G}\nla\n{soc}\n"_ba);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box(facts, 1)));
     }
 
     // Down, Page Down, the wheel, the scroll bar and Up through a long song and
