@@ -32,6 +32,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 #include <QWindow>
@@ -481,6 +482,20 @@ void frmMain::setUndoButtons(bool undo, bool redo)
         button->setEnabled(undo);
     if (QAction* button = m_buttons.value(u"bRedo"_s))
         button->setEnabled(redo);
+}
+
+void frmMain::repaintSongs()
+{
+    for (const QPointer<editor::frmSong>& song : SongWindows) {
+        if (song)
+            song->PaintPage();
+    }
+}
+
+void frmMain::showStatus(const QString& text)
+{
+    constexpr int StatusMsecs = 8000;
+    statusBar()->showMessage(text, StatusMsecs);
 }
 
 void frmMain::subWindowActivated(QMdiSubWindow* window)

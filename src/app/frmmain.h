@@ -70,6 +70,7 @@ public:
     void olgaSite() override;
     void about() override;
     void setUndoButtons(bool undo, bool redo) override;
+    void showStatus(const QString& text) override;
     void songClosed(editor::frmSong* window) override;
     QString caption() const override { return windowTitle(); }
 
@@ -79,6 +80,8 @@ public:
 
     // The status bar's notation panel after the notation changed.
     void showNotation();
+    // Every open song drawn again, after the options changed how songs show.
+    void repaintSongs();
     // The Tools commands shared by the frame and the song windows.
     void options() override;
     void globalChords() override;

@@ -200,6 +200,9 @@ void frmOptions::apply()
         m_song.Modificada = true;
     // New songs start from the default song file, so it carries these options on.
     m_song.SaveDefaultFile();
+    // The notation and the fonts show at once in every open song.
+    if (auto* frame = qobject_cast<frmMain*>(m_desktop.mainWindow.data()))
+        frame->repaintSongs();
 }
 
 void frmOptions::applyGeneral()
@@ -238,8 +241,6 @@ void frmOptions::okClicked()
 {
     apply();
     accept();
-    if (QWidget* child = m_desktop.activeChild())
-        QMetaObject::invokeMethod(child, "PaintPage");
 }
 
 void frmOptions::nextTab()

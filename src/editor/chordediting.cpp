@@ -94,6 +94,25 @@ QList<bool> tabSectionLines(const Lines& lines)
     return inTab;
 }
 
+bool foldTablatureChords(Lines& lines)
+{
+    const QList<bool> inTab = tabSectionLines(lines);
+    bool changed = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        SongLine& line = lines[i];
+        if (!inTab.at(i) || line.kind != song::KindLyric || (line.chords.isEmpty() && line.source.isEmpty()))
+            continue;
+        QString text = song::lyricWithChords(line) + line.source;
+        if (text.size() > MaxLineLength)
+            continue;
+        line.text = std::move(text);
+        line.chords.clear();
+        line.source.clear();
+        changed = true;
+    }
+    return changed;
+}
+
 std::optional<ChordRef> labelChord(const Lines& lines, int topIndex, int labelNumber)
 {
     if (labelNumber < 1)

@@ -44,6 +44,15 @@ bool takesTyping(qint16 kind)
     return kind == song::KindLyric || kind == song::KindComment || kind == song::KindBlockStart;
 }
 
+QString typingRefusal(const SongLine& line)
+{
+    if (takesTyping(line.kind))
+        return {};
+    const QString reason =
+        line.kind == song::KindKept ? QStringLiteral("it is kept as the file had it") : QStringLiteral("it is a directive");
+    return u"This line cannot take text: " + reason + u". Press Enter for a new lyric line below.";
+}
+
 bool isHeaderPlaceholder(const QString& text)
 {
     return text == u"(title)" || text == u"(subtitle)";

@@ -27,6 +27,10 @@ inline bool isReadOnlyLine(const SongLine& line)
 {
     return !takesTyping(line.kind);
 }
+// Why a line takes no typing, as the status bar says it when a key is typed
+// there; empty for a line that takes typing. Enter on such a line starts a new
+// lyric line below it.
+QString typingRefusal(const SongLine& line);
 // A line that is all text: joining it into another line keeps everything it holds.
 inline bool isTextLine(const SongLine& line)
 {
@@ -102,6 +106,13 @@ std::optional<ChordRef> labelChord(const Lines& lines, int topIndex, int labelNu
 // For each line, whether it lies inside a tablature section (after a start of
 // tablature line, up to the line before the end of tablature line).
 QList<bool> tabSectionLines(const Lines& lines);
+
+// A lyric inside a tablature section is text as written, as a file reads it:
+// chords that came into a section (a start of tablature inserted above them, a
+// paste, a join) go into the text in brackets where they stood, so the view,
+// the print and the file show the line alike. A line that would grow too long
+// keeps its chords apart. False when no line changed.
+bool foldTablatureChords(Lines& lines);
 
 // -- clipboard
 // The part of a lyric line from s, n characters, with the chords standing on

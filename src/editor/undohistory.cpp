@@ -1,8 +1,16 @@
 #include "undohistory.h"
 
+#include <algorithm>
+#include <chrono>
+
 namespace lvx::editor {
 
 namespace {
+
+bool holdsWord(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return !c.isSpace(); });
+}
 
 // One step back or forward: the current state goes to the other side.
 std::optional<SongState> step(QList<SongState>& from, QList<SongState>& to, const SongState& current)
@@ -15,24 +23,45 @@ std::optional<SongState> step(QList<SongState>& from, QList<SongState>& to, cons
 
 } // namespace
 
+UndoHistory::UndoHistory()
+    : m_clock([] {
+        return qint64(std::chrono::duration_cast<std::chrono::milliseconds>(
+                          std::chrono::steady_clock::now().time_since_epoch()).count());
+    })
+{
+}
+
 void UndoHistory::record(const SongState& before)
 {
     m_undo.append(before);
     if (m_undo.size() > Limit)
         m_undo.removeFirst();
     m_redo.clear();
+    endRun();
+}
+
+void UndoHistory::endRun()
+{
     m_last.reset();
+    m_wordTyped = false;
+}
+
+void UndoHistory::noteTyping(const TextEdit& edit, qint64 msecs)
+{
+    m_last = edit;
+    m_lastMsecs = msecs;
+    m_wordTyped = m_wordTyped || holdsWord(edit.inserted);
 }
 
 std::optional<SongState> UndoHistory::undo(const SongState& current)
 {
-    m_last.reset();
+    endRun();
     return step(m_undo, m_redo, current);
 }
 
 std::optional<SongState> UndoHistory::redo(const SongState& current)
 {
-    m_last.reset();
+    endRun();
     return step(m_redo, m_undo, current);
 }
 
@@ -47,8 +76,9 @@ bool UndoHistory::continuesRun(const TextEdit& edit, qint64 msecs) const
     const bool deleting = edit.inserted.isEmpty() && edit.removed > 0;
     const bool lastDeleting = last.inserted.isEmpty() && last.removed > 0;
     if (typing && lastTyping) {
-        // Each word goes back on its own: a letter typed after a blank starts one.
-        const bool newWord = last.inserted.back().isSpace() && !edit.inserted.front().isSpace();
+        // A word goes back with the blanks typed before and after it: a letter
+        // after a blank starts the next step once this one holds a word.
+        const bool newWord = m_wordTyped && last.inserted.back().isSpace() && !edit.inserted.front().isSpace();
         return edit.position == last.position + last.inserted.size() && !newWord;
     }
     if (deleting && lastDeleting) {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace lvx::editor {
@@ -39,24 +40,31 @@ struct TextEdit
 
 // Undo and redo through whole states of the song. Every change records the
 // state before it; a run of typing records once, so it goes back as one step:
-// a word, a run of deletions, or what was typed before a pause.
+// a word with the blanks around it, a run of deletions, or what was typed
+// before a pause.
 class UndoHistory
 {
 public:
     static constexpr int Limit = 200;          // steps kept; the oldest go first
     static constexpr qint64 PauseMsecs = 1000; // typing after a pause this long is a new step
+    // Milliseconds on a clock that never goes back; tests give one of their own.
+    using Clock = std::function<qint64()>;
+
+    UndoHistory();
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+    qint64 now() const { return m_clock(); }
 
     // The state before a change that is a step of its own. Redo steps are dropped.
     void record(const SongState& before);
-    // A keystroke at time `msecs`: when it starts a new step, `before` is recorded.
-    // `before` is asked for only then, so a keystroke in a run costs nothing.
+    // A keystroke now: when it starts a new step, `before` is recorded. `before`
+    // is asked for only then, so a keystroke in a run costs nothing.
     template <typename MakeState>
-    void recordTyping(const TextEdit& edit, qint64 msecs, MakeState before)
+    void recordTyping(const TextEdit& edit, MakeState before)
     {
+        const qint64 msecs = now();
         if (!continuesRun(edit, msecs))
             record(before());
-        m_last = edit;
-        m_lastMsecs = msecs;
+        noteTyping(edit, msecs);
     }
 
     bool canUndo() const { return !m_undo.isEmpty(); }
@@ -65,15 +73,18 @@ public:
     std::optional<SongState> undo(const SongState& current);
     std::optional<SongState> redo(const SongState& current);
     // The next keystroke starts a step of its own (the caret moved, a command ran).
-    void endRun() { m_last.reset(); }
+    void endRun();
 
 private:
     bool continuesRun(const TextEdit& edit, qint64 msecs) const;
+    void noteTyping(const TextEdit& edit, qint64 msecs);
 
+    Clock m_clock;
     QList<SongState> m_undo;
     QList<SongState> m_redo;
     std::optional<TextEdit> m_last;
     qint64 m_lastMsecs = 0;
+    bool m_wordTyped = false;   // the run holds a word: a blank then a letter starts the next step
 };
 
 } // namespace lvx::editor

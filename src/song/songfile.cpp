@@ -254,14 +254,24 @@ void Song::SaveDefaultFile()
     const FileStamp keptDiskStamp = m_diskStamp;
     app.CurrentFileName = defaultSongPath();
     const QString songText = LinesToString();
+    // The song's records and view stay as they are: read back from its text, a
+    // line could come back in another form and the view would start at the top.
+    QList<SongLine> keptLines = std::move(lines);
+    const QStringList keptLastChords = LastChords;
+    const int keptTopLine = TopLine;
+    const bool keptCollect = CollectChords;
 
     // The template's lines with this song's print options, fonts, margins and fingerings.
     StringToLinesRec(defaultSongTemplate());
     encoding = TextEncoding::Utf8;
     SaveFile();
 
-    // The song's own text again: what it could not read was said when it was loaded.
+    // The song's own values again: what it could not read was said when it was loaded.
     readText(songText, false);
+    lines = std::move(keptLines);
+    LastChords = keptLastChords;
+    TopLine = keptTopLine;
+    CollectChords = keptCollect;
     app.CurrentFileName = keptFileName;
     title = keptTitle;
     subtitle = keptSubtitle;

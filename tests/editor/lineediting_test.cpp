@@ -5,6 +5,8 @@
 #include "editor/undohistory.h"
 #include "song/song.h"
 
+#include <numeric>
+
 using namespace lvx;
 using namespace lvx::editor;
 using namespace lvx::test;
@@ -48,12 +50,14 @@ SongState titled(const QString& title)
     return state;
 }
 
-// Keystrokes into one text, 10 ms apart: "i3:a_b" types "a b" from offset 3,
-// "b5:2" presses BackSpace twice at offset 5, "d1:2" Delete twice at offset 1,
-// "p1500" waits 1.5 s. Returns the text typed.
+// Keystrokes into one text, 10 ms apart on the history's clock: "i3:a_b" types
+// "a b" from offset 3, "b5:2" presses BackSpace twice at offset 5, "d1:2" Delete
+// twice at offset 1, "p1500" waits 1.5 s, "m" moves the caret away and back.
+// Returns the text typed.
 QString typeScript(UndoHistory& history, QString text, const QString& script)
 {
     qint64 now = 0;
+    history.setClock([&now] { return now; });
     for (const QString& step : script.split(u' ')) {
         const QChar what = step.at(0);
         const qsizetype colon = step.indexOf(u':');
@@ -63,6 +67,10 @@ QString typeScript(UndoHistory& history, QString text, const QString& script)
             now += at;
             continue;
         }
+        if (what == u'm') {
+            history.endRun();
+            continue;
+        }
         const int count = what == u'i' ? int(rest.size()) : rest.toInt();
         for (int k = 0; k < count; ++k) {
             TextEdit edit{TitleBox, at, 1, QString()};
@@ -70,12 +78,14 @@ QString typeScript(UndoHistory& history, QString text, const QString& script)
                 edit = TextEdit{TitleBox, at, 0, rest.mid(k, 1)};
             else if (what == u'b')
                 edit.position = --at;
-            history.recordTyping(edit, now += 10, [&] { return titled(text); });
+            now += 10;
+            history.recordTyping(edit, [&] { return titled(text); });
             text.replace(edit.position, edit.removed, edit.inserted);
             if (what == u'i')
                 ++at;
         }
     }
+    history.setClock([] { return qint64(0); });
     return text;
 }
 } // namespace
@@ -128,7 +138,7 @@ private slots:
     void lineEdits_data()
     {
         QTest::addColumn<QString>("song");
-        QTest::addColumn<QString>("edit");   // "enter", "join", or "paste " and the clip
+        QTest::addColumn<QString>("edit");   // "enter", "join", "fold", or "paste " and the clip
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("offset");
         QTest::addColumn<QString>("expected");
@@ -160,6 +170,12 @@ private slots:
         QTest::addRow("paste: a directive goes in as a new line above")
             << u"la | lo"_s << u"paste {21}Start of Chorus"_s << 1 << 3 << u"la | {21}Start of Chorus | lo"_s;
         QTest::addRow("paste: a clip never filled does nothing") << u"la"_s << u"paste "_s << 0 << 1 << u"la"_s;
+        QTest::addRow("fold: chords inside tablature become its text, those outside stay chords")
+            << u"[A]x | {41}Start of Tab | a[G]b[C] | {42}End of Tab | [D]c"_s << u"fold"_s << 0 << 0
+            << u"[A]x | {41}Start of Tab | a[G]b[C] | {42}End of Tab | [D]c, 2 chords"_s;
+        QTest::addRow("fold: a line that would grow too long keeps its chords")
+            << u"{41}Start of Tab | "_s + QString(song::Song::MaxLineLength - 2, u'a') + u"[G]" << u"fold"_s << 0 << 0
+            << u"{41}Start of Tab | "_s + QString(song::Song::MaxLineLength - 2, u'a') + u"[G], 1 chords";
     }
     void lineEdits()
     {
@@ -171,6 +187,11 @@ private slots:
         QString caret;
         if (edit == u"enter") {
             splitLine(lines, index, offset);
+        } else if (edit == u"fold") {
+            foldTablatureChords(lines);
+            const qsizetype chords = std::accumulate(lines.cbegin(), lines.cend(), qsizetype(0),
+                                                     [](qsizetype n, const SongLine& line) { return n + line.chords.size(); });
+            caret = u", %1 chords"_s.arg(chords);
         } else if (edit == u"join") {
             const auto moved = joinLines(lines, index);
             caret = moved ? u" @%1:%2"_s.arg(moved->lineIndex).arg(moved->offset) : u" @-"_s;
@@ -234,7 +255,15 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("undone");   // the text after each undo in turn
-        QTest::addRow("each word is a step") << u""_s << u"i0:hello_world"_s << u"hello  | "_s;
+        QTest::addRow("a word and the blank after it are one step")
+            << u""_s << u"i0:one_two_three"_s << u"one two  | one  | "_s;
+        QTest::addRow("a blank typed after a pause goes with the word after it")
+            << u""_s << u"i0:_aaa p1500 i4:_bbb p1500 i8:_ccc"_s << u" aaa bbb |  aaa | "_s;
+        QTest::addRow("blanks alone after a pause are a step") << u"ab"_s << u"i2:__"_s << u"ab"_s;
+        QTest::addRow("a pause splits a word") << u""_s << u"i0:ab p1001 i2:cd"_s << u"ab | "_s;
+        QTest::addRow("a pause of a second does not") << u""_s << u"i0:ab p990 i2:cd"_s << u""_s;
+        QTest::addRow("a caret move ends a step") << u""_s << u"i0:ab m i2:cd"_s << u"ab | "_s;
+        QTest::addRow("typing after a run of BackSpace is a step") << u"abc"_s << u"b3:2 i1:x"_s << u"a | abc"_s;
         QTest::addRow("a run of BackSpace is one step") << u"abcdef"_s << u"b6:3"_s << u"abcdef"_s;
         QTest::addRow("typing elsewhere in the text is a new step") << u""_s << u"i0:ab i0:x"_s << u"ab | "_s;
     }

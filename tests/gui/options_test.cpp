@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSlider>
 
@@ -31,10 +32,11 @@ struct OptionsFixture
     lvx::song::Song& song() { return window->song(); }
     lvx::AppState& app() { return desktop.desktop->app; }
 
-    void show()
+    // The dialog edits the first song unless told another.
+    void show(lvx::song::Song* edited = nullptr)
     {
         desktop.desktop->midi.instrumentNames().fill();
-        dialog = std::make_unique<frmOptions>(*desktop.desktop, song(), desktop.main.get());
+        dialog = std::make_unique<frmOptions>(*desktop.desktop, edited ? *edited : song(), desktop.main.get());
         dialog->show();
     }
 
@@ -195,6 +197,40 @@ private slots:
         QCOMPARE(options.font(u"Lyric"_s), applied);
         QVERIFY(options.song().LinesToString().contains(u"{font:"_s + applied + u'}'));
         QVERIFY(options.song().Modificada);
+    }
+
+    // OK and Apply draw every open song again, each where it was scrolled to,
+    // and a line the way every paint shows it: a lyric inside tablature as the
+    // file holds it, the same as when the saved song is opened again.
+    void openSongsShowTheNewOptions_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addRow("OK") << u"cmdOK"_s;
+        QTest::addRow("Apply") << u"cmdApply"_s;
+    }
+    void openSongsShowTheNewOptions()
+    {
+        QFETCH(QString, button);
+        OptionsFixture options;
+        const QByteArray text = QByteArray("la\n").repeated(60) + "[G]Hello my o[C]lXYd friend[D], hi\n{eot}\n";
+        lvx::editor::frmSong* tab = options.desktop.open(text, u"tab.cho"_s);
+        auto* bar = tab->findChild<QScrollBar*>(u"VS"_s);
+        bar->setValue(bar->maximum());
+        const int slot = 61 - tab->TopLine() + 1;   // the lyric's box
+        focusBox(tab, slot, 0);
+        tab->action(u"mnuISOT"_s)->trigger();
+        const int top = tab->TopLine();
+        QVERIFY(top > 1);
+        const QString shown = box(tab, slot + 1)->text();
+        QCOMPARE(shown, u"[G]Hello my o[C]lXYd friend[D], hi"_s);
+        options.show(&tab->song());
+        options.value(u"oNoteStyle2"_s, 1);
+        options.click(button);
+        QCOMPARE(std::pair(tab->TopLine(), box(tab, slot + 1)->text()), std::pair(top, shown));
+        // The song behind names its chords in the new notation too.
+        QCOMPARE(options.window->findChild<QLabel*>(u"L1"_s)->text(), u"Do"_s);
+        lvx::editor::frmSong* again = options.desktop.open(tab->song().LinesToString().toUtf8(), u"again.cho"_s);
+        QCOMPARE(lvx::song::lyricWithChords(again->song().lines.at(61)), shown);
     }
 };
 

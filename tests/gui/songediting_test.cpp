@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -31,13 +32,14 @@ void turnWheel(frmSong* song, int notches)
 
 // Keys as a script, sent where the focus is: plain characters are typed, <name>
 // presses a key ("sright" extends the selection); "tile", "cascade" and "max"
-// arrange the song windows.
+// arrange the song windows; "pause" waits on the undo history's clock.
 void play(QWidget* target, const QString& script)
 {
     static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
         {u"bs"_s, {Qt::Key_Backspace, {}}}, {u"del"_s, {Qt::Key_Delete, {}}}, {u"enter"_s, {Qt::Key_Return, {}}},
         {u"sright"_s, {Qt::Key_Right, Qt::ShiftModifier}},         {u"undo"_s, {Qt::Key_Z, Qt::ControlModifier}}, {u"redo"_s, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}},
         {u"cright"_s, {Qt::Key_Right, Qt::ControlModifier}},
+        {u"left"_s, {Qt::Key_Left, {}}}, {u"right"_s, {Qt::Key_Right, {}}}, {u"shift"_s, {Qt::Key_Shift, {}}},
         {u"tab"_s, {Qt::Key_Tab, {}}}};
     auto* area = target->window()->findChild<QMdiArea*>();
     for (qsizetype i = 0; i < script.size(); ++i) {
@@ -55,6 +57,10 @@ void play(QWidget* target, const QString& script)
                 area->tileSubWindows();
         } else if (name == u"cascade") {
             area->cascadeSubWindows();
+        } else if (name == u"pause") {
+            lvx::editor::UndoHistory& history = qobject_cast<frmSong*>(focus->parentWidget())->undoHistory();
+            const qint64 later = history.now() + lvx::editor::UndoHistory::PauseMsecs + 1;
+            history.setClock([later] { return later; });
         } else {
             QTest::keyClick(focus, keys.value(name).first, keys.value(name).second);
         }
@@ -73,6 +79,13 @@ QString songText(const frmSong* song)
 }
 
 QLabel* labelWidget(frmSong* song, int number) { return song->findChild<QLabel*>(u"L"_s + QString::number(number)); }
+
+// Whether a box draws itself tinted as the current line, seen past the end of its text.
+bool tintedAsCurrent(QWidget* box)
+{
+    const QImage image = box->grab().toImage();
+    return image.pixelColor(image.width() - 3, image.height() / 2) != box->palette().color(QPalette::Base);
+}
 
 } // namespace
 
@@ -112,6 +125,11 @@ private Q_SLOTS:
         QTest::addRow("ctrl with an arrow changes nothing") << "ab cd\n"_ba << 1 << 0 << u"<cright>"_s << u"ab cd"_s;
         QTest::addRow("a block's name takes typing") << "{soblk:A}\n{eoblk}\n"_ba << 1 << 1 << u"b"_s
                                                      << u"{8}Ab | {9}End of Block"_s;
+        QTest::addRow("three words typed with pauses go back in three undos")
+            << "x\n"_ba << 1 << 1 << u" aaa<pause> bbb<pause> ccc<undo><undo><undo>"_s << u"x"_s;
+        QTest::addRow("an undo takes back a word with its blank, capitals and all")
+            << "x\n"_ba << 1 << 1 << u" aaa<pause> bbb <shift>Mc<shift>Coy <undo>"_s << u"x aaa bbb "_s;
+        QTest::addRow("an arrow key ends a step") << "x\n"_ba << 1 << 1 << u"ab<left><right>cd<undo>"_s << u"xab"_s;
     }
 
     void keys()
@@ -123,11 +141,56 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         DesktopFixture fixture;
         frmSong* window = fixture.open(song);
+        window->undoHistory().setClock([] { return qint64(0); });
         focusBox(window, slot, caret);
         play(box(window, slot), script);
         QCOMPARE(songText(window), expected);
         // Marked changed exactly when a key changed something there is to undo.
         QCOMPARE(window->isWindowModified(), window->undoEnabled());
+    }
+
+    // A line that takes no text still shows that it has the caret, says why a
+    // key typed there does nothing, and opens a lyric line below on Enter.
+    void readOnlyLines_data()
+    {
+        QTest::addColumn<QByteArray>("song");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("status");
+        const QString directive = u"This line cannot take text: it is a directive. Press Enter for a new lyric line below."_s;
+        QTest::addRow("typing on a directive says why") << "{soc}\nab\n"_ba << 1 << u"x"_s
+                                                        << u"{21}Start of Chorus | ab"_s << directive;
+        QTest::addRow("backspace on a directive says why") << "{soc}\nab\n"_ba << 1 << u"<bs>"_s
+                                                           << u"{21}Start of Chorus | ab"_s << directive;
+        QTest::addRow("a kept line says it is kept")
+            << "{textcolour: red}\nab\n"_ba << 1 << u"x"_s << u"{12}{textcolour: red} | ab"_s
+            << u"This line cannot take text: it is kept as the file had it. Press Enter for a new lyric line below."_s;
+        QTest::addRow("enter on a directive opens a lyric line below it")
+            << "{soc}\nab\n"_ba << 1 << u"<enter>x"_s << u"{21}Start of Chorus | x | ab"_s << QString();
+        QTest::addRow("enter at the song's end of verse goes on below it")
+            << "{sov}\nla\n{eov}\n"_ba << 3 << u"<enter>x"_s << u"{8}Verse | la | {9}End of Block | x"_s << QString();
+        QTest::addRow("undo takes the opened line back")
+            << "{soc}\nab\n"_ba << 1 << u"<enter>x<undo><undo>"_s << u"{21}Start of Chorus | ab"_s << QString();
+    }
+    void readOnlyLines()
+    {
+        QFETCH(QByteArray, song);
+        QFETCH(int, slot);
+        QFETCH(QString, script);
+        DesktopFixture fixture;
+        frmSong* window = fixture.open(song);
+        focusBox(window, slot, 0);
+        // The read-only box with the caret shows as the current line, and only it.
+        QVERIFY(tintedAsCurrent(box(window, slot)));
+        QVERIFY(!tintedAsCurrent(box(window, slot % 2 + 1)));
+        play(box(window, slot), script);
+        QTEST(songText(window), "expected");
+        QTEST(fixture.main->statusBar()->currentMessage(), "status");
+        QCOMPARE(window->isWindowModified(), window->undoEnabled());
+        // Off the line, the tint goes with the caret.
+        focusBox(window, slot % 2 + 1, 0);
+        QVERIFY(!tintedAsCurrent(box(window, slot)));
     }
 
     void aNewSongStartsInItsFirstLine()
@@ -138,6 +201,9 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box(song, 1)));
         QTest::keyClicks(QApplication::focusWidget(), u"hello "_s);
         QCOMPARE(lineText(song, 1), u"hello [C]Write your [F]lyrics [G7]here"_s);
+        // A song whose facts come first starts in the first line shown, not the last.
+        frmSong* facts = fixture.open("{key: G}\nla\n{soc}\n"_ba);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box(facts, 1)));
     }
 
     // Down, Page Down, the wheel, the scroll bar and Up through a long song and

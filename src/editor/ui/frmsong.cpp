@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace lvx::editor {
@@ -155,9 +157,12 @@ bool frmSong::Form_Load()
     tSubTitle->setText(m_song.subtitle);
     m_song.markSaved();
     setWindowModified(false);
-    // A song opens with the caret at the start of its first line.
+    // A song opens with the caret at the start of its first line shown: its
+    // facts, which may come first, have no box.
+    const auto& lines = m_song.lines;
+    const auto first = std::find_if(lines.cbegin(), lines.cend(), [](const song::SongLine& line) { return !line.metadata; });
     m_currentSlot = 1;
-    m_caretRequest = CaretRequest{true, 0, 0, -1};
+    m_caretRequest = CaretRequest{true, first == lines.cend() ? 0 : int(first - lines.cbegin()), 0, -1};
     return true;
 }
 

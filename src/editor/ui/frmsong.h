@@ -85,6 +85,8 @@ public:
     int LabelsUsed() const { return int(m_lastLayout.labels.size()); }
     bool undoEnabled() const { return m_history.canUndo(); }
     bool redoEnabled() const { return m_history.canRedo(); }
+    // Tests run the history on a clock of their own.
+    UndoHistory& undoHistory() { return m_history; }
     // Twips per pixel of the screen.
     double twipsPerPixel() const;
 
@@ -268,6 +270,8 @@ private:
     void showCaretAt(LinePosition position);
     void setModified();
     void refreshModified();
+    // A key typed into a line that takes no typing: the status bar says why.
+    void refuseTyping(int lineIndex);
     // The title or subtitle box's text into the song.
     void takeHeaderText(QLineEdit* box);
     // undo

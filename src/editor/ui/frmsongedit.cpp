@@ -18,7 +18,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 
 using namespace Qt::StringLiterals;
 
@@ -58,9 +57,7 @@ void frmSong::recordTyping(int target, int position, int removed, const QString&
 {
     const bool couldUndo = m_history.canUndo();
     const bool couldRedo = m_history.canRedo();
-    const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
-                           std::chrono::steady_clock::now().time_since_epoch()).count();
-    m_history.recordTyping(TextEdit{target, position, removed, inserted}, now, [this] { return currentState(); });
+    m_history.recordTyping(TextEdit{target, position, removed, inserted}, [this] { return currentState(); });
     if (couldUndo != m_history.canUndo() || couldRedo != m_history.canRedo())
         updateUndoActions();
 }

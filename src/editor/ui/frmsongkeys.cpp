@@ -3,6 +3,7 @@
 
 #include "editor/ui/frmsong.h"
 
+#include "editor/ui/songhost.h"
 #include "editor/ui/songwidgets.h"
 
 #include "app/desktopcontext.h"
@@ -29,6 +30,12 @@ bool isEditingShortcut(const QKeyEvent* event)
         || event->matches(QKeySequence::DeleteEndOfWord) || event->matches(QKeySequence::DeleteStartOfWord)
         || event->matches(QKeySequence::DeleteEndOfLine) || event->matches(QKeySequence::DeleteCompleteLine)
         || (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_Y);
+}
+
+bool isModifierKey(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_Meta
+        || key == Qt::Key_CapsLock || key == Qt::Key_Control;
 }
 
 } // namespace
@@ -164,8 +171,6 @@ void frmSong::boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled)
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!typing && caretOf(slotIndex) != 0)
-            T[slotIndex]->end(false);
         InsertCR(slotIndex);
         return;
     case Qt::Key_PageUp:
@@ -183,6 +188,8 @@ void frmSong::boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled)
     case Qt::Key_Backspace:
         if (typing)
             BackSpace(slotIndex);
+        else
+            refuseTyping(index);
         return;
     default:
         break;
@@ -190,19 +197,32 @@ void frmSong::boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled)
     const QString text = event->text();
     if (text.isEmpty() || (event->modifiers() & Qt::ControlModifier)) {
         handled = false;   // caret movement and selection stay with the box
+        // A caret moved ends the run of typing; Shift held for a capital does not.
+        if (!isModifierKey(key))
+            m_history.endRun();
         return;
     }
-    if (text.at(0).unicode() < 32 || text.at(0).unicode() == 127 || !typing)
+    if (text.at(0).unicode() < 32 || text.at(0).unicode() == 127)
         return;
     typeCommitted(slotIndex, text, handled);
+}
+
+void frmSong::refuseTyping(int lineIndex)
+{
+    if (m_host)
+        m_host->showStatus(typingRefusal(m_song.lines.at(lineIndex)));
 }
 
 void frmSong::typeCommitted(int slotIndex, const QString& text, bool& handled)
 {
     handled = true;
     const int index = lineIndexOf(slotIndex);
-    if (index < 0 || !takesTyping(m_song.lines.at(index).kind))
+    if (index < 0)
         return;
+    if (!takesTyping(m_song.lines.at(index).kind)) {
+        refuseTyping(index);
+        return;
+    }
     SongBox* box = T[slotIndex];
     const int selected = int(box->selectedText().size());
     if (box->text().size() - selected + text.size() > song::Song::MaxLineLength)
@@ -285,7 +305,12 @@ void frmSong::InsertCR(int slotIndex)
         return;
     BackUpLinea();
     setModified();
-    splitLine(m_song.lines, index, caretOf(slotIndex));
+    // A read-only line shows no caret to split at: Enter there always opens a
+    // lyric line below it.
+    if (isReadOnlyLine(m_song.lines.at(index)))
+        insertLine(m_song.lines, index + 1, song::SongLine{});
+    else
+        splitLine(m_song.lines, index, caretOf(slotIndex));
     showCaretAt(LinePosition{index + 1, 0});
 }
 

@@ -118,6 +118,8 @@ void frmSong::PaintPage()
     // A song with nothing in its body (none, or only its facts) still shows a line to type on.
     if (std::all_of(m_song.lines.cbegin(), m_song.lines.cend(), [](const song::SongLine& line) { return line.metadata; }))
         m_song.lines.append(song::SongLine{});
+    // Every paint shows a lyric inside tablature as the file will hold it.
+    foldTablatureChords(m_song.lines);
     const int caretSlotBefore = m_currentSlot;
     const int caretLineBefore = lineIndexOf(m_currentSlot);
     const SongLayout layout = layOutView();

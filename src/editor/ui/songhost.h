@@ -51,6 +51,8 @@ public:
 
     // The frame's Undo and Redo buttons follow the song window that changed them last.
     virtual void setUndoButtons(bool undo, bool redo) = 0;
+    // A short word in the frame's status bar, such as why a key did nothing.
+    virtual void showStatus(const QString& text) = 0;
     // A song window is gone: its number is free again.
     virtual void songClosed(frmSong* window) = 0;
     virtual QString caption() const = 0;

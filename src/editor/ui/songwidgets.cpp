@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 using namespace Qt::StringLiterals;
 
@@ -132,6 +133,7 @@ void SongBox::focusInEvent(QFocusEvent* event)
     } else {
         QLineEdit::focusInEvent(event);
     }
+    update();
     m_window->boxFocused(m_index, reason);
 }
 
@@ -142,7 +144,28 @@ void SongBox::mousePressEvent(QMouseEvent* event)
         m_window->boxRightPressed(m_index, event->position().toPoint());
         return;
     }
+    // Typing where the musician clicks starts an undo step of its own.
+    m_window->undoHistory().endRun();
     QLineEdit::mousePressEvent(event);
+}
+
+void SongBox::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    // A read-only line draws no caret: the whole line is tinted instead, so the
+    // line that Enter, Delete Line and the Insert menu act on always shows.
+    if (showsCurrentLine()) {
+        QPainter painter(this);
+        QColor tint = palette().color(QPalette::Active, QPalette::Highlight);
+        tint.setAlpha(CurrentLineAlpha);
+        painter.fillRect(rect(), tint);
+    }
+}
+
+void SongBox::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    update();
 }
 
 ChordLabel::ChordLabel(frmSong* window, int index, QWidget* parent)

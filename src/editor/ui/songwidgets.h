@@ -49,13 +49,18 @@ public:
     // The line index shown, as decimal text ("" when the box shows nothing).
     QString tag;
     QRect caretRect() const { return cursorRect(); }
+    // A read-only box with the focus shows its whole line as the current one.
+    bool showsCurrentLine() const { return isReadOnly() && hasFocus(); }
+    static constexpr int CurrentLineAlpha = 70;
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     frmSong* m_window;
