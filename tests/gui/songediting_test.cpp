@@ -292,6 +292,12 @@ private Q_SLOTS:
         QVERIFY2(std::abs(am->x() - world) <= 4, qPrintable(QString::number(am->x() - world)));
         QCOMPARE(g->toolTip(), u"Click for Sound, Drag for Move or Right Mouse Button for Edit"_s);
         QCOMPARE(line->toolTip(), u"Right mouse button for insert chord at cursor position"_s);
+        // A label the keys reached shows that it has the focus.
+        focusBox(song, 1, 0);
+        const QImage plain = g->grab().toImage();
+        play(song, u"<aright>"_s);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(g));
+        QVERIFY(g->grab().toImage() != plain);
     }
 
     // A click, or Space on a label the keys reached, sounds a chord; a name that
@@ -357,15 +363,15 @@ private Q_SLOTS:
         const QString enter = u"<aright><enter>"_s;
         const QStringList ok{u"Tone5"_s, u"Mode3"_s, u"cOK"_s};
         const QStringList cancel{u"Tone5"_s, u"cCancel"_s};
-        QTest::addRow("OK stores the chord chosen") << QString() << ok << u"[G]Hello [Am]world"_s
-                                                    << u"line 1: Hello world @6"_s;
-        QTest::addRow("Delete takes the chord away") << QString() << QStringList{u"cDelete"_s} << u"[G]Hello world"_s
-                                                     << u"line 1: Hello world @6"_s;
-        QTest::addRow("Cancel cancels") << QString() << cancel << u"[G]Hello [C]world"_s << u"line 1: Hello world @6"_s;
-        QTest::addRow("enter, OK") << enter << ok << u"[G]Hello [Am]world"_s << u"chord Am over 'world'"_s;
-        QTest::addRow("enter, Delete") << enter << QStringList{u"cDelete"_s} << u"[G]Hello world"_s
-                                       << u"line 1: Hello world @6"_s;
-        QTest::addRow("enter, Cancel") << enter << cancel << u"[G]Hello [C]world"_s << u"chord C over 'world'"_s;
+        QTest::addRow("OK stores the chord chosen") << QString() << ok << u"[G]Hello [Am]world [D]la"_s
+                                                    << u"line 1: Hello world la @6"_s;
+        QTest::addRow("Delete takes the chord away") << QString() << QStringList{u"cDelete"_s} << u"[G]Hello world [D]la"_s
+                                                     << u"line 1: Hello world la @6"_s;
+        QTest::addRow("Cancel cancels") << QString() << cancel << u"[G]Hello [C]world [D]la"_s << u"line 1: Hello world la @6"_s;
+        QTest::addRow("enter, OK") << enter << ok << u"[G]Hello [Am]world [D]la"_s << u"chord Am over 'world'"_s;
+        QTest::addRow("enter, Delete") << enter << QStringList{u"cDelete"_s} << u"[G]Hello world [D]la"_s
+                                       << u"line 1: Hello world la @6"_s;
+        QTest::addRow("enter, Cancel") << enter << cancel << u"[G]Hello [C]world [D]la"_s << u"chord C over 'world'"_s;
     }
     void rightClickEditsTheChord()
     {
@@ -374,7 +380,7 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QFETCH(QString, focus);
         DesktopFixture fixture;
-        frmSong* song = fixture.open("[G]Hello [C]world\n"_ba);
+        frmSong* song = fixture.open("[G]Hello [C]world [D]la\n"_ba);
         onNextModal([clicks](QWidget* dialog) {
             for (const QString& name : clicks)
                 QTest::mouseClick(lvx::test::control(dialog, name), Qt::LeftButton);
@@ -389,7 +395,7 @@ private Q_SLOTS:
         QCOMPARE(lineText(song, 1), expected);
         QCOMPARE(focusText(), focus);
         // Only a change marks the song changed.
-        QCOMPARE(song->isWindowModified(), expected != u"[G]Hello [C]world"_s);
+        QCOMPARE(song->isWindowModified(), expected != u"[G]Hello [C]world [D]la"_s);
     }
 
     void directiveLinesGoAboveTheCurrentLine()
