@@ -90,8 +90,9 @@ void sortChords(SongLine& line);
 int dragTarget(const QString& text, double boxLeft, double labelLeft,
                const std::function<double(QStringView)>& width);
 // The chord moves to p: the text is padded with blanks up to p when p is past
-// its end, and the chords are sorted again.
-void moveChord(SongLine& line, int chordIndex, int p);
+// its end, and the chords are sorted again. Returns the chord's index after the
+// sort (-1 for no such chord).
+int moveChord(SongLine& line, int chordIndex, int p);
 
 // Chord labels are numbered in painting order from line `topIndex`, skipping
 // lines inside a tablature section (they show no labels). Label numbers count from 1.
@@ -103,6 +104,17 @@ struct ChordRef
     int chordIndex = -1;
 };
 std::optional<ChordRef> labelChord(const Lines& lines, int topIndex, int labelNumber);
+
+// -- chords from the keyboard; only chords that show a label are reached
+// The chord of the caret's line at or after the caret (the first of several on
+// one character), or the last one before it.
+std::optional<ChordRef> chordFromCaret(const Lines& lines, int lineIndex, int caret, bool forward);
+// The chord after or before `from` in the song, on whichever line it is.
+std::optional<ChordRef> nextChord(const Lines& lines, ChordRef from, bool forward);
+// The chord one character right (delta 1) or left (-1), as a drag moves it.
+// Where it stands afterwards, or nothing when it cannot move (the start of the
+// line, the longest line).
+std::optional<ChordRef> stepChord(Lines& lines, ChordRef chord, int delta);
 // For each line, whether it lies inside a tablature section (after a start of
 // tablature line, up to the line before the end of tablature line).
 QList<bool> tabSectionLines(const Lines& lines);

@@ -334,10 +334,12 @@ SongLayout layoutSong(const QList<SongLine>& songLines, const FontSet& fonts, co
 
     layout.LastShownLine = int(lines.size());
     int slot = 0;
+    int number = 0;
     for (int i = 0; i < lines.size(); ++i) {
         // The song's facts are shown above the body, not as lines of it.
         if (lines.at(i).metadata)
             continue;
+        ++number;
         // Lines above the view are walked too: the font applied last and the
         // tablature state must be those of the lines before the first one shown.
         const LineStyle style = lineStyle(lines.at(i), inTab.at(i));
@@ -345,6 +347,7 @@ SongLayout layoutSong(const QList<SongLine>& songLines, const FontSet& fonts, co
         if (i < topIndex)
             continue;
         layouter.placeLine(lines.at(i), i, ++slot, style, inTab.at(i), y);
+        layout.boxes.last().number = number;
         if (y >= input.innerHeight - BottomLimit || slot >= maxSlots) {
             layout.LastShownLine = i + 1;
             break;
@@ -366,6 +369,15 @@ ScrollPage scrollPage(const SongLayout& layout, double innerHeight, const TextMe
     page.visibleLines = std::max(0, int(roundHalfEven(room / lineHeight)));
     page.largeChange = std::max(1, int(roundHalfEven(page.visibleLines * 0.6)));
     return page;
+}
+
+int labelNumberOf(const SongLayout& layout, int lineIndex, int chordIndex)
+{
+    const auto shows = [&](const LabelPlacement& label) {
+        return label.lineIndex == lineIndex && label.chordIndex == chordIndex;
+    };
+    const auto found = std::find_if(layout.labels.cbegin(), layout.labels.cend(), shows);
+    return found == layout.labels.cend() ? 0 : int(found - layout.labels.cbegin()) + 1;
 }
 
 int caretSlot(int currentSlot, const SongLayout& layout)

@@ -44,6 +44,7 @@ struct BoxPlacement
 {
     int slot = 0;               // from 1
     int lineIndex = 0;          // 0-based index into the lines
+    int number = 0;             // the line's number in the song's body (its facts not counted), from 1
     QString role;               // font role of the box
     Fonts font;
     bool locked = false;        // only lyric, comment and block start lines take typing
@@ -116,6 +117,9 @@ struct ScrollPage
     int largeChange = 1;
 };
 ScrollPage scrollPage(const SongLayout& layout, double innerHeight, const TextMeasure& measure);
+
+// The number of the label that shows chord `chordIndex` of line `lineIndex`; 0 when none does.
+int labelNumberOf(const SongLayout& layout, int lineIndex, int chordIndex);
 
 // The box that keeps the caret after a paint: slot 1 when none had it, never
 // below the last box shown. 0 when no box is shown.

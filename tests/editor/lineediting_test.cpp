@@ -2,6 +2,7 @@
 #include "testmain.h"
 
 #include "editor/lineediting.h"
+#include "editor/spokennames.h"
 #include "editor/undohistory.h"
 #include "song/song.h"
 
@@ -248,6 +249,105 @@ private slots:
         lines[5].chords.append(song::ChordPlacement{u"Y"_s, 0});   // left there by a join
         const auto found = editor::labelChord(lines, topIndex, label);
         QTEST(found ? u"%1:%2"_s.arg(found->lineIndex).arg(found->chordIndex) : u"-"_s, "chord");
+    }
+
+    // The chord keys: from a caret to a chord of its line ("after", "before"),
+    // from a chord to the next or previous one of the song, and a chord moved
+    // one character ("right", "left", which also show the song afterwards).
+    void chordKeys_data()
+    {
+        QTest::addColumn<QString>("song");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("lineIndex");
+        QTest::addColumn<int>("at");        // the caret, or the chord's index
+        QTest::addColumn<QString>("expected");   // line:chord, "-" for none
+        const QString two = u"ab[A]cd[B]e"_s;
+        QTest::addRow("after: the chord on the caret's character") << two << u"after"_s << 0 << 2 << u"0:0"_s;
+        QTest::addRow("after: from between chords, the next one") << two << u"after"_s << 0 << 3 << u"0:1"_s;
+        QTest::addRow("after: the first of chords written on one character")
+            << u"a[A][B]b"_s << u"after"_s << 0 << 1 << u"0:0"_s;
+        QTest::addRow("after: none past the last chord") << two << u"after"_s << 0 << 5 << u"-"_s;
+        QTest::addRow("before: the last chord before the caret, not the one on it")
+            << two << u"before"_s << 0 << 4 << u"0:0"_s;
+        QTest::addRow("before: none before the first chord") << two << u"before"_s << 0 << 2 << u"-"_s;
+        QTest::addRow("after: chords inside tablature show no label to reach")
+            << u"{41}Start of Tab | [X]e|--0-- | {42}End of Tab"_s << u"after"_s << 1 << 0 << u"-"_s;
+        const QString song = u"[A]a[B]b | c | {41}Start of Tab | [X]e|--0-- | {42}End of Tab | {6}note | [C]c"_s;
+        QTest::addRow("next: on along the line") << song << u"next"_s << 0 << 0 << u"0:1"_s;
+        QTest::addRow("next: over lines without labels to the next chord") << song << u"next"_s << 0 << 1 << u"6:0"_s;
+        QTest::addRow("next: none after the song's last chord") << song << u"next"_s << 6 << 0 << u"-"_s;
+        QTest::addRow("previous: back to the last chord of an earlier line")
+            << song << u"previous"_s << 6 << 0 << u"0:1"_s;
+        QTest::addRow("previous: none before the song's first chord") << song << u"previous"_s << 0 << 0 << u"-"_s;
+        QTest::addRow("right: one character") << u"[G]Hello"_s << u"right"_s << 0 << 0 << u"H[G]ello @0:0"_s;
+        QTest::addRow("left: at the line's start the chord stays") << u"[G]Hello"_s << u"left"_s << 0 << 0
+                                                                    << u"[G]Hello @-"_s;
+        QTest::addRow("right: past the end the text gets a blank") << u"ab[G]"_s << u"right"_s << 0 << 0
+                                                                   << u"ab [G] @0:0"_s;
+        QTest::addRow("left: onto another chord's character, after it")
+            << u"a[A]b[B]c"_s << u"left"_s << 0 << 1 << u"a[A][B]bc @0:1"_s;
+        QTest::addRow("right: past a chord, sorted after it") << u"a[A][B]b"_s << u"right"_s << 0 << 0
+                                                             << u"a[B]b[A] @0:1"_s;
+    }
+    void chordKeys()
+    {
+        QFETCH(QString, song);
+        QFETCH(QString, key);
+        QFETCH(int, lineIndex);
+        QFETCH(int, at);
+        Lines lines = parseSong(song);
+        std::optional<ChordRef> found;
+        QString after;
+        if (key == u"after" || key == u"before") {
+            found = chordFromCaret(lines, lineIndex, at, key == u"after");
+        } else if (key == u"next" || key == u"previous") {
+            found = nextChord(lines, ChordRef{lineIndex, at}, key == u"next");
+        } else {
+            found = stepChord(lines, ChordRef{lineIndex, at}, key == u"right" ? 1 : -1);
+            after = showSong(lines) + u" @";
+        }
+        QTEST(QString(after + (found ? u"%1:%2"_s.arg(found->lineIndex).arg(found->chordIndex) : u"-"_s)), "expected");
+    }
+
+    // What a screen reader says for a chord label (the line's chord `index`) or
+    // a line box (the line shown as line `index`).
+    void spokenNames_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("chord on a word's first letter") << u"sweet [G7]home"_s << 0 << u"chord G7 over 'home'"_s;
+        QTest::addRow("chord inside a word: the whole word") << u"swe[G7]et home"_s << 0 << u"chord G7 over 'sweet'"_s;
+        QTest::addRow("chord on the blank before a word") << u"sweet[D]  home"_s << 0 << u"chord D before 'home'"_s;
+        QTest::addRow("chord past the last word") << u"home [A] "_s << 0 << u"chord A at the end of the line"_s;
+        QTest::addRow("chord past the text") << u"ho[C]me[A]"_s << 1 << u"chord A at the end of the line"_s;
+        QTest::addRow("free text is no chord") << u"['Intro]la"_s << 0 << u"text Intro over 'la'"_s;
+        QTest::addRow("lyric line") << u"Hello world"_s << 3 << u"line 3: Hello world"_s;
+        QTest::addRow("empty lyric line") << u""_s << 1 << u"line 1, empty"_s;
+        QTest::addRow("comment line") << u"{6}Slowly"_s << 2 << u"line 2, comment: Slowly"_s;
+        QTest::addRow("block start with its name") << u"{8}Intro"_s << 5 << u"line 5, block start: Intro"_s;
+        QTest::addRow("chorus start by its kind") << u"{21}Start of Chorus"_s << 4 << u"line 4, chorus start"_s;
+        QTest::addRow("labelled chorus with its label") << u"{21}Start of Chorus: Chorus 2"_s << 4
+                                                        << u"line 4, chorus start: Chorus 2"_s;
+        QTest::addRow("end of bridge") << u"{32}End of Bridge"_s << 9 << u"line 9, bridge end"_s;
+        QTest::addRow("grid, not tablature") << u"{41}Start of Grid"_s << 6 << u"line 6, grid start"_s;
+        QTest::addRow("line kept as read") << u"{12}{x_pad: 1}"_s << 7 << u"line 7, kept as written: {x_pad: 1}"_s;
+    }
+    void spokenNames()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, index);
+        const SongLine parsed = parseLine(line);
+        const bool label = line.contains(u'[');
+        QString name;
+        if (label) {
+            const song::ChordPlacement& chord = parsed.chords.at(index);
+            const QString caption = chord.name.startsWith(u'\'') ? chord.name.mid(1) : chord.name;
+            name = chordLabelName(chord, caption, parsed.text);
+        } else {
+            name = lineBoxName(parsed, index);
+        }
+        QTEST(name, "expected");
     }
 
     void typingGoesBackInSteps_data()

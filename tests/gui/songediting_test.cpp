@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QTableWidget>
+#include <QTimer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -40,7 +41,10 @@ void play(QWidget* target, const QString& script)
         {u"sright"_s, {Qt::Key_Right, Qt::ShiftModifier}},         {u"undo"_s, {Qt::Key_Z, Qt::ControlModifier}}, {u"redo"_s, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}},
         {u"cright"_s, {Qt::Key_Right, Qt::ControlModifier}},
         {u"left"_s, {Qt::Key_Left, {}}}, {u"right"_s, {Qt::Key_Right, {}}}, {u"shift"_s, {Qt::Key_Shift, {}}},
-        {u"tab"_s, {Qt::Key_Tab, {}}}};
+        {u"tab"_s, {Qt::Key_Tab, {}}}, {u"stab"_s, {Qt::Key_Backtab, Qt::ShiftModifier}},
+        {u"aright"_s, {Qt::Key_Right, Qt::AltModifier}}, {u"aleft"_s, {Qt::Key_Left, Qt::AltModifier}},
+        {u"esc"_s, {Qt::Key_Escape, {}}}, {u"space"_s, {Qt::Key_Space, {}}},
+        {u"menu"_s, {Qt::Key_Menu, {}}}, {u"sf10"_s, {Qt::Key_F10, Qt::ShiftModifier}}};
     auto* area = target->window()->findChild<QMdiArea*>();
     for (qsizetype i = 0; i < script.size(); ++i) {
         QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : target;
@@ -87,6 +91,31 @@ bool tintedAsCurrent(QWidget* box)
     return image.pixelColor(image.width() - 3, image.height() / 2) != box->palette().color(QPalette::Base);
 }
 
+// Where the keyboard is, as a screen reader hears it: a line box by its name
+// and caret, a chord label by its name.
+QString focusText()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (const auto* box = qobject_cast<lvx::editor::SongBox*>(focus))
+        return box->accessibleName() + u" @" + QString::number(box->cursorPosition());
+    if (!focus)
+        return u"nothing"_s;
+    return focus->accessibleName().isEmpty() ? focus->objectName() : focus->accessibleName();
+}
+
+// Once the repaint after the last key has run: it may move the focus. The
+// offscreen platform leaves no window active after a dialog, or a closed pop-up,
+// where a desktop gives the activation back to the frame.
+void settle(frmSong* song)
+{
+    QTRY_VERIFY(!song->findChild<QTimer*>(u"Timer"_s)->isActive());
+    QApplication::processEvents();
+    if (QApplication::activeWindow() != song->window()) {
+        song->window()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), song->window());
+    }
+}
+
 } // namespace
 
 class SongEditingTest : public QObject
@@ -101,35 +130,86 @@ private Q_SLOTS:
         QTest::addColumn<int>("caret");
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("focus");   // where the keyboard is afterwards, by its spoken name
 
-        QTest::addRow("typing before a chord moves it along") << "He[G]llo\n"_ba << 1 << 1 << u"x"_s << u"Hxe[G]llo"_s;
+        QTest::addRow("typing before a chord moves it along") << "He[G]llo\n"_ba << 1 << 1 << u"x"_s << u"Hxe[G]llo"_s
+                                                              << u"line 1: Hxello @2"_s;
         QTest::addRow("enter splits the chords with the text and typing goes on below")
-            << "a[C]bc[D]de\n"_ba << 1 << 3 << u"<enter>x"_s << u"a[C]bc | x[D]de"_s;
+            << "a[C]bc[D]de\n"_ba << 1 << 3 << u"<enter>x"_s << u"a[C]bc | x[D]de"_s << u"line 2: xde @1"_s;
         QTest::addRow("backspace at a line start joins it to the line above")
-            << "a[C]b\n[D]cd\n"_ba << 2 << 0 << u"<bs>x"_s << u"a[C]bx[D]cd"_s;
+            << "a[C]b\n[D]cd\n"_ba << 2 << 0 << u"<bs>x"_s << u"a[C]bx[D]cd"_s << u"line 1: abxcd @3"_s;
         QTest::addRow("backspace on the line enter made under a directive removes only that line")
-            << "{soc}\nab\n"_ba << 1 << 3 << u"<enter><bs>"_s << u"{21}Start of Chorus | ab"_s;
+            << "{soc}\nab\n"_ba << 1 << 3 << u"<enter><bs>"_s << u"{21}Start of Chorus | ab"_s
+            << u"line 1, chorus start @15"_s;
         QTest::addRow("backspace under a directive keeps both lines")
-            << "{soc}\nab\n"_ba << 2 << 0 << u"<bs>x"_s << u"{21}Start of Chorus | ab"_s;
+            << "{soc}\nab\n"_ba << 2 << 0 << u"<bs>x"_s << u"{21}Start of Chorus | ab"_s << u"line 1, chorus start @15"_s;
         QTest::addRow("undo brings back a joined line, redo joins it again")
-            << "a[C]b\n[D]cd\n"_ba << 2 << 0 << u"<bs><undo><redo>"_s << u"a[C]b[D]cd"_s;
-        QTest::addRow("tab takes the caret to the title") << "ab\ncd\n"_ba << 1 << 1 << u"<tab>x"_s << u"{t}x | ab | cd"_s;
+            << "a[C]b\n[D]cd\n"_ba << 2 << 0 << u"<bs><undo><redo>"_s << u"a[C]b[D]cd"_s << u"line 1: abcd @2"_s;
+        QTest::addRow("tab takes the caret to the title") << "ab\ncd\n"_ba << 1 << 1 << u"<tab>x"_s << u"{t}x | ab | cd"_s
+                                                          << u"tTitle"_s;
         QTest::addRow("tab through the header comes back to the caret's line, selecting nothing")
-            << "ab\ncd\n"_ba << 2 << 1 << u"<tab><tab><tab>x"_s << u"ab | cxd"_s;
+            << "ab\ncd\n"_ba << 2 << 1 << u"<tab><tab><tab>x"_s << u"ab | cxd"_s << u"line 2: cxd @2"_s;
         QTest::addRow("tile, cascade and maximize keep typing in the caret's line")
-            << "{title: T}\nab\ncd\nef\n"_ba << 3 << 1 << u"<tile>x<cascade>y<max>z"_s << u"{t}T | ab | cd | exyzf"_s;
+            << "{title: T}\nab\ncd\nef\n"_ba << 3 << 1 << u"<tile>x<cascade>y<max>z"_s << u"{t}T | ab | cd | exyzf"_s
+            << u"line 3: exyzf @4"_s;
         QTest::addRow("a directive line takes no typing") << "{soc}\nab\n"_ba << 1 << 2 << u"xy<bs><del>"_s
-                                                          << u"{21}Start of Chorus | ab"_s;
-        QTest::addRow("del at the end of the song changes nothing") << "ab\n"_ba << 1 << 2 << u"<del>"_s << u"ab"_s;
-        QTest::addRow("del takes the character after the caret") << "ab\n"_ba << 1 << 0 << u"<del>"_s << u"b"_s;
-        QTest::addRow("ctrl with an arrow changes nothing") << "ab cd\n"_ba << 1 << 0 << u"<cright>"_s << u"ab cd"_s;
+                                                          << u"{21}Start of Chorus | ab"_s << u"line 1, chorus start @2"_s;
+        QTest::addRow("del at the end of the song changes nothing") << "ab\n"_ba << 1 << 2 << u"<del>"_s << u"ab"_s
+                                                                    << u"line 1: ab @2"_s;
+        QTest::addRow("del takes the character after the caret") << "ab\n"_ba << 1 << 0 << u"<del>"_s << u"b"_s
+                                                                 << u"line 1: b @0"_s;
+        QTest::addRow("ctrl with an arrow changes nothing") << "ab cd\n"_ba << 1 << 0 << u"<cright>"_s << u"ab cd"_s
+                                                            << u"line 1: ab cd @3"_s;
         QTest::addRow("a block's name takes typing") << "{soblk:A}\n{eoblk}\n"_ba << 1 << 1 << u"b"_s
-                                                     << u"{8}Ab | {9}End of Block"_s;
+                                                     << u"{8}Ab | {9}End of Block"_s << u"line 1, block start: Ab @2"_s;
+        QTest::addRow("lines are counted without the song's facts") << "{artist: Joe}\nab\ncd\n"_ba << 2 << 1 << u""_s
+                                                                    << u"{12}{artist: Joe} | ab | cd"_s << u"line 2: cd @1"_s;
+
+        // Chords from the keyboard.
+        const QByteArray hello = "He[G]llo [C]world\n"_ba;
+        QTest::addRow("alt+right: the chord on the caret's character") << hello << 1 << 2 << u"<aright>"_s
+                                                                       << u"He[G]llo [C]world"_s << u"chord G over 'Hello'"_s;
+        QTest::addRow("alt+right: from inside a word, the next chord") << hello << 1 << 3 << u"<aright>"_s
+                                                                       << u"He[G]llo [C]world"_s << u"chord C over 'world'"_s;
+        QTest::addRow("alt+left: the chord before the caret") << hello << 1 << 6 << u"<aleft>"_s << u"He[G]llo [C]world"_s
+                                                              << u"chord G over 'Hello'"_s;
+        QTest::addRow("alt+right: no chord after the caret, the caret stays")
+            << hello << 1 << 7 << u"<aright>"_s << u"He[G]llo [C]world"_s << u"line 1: Hello world @7"_s;
+        QTest::addRow("alt+right right after typing: the label has the new word")
+            << hello << 1 << 0 << u"x<aright>"_s << u"xHe[G]llo [C]world"_s << u"chord G over 'xHello'"_s;
+        const QByteArray three = "[G]one\ntwo [D]three\n{soc}\n[A]four\n"_ba;
+        QTest::addRow("tab and shift+tab: label to label over lines")
+            << three << 1 << 0 << u"<aright><tab><tab><stab>"_s << u"[G]one | two [D]three | {21}Start of Chorus | [A]four"_s
+            << u"chord D over 'three'"_s;
+        QTest::addRow("tab at the song's last label stays there") << "[G]one\n"_ba << 1 << 0 << u"<aright><tab>"_s
+                                                                  << u"[G]one"_s << u"chord G over 'one'"_s;
+        QTest::addRow("tab to a label out of sight scrolls to it")
+            << "[C]top\n"_ba + "la\n"_ba.repeated(80) + "[G]end\n"_ba << 1 << 0 << u"<aright><tab>"_s
+            << u"[C]top | "_s + QStringList(80, u"la"_s).join(u" | "_s) + u" | [G]end"_s << u"chord G over 'end'"_s;
+        QTest::addRow("escape: back to the line at the chord's character")
+            << three << 1 << 0 << u"<aright><tab><esc>x"_s << u"[G]one | two x[D]three | {21}Start of Chorus | [A]four"_s
+            << u"line 2: two xthree @5"_s;
+        QTest::addRow("alt+right on a label moves the chord, the label keeps the focus")
+            << "He[G]llo\n"_ba << 1 << 2 << u"<aright><aright><aright>"_s << u"Hell[G]o"_s << u"chord G over 'Hello'"_s;
+        QTest::addRow("undo takes a moved chord back one character")
+            << "He[G]llo\n"_ba << 1 << 2 << u"<aright><aright><aright><undo>"_s << u"Hel[G]lo"_s << u"line 1: Hello @3"_s;
+        QTest::addRow("alt+left at the line's start leaves the chord") << "[G]Hello\n"_ba << 1 << 0 << u"<aright><aleft>"_s
+                                                                      << u"[G]Hello"_s << u"chord G over 'Hello'"_s;
+        QTest::addRow("alt+right past the lyric's end pads it with blanks")
+            << "a[G]b\n"_ba << 1 << 1 << u"<aright><aright><aright>"_s << u"ab [G]"_s << u"chord G at the end of the line"_s;
+        QTest::addRow("del on a label removes its chord") << hello << 1 << 2 << u"<aright><del>"_s << u"Hello [C]world"_s
+                                                          << u"line 1: Hello world @2"_s;
+        QTest::addRow("undo brings a removed chord back") << hello << 1 << 2 << u"<aright><del><undo>"_s
+                                                          << u"He[G]llo [C]world"_s << u"line 1: Hello world @2"_s;
+        QTest::addRow("the menu key offers the recent chords for the chord's character")
+            << hello << 1 << 2 << u"<aright><menu><space>"_s << u"He[G][C]llo [C]world"_s << u"line 1: Hello world @2"_s;
+        QTest::addRow("shift+f10 offers them too") << hello << 1 << 6 << u"<aright><sf10><space>"_s
+                                                   << u"He[G]llo [C][C]world"_s << u"line 1: Hello world @6"_s;
         QTest::addRow("three words typed with pauses go back in three undos")
-            << "x\n"_ba << 1 << 1 << u" aaa<pause> bbb<pause> ccc<undo><undo><undo>"_s << u"x"_s;
+            << "x\n"_ba << 1 << 1 << u" aaa<pause> bbb<pause> ccc<undo><undo><undo>"_s << u"x"_s << u"line 1: x @1"_s;
         QTest::addRow("an undo takes back a word with its blank, capitals and all")
-            << "x\n"_ba << 1 << 1 << u" aaa<pause> bbb <shift>Mc<shift>Coy <undo>"_s << u"x aaa bbb "_s;
-        QTest::addRow("an arrow key ends a step") << "x\n"_ba << 1 << 1 << u"ab<left><right>cd<undo>"_s << u"xab"_s;
+            << "x\n"_ba << 1 << 1 << u" aaa<pause> bbb <shift>Mc<shift>Coy <undo>"_s << u"x aaa bbb "_s << u"line 1: x aaa bbb  @10"_s;
+        QTest::addRow("an arrow key ends a step") << "x\n"_ba << 1 << 1 << u"ab<left><right>cd<undo>"_s << u"xab"_s << u"line 1: xab @3"_s;
     }
 
     void keys()
@@ -139,12 +219,15 @@ private Q_SLOTS:
         QFETCH(int, caret);
         QFETCH(QString, script);
         QFETCH(QString, expected);
+        QFETCH(QString, focus);
         DesktopFixture fixture;
         frmSong* window = fixture.open(song);
         window->undoHistory().setClock([] { return qint64(0); });
         focusBox(window, slot, caret);
         play(box(window, slot), script);
+        settle(window);
         QCOMPARE(songText(window), expected);
+        QCOMPARE(focusText(), focus);
         // Marked changed exactly when a key changed something there is to undo.
         QCOMPARE(window->isWindowModified(), window->undoEnabled());
     }
@@ -275,17 +358,42 @@ private Q_SLOTS:
         QVERIFY2(std::abs(am->x() - world) <= 4, qPrintable(QString::number(am->x() - world)));
         QCOMPARE(g->toolTip(), u"Click for Sound, Drag for Move or Right Mouse Button for Edit"_s);
         QCOMPARE(line->toolTip(), u"Right mouse button for insert chord at cursor position"_s);
+        // A label the keys reached shows that it has the focus.
+        focusBox(song, 1, 0);
+        const QImage plain = g->grab().toImage();
+        play(song, u"<aright>"_s);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(g));
+        QVERIFY(g->grab().toImage() != plain);
     }
 
+    // A click, or Space on a label the keys reached, sounds a chord; a name that
+    // is no chord is refused, free text is silent.
+    void clickSoundsTheChord_data()
+    {
+        QTest::addColumn<bool>("keys");
+        QTest::addRow("clicks") << false;
+        QTest::addRow("space on a focused label") << true;
+    }
     void clickSoundsTheChord()
     {
+        QFETCH(bool, keys);
         DesktopFixture fixture;
         frmSong* song = fixture.open("{title: Clicks}\n[C]la [Xyz]la ['Intro]\n"_ba);
-        QTest::mouseClick(labelWidget(song, 1), Qt::LeftButton, {}, QPoint(4, 4));
+        const auto sound = [&](int label) {
+            if (!keys) {
+                QTest::mouseClick(labelWidget(song, label), Qt::LeftButton, {}, QPoint(4, 4));
+                return;
+            }
+            focusBox(song, 1, 0);
+            play(song, u"<aright>"_s + QString(u"<tab>"_s).repeated(label - 1) + u"<space>"_s);
+            // The label keeps the focus for the next key.
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(labelWidget(song, label)));
+        };
+        sound(1);
         QVERIFY(!fixture.noteOns().isEmpty());
         QVERIFY(!song->song().Modificada);
-        QTest::mouseClick(labelWidget(song, 2), Qt::LeftButton, {}, QPoint(4, 4));
-        QTest::mouseClick(labelWidget(song, 3), Qt::LeftButton, {}, QPoint(4, 4));
+        sound(2);
+        sound(3);
         QCOMPARE(fixture.messages.texts(), QStringList{u"Inválid Chord"_s});
     }
 
@@ -314,29 +422,51 @@ private Q_SLOTS:
         QCOMPARE(labelWidget(song, 1)->text(), u"A"_s);
     }
 
+    // The chord dialog from a right click on the label, or from Enter on a
+    // label the keys reached (the focus then comes back to it, or to the line
+    // when the chord is gone).
     void rightClickEditsTheChord_data()
     {
+        QTest::addColumn<QString>("keys");   // none: the right click
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("OK stores the chord chosen") << QStringList{u"Tone5"_s, u"Mode3"_s, u"cOK"_s}
-                                                    << u"[G]Hello [Am]world"_s;
-        QTest::addRow("Delete takes the chord away") << QStringList{u"cDelete"_s} << u"[G]Hello world"_s;
-        QTest::addRow("Cancel cancels") << QStringList{u"Tone5"_s, u"cCancel"_s} << u"[G]Hello [C]world"_s;
+        QTest::addColumn<QString>("focus");
+        const QString enter = u"<aright><enter>"_s;
+        const QStringList ok{u"Tone5"_s, u"Mode3"_s, u"cOK"_s};
+        const QStringList cancel{u"Tone5"_s, u"cCancel"_s};
+        QTest::addRow("OK stores the chord chosen") << QString() << ok << u"[G]Hello [Am]world [D]la"_s
+                                                    << u"line 1: Hello world la @6"_s;
+        QTest::addRow("Delete takes the chord away") << QString() << QStringList{u"cDelete"_s} << u"[G]Hello world [D]la"_s
+                                                     << u"line 1: Hello world la @6"_s;
+        QTest::addRow("Cancel cancels") << QString() << cancel << u"[G]Hello [C]world [D]la"_s << u"line 1: Hello world la @6"_s;
+        QTest::addRow("enter, OK") << enter << ok << u"[G]Hello [Am]world [D]la"_s << u"chord Am over 'world'"_s;
+        QTest::addRow("enter, Delete") << enter << QStringList{u"cDelete"_s} << u"[G]Hello world [D]la"_s
+                                       << u"line 1: Hello world la @6"_s;
+        QTest::addRow("enter, Cancel") << enter << cancel << u"[G]Hello [C]world [D]la"_s << u"chord C over 'world'"_s;
     }
     void rightClickEditsTheChord()
     {
+        QFETCH(QString, keys);
         QFETCH(QStringList, clicks);
         QFETCH(QString, expected);
+        QFETCH(QString, focus);
         DesktopFixture fixture;
-        frmSong* song = fixture.open("[G]Hello [C]world\n"_ba);
+        frmSong* song = fixture.open("[G]Hello [C]world [D]la\n"_ba);
         onNextModal([clicks](QWidget* dialog) {
             for (const QString& name : clicks)
                 QTest::mouseClick(lvx::test::control(dialog, name), Qt::LeftButton);
         });
-        QTest::mouseClick(labelWidget(song, 2), Qt::RightButton, {}, QPoint(3, 3));
+        if (keys.isEmpty()) {
+            QTest::mouseClick(labelWidget(song, 2), Qt::RightButton, {}, QPoint(3, 3));
+        } else {
+            focusBox(song, 1, 3);
+            play(song, keys);
+        }
+        settle(song);
         QCOMPARE(lineText(song, 1), expected);
+        QCOMPARE(focusText(), focus);
         // Only a change marks the song changed.
-        QCOMPARE(song->isWindowModified(), expected != u"[G]Hello [C]world"_s);
+        QCOMPARE(song->isWindowModified(), expected != u"[G]Hello [C]world [D]la"_s);
     }
 
     void directiveLinesGoAboveTheCurrentLine()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/chordkeys.h"
 #include "editor/lineediting.h"
 #include "editor/songlayout.h"
 #include "editor/undohistory.h"
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -120,6 +122,8 @@ public:
     void boxRightPressed(int slotIndex, QPoint position);
     void labelPressed(int labelIndex, Qt::MouseButton button, double x);
     void labelReleased(int labelIndex, Qt::MouseButton button, double x);
+    // A chord key on a focused label.
+    void labelKeyPress(int labelIndex, ChordKey key);
     void headerFocused(QLineEdit* box, Qt::FocusReason reason);
     void tabToHeader(bool forward);
     // Keeps the caret in sight: the line being typed grows its box at once, and
@@ -215,6 +219,8 @@ private:
     double m_dragStart = 0;
     int m_hOffset = 0;          // pixels the lines are scrolled to the left
     bool m_followCaret = true;  // a paint scrolls sideways to the caret, unless a scroll bar made it
+    // The chord whose label keeps the focus through the repaints a chord key makes.
+    std::optional<ChordRef> m_chordFocus;
     UndoHistory m_history;
 
     // Where the next paint puts the caret, when not simply in the box that had it.
@@ -265,6 +271,8 @@ private:
     int lineIndexOf(int slotIndex) const;      // 0-based, -1 when the slot shows nothing
     int caretOf(int slotIndex) const;
     void focusSlot(int slotIndex, int caret = -1);
+    // The focus to the box, or to the label of m_chordFocus while a chord key works on it.
+    void takeFocus(SongBox* box);
     void focusAtX(int slotIndex, int x);
     // The caret to a line and offset, scrolling the line into view.
     void showCaretAt(LinePosition position);
@@ -287,6 +295,14 @@ private:
     void openChordDialog(const QString& labelText);
     void playChord(const QString& name);
     void dragChord(int labelIndex, double x);
+    void openLineMenu(int slotIndex, int caret, QPoint globalPosition);
+    // chords from the keyboard
+    void focusChordFromCaret(int slotIndex, bool forward);
+    void focusChord(ChordRef chord);
+    void stepChordKey(ChordRef chord, int delta);
+    void editChordKey(ChordRef chord);
+    void removeChordKey(ChordRef chord);
+    int caretAtChord(ChordRef chord) const;   // the chord's character, at most the line's end
     QLineEdit* headerBox() const;   // the title or subtitle box with the focus
     void deleteInHeader(QLineEdit* box);
 };

@@ -103,6 +103,8 @@ void frmSong::openChordDialog(const QString& labelText)
     dialog.Init();
     dialog.setLabelText(labelText);
     dialog.exec();
+    if (m_desktop.music.dialogResult == music::ResultDelete)
+        m_chordFocus.reset();
     // The focus coming back to the line box completes the action; when the
     // platform does not move the focus, complete it here.
     completePendingAction();
@@ -167,6 +169,8 @@ void frmSong::labelReleased(int labelIndex, Qt::MouseButton button, double x)
 
 void frmSong::playChord(const QString& name)
 {
+    // The keys play without a mouse handler around them to count the playback.
+    const PlayingGuard playing(m_desktop.app);
     if (music::isTextLabel(name))
         return;
     const music::ChordSymbol chord = music::ParseChord(name);
@@ -211,7 +215,14 @@ void frmSong::boxRightPressed(int slotIndex, QPoint position)
     if (lineIndexOf(slotIndex) < 0)
         return;
     // The caret goes to the character clicked, so the chord chosen lands there.
-    focusSlot(slotIndex, T[slotIndex]->cursorPositionAt(position));
+    openLineMenu(slotIndex, T[slotIndex]->cursorPositionAt(position), T[slotIndex]->mapToGlobal(position));
+}
+
+void frmSong::openLineMenu(int slotIndex, int caret, QPoint globalPosition)
+{
+    if (lineIndexOf(slotIndex) < 0)
+        return;
+    focusSlot(slotIndex, caret);
     if (!m_lineMenu)
         m_lineMenu = new frmMenuLinea(m_desktop, this);
     m_lineMenu->LabelReset();
@@ -220,7 +231,7 @@ void frmSong::boxRightPressed(int slotIndex, QPoint position)
         m_lineMenu->LabelAdd(recent.at(i));
     m_lineMenu->Paint();
     PendingChordAction = u"New Chord"_s;
-    m_lineMenu->popupAt(T[slotIndex]->mapToGlobal(position));
+    m_lineMenu->popupAt(globalPosition);
 }
 
 } // namespace lvx::editor

@@ -75,7 +75,7 @@ void frmSong::focusSlot(int slotIndex, int caret)
     m_currentSlot = slotIndex;
     m_editingBody = true;
     if (box->isVisibleTo(this) && isActiveSong())
-        box->setFocus(Qt::OtherFocusReason);
+        takeFocus(box);
     if (caret >= 0)
         box->setCursorPosition(std::min(caret, int(box->text().size())));
 }
@@ -168,6 +168,10 @@ void frmSong::boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled)
     // The editing shortcuts are the menu's commands, which mark the song when they change it.
     if (isEditingShortcut(event))
         return;
+    if (const ChordKey chordKey = boxChordKey(key, event->modifiers()); chordKey != ChordKey::None) {
+        focusChordFromCaret(slotIndex, chordKey == ChordKey::ToChordAfter);
+        return;
+    }
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

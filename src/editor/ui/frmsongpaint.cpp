@@ -4,6 +4,7 @@
 #include "editor/ui/frmsong.h"
 
 #include "editor/songlayout.h"
+#include "editor/spokennames.h"
 #include "editor/ui/songwidgets.h"
 
 #include "app/desktopcontext.h"
@@ -45,6 +46,13 @@ void setFontIfChanged(QWidget* widget, const QFont& font)
 {
     if (widget->font() != font)
         widget->setFont(font);
+}
+
+// Every change of a name is announced to a screen reader: only real ones are made.
+void setAccessibleNameIfChanged(QWidget* widget, const QString& name)
+{
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
 }
 
 } // namespace
@@ -272,9 +280,10 @@ void frmSong::placeBoxes(const SongLayout& layout)
         box->setProperty("directive", placed.locked);
         box->setGeometry(toPixels(placed.x) - BoxTextInset - m_hOffset, toPixels(placed.y), toPixels(placed.width),
                          toPixels(placed.height));
-        const QString& text = m_song.lines.at(placed.lineIndex).text;
-        if (box->text() != text)
-            box->setText(text);
+        const song::SongLine& line = m_song.lines.at(placed.lineIndex);
+        if (box->text() != line.text)
+            box->setText(line.text);
+        setAccessibleNameIfChanged(box, lineBoxName(line, placed.number));
         box->show();
         timers.TimerStop(TimerSetText);
     }
@@ -300,6 +309,8 @@ void frmSong::placeLabels(const SongLayout& layout)
         setTextColor(label, screenColor(placed.font.Color));
         if (label->text() != placed.caption)
             label->setText(placed.caption);
+        const song::SongLine& line = m_song.lines.at(placed.lineIndex);
+        setAccessibleNameIfChanged(label, chordLabelName(line.chords.at(placed.chordIndex), placed.caption, line.text));
         timers.TimerStop(TimerSetLabelProp);
         label->setGeometry(toPixels(placed.x) - m_hOffset, toPixels(placed.y), toPixels(placed.width),
                            toPixels(placed.height));
@@ -347,7 +358,7 @@ void frmSong::fitCaretSlot(const SongLayout& layout, int slotBefore, int lineBef
     // Only the active window takes the focus: a repaint of a window in the
     // background must not bring it to the front.
     if (m_editingBody && isActiveSong())
-        box->setFocus(Qt::OtherFocusReason);
+        takeFocus(box);
     // A caret that stays in its box keeps its selection.
     if (request.keepSelection && requestedSlot == slotBefore && request.line == lineBefore && box->hasSelectedText())
         return;

@@ -1,6 +1,7 @@
 target_sources(liravox_gui PRIVATE
     editor/ui/frmmenulinea.cpp editor/ui/frmmenulinea.h
     editor/ui/frmsong.cpp editor/ui/frmsong.h
+    editor/ui/frmsongchordkeys.cpp
     editor/ui/frmsongchords.cpp
     editor/ui/frmsongedit.cpp
     editor/ui/frmsongfile.cpp

@@ -1,6 +1,7 @@
 #include "editor/ui/songwidgets.h"
 
 #include "editor/ui/frmsong.h"
+#include "editor/chordkeys.h"
 #include "editor/lineediting.h"
 
 #include <QFontMetricsF>
@@ -175,6 +176,62 @@ ChordLabel::ChordLabel(frmSong* window, int index, QWidget* parent)
     setToolTip(u"Click for Sound, Drag for Move or Right Mouse Button for Edit"_s);
     setCursor(Qt::PointingHandCursor);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The keys bring the focus here; Tab stays with the lyrics and the header.
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+bool ChordLabel::event(QEvent* event)
+{
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (!keyEvent || labelChordKey(key->key(), key->modifiers()) == ChordKey::None)
+        return QLabel::event(event);
+    // Delete, Tab and the rest are the label's own while it has the focus,
+    // not the Edit menu's or the focus chain's.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    keyPressEvent(static_cast<QKeyEvent*>(event));
+    return true;
+}
+
+void ChordLabel::keyPressEvent(QKeyEvent* event)
+{
+    const ChordKey key = labelChordKey(event->key(), event->modifiers());
+    if (key == ChordKey::None) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    // Taken even where it has nothing to do (Tab at the last chord): the
+    // window must not pass it on to the focus chain or the menus.
+    event->accept();
+    m_window->labelKeyPress(m_index, key);
+}
+
+void ChordLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void ChordLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    update();
+}
+
+void ChordLabel::paintEvent(QPaintEvent* event)
+{
+    if (hasFocus()) {
+        QPainter painter(this);
+        QColor fill = palette().color(QPalette::Highlight);
+        painter.setPen(fill);
+        fill.setAlpha(48);
+        painter.setBrush(fill);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    QLabel::paintEvent(event);
 }
 
 void ChordLabel::mousePressEvent(QMouseEvent* event)

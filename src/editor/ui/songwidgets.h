@@ -67,7 +67,8 @@ private:
     int m_index;
 };
 
-// A chord over its syllable: click to hear it, drag to move it, right click to edit it.
+// A chord over its syllable: click to hear it, drag to move it, right click to
+// edit it; the keys do the same while it has the focus, which it shows.
 class ChordLabel final : public QLabel
 {
     Q_OBJECT
@@ -79,6 +80,11 @@ public:
     int homeX = 0;
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
