@@ -1,5 +1,7 @@
 #include "undohistory.h"
 
+#include <chrono>
+
 namespace lvx::editor {
 
 namespace {
@@ -34,6 +36,12 @@ std::optional<SongState> UndoHistory::redo(const SongState& current)
 {
     m_last.reset();
     return step(m_redo, m_undo, current);
+}
+
+qint64 UndoHistory::clockMsecs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 bool UndoHistory::continuesRun(const TextEdit& edit, qint64 msecs) const

@@ -66,6 +66,15 @@ public:
     std::optional<SongState> redo(const SongState& current);
     // The next keystroke starts a step of its own (the caret moved, a command ran).
     void endRun() { m_last.reset(); }
+    // The keystrokes after `edit` go with the step just recorded, as typing
+    // after a selection typed over goes with it.
+    void startRun(const TextEdit& edit, qint64 msecs)
+    {
+        m_last = edit;
+        m_lastMsecs = msecs;
+    }
+    // The clock keystrokes are timed by, in milliseconds.
+    static qint64 clockMsecs();
 
 private:
     bool continuesRun(const TextEdit& edit, qint64 msecs) const;

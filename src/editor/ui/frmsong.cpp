@@ -204,6 +204,8 @@ void frmSong::resizeEvent(QResizeEvent* event)
 
 void frmSong::setModified()
 {
+    // An edit moves the lines a selection over them named.
+    clearSelection();
     m_song.Modificada = true;
     refreshModified();
 }

@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 using namespace Qt::StringLiterals;
 
@@ -135,6 +136,13 @@ void SongBox::focusInEvent(QFocusEvent* event)
     m_window->boxFocused(m_index, reason);
 }
 
+void SongBox::focusOutEvent(QFocusEvent* event)
+{
+    // The line edit drops its selection as the focus leaves: the window keeps where it started.
+    m_window->boxFocusLeaving(m_index);
+    QLineEdit::focusOutEvent(event);
+}
+
 void SongBox::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
@@ -142,7 +150,49 @@ void SongBox::mousePressEvent(QMouseEvent* event)
         m_window->boxRightPressed(m_index, event->position().toPoint());
         return;
     }
+    const bool left = event->button() == Qt::LeftButton;
+    if (left && event->modifiers().testFlag(Qt::ShiftModifier)
+        && m_window->boxShiftClicked(m_index, event->position().toPoint()))
+        return;
     QLineEdit::mousePressEvent(event);
+    if (left)
+        m_window->boxPressed(m_index);
+}
+
+void SongBox::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons().testFlag(Qt::LeftButton)
+        && m_window->boxDragged(m_index, mapTo(m_window, event->position().toPoint())))
+        return;
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void SongBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        m_window->boxReleased();
+}
+
+void SongBox::showSelectedEnd(bool selected)
+{
+    if (selected == m_selectedEnd)
+        return;
+    m_selectedEnd = selected;
+    update();
+}
+
+void SongBox::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (!m_selectedEnd)
+        return;
+    // As wide as a blank, where the text ends.
+    const QFontMetrics metrics = fontMetrics();
+    const QRect end(BoxTextInset + metrics.horizontalAdvance(text()), 0,
+                    std::max(4, metrics.horizontalAdvance(u' ')), height());
+    QPainter painter(this);
+    painter.fillRect(end, palette().color(QPalette::Highlight));
 }
 
 ChordLabel::ChordLabel(frmSong* window, int index, QWidget* parent)

@@ -49,17 +49,26 @@ public:
     // The line index shown, as decimal text ("" when the box shows nothing).
     QString tag;
     QRect caretRect() const { return cursorRect(); }
+    // The line's end lies inside a selection over lines: a highlight after the
+    // text shows the selection going on to the next line.
+    void showSelectedEnd(bool selected);
+    bool selectedEnd() const { return m_selectedEnd; }
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     frmSong* m_window;
     int m_index;
+    bool m_selectedEnd = false;
 };
 
 // A chord over its syllable: click to hear it, drag to move it, right click to edit it.
