@@ -190,6 +190,13 @@ private slots:
         QTest::addRow("paste: a directive goes in as a new line above")
             << u"la | lo"_s << u"paste {21}Start of Chorus"_s << 1 << 3 << u"la | {21}Start of Chorus | lo"_s;
         QTest::addRow("paste: a clip never filled does nothing") << u"la"_s << u"paste "_s << 0 << 1 << u"la"_s;
+        QTest::addRow("paste lines: the first joins the text before the caret, the last the text after it")
+            << u"ab[Z]cd"_s << u"paste lines [Q]x / y / z"_s << 0 << 2 << u"ab[Q]x | y | z[Z]cd @2:1"_s;
+        QTest::addRow("paste lines: a chorus at a line's start goes in as its lines, the line keeps its text")
+            << u"la | lo"_s << u"paste lines {21}Start of Chorus / [G]x / {22}End of Chorus / "_s << 1 << 0
+            << u"la | {21}Start of Chorus | [G]x | {22}End of Chorus | lo @4:0"_s;
+        QTest::addRow("paste lines into a directive go in after it")
+            << u"{21}Start of Chorus"_s << u"paste lines a / b"_s << 0 << 3 << u"{21}Start of Chorus | a | b @2:1"_s;
     }
     void lineEdits()
     {
@@ -204,6 +211,11 @@ private slots:
         } else if (edit == u"join") {
             const auto moved = joinLines(lines, index);
             caret = moved ? u" @%1:%2"_s.arg(moved->lineIndex).arg(moved->offset) : u" @-"_s;
+        } else if (edit.startsWith(u"paste lines ")) {
+            Lines clip;
+            for (const QString& part : edit.mid(12).split(u" / "_s))
+                clip.append(parseLine(part));
+            caret = showCaret(pasteLines(lines, {index, offset}, clip));
         } else {
             pasteClip(lines, index, offset, parseLine(edit.mid(6)));
         }

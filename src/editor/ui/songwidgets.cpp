@@ -140,6 +140,13 @@ void SongBox::focusOutEvent(QFocusEvent* event)
 {
     // The line edit drops its selection as the focus leaves: the window keeps where it started.
     m_window->boxFocusLeaving(m_index);
+    // A selection over lines stays in sight while a menu or a dialog has the
+    // keyboard (the window takes it down itself when the caret goes elsewhere).
+    if (m_window->lineSelection()) {
+        QFocusEvent kept(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QLineEdit::focusOutEvent(&kept);
+        return;
+    }
     QLineEdit::focusOutEvent(event);
 }
 
