@@ -255,6 +255,9 @@ private Q_SLOTS:
             << "one\ntwo\n"_ba << 2 << 0 << u"<clip:[G]Amazing [C]grace\n{soc}\nla\n{eoc}\n><paste>"_s
             << u"one | [G]Amazing [C]grace | {21}Start of Chorus | la | {22}End of Chorus | two"_s
             << u"[G]Amazing [C]grace\n{soc}\nla\n{eoc}\n"_s << QString();
+        QTest::addRow("a text of several lines pasted into the title goes in as one line")
+            << "ab\n"_ba << 1 << 0 << u"<clip:Amazing\nGrace><tab><paste>"_s << u"{t}Amazing Grace | ab"_s
+            << u"Amazing\nGrace"_s << QString();
         QTest::addRow("paste over lines replaces them in one step")
             << "ab\ncd\nef\n"_ba << 1 << 0 << u"<sright><copy><down><home><sdown><paste>"_s << u"ab | aef"_s
             << u"a"_s << QString();

@@ -232,6 +232,7 @@ void frmSong::restoreText(const QString& text)
 
 void frmSong::mnuVTextFormat_Click()
 {
+    clearSelection();
     const SongState before = currentState();
     song::frmNotePad editor(m_desktop, m_song, this);
     if (editor.exec() == QDialog::Accepted || m_song.Modificada) {

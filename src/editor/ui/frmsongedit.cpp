@@ -223,7 +223,10 @@ void frmSong::mnuEPaste_Click()
         BackUpLinea();
         if (isHeaderPlaceholder(box->text()))
             box->selectAll();
-        box->insert(QGuiApplication::clipboard()->text());
+        // A title is one line: the lines of a text copied over several go in side by side.
+        QString text = QGuiApplication::clipboard()->text();
+        text.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ').replace(u'\n', u' ');
+        box->insert(text);
         takeHeaderText(box);
         setModified();
         return;
