@@ -1,6 +1,7 @@
 // liravox_editor_bench [SONG]: how long the song window takes to lay out a song
-// and to take a keystroke into its line records. SONG defaults to the 60000-byte
-// maximal song of the benchmark corpus (/tmp/liravox-bench/max/max_song.cho).
+// and to take a keystroke into its line records, and to select, copy and paste
+// the 1,500 lines of a long song. SONG defaults to the 60000-byte maximal song
+// of the benchmark corpus (/tmp/liravox-bench/max/max_song.cho).
 // Runs under the offscreen platform with a throw-away settings and program folder.
 
 #include "app/desktopcontext.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,6 +55,49 @@ Summary timeRuns(int runs, Work work)
         times.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
     return summarise(times);
+}
+
+void key(int key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+
+// The whole of a 1,500-line song selected with Ctrl+Shift+End from its start,
+// copied, and pasted at its end; Undo takes the paste back for the next run.
+void selectCopyPaste(lvx::frmMain& main, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    for (int i = 1; i <= 1500; ++i)
+        file.write("[C]line " + QByteArray::number(i) + " of the [G]song\n");
+    file.close();
+    main.openSong(path);
+    lvx::editor::frmSong* window = main.activeSong();
+    window->parentWidget()->showMaximized();
+    QApplication::processEvents();
+    const int runs = 30;
+    std::vector<double> select, copy, paste, undo;
+    QElapsedTimer clock;
+    const auto timed = [&clock](std::vector<double>& times, int k, Qt::KeyboardModifiers modifiers) {
+        clock.start();
+        key(k, modifiers);
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+    };
+    for (int i = 0; i < runs; ++i) {
+        key(Qt::Key_Home, Qt::ControlModifier);
+        timed(select, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+        timed(copy, Qt::Key_C, Qt::ControlModifier);
+        key(Qt::Key_End, Qt::ControlModifier);
+        timed(paste, Qt::Key_V, Qt::ControlModifier);
+        timed(undo, Qt::Key_Z, Qt::ControlModifier);
+    }
+    std::printf("long.cho: %lld lines after the last undo\n", window->song().lines.size());
+    report("select 1,500 lines (Ctrl+Shift+End)", summarise(select), runs);
+    report("copy 1,500 lines (Ctrl+C)", summarise(copy), runs);
+    report("paste 1,500 lines (Ctrl+V)", summarise(paste), runs);
+    report("undo the paste (Ctrl+Z)", summarise(undo), runs);
+    window->song().Modificada = false;
 }
 
 } // namespace
@@ -120,5 +165,6 @@ int main(int argc, char** argv)
     report("keystroke to line record (a run of keys)", word, runs);
     std::printf("line record after the keys: %s\n", qPrintable(window->song().lines.at(line).text.left(40)));
     window->song().Modificada = false;
+    selectCopyPaste(main, scratch.filePath(u"long.cho"_s));
     return 0;
 }

@@ -1,7 +1,8 @@
 // The song window's editing rules driven by random keys and mouse actions on
 // line records: typing, BackSpace, Delete, Enter, a selection typed over, chords
 // inserted, removed and dragged, copy and paste, directive lines inserted and
-// deleted. After every action each chord must stand inside its line and no line
+// deleted, selections over lines copied, deleted, pasted and typed over, and
+// sections made of them. After every action each chord must stand inside its line and no line
 // may outgrow a 16-bit position; at the end the song written and read back must
 // give the same lines.
 
@@ -9,6 +10,8 @@
 
 #include "base/text.h"
 #include "editor/lineediting.h"
+#include "editor/linerange.h"
+#include "editor/sections.h"
 
 using namespace lvx;
 using namespace lvx::editor;
@@ -76,9 +79,46 @@ void deleteKey(Lines& lines, int index, int caret)
         deleteCharacter(lines[index], caret);
 }
 
-void act(Lines& lines, Bytes& in, SongLine& clip)
+// A selection over lines: copied, deleted, pasted over, typed over, or made a
+// section. Grids are left out: the other actions put tablature marks anywhere,
+// and a tablature end inside a grid is the grid's text, as the reader reads it.
+void actOnRange(Lines& lines, Bytes& in, int which, Lines& clip)
 {
-    const int action = in.next() % 12;
+    const auto position = [&lines, &in] {
+        const int index = in.below(int(lines.size()));
+        return LinePosition{index, in.below(int(lines.at(index).text.size()) + 1)};
+    };
+    const LineRange range{position(), position()};
+    switch (which % 5) {
+    case 0:
+        clip = copyRange(lines, range);
+        break;
+    case 1:
+        deleteRange(lines, range);
+        break;
+    case 2:
+        pasteLines(lines, range.caret, clip);
+        break;
+    case 3:
+        typeOverRange(lines, range, QString(typedCharacter(in.next())));
+        break;
+    default: {
+        const SectionCommand& command = sectionCommands()[in.below(int(sectionCommands().size()))];
+        const WholeLines whole = wholeLines(lines, range);
+        if (command.noun != u"grid" && wrapRefusal(lines, whole.first, whole.last, command.noun).isEmpty())
+            wrapInSection(lines, whole.first, whole.last, sectionMarks(command, QString(typedCharacter(in.next()))));
+    }
+    }
+}
+
+void act(Lines& lines, Bytes& in, SongLine& clip, Lines& clipLines)
+{
+    const int byte = in.next();
+    if (byte >= 240 && !lines.isEmpty()) {
+        actOnRange(lines, in, byte - 240, clipLines);
+        return;
+    }
+    const int action = byte % 12;
     if (lines.isEmpty() || action == 11) {
         const auto& commands = insertCommands();
         const InsertCommand& command = commands[in.below(int(commands.size()))];
@@ -191,8 +231,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     auto song = fuzz::readSong(context, QStringLiteral("[C]Amazing [G]grace\r\n{soc}\r\n{c:How sweet}\r\nthe [D]sound\r\n{eoc}"));
     Bytes in(data, size);
     SongLine clip;   // an empty lyric: nothing copied yet
+    Lines clipLines;
     for (int step = 0; step < 2000 && !in.atEnd(); ++step) {
-        act(song->lines, in, clip);
+        act(song->lines, in, clip, clipLines);
         checkLines(song->lines);
     }
     const QString written = song->LinesToString();

@@ -154,6 +154,7 @@ void frmMain::createToolbar()
     addSongButton(u"bComment"_s, u"Insert Comment "_s, u"comment"_s, QString(), "mnuIComment_Click", true);
     addSongButton(u"bsoc"_s, u"Insert Start of Chorus "_s, u"chorus-start"_s, QString(), "mnuISOC_Click", true);
     addSongButton(u"beoc"_s, u"Insert End of Chorus "_s, u"chorus-end"_s, QString(), "mnuIEOC_Click", true);
+    addSongButton(u"bChorus"_s, u"Make the Selected Lines a Chorus"_s, u"chorus"_s, QString(), "mnuIChorus_Click", true);
     picToolbar->addSeparator();
     QToolButton* guitar = addButton(u"bGuitar"_s, u"Select Guitar"_s, u"guitar"_s, QString());
     QToolButton* piano = addButton(u"bPiano"_s, u"Select Piano"_s, u"piano"_s, QString());
@@ -212,7 +213,7 @@ void frmMain::setSongButtonsVisible(bool visible)
 {
     for (const QString& name : {u"bCut"_s, u"bCopy"_s, u"bPaste"_s, u"bUndo"_s, u"bRedo"_s, u"bPreview"_s, u"bTranspose"_s,
                                 u"bPrint"_s, u"bSave"_s, u"bInsertChord"_s, u"bGuitar"_s, u"bPiano"_s, u"bComment"_s,
-                                u"bsoc"_s, u"beoc"_s})
+                                u"bsoc"_s, u"beoc"_s, u"bChorus"_s})
         m_buttons.value(name)->setVisible(visible);
 }
 

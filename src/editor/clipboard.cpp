@@ -49,23 +49,27 @@ SongLine copyPart(const SongLine& line, int s, int n)
     return part;
 }
 
-void pasteClip(Lines& lines, int index, int p, const SongLine& clip)
+LinePosition pasteClip(Lines& lines, int index, int p, const SongLine& clip)
 {
     if (isEmptyClip(clip) || index < 0)
-        return;
+        return {index, p};
     const bool intoLine = clip.kind == song::KindLyric && index < lines.size()
         // A directive keeps its fixed name; text pasted into it would never reach the file.
         && !isReadOnlyLine(lines.at(index))
         // Nor would chords pasted into a comment or a block name.
         && (lines.at(index).kind == song::KindLyric || clip.chords.isEmpty());
     if (!intoLine) {
-        insertLine(lines, index, clip);
-        return;
+        const int at = std::min(index, int(lines.size()));
+        insertLine(lines, at, clip);
+        // The caret stays on its line, now below; past the end it goes to the new line.
+        return at + 1 < lines.size() ? LinePosition{at + 1, p} : LinePosition{at, 0};
     }
     SongLine& line = lines[index];
     if (line.text.size() + clip.text.size() > MaxLineLength)
-        return;
-    pasteIntoLyric(line, clampOffset(p, line.text), clip);
+        return {index, p};
+    const qsizetype at = clampOffset(p, line.text);
+    pasteIntoLyric(line, at, clip);
+    return {index, int(at + clip.text.size())};
 }
 
 const QList<InsertCommand>& insertCommands()

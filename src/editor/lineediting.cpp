@@ -100,11 +100,8 @@ void deleteCharacter(SongLine& line, int s)
     line.text.remove(s, 1);
 }
 
-void splitLine(Lines& lines, int index, int s)
+std::pair<SongLine, SongLine> splitParts(const SongLine& whole, int s)
 {
-    if (index < 0 || index >= lines.size())
-        return;
-    const SongLine whole = lines.at(index);
     // A directive's text (and an end of block's) is only its display name: Enter
     // on it adds a line before or after it rather than cutting the name in two.
     qsizetype at = clampOffset(s, whole.text);
@@ -131,8 +128,16 @@ void splitLine(Lines& lines, int index, int s)
     // A directive's own written form stays with the part that keeps its kind; the
     // unplaced text after a lyric stays at its end.
     (at == 0 || whole.kind == song::KindLyric ? second : first).source = whole.source;
-    lines[index] = first;
-    lines.insert(index + 1, second);
+    return {first, second};
+}
+
+void splitLine(Lines& lines, int index, int s)
+{
+    if (index < 0 || index >= lines.size())
+        return;
+    auto [first, second] = splitParts(lines.at(index), s);
+    lines[index] = std::move(first);
+    lines.insert(index + 1, std::move(second));
 }
 
 int mergeLines(SongLine& upper, const SongLine& lower)
@@ -163,7 +168,7 @@ std::optional<LinePosition> joinLines(Lines& lines, int upperIndex)
     const SongLine& upper = lines.at(upperIndex);
     const SongLine& lower = lines.at(upperIndex + 1);
     if (takesTyping(upper.kind) && isTextLine(lower)) {
-        if (!mergeFits(upper, lower) || !mergeKeepsChords(upper, lower))
+        if (!joinsAsText(upper, lower))
             return std::nullopt;
         const int n = mergeLines(lines[upperIndex], lower);
         lines.removeAt(upperIndex + 1);
@@ -180,6 +185,11 @@ std::optional<LinePosition> joinLines(Lines& lines, int upperIndex)
         return LinePosition{upperIndex, 0};
     }
     return std::nullopt;
+}
+
+bool joinsAsText(const SongLine& upper, const SongLine& lower)
+{
+    return takesTyping(upper.kind) && isTextLine(lower) && mergeFits(upper, lower) && mergeKeepsChords(upper, lower);
 }
 
 void removeLine(Lines& lines, int index)

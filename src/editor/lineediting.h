@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace lvx::editor {
 
@@ -57,6 +58,8 @@ void deleteCharacter(SongLine& line, int s);
 // A read-only line splits only at 0 or at its end: offsets inside it count as
 // its end, so a directive's display name is never cut in two.
 void splitLine(Lines& lines, int index, int s);
+// The two parts Enter makes of a line, not yet in the song.
+std::pair<SongLine, SongLine> splitParts(const SongLine& line, int s);
 // `lower` appended to `upper`: upper's chords up to its length stay, lower's
 // follow shifted by that length, upper's chords beyond its text come last
 // shifted by the length of lower's text. Returns upper's old length. Text past
@@ -73,8 +76,13 @@ struct LinePosition
 {
     int lineIndex = 0;
     int offset = 0;
+
+    friend auto operator<=>(const LinePosition&, const LinePosition&) = default;
 };
 std::optional<LinePosition> joinLines(Lines& lines, int upperIndex);
+// Whether `lower` may join the end of `upper` as text: a text line into a line
+// that takes typing, chords only into a lyric, and never longer than a line may be.
+bool joinsAsText(const SongLine& upper, const SongLine& lower);
 void removeLine(Lines& lines, int index);
 void insertLine(Lines& lines, int index, const SongLine& line);
 
@@ -135,8 +143,9 @@ SongLine copyPart(const SongLine& line, int s, int n);
 // line of its own before a read-only line too (its text would never be saved),
 // and before a comment or block name when it carries chords (they would not be),
 // and at the end when `index` is past the last line. An empty clip (never
-// filled) and a paste that would make the line too long do nothing.
-void pasteClip(Lines& lines, int index, int p, const SongLine& clip);
+// filled) and a paste that would make the line too long do nothing. Returns
+// where the caret goes: after the text pasted, or on its line, moved down.
+LinePosition pasteClip(Lines& lines, int index, int p, const SongLine& clip);
 
 // -- the title and subtitle
 // The texts a new song's header starts with: typing replaces them whole.

@@ -74,6 +74,13 @@ public:
     std::optional<SongState> redo(const SongState& current);
     // The next keystroke starts a step of its own (the caret moved, a command ran).
     void endRun();
+    // The keystrokes after `edit` go with the step just recorded, as typing
+    // after a selection typed over goes with it.
+    void startRun(const TextEdit& edit)
+    {
+        endRun();
+        noteTyping(edit, now());
+    }
 
 private:
     bool continuesRun(const TextEdit& edit, qint64 msecs) const;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace lvx::song {
@@ -57,5 +58,8 @@ struct SongLine
 
 // The lyric with every chord put back in brackets where it stands.
 QString lyricWithChords(const SongLine& line);
+// The lines as a song's body writes them, one text a line: a lyric with its
+// chords in brackets, a directive line in the form it is saved in.
+QStringList writtenLines(const QList<SongLine>& lines);
 
 } // namespace lvx::song

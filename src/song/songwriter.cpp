@@ -113,7 +113,35 @@ QString writtenDirective(const SongLine& line)
     return ownDirective(line);
 }
 
+// A lyric as saved: an unclosed chord the reader could not place goes back after it.
+QString writtenLyricLine(const SongLine& line, bool inTab)
+{
+    return line.source.isEmpty() || inTab ? writtenLyric(line, inTab) : writtenLyric(line, inTab) + line.source;
+}
+
+bool opensOrStaysInTab(const SongLine& line, bool inTab)
+{
+    return line.kind == KindTabStart || (inTab && line.kind != KindTabEnd);
+}
+
 } // namespace
+
+QStringList writtenLines(const QList<SongLine>& lines)
+{
+    QStringList out;
+    out.reserve(lines.size());
+    bool inTab = false;
+    for (const SongLine& line : lines) {
+        inTab = opensOrStaysInTab(line, inTab);
+        if (line.kind == KindKept)
+            out.append(line.text);
+        else if (line.kind == KindLyric)
+            out.append(writtenLyricLine(line, inTab));
+        else
+            out.append(writtenDirective(line));
+    }
+    return out;
+}
 
 QString lyricWithChords(const SongLine& line)
 {
@@ -184,7 +212,7 @@ QString Song::LinesToString() const
         out.line(definition);
     bool inTab = false;
     for (const SongLine& line : lines) {
-        inTab = line.kind == KindTabStart || (inTab && line.kind != KindTabEnd);
+        inTab = opensOrStaysInTab(line, inTab);
         // A line the program does not understand belongs to the file, whatever
         // else is written: it goes back exactly as it came.
         if (line.kind == KindKept) {
@@ -192,8 +220,7 @@ QString Song::LinesToString() const
         } else if (!app.WriteSongText) {
             continue;
         } else if (line.kind == KindLyric) {
-            // An unclosed chord the reader could not place goes back after the lyric.
-            out.line(line.source.isEmpty() || inTab ? writtenLyric(line, inTab) : writtenLyric(line, inTab) + line.source);
+            out.line(writtenLyricLine(line, inTab));
         } else if (const QString text = writtenDirective(line); !text.isEmpty()) {
             out.line(text);
         }

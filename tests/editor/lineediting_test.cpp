@@ -1,12 +1,17 @@
 #include "linenotation.h"
 #include "testmain.h"
 
+#include "editor/clipformat.h"
 #include "editor/lineediting.h"
 #include "editor/spokennames.h"
+#include "editor/linerange.h"
+#include "editor/sections.h"
 #include "editor/undohistory.h"
+#include "base/messages.h"
 #include "song/song.h"
 
 #include <numeric>
+#include <QDirIterator>
 
 using namespace lvx;
 using namespace lvx::editor;
@@ -89,6 +94,30 @@ QString typeScript(UndoHistory& history, QString text, const QString& script)
     history.setClock([] { return qint64(0); });
     return text;
 }
+
+// "1:2-3:0": a range from line 1 offset 2 to line 3 offset 0 (either end first).
+LineRange parseRange(const QString& text)
+{
+    const QStringList ends = text.split(u'-');
+    const auto at = [](const QString& end) {
+        return LinePosition{end.section(u':', 0, 0).toInt(), end.section(u':', 1, 1).toInt()};
+    };
+    return {at(ends.at(0)), at(ends.at(1))};
+}
+
+QString showCaret(LinePosition caret)
+{
+    return u" @%1:%2"_s.arg(caret.lineIndex).arg(caret.offset);
+}
+
+// A song read from ChordPro text, as a file or a clipboard brings it.
+struct ReadSong
+{
+    RecordingMessages messages;
+    song::SongContext context{messages};
+    song::Song song{context};
+    explicit ReadSong(const QString& text) { song.StringToLinesRec(text); }
+};
 } // namespace
 
 class LineEditingTest : public QObject
@@ -177,6 +206,13 @@ private slots:
         QTest::addRow("fold: a line that would grow too long keeps its chords")
             << u"{41}Start of Tab | "_s + QString(song::Song::MaxLineLength - 2, u'a') + u"[G]" << u"fold"_s << 0 << 0
             << u"{41}Start of Tab | "_s + QString(song::Song::MaxLineLength - 2, u'a') + u"[G], 1 chords";
+        QTest::addRow("paste lines: the first joins the text before the caret, the last the text after it")
+            << u"ab[Z]cd"_s << u"paste lines [Q]x / y / z"_s << 0 << 2 << u"ab[Q]x | y | z[Z]cd @2:1"_s;
+        QTest::addRow("paste lines: a chorus at a line's start goes in as its lines, the line keeps its text")
+            << u"la | lo"_s << u"paste lines {21}Start of Chorus / [G]x / {22}End of Chorus / "_s << 1 << 0
+            << u"la | {21}Start of Chorus | [G]x | {22}End of Chorus | lo @4:0"_s;
+        QTest::addRow("paste lines into a directive go in after it")
+            << u"{21}Start of Chorus"_s << u"paste lines a / b"_s << 0 << 3 << u"{21}Start of Chorus | a | b @2:1"_s;
     }
     void lineEdits()
     {
@@ -196,10 +232,208 @@ private slots:
         } else if (edit == u"join") {
             const auto moved = joinLines(lines, index);
             caret = moved ? u" @%1:%2"_s.arg(moved->lineIndex).arg(moved->offset) : u" @-"_s;
+        } else if (edit.startsWith(u"paste lines ")) {
+            Lines clip;
+            for (const QString& part : edit.mid(12).split(u" / "_s))
+                clip.append(parseLine(part));
+            caret = showCaret(pasteLines(lines, {index, offset}, clip));
         } else {
             pasteClip(lines, index, offset, parseLine(edit.mid(6)));
         }
         QTEST(QString(showSong(lines) + caret), "expected");
+    }
+
+    // Selections over lines on the records: what a copy takes (the clip, its
+    // records " / " apart, or its text), what a delete or typing over leaves
+    // and where the caret goes, what each line shows highlighted.
+    void rangeEdits_data()
+    {
+        QTest::addColumn<QString>("song");
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<QString>("edit");   // copy, text, delete, type X, spans
+        QTest::addColumn<QString>("expected");
+        const QString three = u"a[A]b[B]c | d[C]e | f[D]g[E]h"_s;
+        QTest::addRow("copy: chords inside go with the text, one on the character after the end stays")
+            << three << u"0:1-2:1"_s << u"copy"_s << u"[A]b[B]c / d[C]e / f"_s;
+        QTest::addRow("copy: a range made upwards takes the same")
+            << three << u"2:1-0:1"_s << u"copy"_s << u"[A]b[B]c / d[C]e / f"_s;
+        QTest::addRow("copy: a chord after the first line's text goes with its line end")
+            << u"ab[G] | cd[X@4]"_s << u"0:2-1:2"_s << u"copy"_s << u"[G] / cd"_s;
+        QTest::addRow("copy: a directive the range starts inside is taken whole")
+            << u"{21}Start of Chorus | la | {22}End of Chorus"_s << u"0:5-2:3"_s << u"copy"_s
+            << u"{21}Start of Chorus / la / {22}End of Chorus"_s;
+        QTest::addRow("copy: a range that only reaches a directive's end leaves it out")
+            << u"{21}Start of Chorus | la"_s << u"0:15-1:2"_s << u"copy"_s << u" / la"_s;
+        QTest::addRow("copy: the text for other programs is ChordPro, a line each")
+            << u"[G]Amazing [C]grace | {21}Start of Chorus | how [D]sweet | the sound"_s << u"0:0-3:0"_s
+            << u"text"_s << u"[G]Amazing [C]grace\n{start_of_chorus}\nhow [D]sweet\n"_s;
+        QTest::addRow("delete: the ends of the first and last line join, the chords between go")
+            << three << u"0:1-2:1"_s << u"delete"_s << u"a[D]g[E]h @0:1"_s;
+        QTest::addRow("delete: from a line's start to another's start takes whole lines")
+            << u"x | [G]y | z"_s << u"0:0-2:0"_s << u"delete"_s << u"z @0:0"_s;
+        QTest::addRow("delete: a directive the range reaches into goes whole")
+            << u"la | {21}Start of Chorus | [G]lo"_s << u"0:2-1:3"_s << u"delete"_s << u"la | [G]lo @0:2"_s;
+        QTest::addRow("delete: text never joins a directive, both stay")
+            << u"ab | cd | {22}End of Chorus"_s << u"0:1-2:0"_s << u"delete"_s << u"a | {22}End of Chorus @0:1"_s;
+        QTest::addRow("typing over lines up to a directive types on a line of its own above it")
+            << u"ab | cd | {22}End of Chorus"_s << u"0:0-2:0"_s << u"type x"_s << u"x | {22}End of Chorus @0:1"_s;
+        QTest::addRow("typing over: a chord after the range moves along with the text")
+            << u"ab | c[G]d"_s << u"0:1-1:1"_s << u"type xy"_s << u"axy[G]d @0:3"_s;
+        QTest::addRow("spans: each line its part, line ends between, a directive whole")
+            << u"abc | {21}Start of Chorus |  | de"_s << u"0:1-3:1"_s << u"spans"_s << u"1-3+ 0-15+ 0-0+ 0-1"_s;
+        QTest::addRow("spans: a range ending at a line's start shows nothing there")
+            << u"abc | de | f"_s << u"1:3-0:2"_s << u"spans"_s << u"2-3+ 0-2 -"_s;
+    }
+    void rangeEdits()
+    {
+        QFETCH(QString, song);
+        QFETCH(QString, edit);
+        Lines lines = parseSong(song);
+        QFETCH(QString, range);
+        const LineRange taken = parseRange(range);
+        QString result;
+        if (edit == u"copy") {
+            QStringList parts;
+            for (const SongLine& line : copyRange(lines, taken))
+                parts.append(showLine(line));
+            result = parts.join(u" / "_s);
+        } else if (edit == u"text") {
+            result = clipText(copyRange(lines, taken));
+        } else if (edit == u"delete") {
+            const LinePosition caret = deleteRange(lines, taken);
+            result = showSong(lines) + showCaret(caret);
+        } else if (edit.startsWith(u"type ")) {
+            const LinePosition caret = typeOverRange(lines, taken, edit.mid(5));
+            result = showSong(lines) + showCaret(caret);
+        } else {
+            QStringList spans;
+            for (int i = 0; i < lines.size(); ++i) {
+                const auto span = spanOnLine(lines, taken, i);
+                spans.append(span ? u"%1-%2%3"_s.arg(span->start).arg(span->end).arg(span->throughEnd ? u"+"_s : QString())
+                                  : u"-"_s);
+            }
+            result = spans.join(u' ');
+        }
+        QTEST(result, "expected");
+    }
+
+    // Copying a range and pasting it where deleting it left the caret gives
+    // the song back, for ranges between lyric lines of real songs.
+    void cutAndPasteGiveRealSongsBack()
+    {
+        const QString corpus = qEnvironmentVariable("LIRAVOX_CORPUS");
+        if (!QFile::exists(corpus))
+            QSKIP("the shared song corpus is not beside the repository");
+        int ranges = 0;
+        QDirIterator files(corpus, {u"*.cho"_s, u"*.pro"_s, u"*.chopro"_s}, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const ReadSong read(song::decodeText(file.readAll(), false).text);
+            const Lines& lines = read.song.lines;
+            for (int first = 0; first + 3 < lines.size(); first += 3) {
+                const int last = first + 1 + first % 3;
+                const auto lyricOrFact = [&](int i) { return lines.at(i).kind == song::KindLyric && !lines.at(i).metadata; };
+                if (!lyricOrFact(first) || !lyricOrFact(last)
+                    || std::any_of(lines.begin() + first, lines.begin() + last, [](const SongLine& l) { return l.metadata; }))
+                    continue;
+                const LineRange range{{first, int(lines.at(first).text.size()) / 2}, {last, int(lines.at(last).text.size()) / 3}};
+                Lines edited = lines;
+                const Lines clip = copyRange(edited, range);
+                const LinePosition caret = deleteRange(edited, range);
+                QCOMPARE(pasteLines(edited, caret, clip), range.last());
+                QVERIFY2(edited == lines, qPrintable(path + u": lines "_s + QString::number(first + 1)));
+                ++ranges;
+            }
+        }
+        QVERIFY(ranges > 500);
+    }
+
+    // The records on the clipboard come back as they went; bytes that are not
+    // a clip, or are cut short, give nothing and never a crash.
+    void clipboardRecordsTravel()
+    {
+        const Lines clip = parseSong(u"[G]Amazing | {21}Start of Chorus | [Am]how [D7]sweet | "_s);
+        QCOMPARE(decodeClip(encodeClip(clip)), std::optional<Lines>(clip));
+        const QByteArray bytes = encodeClip(clip);
+        for (int cut = 0; cut < bytes.size(); cut += 3)
+            QVERIFY(!decodeClip(bytes.left(cut)));
+        QVERIFY(!decodeClip("[G]Amazing grace"_ba));
+        // A record a song cannot hold is made one it can.
+        SongLine strange = parseLine(u"{77}odd"_s);
+        strange.chords.append(song::ChordPlacement{u"G"_s, -4});
+        QCOMPARE(showLine(decodeClip(encodeClip({strange}))->first()), u"{12}odd"_s);
+    }
+
+    // Sections around lines: the marks as saved and read back as the same
+    // kinds, or the reason the section is refused.
+    void sections_data()
+    {
+        QTest::addColumn<QString>("song");      // ChordPro, lines "/" apart
+        QTest::addColumn<QString>("command");   // a section command, or "mark" and an Insert command
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("expected");  // the song saved, or the message
+        QTest::addRow("a chorus around two lines") << u"a/b/c"_s << u"mnuIChorus"_s << 0 << 1 << QString()
+                                                   << u"{start_of_chorus}/a/b/{end_of_chorus}/c"_s;
+        QTest::addRow("a verse with its label") << u"a/b"_s << u"mnuIVerse"_s << 1 << 1 << u"Verse 2"_s
+                                                << u"a/{start_of_verse: Verse 2}/b/{end_of_verse}"_s;
+        QTest::addRow("a verse without one") << u"a"_s << u"mnuIVerse"_s << 0 << 0 << u"Verse"_s
+                                             << u"{start_of_verse}/a/{end_of_verse}"_s;
+        QTest::addRow("a grid") << u"G . C ."_s << u"mnuIGrid"_s << 0 << 0 << QString()
+                                << u"{start_of_grid}/G . C ./{end_of_grid}"_s;
+        QTest::addRow("tablature") << u"e--0--"_s << u"mnuITab"_s << 0 << 0 << QString()
+                                   << u"{start_of_tab}/e--0--/{end_of_tab}"_s;
+        QTest::addRow("a named block") << u"a"_s << u"mnuIBlock"_s << 0 << 0 << u"Intro"_s
+                                       << u"{start_of_block:Intro}/a/{end_of_block}"_s;
+        QTest::addRow("a bridge after a chorus has ended") << u"{soc}/a/{eoc}/b"_s << u"mnuIBridge"_s << 3 << 3
+                                                           << QString() << u"{start_of_chorus}/a/{end_of_chorus}/{start_of_bridge}/b/{end_of_bridge}"_s;
+        QTest::addRow("no chorus inside a verse") << u"{sov}/a/{eov}"_s << u"mnuIChorus"_s << 1 << 1 << QString()
+                                                  << u"A chorus cannot start inside a verse."_s;
+        QTest::addRow("no section over a selection that ends inside a chorus")
+            << u"a/{soc}/b/{eoc}"_s << u"mnuIVerse"_s << 0 << 2 << u"V"_s << u"A verse cannot hold a chorus."_s;
+        QTest::addRow("no section over a selection that starts inside a grid")
+            << u"{sog}/G/{eog}/b"_s << u"mnuIBridge"_s << 1 << 3 << QString() << u"A bridge cannot start inside a grid."_s;
+        QTest::addRow("a start of chorus inside a bridge is refused")
+            << u"{sob}/a/{eob}"_s << u"mark mnuISOC"_s << 1 << 1 << QString() << u"A chorus cannot start inside a bridge."_s;
+        QTest::addRow("the end of a chorus inside a tab section is refused")
+            << u"{sot}/a"_s << u"mark mnuIEOC"_s << 2 << 2 << QString() << u"A chorus cannot end inside a tab."_s;
+        QTest::addRow("the end of a block ends a verse")
+            << u"{sov}/a"_s << u"mark mnuIEOBlk"_s << 2 << 2 << QString() << u"{sov}/a/{end_of_block}"_s;
+    }
+    void sections()
+    {
+        QFETCH(QString, song);
+        QFETCH(QString, command);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(QString, label);
+        ReadSong read(song.replace(u'/', u'\n'));
+        Lines lines = read.song.lines;
+        QString refusal;
+        if (command.startsWith(u"mark ")) {
+            const auto& commands = insertCommands();
+            const auto mark = std::find_if(commands.begin(), commands.end(),
+                                           [&](const InsertCommand& c) { return c.objectName == command.mid(5); });
+            SongLine line{mark->kind, mark->text, {}};
+            refusal = markRefusal(lines, first, line);
+            if (refusal.isEmpty())
+                insertLine(lines, first, line);
+        } else {
+            const SectionCommand* section = sectionCommand(command);
+            refusal = wrapRefusal(lines, first, last, section->noun);
+            if (refusal.isEmpty())
+                wrapInSection(lines, first, last, sectionMarks(*section, label));
+        }
+        const QString saved = song::writtenLines(lines).join(u'/');
+        QTEST(refusal.isEmpty() ? saved : refusal, "expected");
+        // What is saved reads back as the same lines.
+        if (refusal.isEmpty()) {
+            const ReadSong back(song::writtenLines(lines).join(u'\n'));
+            QCOMPARE(showSong(back.song.lines), showSong(lines));
+        }
     }
 
     void dragTarget_data()

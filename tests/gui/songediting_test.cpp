@@ -7,6 +7,7 @@
 #include "widgetsmain.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QTableWidget>
@@ -31,10 +32,42 @@ void turnWheel(frmSong* song, int notches)
     QApplication::sendEvent(song, &wheel);
 }
 
+// Where a character offset of a line box is, in the box.
+QPoint offsetPoint(lvx::editor::SongBox* box, int offset)
+{
+    return {lvx::editor::BoxTextInset + QFontMetrics(box->font()).horizontalAdvance(box->text().left(offset)),
+            box->height() / 2};
+}
+
+// The mouse as a script: "click:2:3" clicks line box 2 at offset 3 (sclick with
+// Shift), "drag:1:1:3:2" drags from box 1 offset 1 to box 3 offset 2.
+void mouse(frmSong* song, const QStringList& parts)
+{
+    const auto at = [song, &parts](int i) {
+        auto* target = box(song, parts.at(i).toInt());
+        return std::pair(target, offsetPoint(target, parts.at(i + 1).toInt()));
+    };
+    const auto [from, point] = at(1);
+    if (parts.first() != u"drag") {
+        QTest::mouseClick(from, Qt::LeftButton, parts.first() == u"sclick" ? Qt::ShiftModifier : Qt::NoModifier, point);
+        return;
+    }
+    const auto [to, end] = at(3);
+    // The box pressed keeps the mouse while the button is down.
+    const QPoint there = from->mapFromGlobal(to->mapToGlobal(end));
+    QTest::mousePress(from, Qt::LeftButton, {}, point);
+    QTest::mouseMove(from, (point + there) / 2);
+    QTest::mouseMove(from, there);
+    QTest::mouseRelease(from, Qt::LeftButton, {}, there);
+}
+
 // Keys as a script, sent where the focus is: plain characters are typed, <name>
 // presses a key ("sright" extends the selection); "tile", "cascade" and "max"
-// arrange the song windows; "pause" waits on the undo history's clock.
-void play(QWidget* target, const QString& script)
+// arrange the song windows; "pause" waits on the undo history's clock; "@name" runs
+// the song's action of that name, "button:name" clicks the toolbar's button;
+// "answer:text" and "cancel" answer the next input box; "clip:text" puts another
+// program's text on the clipboard.
+void play(QWidget* target, const QString& script, lvx::RecordingMessages* messages = nullptr)
 {
     static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
         {u"bs"_s, {Qt::Key_Backspace, {}}}, {u"del"_s, {Qt::Key_Delete, {}}}, {u"enter"_s, {Qt::Key_Return, {}}},
@@ -44,8 +77,19 @@ void play(QWidget* target, const QString& script)
         {u"tab"_s, {Qt::Key_Tab, {}}}, {u"stab"_s, {Qt::Key_Backtab, Qt::ShiftModifier}},
         {u"aright"_s, {Qt::Key_Right, Qt::AltModifier}}, {u"aleft"_s, {Qt::Key_Left, Qt::AltModifier}},
         {u"esc"_s, {Qt::Key_Escape, {}}}, {u"space"_s, {Qt::Key_Space, {}}},
-        {u"menu"_s, {Qt::Key_Menu, {}}}, {u"sf10"_s, {Qt::Key_F10, Qt::ShiftModifier}}};
+        {u"menu"_s, {Qt::Key_Menu, {}}}, {u"sf10"_s, {Qt::Key_F10, Qt::ShiftModifier}},
+        {u"sup"_s, {Qt::Key_Up, Qt::ShiftModifier}}, {u"sdown"_s, {Qt::Key_Down, Qt::ShiftModifier}},
+        {u"spgup"_s, {Qt::Key_PageUp, Qt::ShiftModifier}}, {u"spgdn"_s, {Qt::Key_PageDown, Qt::ShiftModifier}},
+        {u"shome"_s, {Qt::Key_Home, Qt::ShiftModifier}}, {u"send"_s, {Qt::Key_End, Qt::ShiftModifier}},
+        {u"sleft"_s, {Qt::Key_Left, Qt::ShiftModifier}}, {u"down"_s, {Qt::Key_Down, {}}},
+        {u"home"_s, {Qt::Key_Home, {}}}, {u"end"_s, {Qt::Key_End, {}}},
+        {u"cshome"_s, {Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier}},
+        {u"csend"_s, {Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier}},
+        {u"cend"_s, {Qt::Key_End, Qt::ControlModifier}}, {u"all"_s, {Qt::Key_A, Qt::ControlModifier}},
+        {u"copy"_s, {Qt::Key_C, Qt::ControlModifier}}, {u"cut"_s, {Qt::Key_X, Qt::ControlModifier}},
+        {u"paste"_s, {Qt::Key_V, Qt::ControlModifier}}};
     auto* area = target->window()->findChild<QMdiArea*>();
+    const auto song = [area] { return qobject_cast<frmSong*>(area->activeSubWindow()->widget()); };
     for (qsizetype i = 0; i < script.size(); ++i) {
         QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : target;
         if (script.at(i) != u'<') {
@@ -65,6 +109,16 @@ void play(QWidget* target, const QString& script)
             lvx::editor::UndoHistory& history = qobject_cast<frmSong*>(focus->parentWidget())->undoHistory();
             const qint64 later = history.now() + lvx::editor::UndoHistory::PauseMsecs + 1;
             history.setClock([later] { return later; });
+        } else if (name.startsWith(u'@')) {
+            song()->action(name.mid(1))->trigger();
+        } else if (name.startsWith(u"button:")) {
+            QTest::mouseClick(target->window()->findChild<QToolButton*>(name.mid(7)), Qt::LeftButton);
+        } else if (name.startsWith(u"answer:") || name == u"cancel") {
+            messages->scriptText(name == u"cancel" ? std::nullopt : std::optional(name.mid(7)));
+        } else if (name.startsWith(u"clip:")) {
+            QGuiApplication::clipboard()->setText(name.mid(5));
+        } else if (name.contains(u':')) {
+            mouse(song(), name.split(u':'));
         } else {
             QTest::keyClick(focus, keys.value(name).first, keys.value(name).second);
         }
@@ -114,6 +168,21 @@ void settle(frmSong* song)
         song->window()->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), song->window());
     }
+}
+
+// What the line boxes show highlighted, box by box: the selected text, "+"
+// where the highlight goes on past the text.
+QString highlighted(frmSong* song)
+{
+    QStringList shown;
+    for (int i = 1; auto* line = box(song, i); ++i) {
+        if (!line->isVisible())
+            break;
+        shown.append(line->selectedText() + (line->selectedEnd() ? u"+"_s : QString()));
+    }
+    while (!shown.isEmpty() && shown.last().isEmpty())
+        shown.removeLast();
+    return shown.join(u'|');
 }
 
 } // namespace
@@ -274,6 +343,132 @@ private Q_SLOTS:
         // Off the line, the tint goes with the caret.
         focusBox(window, slot % 2 + 1, 0);
         QVERIFY(!tintedAsCurrent(box(window, slot)));
+    }
+
+    // Selections over lines: the keys and the mouse that make them, what the
+    // boxes highlight, what the edits leave and what goes on the clipboard.
+    void selections_data()
+    {
+        QTest::addColumn<QByteArray>("song");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");     // the song, then " ! " and any message shown
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("highlight");
+        const QByteArray hymn = "[G]Amazing [C]grace\n{soc}\nhow [D]sweet\n{eoc}\nthe sound\n"_ba;
+        const QString hymnText = u"[G]Amazing [C]grace | {21}Start of Chorus | how [D]sweet | {22}End of Chorus | the sound"_s;
+        const QByteArray three = "a[A]b[B]c\nd[C]e\nf[D]g[E]h\n"_ba;
+        QTest::addRow("shift+down highlights whole lines, a directive too, and copies them with chords and kinds")
+            << hymn << 1 << 0 << u"<sdown><sdown><sdown><sdown><copy>"_s << hymnText
+            << u"[G]Amazing [C]grace\n{start_of_chorus}\nhow [D]sweet\n{end_of_chorus}\n"_s
+            << u"Amazing grace+|Start of Chorus+|how sweet+|End of Chorus+"_s;
+        QTest::addRow("a chorus copied is pasted as a chorus, as one undo step")
+            << hymn << 1 << 0 << u"<sdown><sdown><sdown><sdown><copy><cend><enter><paste><undo><redo>"_s
+            << hymnText + u" | [G]Amazing [C]grace | {21}Start of Chorus | how [D]sweet | {22}End of Chorus | "_s
+            << u"[G]Amazing [C]grace\n{start_of_chorus}\nhow [D]sweet\n{end_of_chorus}\n"_s << QString();
+        QTest::addRow("chords at both ends: inside the range they go, on the next character they stay")
+            << three << 1 << 1 << u"<sdown><sdown><shome><sright><cut>"_s << u"a[D]g[E]h"_s
+            << u"[A]b[B]c\nd[C]e\nf"_s << QString();
+        QTest::addRow("shift+up and shift+left over a line break")
+            << three << 3 << 0 << u"<sup><sleft><sleft><copy>"_s << u"a[A]b[B]c | d[C]e | f[D]g[E]h"_s
+            << u"[B]c\nd[C]e\n"_s << u"c+|de+"_s;
+        QTest::addRow("typing over lines replaces them") << three << 1 << 1 << u"<sdown><send>x"_s
+                                                         << u"ax | f[D]g[E]h"_s << QString() << QString();
+        QTest::addRow("typing over lines is one undo step") << three << 1 << 1 << u"<sdown><send>xy<undo>"_s
+                                                            << u"a[A]b[B]c | d[C]e | f[D]g[E]h"_s << QString() << QString();
+        QTest::addRow("backspace and delete take the selection")
+            << three << 1 << 1 << u"<sdown><send><bs><sdown><send><del>"_s << u"a"_s << QString() << QString();
+        QTest::addRow("ctrl+a and cut leave one empty line and everything on the clipboard")
+            << "{soc}\n[G]la\n{eoc}\n"_ba << 2 << 1 << u"<all><cut>"_s << QString()
+            << u"{start_of_chorus}\n[G]la\n{end_of_chorus}"_s << QString();
+        QTest::addRow("ctrl+shift+end and ctrl+shift+home select to the song's ends")
+            << "ab\ncd\nef\n"_ba << 2 << 1 << u"<csend><copy><cshome>"_s << u"ab | cd | ef"_s << u"d\nef"_s
+            << u"ab+|c"_s;
+        QTest::addRow("shift+end, then a click, ends the selection")
+            << "ab\ncd\n"_ba << 1 << 1 << u"<sdown><send><click:1:0>x"_s << u"xab | cd"_s << QString() << QString();
+        QTest::addRow("left goes to the selection's start and types there")
+            << "ab\ncd\n"_ba << 1 << 1 << u"<sdown><left>x"_s << u"axb | cd"_s << QString() << QString();
+        QTest::addRow("a click and a shift+click select from the one to the other")
+            << three << 1 << 0 << u"<click:1:2><sclick:3:1><copy>"_s << u"a[A]b[B]c | d[C]e | f[D]g[E]h"_s
+            << u"[B]c\nd[C]e\nf"_s << u"c+|de+|f"_s;
+        QTest::addRow("a drag with the mouse over three lines")
+            << three << 1 << 0 << u"<drag:3:2:1:1><copy>"_s << u"a[A]b[B]c | d[C]e | f[D]g[E]h"_s
+            << u"[A]b[B]c\nd[C]e\nf[D]g"_s << u"bc+|de+|fg"_s;
+        QTest::addRow("within one line the line clipboard keeps the chords")
+            << "He[G]llo\n"_ba << 1 << 1 << u"<sright><sright><sright><copy><cend><paste>"_s << u"He[G]lloe[G]ll"_s
+            << u"e[G]ll"_s << QString();
+        QTest::addRow("another program's ChordPro text is read as a song, lines split")
+            << "one\ntwo\n"_ba << 2 << 0 << u"<clip:[G]Amazing [C]grace\n{soc}\nla\n{eoc}\n><paste>"_s
+            << u"one | [G]Amazing [C]grace | {21}Start of Chorus | la | {22}End of Chorus | two"_s
+            << u"[G]Amazing [C]grace\n{soc}\nla\n{eoc}\n"_s << QString();
+        QTest::addRow("a text of several lines pasted into the title goes in as one line")
+            << "ab\n"_ba << 1 << 0 << u"<clip:Amazing\nGrace><tab><paste>"_s << u"{t}Amazing Grace | ab"_s
+            << u"Amazing\nGrace"_s << QString();
+        QTest::addRow("paste over lines replaces them in one step")
+            << "ab\ncd\nef\n"_ba << 1 << 0 << u"<sright><copy><down><home><sdown><paste>"_s << u"ab | aef"_s
+            << u"a"_s << QString();
+        QTest::addRow("verse: the label asked for, the selected lines wrapped")
+            << "a\nb\nc\n"_ba << 1 << 0 << u"<answer:Verse 2><sdown><sdown><@mnuIVerse>"_s
+            << u"{8}Verse 2 | a | b | {9}End of Block | c"_s << QString() << QString();
+        QTest::addRow("verse: cancel in the label box changes nothing")
+            << "a\nb\n"_ba << 1 << 0 << u"<cancel><sdown><@mnuIVerse>"_s << u"a | b"_s << QString() << u"a+"_s;
+        QTest::addRow("chorus without a selection: around the caret's line, typing goes on in it")
+            << "a\nb\n"_ba << 2 << 1 << u"<@mnuIChorus>x"_s << u"a | {21}Start of Chorus | bx | {22}End of Chorus"_s
+            << QString() << QString();
+        QTest::addRow("the toolbar's chorus button makes the selected lines a chorus")
+            << "a\nb\nc\n"_ba << 2 << 0 << u"<sdown><send><button:bChorus>"_s
+            << u"a | {21}Start of Chorus | b | c | {22}End of Chorus"_s << QString() << QString();
+        QTest::addRow("start of tablature leaves typing in the caret's line")
+            << "a\nb\n"_ba << 2 << 0 << u"<@mnuISOT>x"_s << u"a | {41}Start of Tab | xb"_s << QString() << QString();
+        QTest::addRow("a chorus inside a verse is refused, saying why")
+            << "{sov}\na\n{eov}\n"_ba << 2 << 0 << u"<@mnuIChorus>"_s
+            << u"{8}Verse | a | {9}End of Block ! A chorus cannot start inside a verse."_s << QString() << QString();
+        QTest::addRow("a selection ending inside a chorus cannot become a bridge")
+            << "a\n{soc}\nb\n{eoc}\n"_ba << 1 << 0 << u"<sdown><sdown><send><@mnuIBridge>"_s
+            << u"a | {21}Start of Chorus | b | {22}End of Chorus ! A bridge cannot hold a chorus."_s << QString()
+            << u"a+|Start of Chorus+|b"_s;
+    }
+    void selections()
+    {
+        QFETCH(QByteArray, song);
+        QFETCH(int, slot);
+        QFETCH(int, caret);
+        QFETCH(QString, script);
+        DesktopFixture fixture;
+        QGuiApplication::clipboard()->clear();
+        frmSong* window = fixture.open(song);
+        focusBox(window, slot, caret);
+        play(box(window, slot), script, &fixture.messages);
+        QStringList informed;
+        for (const auto& entry : fixture.messages.entries()) {
+            if (entry.kind == lvx::RecordingMessages::Kind::Inform)
+                informed.append(entry.text);
+        }
+        QTEST(QString(songText(window) + (informed.isEmpty() ? QString() : u" ! "_s + informed.join(u" / "_s))), "expected");
+        QTEST(QGuiApplication::clipboard()->text(), "clipboard");
+        QTEST(highlighted(window), "highlight");
+        QCOMPARE(window->isWindowModified(), window->undoEnabled());
+    }
+
+    // Shift+Page Down and Ctrl+Shift+End through a long song: the selection
+    // grows by pages and reaches the end; copied and pasted, the song doubles.
+    void selectingALongSong()
+    {
+        DesktopFixture fixture;
+        QByteArray text;
+        for (int i = 1; i <= 1500; ++i)
+            text += "[C]line " + QByteArray::number(i) + "\n";
+        frmSong* song = fixture.open(text);
+        focusBox(song, 1, 0);
+        play(box(song, 1), u"<spgdn><spgdn><copy>"_s);
+        const QStringList paged = QGuiApplication::clipboard()->text().split(u'\n');
+        QVERIFY2(paged.size() > 10, qPrintable(QString::number(paged.size())));
+        QCOMPARE(paged.first(), u"[C]line 1"_s);
+        play(QApplication::focusWidget(), u"<csend><copy><cend><enter><paste>"_s);
+        QCOMPARE(song->song().lines.size(), 3000);
+        QCOMPARE(lineText(song, 3000), u"[C]line 1500"_s);
+        QCOMPARE(song->LastShownLine(), 3000);
     }
 
     void aNewSongStartsInItsFirstLine()

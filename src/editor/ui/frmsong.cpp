@@ -209,6 +209,8 @@ void frmSong::resizeEvent(QResizeEvent* event)
 
 void frmSong::setModified()
 {
+    // An edit moves the lines a selection over them named.
+    clearSelection();
     m_song.Modificada = true;
     refreshModified();
 }
@@ -235,6 +237,7 @@ void frmSong::restoreText(const QString& text)
 
 void frmSong::mnuVTextFormat_Click()
 {
+    clearSelection();
     const SongState before = currentState();
     song::frmNotePad editor(m_desktop, m_song, this);
     if (editor.exec() == QDialog::Accepted || m_song.Modificada) {

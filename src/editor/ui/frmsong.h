@@ -2,6 +2,7 @@
 
 #include "editor/chordkeys.h"
 #include "editor/lineediting.h"
+#include "editor/linerange.h"
 #include "editor/songlayout.h"
 #include "editor/undohistory.h"
 
@@ -131,6 +132,16 @@ public:
     void boxCaretMoved(int slotIndex);
     // Back to the line box with the caret, acting first on a pending chord choice.
     void focusCurrentSlot();
+    // The mouse in the line boxes: a Shift+click or a drag into another line
+    // selects over lines (true when the window took the event from the box).
+    bool boxShiftClicked(int slotIndex, QPoint position);
+    void boxPressed(int slotIndex);
+    bool boxDragged(int slotIndex, QPoint windowPosition);
+    void boxReleased();
+    void boxFocusLeaving(int slotIndex);
+    // The selection over more than one line, when there is one (within one
+    // line the box holds the selection itself).
+    std::optional<LineRange> lineSelection() const { return m_span; }
 
     // What the line menu or chord dialog is to be used for when a box next gets the focus.
     QString PendingChordAction;
@@ -164,6 +175,7 @@ public Q_SLOTS:
     void mnuEUndo_Click();
     void mnuERedo_Click();
     void mnuEDelete_Click();
+    void mnuESelectAll_Click();
     void mnuEDeleteLine_Click();
     void mnuETranspose_Click();
     void mnuEReplace_Click();
@@ -173,6 +185,9 @@ public Q_SLOTS:
     void mnuIEOC_Click();
     void mnuISOBlk_Click();
     void insertDirective(const QString& objectName);
+    // The selected lines (or the caret's line) made a section of the command's kind.
+    void insertSection(const QString& objectName);
+    void mnuIChorus_Click();
     void mnuVToolbar_Click();
     void cLogRep_Click();
     // The toolbar hands the keyboard back to the song after its commands.
@@ -222,6 +237,16 @@ private:
     // The chord whose label keeps the focus through the repaints a chord key makes.
     std::optional<ChordRef> m_chordFocus;
     UndoHistory m_history;
+    std::optional<LineRange> m_span;            // a selection over lines
+    std::optional<LinePosition> m_dragAnchor;   // where a drag with the mouse started
+    // Where the selection of the box the focus just left started: a Shift+click
+    // into another box extends it, though the click took the focus first.
+    struct LeftAnchor
+    {
+        int slot = 0;
+        LinePosition at;
+        bool fresh = false;   // the focus came to another box by a click just now
+    } m_leftAnchor;
 
     // Where the next paint puts the caret, when not simply in the box that had it.
     struct CaretRequest
@@ -291,6 +316,21 @@ private:
     // A keystroke that changes text: recorded for undo as part of a run of typing.
     void recordTyping(int target, int position, int removed, const QString& inserted);
     void headerEdited(QLineEdit* box);
+    // selections over lines (frmsongselect.cpp)
+    bool selectionKey(QKeyEvent* event);
+    bool spanKey(QKeyEvent* event, const QString& typed);
+    LinePosition caretPosition() const;
+    LinePosition selectionAnchor() const;
+    LinePosition songStart() const;
+    LinePosition songEnd() const;
+    void selectTo(LinePosition anchor, LinePosition caret);
+    void showSelection();
+    void clearSelection();
+    SongBox* boxAtY(int y) const;
+    // The selection over lines replaced by `typed` (nothing: deleted) as one undo step.
+    void deleteSelection(const QString& typed);
+    void putOnClipboard(const Lines& clip);
+    void pasteRecords(const Lines& clip);
     void completePendingAction();
     void openChordDialog(const QString& labelText);
     void playChord(const QString& name);

@@ -1,7 +1,9 @@
-// The Edit and Insert menus: the song clipboard, undo and redo, directive
-// lines, and the whole-song chord edits.
+// The Edit menu: the song clipboard, undo and redo, and the whole-song chord
+// edits.
 
 #include "editor/ui/frmsong.h"
+
+#include "editor/clipformat.h"
 
 #include "editor/ui/songhost.h"
 #include "editor/ui/songwidgets.h"
@@ -14,6 +16,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -83,6 +86,7 @@ SongState frmSong::currentState() const
 
 void frmSong::restoreState(const SongState& state)
 {
+    m_span.reset();
     Timer->stop();
     m_song.lines = state.lines;
     m_song.title = state.title;
@@ -156,14 +160,23 @@ void frmSong::mnuECopy_Click()
             QGuiApplication::clipboard()->setText(selected);
         return;
     }
+    if (m_span) {
+        putOnClipboard(copyRange(m_song.lines, *m_span));
+        // The line clipboard holds one line; what was copied last is on the system clipboard.
+        m_desktop.clearClipLine();
+        return;
+    }
     const int index = lineIndexOf(m_currentSlot);
     if (index < 0)
         return;
     const SongBox* box = T[m_currentSlot];
-    m_desktop.ClipLine = copyPart(m_song.lines.at(index), caretOf(m_currentSlot), int(box->selectedText().size()));
+    const song::SongLine part = copyPart(m_song.lines.at(index), caretOf(m_currentSlot), int(box->selectedText().size()));
+    // Nothing selected in a lyric: both clipboards keep what they hold.
+    if (part.kind == song::KindLyric && part.text.isEmpty())
+        return;
+    m_desktop.ClipLine = part;
     m_desktop.clipLineFilled = true;
-    if (const QString selected = box->selectedText(); !selected.isEmpty())
-        QGuiApplication::clipboard()->setText(selected);
+    putOnClipboard({part});
 }
 
 void frmSong::deleteInHeader(QLineEdit* box)
@@ -185,6 +198,11 @@ void frmSong::mnuECut_Click()
         deleteInHeader(box);
         return;
     }
+    if (m_span) {
+        mnuECopy_Click();
+        deleteSelection({});
+        return;
+    }
     if (lineIndexOf(m_currentSlot) < 0)
         return;
     BackUpLinea();
@@ -204,32 +222,37 @@ void frmSong::mnuEPaste_Click()
         BackUpLinea();
         if (isHeaderPlaceholder(box->text()))
             box->selectAll();
-        box->insert(QGuiApplication::clipboard()->text());
+        // A title is one line: the lines of a text copied over several go in side by side.
+        QString text = QGuiApplication::clipboard()->text();
+        text.replace(u"\r\n"_s, u" "_s).replace(u'\r', u' ').replace(u'\n', u' ');
+        box->insert(text);
         takeHeaderText(box);
         setModified();
         return;
     }
-    const int index = lineIndexOf(m_currentSlot);
-    if (index < 0 || !m_desktop.clipLineFilled)
+    if (lineIndexOf(m_currentSlot) < 0)
         return;
-    const song::SongLine& clip = m_desktop.ClipLine;
-    const int p = caretOf(m_currentSlot);
-    if (clip.kind == song::KindLyric
-        && m_song.lines.at(index).text.size() + clip.text.size() > song::Song::MaxLineLength) {
-        m_desktop.messages.inform(u"The line would be longer than 32767 characters; nothing was pasted."_s);
+    // The program's own lines, else another program's text read as a song, else the line clipboard.
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data && !data->hasFormat(QString::fromLatin1(ClipMimeType)) && data->text().size() > MaxPastedText) {
+        m_desktop.messages.inform(u"The clipboard holds more text than a song can; nothing was pasted."_s);
         return;
     }
-    BackUpLinea();
-    pasteClip(m_song.lines, index, p, clip);
-    PaintPage();
-    setModified();
-    focusSlot(m_currentSlot, clip.kind == song::KindLyric ? p + int(clip.text.size()) : -1);
+    std::optional<Lines> clip = clipFromMimeData(data, m_desktop.context);
+    if (!clip && m_desktop.clipLineFilled)
+        clip = Lines{m_desktop.ClipLine};
+    if (clip)
+        pasteRecords(*clip);
 }
 
 void frmSong::mnuEDelete_Click()
 {
     if (!m_editingBody) {
         deleteInHeader(headerBox());
+        return;
+    }
+    if (m_span) {
+        deleteSelection({});
         return;
     }
     const int index = lineIndexOf(m_currentSlot);
@@ -264,49 +287,6 @@ void frmSong::mnuEDeleteLine_Click()
     BackUpLinea();
     DeleteLine(m_currentSlot);
     Form_Resize();
-}
-
-void frmSong::insertDirective(const QString& objectName)
-{
-    const auto& commands = insertCommands();
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const InsertCommand& c) { return c.objectName == objectName; });
-    if (command == commands.end())
-        return;
-    const int index = std::max(0, lineIndexOf(m_currentSlot));
-    BackUpLinea();
-    setModified();
-    song::SongLine line;
-    line.kind = command->kind;
-    line.text = command->text;
-    insertLine(m_song.lines, std::min(index, int(m_song.lines.size())), line);
-    PaintPage();
-    setModified();
-    // The placeholder of an editable line is selected, so typing replaces it.
-    if (SongBox* box = slot(m_currentSlot); box && !box->isReadOnly()) {
-        focusSlot(m_currentSlot);
-        box->selectAll();
-    }
-}
-
-void frmSong::mnuIComment_Click()
-{
-    insertDirective(u"mnuIComment"_s);
-}
-
-void frmSong::mnuISOC_Click()
-{
-    insertDirective(u"mnuISOC"_s);
-}
-
-void frmSong::mnuIEOC_Click()
-{
-    insertDirective(u"mnuIEOC"_s);
-}
-
-void frmSong::mnuISOBlk_Click()
-{
-    insertDirective(u"mnuISOBlk"_s);
 }
 
 void frmSong::Transpose(int semitones)

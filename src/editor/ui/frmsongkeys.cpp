@@ -117,6 +117,7 @@ void frmSong::boxFocused(int slotIndex, Qt::FocusReason reason)
     }
     if (slotIndex < 1)
         return;
+    m_leftAnchor.fresh = reason == Qt::MouseFocusReason && m_leftAnchor.slot > 0;
     completePendingAction();
     m_currentSlot = slotIndex;
     m_editingBody = true;
@@ -132,6 +133,8 @@ void frmSong::headerFocused(QLineEdit* box, Qt::FocusReason reason)
     // pressed in the lyrics has already left them by tabToHeader.
     const bool chosen = reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason || !m_editingBody;
     if (chosen) {
+        clearSelection();
+        m_leftAnchor = {};
         m_editingBody = false;
         return;
     }
@@ -142,6 +145,8 @@ void frmSong::headerFocused(QLineEdit* box, Qt::FocusReason reason)
 
 void frmSong::tabToHeader(bool forward)
 {
+    clearSelection();
+    m_leftAnchor = {};
     completePendingAction();
     m_editingBody = false;
     QLineEdit* box = forward ? tTitle : tSubTitle;
@@ -163,7 +168,7 @@ void frmSong::boxKeyPress(int slotIndex, QKeyEvent* event, bool& handled)
         return;
     const bool typing = takesTyping(m_song.lines.at(index).kind);
     const int key = event->key();
-    if (key == Qt::Key_Control)
+    if (key == Qt::Key_Control || selectionKey(event))
         return;
     // The editing shortcuts are the menu's commands, which mark the song when they change it.
     if (isEditingShortcut(event))
@@ -220,6 +225,10 @@ void frmSong::refuseTyping(int lineIndex)
 void frmSong::typeCommitted(int slotIndex, const QString& text, bool& handled)
 {
     handled = true;
+    if (m_span) {
+        deleteSelection(text);
+        return;
+    }
     const int index = lineIndexOf(slotIndex);
     if (index < 0)
         return;

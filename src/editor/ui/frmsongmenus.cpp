@@ -3,6 +3,8 @@
 
 #include "editor/ui/frmsong.h"
 
+#include "editor/sections.h"
+
 #include "editor/ui/hostmenus.h"
 #include "editor/ui/songhost.h"
 
@@ -83,6 +85,8 @@ QMenu* frmSong::createEditMenu()
     addAction(menu, u"mnuEDelete"_s, u"D&elete"_s, &frmSong::mnuEDelete_Click)->setShortcut(QKeySequence(Qt::Key_Delete));
     addAction(menu, u"mnuEDeleteLine"_s, u"Delete Line"_s, &frmSong::mnuEDeleteLine_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    addAction(menu, u"mnuESelectAll"_s, u"Select &All"_s, &frmSong::mnuESelectAll_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     menu->addSeparator();
     addAction(menu, u"mnuETranspose"_s, u"&Transpose ..."_s, &frmSong::mnuETranspose_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -95,6 +99,13 @@ QMenu* frmSong::createInsertMenu()
 {
     auto* menu = namedMenu(this, u"&Insert"_s, u"mnuInsert"_s);
     addAction(menu, u"mnuIChord"_s, u"C&hord"_s, &frmSong::mnuIChord_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    menu->addSeparator();
+    // Sections around the selected lines, or the caret's line.
+    for (const SectionCommand& command : sectionCommands()) {
+        QAction* action = namedAction(menu, command.objectName, command.caption);
+        const QString name = command.objectName;
+        connect(action, &QAction::triggered, this, [this, name] { insertSection(name); });
+    }
     menu->addSeparator();
     for (const InsertCommand& command : insertCommands()) {
         QAction* action = namedAction(menu, command.objectName, command.caption);

@@ -157,6 +157,8 @@ void frmSong::PaintPage()
             LastChordsAdd(name);
         m_song.CollectChords = false;
     }
+    // The boxes may show other lines now: the selection's highlight follows its lines.
+    showSelection();
     m_painting = false;
     timers.TimerStop(TimerPaintPage);
     if (m_followCaret)

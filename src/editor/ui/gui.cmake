@@ -8,6 +8,8 @@ target_sources(liravox_gui PRIVATE
     editor/ui/frmsongkeys.cpp
     editor/ui/frmsongmenus.cpp
     editor/ui/frmsongpaint.cpp
+    editor/ui/frmsongsections.cpp
+    editor/ui/frmsongselect.cpp
     editor/ui/hostmenus.cpp editor/ui/hostmenus.h
     editor/ui/songhost.h
     editor/ui/songwidgets.cpp editor/ui/songwidgets.h

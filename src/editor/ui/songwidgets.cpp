@@ -138,6 +138,22 @@ void SongBox::focusInEvent(QFocusEvent* event)
     m_window->boxFocused(m_index, reason);
 }
 
+void SongBox::focusOutEvent(QFocusEvent* event)
+{
+    // The line edit drops its selection as the focus leaves: the window keeps where it started.
+    m_window->boxFocusLeaving(m_index);
+    // A selection over lines stays in sight while a menu or a dialog has the
+    // keyboard (the window takes it down itself when the caret goes elsewhere).
+    if (m_window->lineSelection()) {
+        QFocusEvent kept(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QLineEdit::focusOutEvent(&kept);
+    } else {
+        QLineEdit::focusOutEvent(event);
+    }
+    // The tint of the current line goes with the focus.
+    update();
+}
+
 void SongBox::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
@@ -145,28 +161,58 @@ void SongBox::mousePressEvent(QMouseEvent* event)
         m_window->boxRightPressed(m_index, event->position().toPoint());
         return;
     }
+    const bool left = event->button() == Qt::LeftButton;
+    if (left && event->modifiers().testFlag(Qt::ShiftModifier)
+        && m_window->boxShiftClicked(m_index, event->position().toPoint()))
+        return;
     // Typing where the musician clicks starts an undo step of its own.
     m_window->undoHistory().endRun();
     QLineEdit::mousePressEvent(event);
+    if (left)
+        m_window->boxPressed(m_index);
+}
+
+void SongBox::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons().testFlag(Qt::LeftButton)
+        && m_window->boxDragged(m_index, mapTo(m_window, event->position().toPoint())))
+        return;
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void SongBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        m_window->boxReleased();
+}
+
+void SongBox::showSelectedEnd(bool selected)
+{
+    if (selected == m_selectedEnd)
+        return;
+    m_selectedEnd = selected;
+    update();
 }
 
 void SongBox::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
+    QPainter painter(this);
     // A read-only line draws no caret: the whole line is tinted instead, so the
     // line that Enter, Delete Line and the Insert menu act on always shows.
     if (showsCurrentLine()) {
-        QPainter painter(this);
         QColor tint = palette().color(QPalette::Active, QPalette::Highlight);
         tint.setAlpha(CurrentLineAlpha);
         painter.fillRect(rect(), tint);
     }
-}
-
-void SongBox::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    update();
+    if (m_selectedEnd) {
+        // As wide as a blank, where the text ends.
+        const QFontMetrics metrics = fontMetrics();
+        const QRect end(BoxTextInset + metrics.horizontalAdvance(text()), 0,
+                        std::max(4, metrics.horizontalAdvance(u' ')), height());
+        painter.fillRect(end, palette().color(QPalette::Highlight));
+    }
 }
 
 ChordLabel::ChordLabel(frmSong* window, int index, QWidget* parent)

@@ -52,6 +52,10 @@ public:
     // A read-only box with the focus shows its whole line as the current one.
     bool showsCurrentLine() const { return isReadOnly() && hasFocus(); }
     static constexpr int CurrentLineAlpha = 70;
+    // The line's end lies inside a selection over lines: a highlight after the
+    // text shows the selection going on to the next line.
+    void showSelectedEnd(bool selected);
+    bool selectedEnd() const { return m_selectedEnd; }
 
 protected:
     bool event(QEvent* event) override;
@@ -60,11 +64,14 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     frmSong* m_window;
     int m_index;
+    bool m_selectedEnd = false;
 };
 
 // A chord over its syllable: click to hear it, drag to move it, right click to
