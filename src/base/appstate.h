@@ -37,6 +37,9 @@ struct AppState
     bool WriteSongText = true;
     bool WriteFormat = true;
     bool WriteModes = false;
+    // Songs from other tools are saved in their own style unless this is set:
+    // then every song gets the full settings header, as the program's own do.
+    bool WriteEverySetting = false;
 
     // Chord playbacks in progress; a song window does not close while one runs.
     qint16 PlayingCount = 0;

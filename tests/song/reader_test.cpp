@@ -315,16 +315,22 @@ private slots:
         QCOMPARE(f->messages.texts(), QStringList{u"Line 1 is longer than 32767 characters and was split into 2 lines."_s});
     }
 
+    // Each file written with every setting (name-ref.cho) and in its own style:
+    // as it was, or as name-own.cho says where the program's settings change it.
     void goldenFiles_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addRow("every line kind and song value") << u"everything"_s;
-        QTest::addRow("sections, labels, comments and notation of other tools") << u"sections"_s;
-        QTest::addRow("definitions in every form, read or not") << u"definitions"_s;
-        QTest::addRow("several songs and malformed directives") << u"songbook"_s;
-        QTest::addRow("repeat signs before lyrics, bar notation as chords") << u"repeats"_s;
-        QTest::addRow("block ends with blanks, blocks left open, a grid inside tablature") << u"blocks"_s;
-        QTest::addRow("blank titles and fonts of unknown roles") << u"keptvalues"_s;
+        QTest::addColumn<QString>("own");
+        const auto row = [](const char* tag, const QString& name, const QString& own) {
+            QTest::addRow("%s", tag) << name << readData(own + u".cho");
+        };
+        row("every line kind and song value", u"everything"_s, u"everything-own"_s);
+        row("sections, labels, comments and notation of other tools", u"sections"_s, u"sections"_s);
+        row("definitions in every form, read or not", u"definitions"_s, u"definitions-own"_s);
+        row("several songs and malformed directives", u"songbook"_s, u"songbook"_s);
+        row("repeat signs before lyrics, bar notation as chords", u"repeats"_s, u"repeats"_s);
+        row("block ends with blanks, blocks left open, a grid inside tablature", u"blocks"_s, u"blocks"_s);
+        row("blank titles and fonts of unknown roles", u"keptvalues"_s, u"keptvalues"_s);
     }
     void goldenFiles()
     {
@@ -332,11 +338,17 @@ private slots:
         SongFixture f;
         f.context.app.CurrentFileName = test::dataFile(name + u".cho");
         f.song.LoadFile();
+        const QString own = f.song.LinesToString();
+        QTEST(own, "own");
+        f.context.app.WriteEverySetting = true;
         const QString written = f.song.LinesToString();
         QCOMPARE(written, readData(name + u"-ref.cho"));
-        // Writing is a fixed point once the text is ours.
+        // Writing is a fixed point once the text is ours, in either style.
         f.song.StringToLinesRec(written);
         QCOMPARE(f.song.LinesToString(), written);
+        f.context.app.WriteEverySetting = false;
+        f.song.StringToLinesRec(own);
+        QCOMPARE(f.song.LinesToString(), own);
     }
 
     // Facts about a song in both forms, repeated, and edited: each line in its
@@ -370,6 +382,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, edits);
         SongFixture f;
+        f.context.app.WriteEverySetting = true;
         f.context.app.CurrentFileName = test::dataFile(name + u".cho");
         f.song.LoadFile();
         QTEST(f.song.title, "title");
