@@ -100,12 +100,16 @@ QWidget* frmOptions::createGeneralPage()
                                      {u"C D E F G A B"_s, u"Do Re Mi Fa Sol La Si"_s});
     auto* instrument = new QGroupBox(u"Instrument"_s, page);
     oInstrument = options::addChoices(instrument, u"oInstrument"_s, InstrumentGuitar, {u"Guitar"_s, u"Piano"_s});
+    // Off, a song from another tool is saved the way that tool wrote it.
+    chkWriteEverySetting = new QCheckBox(u"Write every setting into songs"_s, page);
+    chkWriteEverySetting->setObjectName(u"chkWriteEverySetting"_s);
 
     auto* layout = new QGridLayout(page);
     layout->addWidget(output, 0, 0);
     layout->addWidget(noteStyle, 0, 1);
     layout->addWidget(instrument, 1, 1);
-    layout->setRowStretch(2, 1);
+    layout->addWidget(chkWriteEverySetting, 2, 0, 1, 2);
+    layout->setRowStretch(3, 1);
     return page;
 }
 
@@ -160,6 +164,7 @@ void frmOptions::load()
     options::check(oOutput, general.output);
     options::check(oNoteStyle, general.notation == u"C" ? NotationLetters : NotationSolfege);
     options::check(oInstrument, general.instrument == u"Guitar" ? InstrumentGuitar : InstrumentPiano);
+    chkWriteEverySetting->setChecked(general.writeEverySetting);
 
     loadFonts();
     loadMidi();
@@ -185,6 +190,7 @@ void frmOptions::applyGeneral()
     general.output = options::chosen(oOutput, outputChoice(m_desktop.app.LyricsOnly, m_desktop.app.ChordsOnly));
     general.notation = oNoteStyle->checkedId() == NotationSolfege ? u"Do"_s : u"C"_s;
     general.instrument = oInstrument->checkedId() == InstrumentPiano ? u"Piano"_s : u"Guitar"_s;
+    general.writeEverySetting = chkWriteEverySetting->isChecked();
     applyGeneralOptions(m_desktop.app, general);
 
     // The frame shows both values in its status bar and the instrument on its toolbar.

@@ -61,7 +61,7 @@ qint16 sliderToDelay(int value)
 GeneralOptions generalOptions(const AppState& app)
 {
     return {outputChoice(app.LyricsOnly, app.ChordsOnly), app.lettersNotation() ? QStringLiteral("C") : QStringLiteral("Do"),
-            app.instrument == u"Guitar" ? QStringLiteral("Guitar") : QStringLiteral("Piano")};
+            app.instrument == u"Guitar" ? QStringLiteral("Guitar") : QStringLiteral("Piano"), app.WriteEverySetting};
 }
 
 void applyGeneralOptions(AppState& app, const GeneralOptions& options)
@@ -74,6 +74,8 @@ void applyGeneralOptions(AppState& app, const GeneralOptions& options)
     setOutputChoice(app, options.output);
     SaveSettingFlag(publicSection, QStringLiteral("LyricsOnly"), app.LyricsOnly);
     SaveSettingFlag(publicSection, QStringLiteral("ChordsOnly"), app.ChordsOnly);
+    app.WriteEverySetting = options.writeEverySetting;
+    SaveSettingFlag(publicSection, QStringLiteral("WriteEverySetting"), app.WriteEverySetting);
 }
 
 VoiceOptions voiceOptions(const AppState& app)

@@ -28,19 +28,20 @@ inline qint16 deviceFromListIndex(int index)
     return qint16(index - 1);
 }
 
-// Notation, instrument and print output as the options show them.
+// Notation, instrument, print output and how songs are saved, as the options show them.
 struct GeneralOptions
 {
     int output = 0;
     QString notation;
     QString instrument;
+    bool writeEverySetting = false;
 
     friend bool operator==(const GeneralOptions&, const GeneralOptions&) = default;
 };
 
 GeneralOptions generalOptions(const AppState& app);
 // Takes the values and saves them under "Public": "Modo Acordes", "Instrument",
-// then "LyricsOnly" and "ChordsOnly" as "true" or "false".
+// then "LyricsOnly", "ChordsOnly" and "WriteEverySetting" as "true" or "false".
 void applyGeneralOptions(AppState& app, const GeneralOptions& options);
 
 // How the guitar and the piano sound: General MIDI program, note length and
