@@ -118,14 +118,18 @@ QWidget* frmOptions::createGeneralPage()
     pageLayout->addRow(u"&Header:"_s, tPageHeader);
     pageLayout->addRow(u"&Footer:"_s, tPageFooter);
     pageLayout->addRow(fields);
+    // Off, a song from another tool is saved the way that tool wrote it.
+    chkWriteEverySetting = new QCheckBox(u"Write every setting into songs"_s, page);
+    chkWriteEverySetting->setObjectName(u"chkWriteEverySetting"_s);
 
     auto* layout = new QGridLayout(page);
     layout->addWidget(output, 0, 0);
     layout->addWidget(noteStyle, 0, 1);
     layout->addWidget(instrument, 1, 1);
     layout->addWidget(ckSoundingChords, 2, 0, 1, 2);
-    layout->addWidget(pageText, 3, 0, 1, 2);
-    layout->setRowStretch(4, 1);
+    layout->addWidget(chkWriteEverySetting, 3, 0, 1, 2);
+    layout->addWidget(pageText, 4, 0, 1, 2);
+    layout->setRowStretch(5, 1);
     return page;
 }
 
@@ -183,6 +187,7 @@ void frmOptions::load()
     tPageHeader->setText(m_desktop.app.pageHeader);
     tPageFooter->setText(m_desktop.app.pageFooter);
     ckSoundingChords->setChecked(general.soundingChords);
+    chkWriteEverySetting->setChecked(general.writeEverySetting);
 
     loadFonts();
     loadMidi();
@@ -212,6 +217,7 @@ void frmOptions::applyGeneral()
     general.notation = oNoteStyle->checkedId() == NotationSolfege ? u"Do"_s : u"C"_s;
     general.instrument = oInstrument->checkedId() == InstrumentPiano ? u"Piano"_s : u"Guitar"_s;
     general.soundingChords = ckSoundingChords->isChecked();
+    general.writeEverySetting = chkWriteEverySetting->isChecked();
     applyGeneralOptions(m_desktop.app, general);
     applyPageTemplates(m_desktop.app, tPageHeader->text(), tPageFooter->text());
 

@@ -97,6 +97,7 @@ private:
     QButtonGroup* oChordPosition = nullptr;
     QButtonGroup* oChordSize = nullptr;
     QList<QCheckBox*> m_printFlags;
+    QCheckBox* chkWriteEverySetting = nullptr;
     QComboBox* cFontSource = nullptr;
     QLabel* lFontname = nullptr;
     QLabel* lSample = nullptr;

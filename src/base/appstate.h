@@ -40,6 +40,9 @@ struct AppState
     bool WriteSongText = true;
     bool WriteFormat = true;
     bool WriteModes = false;
+    // Songs from other tools are saved in their own style unless this is set:
+    // then every song gets the full settings header, as the program's own do.
+    bool WriteEverySetting = false;
 
     // Page header and footer, "left|centre|right", with fields such as %{title}.
     QString pageHeader;

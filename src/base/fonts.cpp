@@ -29,6 +29,13 @@ QString takeItem(QString& rest)
     return item;
 }
 
+// The role of a description, taken from its start: a number may stand before it.
+QString takeRole(QString& rest)
+{
+    const QString role = takeItem(rest);
+    return QStringLiteral("012345678").contains(role) ? takeItem(rest) : role;
+}
+
 } // namespace
 
 double usableFontSize(double points)
@@ -99,12 +106,16 @@ bool isFontRole(const QString& role)
     return roles.contains(role, Qt::CaseInsensitive);
 }
 
+QString fontRole(const QString& text)
+{
+    QString rest = text;
+    return takeRole(rest);
+}
+
 bool FontFromStr(FontSet& set, const QString& text)
 {
     QString rest = text;
-    QString role = takeItem(rest);
-    if (QStringLiteral("012345678").contains(role))
-        role = takeItem(rest);
+    const QString role = takeRole(rest);
 
     Fonts* font = set.find(role);
     if (font == nullptr)

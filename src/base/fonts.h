@@ -80,6 +80,8 @@ QString FontToStr(const Fonts& font);
 // nothing and says nothing. False when the text names no role the program has
 // (another tool's font line, which the caller may want to keep).
 bool FontFromStr(FontSet& set, const QString& text);
+// The role a font description is for, as FontFromStr reads it.
+QString fontRole(const QString& text);
 // The text roles the program draws with ("Title", "Lyric", ...), in any case.
 bool isFontRole(const QString& role);
 

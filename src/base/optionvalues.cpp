@@ -61,7 +61,8 @@ qint16 sliderToDelay(int value)
 GeneralOptions generalOptions(const AppState& app)
 {
     return {outputChoice(app.LyricsOnly, app.ChordsOnly), app.lettersNotation() ? QStringLiteral("C") : QStringLiteral("Do"),
-            app.instrument == u"Guitar" ? QStringLiteral("Guitar") : QStringLiteral("Piano"), app.soundingChords};
+            app.instrument == u"Guitar" ? QStringLiteral("Guitar") : QStringLiteral("Piano"), app.soundingChords,
+            app.WriteEverySetting};
 }
 
 void applyGeneralOptions(AppState& app, const GeneralOptions& options)
@@ -76,6 +77,8 @@ void applyGeneralOptions(AppState& app, const GeneralOptions& options)
     SaveSettingFlag(publicSection, QStringLiteral("ChordsOnly"), app.ChordsOnly);
     app.soundingChords = options.soundingChords;
     SaveSettingFlag(publicSection, QStringLiteral("SoundingChords"), app.soundingChords);
+    app.WriteEverySetting = options.writeEverySetting;
+    SaveSettingFlag(publicSection, QStringLiteral("WriteEverySetting"), app.WriteEverySetting);
 }
 
 void applyPageTemplates(AppState& app, const QString& header, const QString& footer)

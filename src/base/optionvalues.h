@@ -28,21 +28,22 @@ inline qint16 deviceFromListIndex(int index)
     return qint16(index - 1);
 }
 
-// Notation, instrument, print output and the chords shown as they sound, as
-// the options show them.
+// Notation, instrument, print output, the chords shown as they sound and how songs
+// are saved, as the options show them.
 struct GeneralOptions
 {
     int output = 0;
     QString notation;
     QString instrument;
     bool soundingChords = false;
+    bool writeEverySetting = false;
 
     friend bool operator==(const GeneralOptions&, const GeneralOptions&) = default;
 };
 
 GeneralOptions generalOptions(const AppState& app);
 // Takes the values and saves them under "Public": "Modo Acordes", "Instrument",
-// then "LyricsOnly", "ChordsOnly" and "SoundingChords" as "true" or "false".
+// then "LyricsOnly", "ChordsOnly", "SoundingChords" and "WriteEverySetting" as "true" or "false".
 void applyGeneralOptions(AppState& app, const GeneralOptions& options);
 
 // How the guitar and the piano sound: General MIDI program, note length and

@@ -103,6 +103,7 @@ void readStartupSettings(AppState& state)
     state.LyricsOnly = GetSettingFlag(QStringLiteral("Public"), QStringLiteral("LyricsOnly"), QStringLiteral("False"));
     state.ChordsOnly = GetSettingFlag(QStringLiteral("Public"), QStringLiteral("ChordsOnly"), QStringLiteral("False"));
     state.soundingChords = GetSettingFlag(QStringLiteral("Public"), QStringLiteral("SoundingChords"), QStringLiteral("False"));
+    state.WriteEverySetting = GetSettingFlag(QStringLiteral("Public"), QStringLiteral("WriteEverySetting"), QStringLiteral("False"));
     state.PlayingCount = 0;
 }
 

@@ -21,7 +21,7 @@ namespace {
 // never replace a file read.
 bool save(Command& command, const QString& path, BatchResult& result)
 {
-    return song::WriteTextFile(path, result.text, result.encoding, command.messages);
+    return song::WriteTextFile(path, result.text, result.encoding, command.messages, result.finalLineEnd);
 }
 
 // A file of a folder of results: the bytes the program's save writes. A file
@@ -29,7 +29,7 @@ bool save(Command& command, const QString& path, BatchResult& result)
 // link to a song elsewhere, even to the one just read.
 bool saveCopy(Command& command, const QString& path, BatchResult& result)
 {
-    const QString content = result.songText ? song::fileContent(result.text) : result.text + u'\n';
+    const QString content = result.songText ? song::fileContent(result.text, result.finalLineEnd) : result.text + u'\n';
     const QByteArray bytes = song::encodeForFile(content, result.encoding);
     QString reason;
     if (writeFileSafely(path, bytes, reason, SafeFile::Name::Replace))

@@ -34,6 +34,7 @@ struct BatchResult
     bool songText = true;
     // Only the first 60000 bytes were read: the result may not replace the file.
     bool readInPart = false;
+    song::FinalLineEnd finalLineEnd = song::FinalLineEnd::Added;
 };
 
 // Takes -o DIR and --in-place from the arguments, and the files after the

@@ -119,7 +119,7 @@ int overTexts(Command& command, const QString& usageText, Convert convert)
 
 BatchResult songText(const song::Song& song)
 {
-    return {song.LinesToString(), song.encoding, true};
+    return {song.LinesToString(), song.encoding, true, false, song.finalLineEnd()};
 }
 
 } // namespace

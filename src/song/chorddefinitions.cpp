@@ -138,18 +138,24 @@ std::optional<GuitarChordDef> readChordDefinition(QStringView argument, bool new
     return positionalForm(name, tokens, newSyntax);
 }
 
-QStringList writtenChordDefinitions(const QList<GuitarChordDef>& defs, const QList<DefinitionLine>& read)
+QStringList writtenChordDefinitions(const QList<GuitarChordDef>& defs, const QList<DefinitionLine>& read,
+                                    std::optional<bool> startSyntax, QList<qsizetype>* readFrom)
 {
     QStringList out;
+    const auto append = [&](const QString& line, qsizetype from) {
+        out.append(line);
+        if (readFrom != nullptr)
+            readFrom->append(from);
+    };
     QList<bool> written(read.size(), false);
-    // The syntax the reader will be in: unknown at the start, since a text read
-    // into an open song keeps the syntax of the last load.
-    std::optional<bool> syntax;
+    // The syntax the reader will be in: unknown at the start unless the caller
+    // knows, since a text read into an open song keeps the syntax of the last load.
+    std::optional<bool> syntax = startSyntax;
     qsizetype next = 0;
     for (const GuitarChordDef& def : defs) {
         const qsizetype at = findLine(read, written, next, def);
         if (at < 0) {
-            out.append(u"{chord: " + music::ChordDefToText(def) + u'}');
+            append(u"{chord: " + music::ChordDefToText(def) + u'}', -1);
             syntax = true;
             continue;
         }
@@ -157,12 +163,12 @@ QStringList writtenChordDefinitions(const QList<GuitarChordDef>& defs, const QLi
         written[at] = true;
         next = at + 1;
         if (!line.eitherSyntax && syntax != line.newSyntax) {
-            out.append(line.newSyntax ? QStringLiteral("{new_define}") : QStringLiteral("{old_define}"));
+            append(line.newSyntax ? QStringLiteral("{new_define}") : QStringLiteral("{old_define}"), at);
             syntax = line.newSyntax;
         }
         if (line.setsNewSyntax)
             syntax = true;
-        out.append(line.line);
+        append(line.line, at);
     }
     return out;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textstyle.h"
+
 #include "music/guitarchord.h"
 
 #include <QString>
@@ -27,11 +29,17 @@ struct DefinitionLine
     bool newSyntax = false;      // the syntax it was read in
     bool eitherSyntax = false;   // it reads the same in both: ChordPro's keyword form, or a "chord" line
     bool setsNewSyntax = false;  // a "chord" line switches to the new syntax itself
+    Placement at;                // where it stood among the song's lines
 };
 
 // The lines that write the definitions back: each one as it was read while it
 // still gives the same fingering, with the program's syntax switch in front
 // when the line needs it; the program's own "{chord: ...}" form for the others.
-QStringList writtenChordDefinitions(const QList<music::GuitarChordDef>& defs, const QList<DefinitionLine>& read);
+// startSyntax: the syntax the reader is sure to start the text in (true: the
+// new one), when the caller knows it. readFrom, when given, gets for each line
+// written the index in read of the definition line it writes back (a syntax
+// switch: of the one it precedes), or -1 for a definition no line gave.
+QStringList writtenChordDefinitions(const QList<music::GuitarChordDef>& defs, const QList<DefinitionLine>& read,
+                                    std::optional<bool> startSyntax = std::nullopt, QList<qsizetype>* readFrom = nullptr);
 
 } // namespace lvx::song

@@ -238,6 +238,21 @@ bool isGridLine(const SongLine& line)
     return line.text.startsWith(u"Start of Grid") || line.text.startsWith(u"End of Grid");
 }
 
+QString valueReplaced(const QString& line, QStringView value, QStringView replacement)
+{
+    if (value.isEmpty() || !line.endsWith(u'}'))
+        return {};
+    qsizetype end = line.size() - 1;
+    while (end > 0 && line[end - 1] == u' ')
+        --end;
+    const qsizetype start = end - value.size();
+    if (start <= 0 || QStringView(line).mid(start, value.size()) != value)
+        return {};
+    QString replaced = line;
+    replaced.replace(start, value.size(), replacement.toString());
+    return replaced;
+}
+
 std::optional<QString> definitionArgument(const Directive& directive, QStringView kind)
 {
     if (directive.name == kind)

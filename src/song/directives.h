@@ -54,6 +54,11 @@ bool startsSection(const DirectiveRecord& record);
 // Whether a tablature line ("Start of Tab", "End of Grid: x") belongs to a grid.
 bool isGridLine(const SongLine& line);
 
+// The directive line with its value, which stands last before the closing
+// brace, replaced there: the line keeps its spacing, its form and its case.
+// Empty when the value is empty or does not stand there.
+QString valueReplaced(const QString& line, QStringView value, QStringView replacement);
+
 // The argument of a definition written ChordPro's way with the chord's name
 // before the colon ("{define G: base-fret 1 frets 3 2 0 0 0 3}") or after a
 // blank. kind: "define" or "chord".

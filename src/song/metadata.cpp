@@ -76,6 +76,26 @@ std::optional<MetaEntry> readMetadataLine(QStringView text)
     return readMetadata(splitDirective(expanded), text);
 }
 
+std::optional<HeaderValue> headerValue(const Directive& directive, const std::optional<MetaEntry>& fact)
+{
+    const bool titleFact = fact && (fact->name == u"title" || fact->name == u"subtitle");
+    const QString& name = titleFact ? fact->name : directive.name;
+    const bool isTitle = name == u"t" || name == u"title";
+    if (!isTitle && name != u"st" && name != u"subtitle")
+        return std::nullopt;
+    return HeaderValue{isTitle, titleFact ? fact->value : directive.argument};
+}
+
+std::optional<HeaderValue> headerValueOf(QStringView line)
+{
+    QString expanded = line.toString();
+    Song::ExpandTabs(expanded);
+    if (!expanded.startsWith(u'{'))
+        return std::nullopt;
+    const Directive directive = splitDirective(expanded);
+    return headerValue(directive, readMetadata(directive, line));
+}
+
 std::optional<MetaEntry> metadataOf(const SongLine& line)
 {
     if (!line.metadata)
@@ -102,21 +122,9 @@ QString metadataLine(const MetaEntry& entry, const QString& value)
         const std::optional<MetaEntry> read = readMetadataLine(line);
         return read && read->name == entry.name && read->value == written;
     };
-    // The value stands last before the closing brace: replaced there, the
-    // line keeps its spacing, its form and its case.
     const QString& source = entry.source;
-    if (!entry.value.isEmpty() && source.endsWith(u'}')) {
-        qsizetype end = source.size() - 1;
-        while (end > 0 && source[end - 1] == u' ')
-            --end;
-        const qsizetype start = end - entry.value.size();
-        if (start > 0 && QStringView(source).mid(start, entry.value.size()) == entry.value) {
-            QString line = source;
-            line.replace(start, entry.value.size(), written);
-            if (readsBack(line))
-                return line;
-        }
-    }
+    if (const QString line = valueReplaced(source, entry.value, written); !line.isEmpty() && readsBack(line))
+        return line;
     QString expanded = source;
     Song::ExpandTabs(expanded);
     const bool metaForm = trimLeadingBlanks(expanded).startsWith(u'{') && isMetaForm(splitDirective(expanded));

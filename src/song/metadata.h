@@ -29,6 +29,18 @@ struct MetaEntry
 // decides what they fill.
 std::optional<MetaEntry> readMetadata(const Directive& directive, QStringView source);
 
+// What a directive gives the song's title or subtitle, read as "{t: X}",
+// "{title: X}", "{st: X}", "{subtitle: X}" or as the fact "{meta: title X}"
+// (fact: readMetadata of the same directive); nothing for any other directive.
+struct HeaderValue
+{
+    bool title = true;   // false: the subtitle
+    QString value;
+};
+std::optional<HeaderValue> headerValue(const Directive& directive, const std::optional<MetaEntry>& fact);
+// The same for a source line.
+std::optional<HeaderValue> headerValueOf(QStringView line);
+
 // A song's facts in file order, from the lines the reader marked as facts.
 QList<MetaEntry> songMetadata(const QList<SongLine>& lines);
 // The fact a line holds, if the reader marked it as one.

@@ -15,6 +15,8 @@ void Song::readText(const QString& text, bool report)
 {
     inTab = false;
     m_reading = {};
+    m_titleLine = {};
+    m_subtitleLine = {};
     lines.clear();
     // About one line in forty characters; growing the list is a large part of reading.
     lines.reserve(text.size() / 40 + 16);
@@ -22,11 +24,12 @@ void Song::readText(const QString& text, bool report)
     qsizetype sourceLine = 0;
     QList<SongLine> records;
     forEachLine(text, [&](QStringView source) {
-        ++sourceLine;
+        m_reading.sourceLine = ++sourceLine;
         if (!parseLine(source, records))
             return;
         SongLine& record = records.first();
         if (record.kind == KindModeDef) {
+            m_reading.modeRead = true;
             if (!parseModeDef(record.text)) {
                 m_reading.problems.append(u"Invalid Mode: " + record.text);
                 lines.append(SongLine{KindKept, source.toString(), {}});
@@ -45,7 +48,8 @@ void Song::readText(const QString& text, bool report)
             chordDefs[definitionsRead - 1] = *def;
             chordDefLines.resize(definitionsRead);
             const bool chordLine = m_reading.chordLine;
-            chordDefLines[definitionsRead - 1] = {source.toString(), *def, newDefine, eitherSyntax || chordLine, chordLine};
+            chordDefLines[definitionsRead - 1] = {source.toString(), *def, newDefine, eitherSyntax || chordLine, chordLine,
+                                                  placementHere()};
             LastChordsAdd(def->name);
         } else if (records.size() == 1) {
             lines.append(std::move(record));

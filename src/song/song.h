@@ -5,6 +5,7 @@
 #include "songcontext.h"
 #include "songline.h"
 #include "textfile.h"
+#include "textstyle.h"
 
 #include "base/fonts.h"
 #include "music/guitarchord.h"
@@ -68,6 +69,9 @@ public:
     // The window's caption: the file's path, or "Untitled..." for a new song.
     QString caption;
     TextEncoding encoding = TextEncoding::Utf8;
+    // How saving writes the song: in the style of the file it came from, or
+    // with the program's full header (new songs, the program's own files).
+    TextStyle style;
     // The file the song was read from only in part, or could not be read from at
     // all: saving never writes over it.
     QString partlyReadFile;
@@ -86,6 +90,14 @@ public:
     // -- reading and writing text
     void StringToLinesRec(const QString& text);
     QString LinesToString() const;
+    // Whether LinesToString writes the song in its own style now.
+    bool writesOwnStyle() const;
+    // How saving ends the text: as LinesToString gives it for a song in its
+    // own style whose file ended without a line end, else with one.
+    FinalLineEnd finalLineEnd() const
+    {
+        return writesOwnStyle() && !style.finalLineEnd ? FinalLineEnd::AsGiven : FinalLineEnd::Added;
+    }
     static QString ModeDefToStr(const music::Modos& mode);
     static qint16 InvParse(const QString& name);
     static void ExpandTabs(QString& text);
@@ -154,6 +166,17 @@ public:
 private:
     SongContext& m_context;
     QString m_savedText;
+    // The title and subtitle lines of the text last read.
+    HeaderLine m_titleLine;
+    HeaderLine m_subtitleLine;
+    // Where the first of the program's settings stood in the file, if it had
+    // one, and each settings line by the line of the header that says the same.
+    // Kept from the load: the source editor's text holds no settings.
+    std::optional<Placement> m_settingsLine;
+    QHash<QString, HeaderLine> m_settingsLines;
+    // The settings header of the values a load starts from: in its own style
+    // a song writes only the settings that differ from these.
+    QStringList m_defaultHeader;
     // The song's file as the song last read or saved it.
     QString m_diskFile;
     FileStamp m_diskStamp;
@@ -168,6 +191,9 @@ private:
         bool laterSong = false;     // past the first song of a file that holds several
         bool inGrid = false;        // the tablature section open is a grid
         bool chordLine = false;     // the definition just read is a "chord" line
+        qsizetype sourceLine = 0;   // the line being read, counted from 1
+        quint32 headerRead = 0;     // which directives of the settings header were read
+        bool modeRead = false;      // a chord type declaration was read
         QStringList problems;       // definitions and declarations that could not be read
     };
     Reading m_reading;
@@ -180,14 +206,30 @@ private:
     bool readDirective(QStringView line, QStringView source, SongLine& record);
     bool readDefinition(const Directive& directive, SongLine& record);
     bool applySongValue(const QString& name, const QString& argument);
-    void parseLyric(QStringView line, QList<SongLine>& records) const;
+    // Remembers a settings line just read, and where it stood.
+    void noteSettingsLine(const Directive& directive, QStringView source);
+    static void parseLyric(QStringView line, bool inTab, QList<SongLine>& records);
+    // Whether the line's source, read again, gives the line.
+    static bool lyricReadsAs(const SongLine& line, bool inTab);
+    Placement placementHere() const { return placementAt(lines.size(), m_reading.sourceLine); }
+    // Whether the text last read holds the program's whole settings header, or
+    // declares chord types: a file the program wrote.
+    bool readProgramHeader() const;
     // The chords of one lyric as the reader meets them, positions not yet 16-bit.
     using ChordRun = QVarLengthArray<std::pair<QString, qsizetype>, 16>;
     static void splitLongLyric(QString text, const ChordRun& chords, QList<SongLine>& records);
     bool parseModeDef(const QString& argument);
 
     QString readTextForLoad(bool& readable);
-    void finishLoad(const QString& text);
+    void finishLoad(const QString& text, bool newSong);
+    // The settings header: print options, fonts, margins and orientation.
+    QStringList settingsHeader() const;
+    // False for the header line of the facts' font while it follows the
+    // subtitle's: songs keep the font lines they always had.
+    bool writesHeaderLine(const QString& line) const;
+    QString ownStyleText() const;
+    // The text of one line of the song; nothing for a line that is not written.
+    std::optional<QString> writtenLine(const SongLine& line, bool inTab, bool ownStyle) const;
     bool fitsReadLimit(const QString& fileName, const QString& text);
     // The bytes saving the text writes.
     QByteArray fileBytes(const QString& text) const;

@@ -83,6 +83,10 @@ void Song::resetForLoad()
     chordDefLines.clear();
     LastChords.clear();
     encoding = TextEncoding::Utf8;
+    style = {};
+    m_defaultHeader = settingsHeader();
+    m_settingsLine.reset();
+    m_settingsLines.clear();
     partlyReadFile.clear();
     m_diskFile.clear();
 }
@@ -125,8 +129,9 @@ QString Song::readTextForLoad(bool& readable)
 bool Song::LoadFile()
 {
     resetForLoad();
+    const bool newSong = m_context.app.CurrentFileName.isEmpty();
     bool readable = true;
-    finishLoad(readTextForLoad(readable));
+    finishLoad(readTextForLoad(readable), newSong);
     return readable;
 }
 
@@ -134,13 +139,18 @@ void Song::LoadText(const QString& text, TextEncoding textEncoding)
 {
     resetForLoad();
     encoding = textEncoding;
-    finishLoad(text);
+    finishLoad(text, false);
 }
 
-void Song::finishLoad(const QString& text)
+void Song::finishLoad(const QString& text, bool newSong)
 {
     chordPro = looksLikeChordPro(text);
     StringToLinesRec(text);
+    // A song from another tool is saved the way that tool wrote it; the
+    // program's own files, and new songs, with the full header as ever.
+    style.own = !newSong && !readProgramHeader();
+    style.lineEnd = lineEndOf(text);
+    style.finalLineEnd = text.isEmpty() || text.endsWith(u'\n') || text.endsWith(u'\r');
     FontsToPublic();
 }
 
@@ -160,7 +170,7 @@ QString Song::otherNameForPartlyRead()
 QByteArray Song::fileBytes(const QString& text) const
 {
     TextEncoding written = encoding;
-    return encodeForFile(fileContent(text), written);
+    return encodeForFile(fileContent(text, finalLineEnd()), written);
 }
 
 bool Song::mayOverwrite(const QString& fileName, const QString& text)
@@ -210,7 +220,7 @@ bool Song::SaveFile()
     const QString text = LinesToString();
     if (!fitsReadLimit(fileName, text) || !mayOverwrite(fileName, text))
         return false;
-    if (!WriteTextFile(fileName, text, encoding, m_context.messages))
+    if (!WriteTextFile(fileName, text, encoding, m_context.messages, finalLineEnd()))
         return false;
     m_diskFile = fileName;
     m_diskStamp = fileStamp(fileName);
@@ -252,6 +262,7 @@ void Song::SaveDefaultFile()
     const TextEncoding keptEncoding = encoding;
     const QString keptDiskFile = m_diskFile;
     const FileStamp keptDiskStamp = m_diskStamp;
+    const TextStyle keptStyle = style;
     app.CurrentFileName = defaultSongPath();
     const QString songText = LinesToString();
     // The song's records and view stay as they are: read back from its text, a
@@ -260,6 +271,8 @@ void Song::SaveDefaultFile()
     const QStringList keptLastChords = LastChords;
     const int keptTopLine = TopLine;
     const bool keptCollect = CollectChords;
+    // New songs start from this file: it carries every setting.
+    style = {};
 
     // The template's lines with this song's print options, fonts, margins and fingerings.
     StringToLinesRec(defaultSongTemplate());
@@ -276,6 +289,7 @@ void Song::SaveDefaultFile()
     title = keptTitle;
     subtitle = keptSubtitle;
     encoding = keptEncoding;
+    style = keptStyle;
     m_diskFile = keptDiskFile;
     m_diskStamp = keptDiskStamp;
 }

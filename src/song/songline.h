@@ -52,8 +52,16 @@ struct SongLine
     // A kept line that states a fact about the song (artist, key...): it
     // stays in its place in the file but is no part of the song's body.
     bool metadata = false;
+    // The source line exactly as the file had it (tabs, short names, spacing),
+    // for a song saved in its own style: written back while it still reads as
+    // this line. How the line was spelled, not what it is: equality ignores it.
+    QString read = {};
 
-    friend bool operator==(const SongLine&, const SongLine&) = default;
+    friend bool operator==(const SongLine& a, const SongLine& b)
+    {
+        return a.kind == b.kind && a.text == b.text && a.chords == b.chords && a.source == b.source
+               && a.metadata == b.metadata;
+    }
 };
 
 // The lyric with every chord put back in brackets where it stands.

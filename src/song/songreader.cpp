@@ -34,6 +34,17 @@ constexpr std::array<IntervalName, 54> IntervalNames{{
     {u"13#", 22}, {u"#13", 22}, {u"14b", 22}, {u"b14", 22}, {u"14", 23},
 }};
 
+// The directives of the settings header besides the fonts. The program writes
+// them all into every file it saves with that header.
+constexpr std::array<QStringView, 13> HeaderNames{
+    u"chords_size",   u"chords_position", u"print_chords", u"print_major", u"print_minor",
+    u"print_seventh", u"print_bemol",     u"print_bass_not_root", u"left_margin", u"right_margin",
+    u"top_margin",    u"botton_margin",   u"print_orientation",
+};
+
+// Where the font lines stand among them in the header.
+constexpr qsizetype HeaderFontsAt = 8;
+
 // Words separated by runs of blanks.
 QStringList blankSeparated(const QString& text)
 {
@@ -132,15 +143,18 @@ bool Song::parseLine(QStringView source, QList<SongLine>& records)
         if (end.line.kind == KindTabEnd && isGridLine(end.line) == m_reading.inGrid) {
             records.first() = std::move(end.line);
             records.first().source = source.toString();
+            records.first().read = records.first().source;
             inTab = false;
             return true;
         }
     }
     if (!directive) {
         if (!inTab && IsBarNotation(line))
-            parseLyric(BarLineToChordPro(line.toString()), records);
+            parseLyric(BarLineToChordPro(line.toString()), inTab, records);
         else
-            parseLyric(line, records);
+            parseLyric(line, inTab, records);
+        if (records.size() == 1)
+            records.first().read = source.toString();
         return true;
     }
     return readDirective(line, source, records.first());
@@ -158,12 +172,10 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
         return true;
     }
     const std::optional<MetaEntry> fact = readMetadata(directive, source);
-    const bool titleFact = fact && (fact->name == u"title" || fact->name == u"subtitle");
-    const QString& name = titleFact ? fact->name : directive.name;
-    const bool isTitle = name == u"t" || name == u"title";
-    if (isTitle || name == u"st" || name == u"subtitle") {
+    if (const std::optional<HeaderValue> header = headerValue(directive, fact)) {
         // The first title and subtitle are the song's; a further one, or those of a
         // later song in the same file, are carried as written.
+        const bool isTitle = header->title;
         bool& seen = isTitle ? m_reading.titleRead : m_reading.subtitleRead;
         if (seen || m_reading.laterSong) {
             keep(record, source);
@@ -171,17 +183,19 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
         }
         // A blank one names nothing: it is carried as written, and leaves the
         // place to a later line, which else would be the song's only after a save.
-        const QString value = titleFact ? fact->value : directive.argument;
-        (isTitle ? title : subtitle) = value;
-        if (trimBlanks(value).isEmpty()) {
+        (isTitle ? title : subtitle) = header->value;
+        if (trimBlanks(header->value).isEmpty()) {
             keep(record, source);
             return true;
         }
         seen = true;
+        (isTitle ? m_titleLine : m_subtitleLine) = {source.toString(), header->value, placementHere()};
         return false;
     }
-    if (applySongValue(name, directive.argument))
+    if (applySongValue(directive.name, directive.argument)) {
+        noteSettingsLine(directive, source);
         return false;
+    }
     if (fact) {
         // A fact keeps its line as read; only the first song of a file has facts.
         keep(record, source);
@@ -195,6 +209,7 @@ bool Song::readDirective(QStringView line, QStringView source, SongLine& record)
         record = std::move(read.line);
         if (read.keepsForm)
             record.source = source.toString();
+        record.read = source.toString();
     }
     const bool tabLine = record.kind == KindTabStart || record.kind == KindTabEnd;
     if (inTab && tabLine && isGridLine(record) != m_reading.inGrid) {
@@ -289,10 +304,40 @@ bool Song::applySongValue(const QString& name, const QString& argument)
         PrintOrientation = number(argument);
     else
         return false;   // not ours: ignored, and not written back
+    if (const auto* header = std::find(HeaderNames.begin(), HeaderNames.end(), name); header != HeaderNames.end())
+        m_reading.headerRead |= 1u << (header - HeaderNames.begin());
     return true;
 }
 
-void Song::parseLyric(QStringView line, QList<SongLine>& records) const
+void Song::noteSettingsLine(const Directive& directive, QStringView source)
+{
+    // The header line that says what the line said: the header lists the
+    // directives in their table's order with the fonts after the eighth.
+    qsizetype line = -1;
+    if (directive.name == u"font") {
+        if (const Fonts* font = fonts->find(fontRole(directive.argument)))
+            line = HeaderFontsAt + (font - fonts->items().constData());
+    } else if (const auto* name = std::find(HeaderNames.begin(), HeaderNames.end(), directive.name);
+               name != HeaderNames.end()) {
+        const qsizetype index = name - HeaderNames.begin();
+        line = index < HeaderFontsAt ? index : index + fonts->size();
+    }
+    if (line < 0)
+        return;   // a syntax switch
+    const Placement here = placementHere();
+    if (!m_settingsLine)
+        m_settingsLine = here;
+    const QStringList header = settingsHeader();
+    if (line < header.size())
+        m_settingsLines.insert(header[line], {source.toString(), header[line], here});
+}
+
+bool Song::readProgramHeader() const
+{
+    return m_reading.modeRead || m_reading.headerRead == (1u << HeaderNames.size()) - 1;
+}
+
+void Song::parseLyric(QStringView line, bool inTab, QList<SongLine>& records)
 {
     SongLine& record = records.first();
     record.kind = KindLyric;
@@ -375,6 +420,22 @@ void Song::splitLongLyric(QString text, const ChordRun& chords,
             ++piece;
         records[piece].chords.append({name, qint16(position - starts[piece])});
     }
+}
+
+bool Song::lyricReadsAs(const SongLine& line, bool inTab)
+{
+    if (line.read.isEmpty() || line.kind != KindLyric)
+        return false;
+    QString expanded = line.read;
+    ExpandTabs(expanded);
+    if (trimLeadingBlanks(expanded).startsWith(u'{'))
+        return false;
+    QList<SongLine> records{SongLine{}};
+    if (!inTab && IsBarNotation(expanded))
+        parseLyric(BarLineToChordPro(expanded), inTab, records);
+    else
+        parseLyric(expanded, inTab, records);
+    return records.size() == 1 && records.first() == line;
 }
 
 bool Song::parseModeDef(const QString& argument)

@@ -33,13 +33,23 @@ class Writer
 public:
     explicit Writer(qsizetype expectedSize) { m_out.reserve(expectedSize); }
     void line(const QString& text) { m_out += text + u"\r\n"; }
-    void directive(QStringView name, const QString& argument) { line(u'{' + name + u':' + argument + u'}'); }
-    void directive(QStringView name, qint16 value) { directive(name, QString::number(value)); }
-    void directive(QStringView name, bool flag) { directive(name, yesNo(flag)); }
     QString text() const { return m_out; }
 
 private:
     QString m_out;
+};
+
+// The settings header's lines, in the order it has them.
+class HeaderLines
+{
+public:
+    void directive(QStringView name, const QString& argument) { m_lines.append(u'{' + name + u':' + argument + u'}'); }
+    void directive(QStringView name, qint16 value) { directive(name, QString::number(value)); }
+    void directive(QStringView name, bool flag) { directive(name, yesNo(flag)); }
+    QStringList lines() const { return m_lines; }
+
+private:
+    QStringList m_lines;
 };
 
 // The program's own directive for a line.
@@ -124,6 +134,31 @@ bool opensOrStaysInTab(const SongLine& line, bool inTab)
     return line.kind == KindTabStart || (inTab && line.kind != KindTabEnd);
 }
 
+QString expandedTabs(const QString& text)
+{
+    QString expanded = text;
+    Song::ExpandTabs(expanded);
+    return expanded;
+}
+
+// A directive line of a song in its own style: as it was read while it still
+// reads as the line, an edited comment or block name in that same form where
+// it can be, else as writtenDirective writes it.
+QString ownFormDirective(const SongLine& line)
+{
+    if (line.read.isEmpty())
+        return writtenDirective(line);
+    const bool named = line.kind == KindComment || line.kind == KindBlockStart;
+    if (const QString expanded = expandedTabs(line.read); named && !readsAs(directiveRecord(expanded), line)) {
+        const QString edited = valueReplaced(line.read, splitDirective(expanded).argument, writtenArgument(line.text));
+        if (!edited.isEmpty() && readsAs(directiveRecord(expandedTabs(edited)), line))
+            return edited;
+    }
+    SongLine asRead = line;
+    asRead.source = line.read;
+    return writtenDirective(asRead);
+}
+
 } // namespace
 
 QStringList writtenLines(const QList<SongLine>& lines)
@@ -171,8 +206,63 @@ QString Song::ModeDefToStr(const music::Modos& mode)
     return text;
 }
 
+QStringList Song::settingsHeader() const
+{
+    HeaderLines out;
+    out.directive(u"chords_size", ChordSize);
+    out.directive(u"chords_position", ChordPosition);
+    out.directive(u"print_chords", PrintChordsFlag);
+    out.directive(u"print_major", PrintMajorFlag);
+    out.directive(u"print_minor", PrintMinorFlag);
+    out.directive(u"print_seventh", PrintSeventhFlag);
+    out.directive(u"print_bemol", PrintBemolFlag);
+    out.directive(u"print_bass_not_root", PrintBassNotRootFlag);
+    for (const Fonts& font : fonts->items())
+        out.directive(u"font", lvx::FontToStr(font));
+    out.directive(u"left_margin", MargenL);
+    out.directive(u"right_margin", MargenR);
+    out.directive(u"top_margin", MargenT);
+    out.directive(u"botton_margin", MargenB);
+    out.directive(u"print_orientation", PrintOrientation);
+    return out.lines();
+}
+
+bool Song::writesHeaderLine(const QString& line) const
+{
+    const Fonts* facts = fonts->find(QStringLiteral("Metadata"));
+    return !facts || !followsTheSubtitle(*facts, *fonts) || line != u"{font:" + lvx::FontToStr(*facts) + u'}';
+}
+
+bool Song::writesOwnStyle() const
+{
+    const AppState& app = m_context.app;
+    // The dictionary file (chord types, no song text) is the program's own.
+    return style.own && !app.WriteEverySetting && app.WriteSongText && !app.WriteModes;
+}
+
+std::optional<QString> Song::writtenLine(const SongLine& line, bool inTab, bool ownStyle) const
+{
+    // A line the program does not understand belongs to the file, whatever
+    // else is written: it goes back exactly as it came.
+    if (line.kind == KindKept)
+        return line.text;
+    if (!m_context.app.WriteSongText)
+        return std::nullopt;
+    if (line.kind == KindLyric) {
+        if (ownStyle && lyricReadsAs(line, inTab))
+            return line.read;
+        return writtenLyricLine(line, inTab);
+    }
+    QString text = ownStyle ? ownFormDirective(line) : writtenDirective(line);
+    if (text.isEmpty())
+        return std::nullopt;
+    return text;
+}
+
 QString Song::LinesToString() const
 {
+    if (writesOwnStyle())
+        return ownStyleText();
     const AppState& app = m_context.app;
     // Roughly the song's own text plus the directives: one allocation for most songs.
     qsizetype expected = 2048 + chordDefs.size() * 40;
@@ -186,23 +276,10 @@ QString Song::LinesToString() const
             out.line(u"{st:" + subtitle + u'}');
     }
     if (app.WriteFormat) {
-        out.directive(u"chords_size", ChordSize);
-        out.directive(u"chords_position", ChordPosition);
-        out.directive(u"print_chords", PrintChordsFlag);
-        out.directive(u"print_major", PrintMajorFlag);
-        out.directive(u"print_minor", PrintMinorFlag);
-        out.directive(u"print_seventh", PrintSeventhFlag);
-        out.directive(u"print_bemol", PrintBemolFlag);
-        out.directive(u"print_bass_not_root", PrintBassNotRootFlag);
-        for (const Fonts& font : fonts->items()) {
-            if (!followsTheSubtitle(font, *fonts))
-                out.directive(u"font", lvx::FontToStr(font));
+        for (const QString& line : settingsHeader()) {
+            if (writesHeaderLine(line))
+                out.line(line);
         }
-        out.directive(u"left_margin", MargenL);
-        out.directive(u"right_margin", MargenR);
-        out.directive(u"top_margin", MargenT);
-        out.directive(u"botton_margin", MargenB);
-        out.directive(u"print_orientation", PrintOrientation);
     }
     if (app.WriteModes) {
         for (const music::Modos& mode : m_context.music.chordTypes)
@@ -213,17 +290,8 @@ QString Song::LinesToString() const
     bool inTab = false;
     for (const SongLine& line : lines) {
         inTab = opensOrStaysInTab(line, inTab);
-        // A line the program does not understand belongs to the file, whatever
-        // else is written: it goes back exactly as it came.
-        if (line.kind == KindKept) {
-            out.line(line.text);
-        } else if (!app.WriteSongText) {
-            continue;
-        } else if (line.kind == KindLyric) {
-            out.line(writtenLyricLine(line, inTab));
-        } else if (const QString text = writtenDirective(line); !text.isEmpty()) {
-            out.line(text);
-        }
+        if (const std::optional<QString> text = writtenLine(line, inTab, false))
+            out.line(*text);
     }
     return out.text();
 }

@@ -280,9 +280,9 @@ bool encodeText(const QString& text, TextEncoding encoding, QByteArray& bytes)
     return true;
 }
 
-QString fileContent(const QString& text)
+QString fileContent(const QString& text, FinalLineEnd end)
 {
-    if (text.isEmpty() || text.endsWith(u'\n') || text.endsWith(u'\r'))
+    if (end == FinalLineEnd::AsGiven || text.isEmpty() || text.endsWith(u'\n') || text.endsWith(u'\r'))
         return text;
     return text + u"\r\n";
 }
@@ -359,9 +359,10 @@ QByteArray encodeForFile(const QString& content, TextEncoding& encoding)
     return bytes;
 }
 
-bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages)
+bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages,
+                   FinalLineEnd end)
 {
-    const QByteArray bytes = encodeForFile(fileContent(text), encoding);
+    const QByteArray bytes = encodeForFile(fileContent(text, end), encoding);
     QString reason;
     if (writeFileSafely(path, bytes, reason))
         return true;

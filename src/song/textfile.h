@@ -75,11 +75,17 @@ TextFile ReadWholeTextFile(const QString& path, qint64 limit, Messages& messages
 // or "it is not a regular file" for a folder, a pipe or a device.
 bool isReadableFile(const QString& path, Messages& messages);
 
+// Whether a file's text gets a line end after its last line: added (CR LF)
+// unless it already ends with one, or left as given, for a song whose file had
+// none there.
+enum class FinalLineEnd { Added, AsGiven };
+
 // Writes the text, ended by a CR LF unless it already ends with a line end (so
 // saving what was read adds nothing), through a temporary file renamed over the
 // old one, so a failed save leaves the old file whole. Text that Windows-1252
 // cannot hold is written as UTF-8 instead, and encoding says so afterwards.
-bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages);
+bool WriteTextFile(const QString& path, const QString& text, TextEncoding& encoding, Messages& messages,
+                   FinalLineEnd end = FinalLineEnd::Added);
 
 // CR, LF and CR LF each end a line; a final line end adds no empty line;
 // LF followed by CR is two line ends.
@@ -109,7 +115,7 @@ TextFile decodeText(QByteArray bytes, bool truncated);
 // False when the encoding cannot hold the text.
 bool encodeText(const QString& text, TextEncoding encoding, QByteArray& bytes);
 // The text as WriteTextFile puts it in a file, final line end included.
-QString fileContent(const QString& text);
+QString fileContent(const QString& text, FinalLineEnd end = FinalLineEnd::Added);
 // A file's content as bytes in `encoding`, or in UTF-8 when that cannot hold
 // it (characters typed that the old code page lacks are kept); encoding then
 // says UTF-8.

@@ -177,23 +177,31 @@ private slots:
         QTest::addColumn<QString>("notation");
         QTest::addColumn<QString>("instrument");
         QTest::addColumn<QString>("shown");   // notation and instrument, as shown and saved
-        QTest::addRow("letters and guitar") << u"C"_s << u"Guitar"_s << u"C Guitar"_s;
-        QTest::addRow("solfege and piano") << u"Do"_s << u"Piano"_s << u"Do Piano"_s;
-        QTest::addRow("any other notation is solfege") << u"do"_s << u"Guitar"_s << u"Do Guitar"_s;
-        QTest::addRow("any other instrument is the piano") << u"C"_s << u"guitar"_s << u"C Piano"_s;
+        QTest::addColumn<bool>("everySetting");
+        QTest::addRow("letters and guitar") << u"C"_s << u"Guitar"_s << u"C Guitar"_s << false;
+        QTest::addRow("solfege and piano, every setting into songs") << u"Do"_s << u"Piano"_s << u"Do Piano"_s << true;
+        QTest::addRow("any other notation is solfege") << u"do"_s << u"Guitar"_s << u"Do Guitar"_s << false;
+        QTest::addRow("any other instrument is the piano") << u"C"_s << u"guitar"_s << u"C Piano"_s << true;
     }
     void notationAndInstrumentAreSavedAsShown()
     {
         AppState app;
         QFETCH(QString, notation);
         QFETCH(QString, instrument);
+        QFETCH(bool, everySetting);
         app.notation = notation;
         app.instrument = instrument;
+        app.WriteEverySetting = everySetting;
         const GeneralOptions shown = generalOptions(app);
         QTEST(QString(shown.notation + u' ' + shown.instrument), "shown");
+        QCOMPARE(shown.writeEverySetting, everySetting);
         applyGeneralOptions(app, shown);
         QTEST(QString(app.notation + u' ' + app.instrument), "shown");
         QTEST(QString(GetSetting(u"Public"_s, u"Modo Acordes"_s, {}) + u' ' + GetSetting(u"Public"_s, u"Instrument"_s, {})), "shown");
+        // What the next start reads.
+        AppState next;
+        readStartupSettings(next);
+        QCOMPARE(next.WriteEverySetting, everySetting);
     }
 
     void voicesAreSavedUnderMidi()

@@ -140,7 +140,8 @@ private Q_SLOTS:
         fixture.messages.scriptAnswer(lvx::Answer::Yes);
         song->parentWidget()->close();
         QApplication::processEvents();
-        QVERIFY(fileBytes(path).endsWith("\r\nxla la\r\n"));
+        // Saved as the file was written, line ends and all.
+        QCOMPARE(fileBytes(path), "{title: Ask}\nxla la\n"_ba);
     }
 
     void aSaveThatFailsKeepsTheChanges()

@@ -89,15 +89,16 @@ private slots:
         options.app().ChordsOnly = true;
         options.app().notation = u"Do"_s;
         options.app().soundingChords = true;
+        options.app().WriteEverySetting = true;
         options.song().ChordSize = 2;
         options.song().PrintMinorFlag = false;
         options.show();
         QStringList shown;
         for (const QString& name : {u"sGuitarSustain"_s, u"cMidiDevs"_s, u"oOutput2"_s, u"oNoteStyle2"_s, u"oChordSize2"_s,
-                                    u"ckMinorFlag"_s, u"ckMajorFlag"_s, u"ckSoundingChords"_s})
+                                    u"ckMinorFlag"_s, u"ckMajorFlag"_s, u"ckSoundingChords"_s, u"chkWriteEverySetting"_s})
             shown.append(name + u'=' + QString::number(options.value(name)));
         QCOMPARE(shown.join(u' '), u"sGuitarSustain=2 cMidiDevs=0 oOutput2=1 oNoteStyle2=1 oChordSize2=1 ckMinorFlag=0 ckMajorFlag=1 "
-                                   u"ckSoundingChords=1"_s);
+                                   u"ckSoundingChords=1 chkWriteEverySetting=1"_s);
     }
 
     void applyStoresTheSetting_data()
@@ -118,6 +119,8 @@ private slots:
                                                   << u"%{key}"_s;
         QTest::addRow("sounding chords shown") << u"ckSoundingChords=1"_s << u"cmdApply"_s << u"Public/SoundingChords"_s
                                                << u"true"_s;
+        QTest::addRow("every setting into songs is a program setting") << u"chkWriteEverySetting=1"_s << u"cmdApply"_s
+                                                                       << u"Public/WriteEverySetting"_s << u"true"_s;
     }
     void applyStoresTheSetting()
     {
@@ -149,7 +152,7 @@ private slots:
         options.click(u"bChange"_s);
         for (const QString& name : {u"sGuitarSustain"_s, u"cMidiDevs"_s, u"cPianoPatch"_s, u"ckBassFlag"_s})
             options.value(name, 0);
-        for (const QString& name : {u"oNoteStyle2"_s, u"oOutput1"_s, u"oChordSize0"_s, u"oInstrument2"_s})
+        for (const QString& name : {u"oNoteStyle2"_s, u"oOutput1"_s, u"oChordSize0"_s, u"oInstrument2"_s, u"chkWriteEverySetting"_s})
             options.value(name, 1);
         options.click(u"cmdCancel"_s);
         QCOMPARE(options.dialog->result(), int(QDialog::Rejected));
@@ -157,6 +160,7 @@ private slots:
         QCOMPARE(options.song().LinesToString(), songBefore);
         QCOMPARE(options.app().notation, u"C"_s);
         QCOMPARE(options.app().guitarSustain, qint16(200));
+        QVERIFY(!options.app().WriteEverySetting);
         QVERIFY(!QFile::exists(lvx::song::defaultSongPath()));
     }
 
@@ -174,6 +178,9 @@ private slots:
         QFile file(lvx::song::defaultSongPath());
         const QByteArray written = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         QVERIFY(written.contains("{chords_size:0}") && written.contains("{print_bass_not_root:no}") && written.contains("(title)"));
+        // New songs start from it, so it holds every setting, even from a song saved in its own style.
+        QVERIFY(options.song().writesOwnStyle());
+        QVERIFY(written.contains("{print_orientation:1}\r\n"));
         // The song itself keeps its lines and title.
         QCOMPARE(options.song().title, u"Options"_s);
         QVERIFY(options.song().LinesToString().contains(u"[C]Hello [G7]world"_s));

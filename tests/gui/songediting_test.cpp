@@ -613,7 +613,7 @@ private Q_SLOTS:
         QTest::mouseRelease(g, Qt::LeftButton, {}, start + QPoint(world - qRound(30 / tpp) - 1, 0));
         QCOMPARE(lineText(song, 2), u"Hello [G]world"_s);
         QVERIFY(song->song().Modificada);
-        QVERIFY(song->song().LinesToString().contains(u"{capo: 2}\r\nHello [G]world\r\n"_s));
+        QVERIFY(song->song().LinesToString().contains(u"{capo: 2}\nHello [G]world\n"_s));
         QCOMPARE(labelWidget(song, 1)->text(), u"A"_s);
     }
 

@@ -4,6 +4,7 @@
 #include "base/settings.h"
 #include "base/system.h"
 #include "song/songquestions.h"
+#include "song/sourceconversions.h"
 #include "song/textfile.h"
 
 #include <QDir>
@@ -15,6 +16,53 @@
 using namespace lvx;
 using namespace lvx::song;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The settings header of a song with the default settings, in the writer's order.
+const QByteArray DefaultSettingsHeader = "{chords_size:1}\r\n{chords_position:1}\r\n{print_chords:yes}\r\n"
+    "{print_major:yes}\r\n{print_minor:yes}\r\n{print_seventh:yes}\r\n{print_bemol:yes}\r\n{print_bass_not_root:yes}\r\n"
+    "{font:Title,Comic Sans MS,20,0,true,false}\r\n{font:SubTitle,Comic Sans MS,16,0,true,false}\r\n"
+    "{font:Lyric,Comic Sans MS,10,0,false,false}\r\n{font:Chord,Arial,8,255,false,true}\r\n"
+    "{font:Comment,Comic Sans MS,8,16711680,false,false}\r\n{font:Tablature,Courier New,10,65280,false,false}\r\n"
+    "{font:Header,Comic Sans MS,10,0,true,false}\r\n{font:Footer,Comic Sans MS,10,0,true,false}\r\n"
+    "{font:Control,MS Sans Serif,8,16711680,false,false}\r\n{left_margin:800}\r\n{right_margin:600}\r\n"
+    "{top_margin:1000}\r\n{botton_margin:1000}\r\n{print_orientation:1}\r\n";
+
+// Every value a song file can set, to compare a song with the one read back.
+QStringList songSettings(const Song& song)
+{
+    QStringList values;
+    for (const qint16 number : {song.ChordSize, song.ChordPosition, song.MargenL, song.MargenR, song.MargenT,
+                                song.MargenB, song.PrintOrientation})
+        values.append(QString::number(number));
+    for (const bool flag : {song.PrintChordsFlag, song.PrintMajorFlag, song.PrintMinorFlag, song.PrintSeventhFlag,
+                            song.PrintBemolFlag, song.PrintBassNotRootFlag})
+        values.append(flag ? u"yes"_s : u"no"_s);
+    for (const Fonts& font : song.fonts->items())
+        values.append(FontToStr(font));
+    return values << song.title << song.subtitle;
+}
+
+// What a musician changes before saving: "lyric OLD>NEW", "chord size N", "title T".
+void editSong(Song& song, const QString& edit)
+{
+    if (edit.startsWith(u"lyric ")) {
+        const QStringList words = edit.mid(6).split(u'>');
+        for (SongLine& line : song.lines) {
+            if (line.kind == KindLyric && line.text.contains(words[0])) {
+                line.text.replace(words[0], words[1]);
+                break;
+            }
+        }
+    } else if (edit.startsWith(u"chord size ")) {
+        song.ChordSize = qint16(edit.mid(11).toInt());
+    } else if (edit.startsWith(u"title ")) {
+        song.title = edit.mid(6);
+    }
+}
+
+} // namespace
 
 class SongFileTest : public QObject
 {
@@ -160,6 +208,87 @@ private slots:
         QVERIFY(f.song.SaveFile());
         QCOMPARE(readBytes(file), QByteArray("caf\xc3\xa9 \xe2\x99\xab\r\n"));
         QCOMPARE(f.song.encoding, TextEncoding::Utf8);
+    }
+
+    // A song another tool wrote is saved as that tool wrote it: every byte
+    // the user did not change stays. The program's own files, new songs, and
+    // every song under "Write every setting into songs", get the full header.
+    // Either way the file reads back with every setting and saves the same.
+    void savedInItsOwnStyle_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");      // the file; empty: a new song
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("everySetting");
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray song = "{title: Sway}\n{artist: Dean}\n\n{soc}\n[C]When marimba [G7]rhythms\tstart\n{c: softly}\n"
+                                "| C . | G7 . |\n{eoc}\n";
+        QTest::addRow("an LF file saved unchanged keeps its bytes") << song << QString() << false << song;
+        QByteArray crLf = song;
+        crLf.replace("\n", "\r\n");
+        QTest::addRow("a CR LF file saved unchanged keeps its bytes") << crLf << QString() << false << crLf;
+        QByteArray cr = song;
+        cr.replace('\n', '\r');
+        QTest::addRow("a CR file saved unchanged keeps its bytes") << cr << QString() << false << cr;
+        QTest::addRow("a file without a final line end keeps it so")
+            << QByteArray("{t: Sway}\n[C]la") << u"lyric la>lo"_s << false << QByteArray("{t: Sway}\n[C]lo");
+        QTest::addRow("mixed line ends become CR LF") << QByteArray("{title: M}\r\nla\nlo\r\n") << QString() << false
+                                                      << QByteArray("{title: M}\r\nla\r\nlo\r\n");
+
+        QFile corpusSong(qEnvironmentVariable("LIRAVOX_CORPUS") + u"/cantare/songs__amazing-grace.cho");
+        const QByteArray grace = corpusSong.open(QIODevice::ReadOnly) ? corpusSong.readAll() : QByteArray();
+        QByteArray edited = grace;
+        edited.replace("how [G7]sweet the", "how [G7]sweat the");
+        QTest::addRow("a one-word edit changes that line only") << grace << u"lyric sweet>sweat"_s << false << edited;
+        QByteArray sized = grace;
+        sized.replace("{title: Amazing Grace}\n", "{title: Amazing Grace}\n{chords_size:2}\n");
+        QTest::addRow("a changed chord size adds its line after the title") << grace << u"chord size 2"_s << false << sized;
+
+        QTest::addRow("a changed title keeps its form and place")
+            << QByteArray("{artist: A}\n{title:  Old  }\nla\n") << u"title New"_s << false
+            << QByteArray("{artist: A}\n{title:  New  }\nla\n");
+        QTest::addRow("a title the file lacked goes first") << QByteArray("# remark\nla\n") << u"title T"_s << false
+                                                            << QByteArray("{title: T}\n# remark\nla\n");
+
+        QByteArray ours = "{title: Ours}\n" + DefaultSettingsHeader + "{soc}\n";
+        ours.replace("\r\n", "\n");
+        QTest::addRow("a file with the settings header gets it whole")
+            << ours << QString() << false << "{t:Ours}\r\n" + DefaultSettingsHeader + "{start_of_chorus}\r\n";
+        QTest::addRow("every setting into songs gives the full header")
+            << QByteArray("{title: Sway}\n{soc}\nla\n") << QString() << true
+            << "{t:Sway}\r\n" + DefaultSettingsHeader + "{start_of_chorus}\r\nla\r\n";
+        QTest::addRow("a new song gets the full header") << QByteArray() << QString() << false
+            << "{t:(title)}\r\n{st:(subtitle)}\r\n" + DefaultSettingsHeader + "[C]Write your [F]lyrics [G7]here\r\n";
+    }
+    void savedInItsOwnStyle()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, edit);
+        QFETCH(bool, everySetting);
+        if (bytes.isEmpty() && !edit.isEmpty())
+            QSKIP("the shared song corpus is not beside the repository");
+        const QString file = path(u"style.cho"_s);
+        QFile::remove(file);
+        SongFixture f;
+        f.context.app.WriteEverySetting = everySetting;
+        if (bytes.isEmpty()) {
+            f.song.LoadFile();
+        } else {
+            writeBytes(file, bytes);
+            load(f, file);
+        }
+        // The source editor shows the song's own lines; closing it changes nothing.
+        f.song.StringToLinesRec(sourceText(f.song));
+        editSong(f.song, edit);
+        QVERIFY(f.song.SaveSongFileAs(file));
+        const QByteArray saved = readBytes(file);
+        QTEST(saved, "saved");
+
+        SongFixture again;
+        again.context.app.WriteEverySetting = everySetting;
+        load(again, file);
+        QCOMPARE(songSettings(again.song), songSettings(f.song));
+        QVERIFY(again.song.SaveFile());
+        QCOMPARE(readBytes(file), saved);
     }
 
     // Save on a song read only in part says so and asks for another name; the
