@@ -43,6 +43,7 @@ frmSong::frmSong(DesktopContext& desktop, SongHost* host, QWidget* parent)
     T[0]->setGeometry(-100, -100, 10, 10);
     L.append(nullptr);
     Ln.append(nullptr);
+    createFindBar();
 
     Timer = new QTimer(this);
     Timer->setObjectName(u"Timer"_s);
@@ -161,6 +162,16 @@ bool frmSong::Form_Load()
     return true;
 }
 
+void frmSong::restoreFocus(QWidget* had)
+{
+    // A line box may show another line by now: the caret's own box takes the keys.
+    if (had && isAncestorOf(had) && had->isVisible() && !qobject_cast<SongBox*>(had)) {
+        had->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    focusCurrentSlot();
+}
+
 void frmSong::Form_Activate()
 {
     m_song.FontsToPublic();
@@ -205,6 +216,8 @@ void frmSong::resizeEvent(QResizeEvent* event)
 void frmSong::setModified()
 {
     m_song.Modificada = true;
+    // A match found before the change may stand elsewhere now.
+    m_found.reset();
     refreshModified();
 }
 

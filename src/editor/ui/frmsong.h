@@ -2,6 +2,7 @@
 
 #include "editor/lineediting.h"
 #include "editor/songlayout.h"
+#include "editor/songsearch.h"
 #include "editor/undohistory.h"
 
 #include "base/fonts.h"
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -30,6 +32,7 @@ class DesktopContext;
 namespace lvx::editor {
 
 class ChordLabel;
+class FindBar;
 class ScreenMeasure;
 class SongBox;
 class SongHost;
@@ -125,6 +128,10 @@ public:
     void boxCaretMoved(int slotIndex);
     // Back to the line box with the caret, acting first on a pending chord choice.
     void focusCurrentSlot();
+    // After the frame rearranged its windows: the keys back where they were in
+    // this window (`had`, when it is the title, the subtitle or the find bar),
+    // else to the caret's line.
+    void restoreFocus(QWidget* had);
 
     // What the line menu or chord dialog is to be used for when a box next gets the focus.
     QString PendingChordAction;
@@ -161,6 +168,10 @@ public Q_SLOTS:
     void mnuEDeleteLine_Click();
     void mnuETranspose_Click();
     void mnuEReplace_Click();
+    // Find: the bar at the window's foot, and the match after or before the caret.
+    void mnuEFind_Click();
+    void mnuEFindNext_Click();
+    void mnuEFindPrevious_Click();
     void mnuIChord_Click();
     void mnuIComment_Click();
     void mnuISOC_Click();
@@ -192,6 +203,7 @@ private:
     QScrollBar* VS = nullptr;
     QScrollBar* HS = nullptr;   // shown when a line is wider than the window
     QTimer* Timer = nullptr;
+    FindBar* m_findBar = nullptr;
     QList<SongBox*> T;         // T[0] parks the focus while the boxes are rearranged
     QList<ChordLabel*> L;      // L[0] is never shown
     QList<QFrame*> Ln;         // Ln[0] is never shown
@@ -214,6 +226,9 @@ private:
     int m_hOffset = 0;          // pixels the lines are scrolled to the left
     bool m_followCaret = true;  // a paint scrolls sideways to the caret, unless a scroll bar made it
     UndoHistory m_history;
+    // Find: where the search as typed starts, and the match shown (its chord's label is marked).
+    LinePosition m_findStart;
+    std::optional<SearchHit> m_found;
 
     // Where the next paint puts the caret, when not simply in the box that had it.
     struct CaretRequest
@@ -250,6 +265,7 @@ private:
     void parkFocus(qsizetype boxesShown);
     void fitHorizontalScroll(const SongLayout& layout);
     int viewWidth(const SongLayout& layout) const;   // pixels left of the scroll bar
+    int viewHeight() const;                         // pixels above the find bar
     int caretX() const;                             // window pixels; -1 when no box shows the caret
     // Scrolls to a top line: the keys keep the caret's box, the wheel and the
     // scroll bar keep the caret's line while it is in sight.
@@ -285,6 +301,16 @@ private:
     void dragChord(int labelIndex, double x);
     QLineEdit* headerBox() const;   // the title or subtitle box with the focus
     void deleteInHeader(QLineEdit* box);
+    // find
+    void createFindBar();
+    void showFindBar();
+    void closeFindBar();
+    LinePosition caretPosition() const;
+    void find(LinePosition from, bool backwards);
+    void findAgain(bool backwards);
+    void showFound(const SearchHit& hit);
+    // Whether a paint or a move of the caret may give the keys to a line box.
+    bool keysToLines() const;
 };
 
 } // namespace lvx::editor

@@ -154,6 +154,17 @@ ChordLabel::ChordLabel(frmSong* window, int index, QWidget* parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+void ChordLabel::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0xff, 0xd8, 0x4d));
+    setPalette(palette);
+    setAutoFillBackground(marked);
+}
+
 void ChordLabel::mousePressEvent(QMouseEvent* event)
 {
     // A second button while one is down (a right click during a drag) is ignored:
