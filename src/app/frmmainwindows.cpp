@@ -24,6 +24,14 @@ using namespace Qt::StringLiterals;
 
 namespace lvx {
 
+namespace {
+
+// Tabs or windows, as the user last chose.
+const QString TabsSection = u"Public"_s;
+const QString TabsKey = u"WindowTabs"_s;
+
+} // namespace
+
 bool frmMain::activateWindowOf(const QString& path)
 {
     const QFileInfo wanted(path);
@@ -37,13 +45,6 @@ bool frmMain::activateWindowOf(const QString& path)
     }
     return false;
 }
-
-namespace {
-
-const QString TabsSection = u"Public"_s;
-const QString TabsKey = u"WindowTabs"_s;
-
-} // namespace
 
 void frmMain::activate(QMdiSubWindow* window)
 {

@@ -97,20 +97,28 @@ private Q_SLOTS:
     }
 
     // Whatever arranges the windows, the song being edited ends up in front,
-    // the keys on its caret's line where they were.
+    // the keys where they were in it: on its caret's line, in the title or in the find bar.
     void arrangingKeepsTheActiveSongInFront_data()
     {
-        QTest::addColumn<QStringList>("commands");   // Window menu items; "max" maximizes, "behind" raises the others
-        QTest::addRow("cascade") << QStringList{u"mnuWCascade"_s};
-        QTest::addRow("tile from a maximized window") << QStringList{u"max"_s, u"mnuWTile"_s};
+        // Window menu items; "max" maximizes, "behind" raises the others, "title" is Tab, "find" Ctrl+F.
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QString>("keys");   // where the keys are, and what typing "x" there gives
+        const QString caret = u"T2 at 2: twxo"_s;
+        QTest::addRow("cascade") << QStringList{u"mnuWCascade"_s} << caret;
+        QTest::addRow("tile from a maximized window") << QStringList{u"max"_s, u"mnuWTile"_s} << caret;
         QTest::addRow("the song chosen in the Window menu comes out from behind")
-            << QStringList{u"behind"_s, u"mnuWSong2"_s};
-        QTest::addRow("tabs") << QStringList{u"mnuWTabs"_s};
-        QTest::addRow("cascade out of tabs") << QStringList{u"mnuWTabs"_s, u"mnuWCascade"_s};
+            << QStringList{u"behind"_s, u"mnuWSong2"_s} << caret;
+        QTest::addRow("tabs") << QStringList{u"mnuWTabs"_s} << caret;
+        QTest::addRow("cascade out of tabs") << QStringList{u"mnuWTabs"_s, u"mnuWCascade"_s} << caret;
+        QTest::addRow("the title keeps the keys out of tabs")
+            << QStringList{u"mnuWTabs"_s, u"title"_s, u"mnuWCascade"_s} << u"tTitle at 0: x"_s;
+        QTest::addRow("the find bar keeps the keys through tile and tabs")
+            << QStringList{u"find"_s, u"mnuWTile"_s, u"mnuWTabs"_s} << u"tFind at 0: x"_s;
     }
     void arrangingKeepsTheActiveSongInFront()
     {
         QFETCH(QStringList, commands);
+        QFETCH(QString, keys);
         DesktopFixture fixture;
         frmSong* song = fixture.open("one\ntwo\nthree\n"_ba, u"a.cho"_s);
         fixture.open("four\n"_ba, u"b.cho"_s);
@@ -127,17 +135,24 @@ private Q_SLOTS:
                 for (QMdiSubWindow* other : area->subWindowList())
                     other->raise();
                 QVERIFY(area->activeSubWindow() == window && area->subWindowList(QMdiArea::StackingOrder).last() != window);
+            } else if (command == u"title") {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            } else if (command == u"find") {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
             } else {
                 chooseWindowItem(song, command);
             }
         }
         QCOMPARE(area->activeSubWindow(), window);
         QCOMPARE(area->subWindowList(QMdiArea::StackingOrder).constLast(), window);
-        auto* keys = qobject_cast<lvx::editor::SongBox*>(QApplication::focusWidget());
-        QVERIFY2(keys && keys->parentWidget() == song && keys->tag == u"2" && keys->cursorPosition() == 2,
-                 qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : u"nothing"_s));
-        QTest::keyClicks(keys, u"x"_s);
-        QCOMPARE(lineText(song, 2), u"twxo"_s);
+        auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY2(focus && song->isAncestorOf(focus), "the keys left the song");
+        // A line box is named by the line it shows.
+        const auto* line = qobject_cast<lvx::editor::SongBox*>(focus);
+        const QString where = (line ? u"T"_s + line->tag : focus->objectName()) + u" at "_s
+            + QString::number(focus->cursorPosition());
+        QTest::keyClicks(focus, u"x"_s);
+        QCOMPARE(where + u": "_s + (line ? lineText(song, 2) : focus->text()), keys);
     }
 
     void tabsAreRemembered()

@@ -191,6 +191,8 @@ private Q_SLOTS:
         QTest::addRow("Escape gives the caret back at the match")
             << grace << u"<find>sweet<esc>x"_s
             << u"closed; nothing shown; keys on line 2; Amazing grace | how [G]x [G7]the sound | Grace again"_s;
+        QTest::addRow("Escape after finding nothing gives the keys back to the title they came from")
+            << grace << u"<tab><find>qq<esc>x"_s << u"closed; nothing shown; keys in tTitle; {t}x | "_s + song;
         QTest::addRow("F3 in the lines goes on from the match, the keys following it")
             << grace << u"<find>grace<esc><next>"_s << u"-; 'Grace' on line 3; keys on line 3; "_s + song;
         QTest::addRow("the words selected in a line are searched for")

@@ -204,6 +204,7 @@ private:
     QScrollBar* HS = nullptr;   // shown when a line is wider than the window
     QTimer* Timer = nullptr;
     FindBar* m_findBar = nullptr;
+    QLineEdit* m_findFrom = nullptr;   // the header box Find was opened from (when the caret was not in the lines)
     QList<SongBox*> T;         // T[0] parks the focus while the boxes are rearranged
     QList<ChordLabel*> L;      // L[0] is never shown
     QList<QFrame*> Ln;         // Ln[0] is never shown

@@ -9,6 +9,8 @@
 
 #include "app/desktopcontext.h"
 
+#include <QApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace lvx::editor {
@@ -17,6 +19,7 @@ void frmSong::createFindBar()
 {
     m_findBar = new FindBar(this);
     m_findBar->hide();
+    m_findFrom = tTitle;
     // Typing searches from where the search started, so each letter narrows the match in place.
     connect(m_findBar, &FindBar::searchChanged, this, [this] { find(m_findStart, false); });
     connect(m_findBar, &FindBar::next, this, &frmSong::mnuEFindNext_Click);
@@ -45,6 +48,8 @@ void frmSong::mnuEFind_Click()
     // Words selected in a line are what the user is after.
     const SongBox* box = slot(m_currentSlot);
     const QString words = m_editingBody && m_currentSlot >= 1 && box ? box->selectedText() : QString();
+    if (!m_findBar->hasKeys())
+        m_findFrom = headerBox();
     m_findStart = caretPosition();
     showFindBar();
     m_findBar->showStatus(QString());
@@ -128,16 +133,19 @@ void frmSong::closeFindBar()
     if (!m_findBar->isVisibleTo(this))
         return;
     const bool hadKeys = m_findBar->hasKeys();
+    // Qt would hand the keys of a hidden bar to the next control in line.
+    if (hadKeys)
+        QApplication::focusWidget()->clearFocus();
     m_findBar->hide();
     Form_Resize();
-    // Qt hands the keys of a hidden bar to the next control in line: they go
-    // back to the caret, at the match the search came to.
+    // The keys go back to the caret, at the match the search came to, or to
+    // the title or subtitle when the search started there and found nothing.
     if (!hadKeys)
         return;
     if (m_editingBody)
         focusCurrentSlot();
     else
-        tTitle->setFocus(Qt::OtherFocusReason);
+        m_findFrom->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace lvx::editor
