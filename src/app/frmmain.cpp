@@ -98,6 +98,7 @@ frmMain::frmMain(DesktopContext& desktop, QWidget* parent) : QMainWindow(parent)
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &frmMain::subWindowActivated);
     m_mdi->viewport()->installEventFilter(this);
+    showStoredViewMode();
 
     createMenus();
     createToolbar();

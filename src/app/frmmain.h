@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -64,6 +66,8 @@ public:
     void cascade() override;
     void tile() override;
     void arrangeIcons() override;
+    bool tabbedView() const override;
+    void setTabbedView(bool tabs) override;
     void listWindows(QMenu* menu) override;
     void helpTopics() override;
     void webSite() override;
@@ -142,6 +146,13 @@ private:
     // The window already showing this file, brought to the front; false when none does.
     bool activateWindowOf(const QString& path);
     void activate(QMdiSubWindow* window);
+    // Runs a change of the windows' arrangement, then puts the active song in
+    // front with the keys back where the user left them in it.
+    void arrange(const std::function<void()>& change);
+    void showViewMode(bool tabs);
+    void switchViewMode(bool tabs);
+    // The stored choice of tabs or windows, read at start-up.
+    void showStoredViewMode();
     // How far each cascaded window sits below the one before: its title bar.
     int cascadeStep() const;
     // After the frame shrank: every song window back inside it.

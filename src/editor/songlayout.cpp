@@ -80,23 +80,6 @@ bool showsChords(const SongLine& line, bool inTab)
     return line.kind == song::KindLyric && !inTab && !line.chords.isEmpty();
 }
 
-// What a chord's label shows: a valid chord in the current notation, anything
-// else as written (a leading apostrophe marks free text and is dropped).
-struct LabelText
-{
-    QString caption;
-    QString role;
-    bool isChord = false;
-};
-
-LabelText labelText(const QString& name, const QString& notation)
-{
-    const music::ChordSymbol symbol = music::ParseChord(name);
-    if (!music::isTextLabel(name) && symbol.tone >= 0)
-        return {music::FormatChord(symbol, notation), u"Chord"_s, true};
-    return {music::isTextLabel(name) ? name.mid(1) : name, u"Comment"_s, false};
-}
-
 // An empty text still needs the height of a line, or the box could not be clicked.
 double textHeight(const TextMeasure& measure, const Fonts& font, const QString& text)
 {
@@ -292,6 +275,14 @@ void Layouter::addConnectors(double x, double chordMid, double textMid)
 }
 
 } // namespace
+
+LabelText labelText(const QString& name, const QString& notation)
+{
+    const music::ChordSymbol symbol = music::ParseChord(name);
+    if (!music::isTextLabel(name) && symbol.tone >= 0)
+        return {music::FormatChord(symbol, notation), u"Chord"_s, true};
+    return {music::isTextLabel(name) ? name.mid(1) : name, u"Comment"_s, false};
+}
 
 Fonts fontForRole(const FontSet& fonts, const QString& role)
 {

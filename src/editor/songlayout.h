@@ -92,6 +92,16 @@ struct SongLayout
     Fonts lastFont;
 };
 
+// What a chord's label shows: a valid chord in the notation ("C" or "Do"),
+// anything else as written (a leading apostrophe marks free text and is dropped).
+struct LabelText
+{
+    QString caption;
+    QString role;           // "Chord", or "Comment" for free text
+    bool isChord = false;
+};
+LabelText labelText(const QString& name, const QString& notation);
+
 // Lays out the song window: header, one box per line shown from TopLine until
 // the bottom limit (or the last slot), the chord labels over their characters,
 // never overlapping, and the strokes tying each chord row to its lyric. Every

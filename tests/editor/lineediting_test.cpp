@@ -6,6 +6,7 @@
 #include "editor/spokennames.h"
 #include "editor/linerange.h"
 #include "editor/sections.h"
+#include "editor/songsearch.h"
 #include "editor/undohistory.h"
 #include "base/messages.h"
 #include "song/song.h"
@@ -582,6 +583,59 @@ private slots:
             name = lineBoxName(parsed, index);
         }
         QTEST(name, "expected");
+    }
+
+    // Find over a song with a lyric, a comment, a directive and a tablature section.
+    void findInSong_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("how");     // "text" or "chords", "solfege chords"; " back" for backwards
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("expected");   // line:offset+length, line:offset #chord, "-" for none
+        QTest::addRow("a lyric's words, ignoring case") << u"GRACE"_s << u"text"_s << 0 << 0 << u"0:8+5"_s;
+        QTest::addRow("the next match from just after the last one, in a comment")
+            << u"grace"_s << u"text"_s << 0 << 9 << u"1:11+5"_s;
+        QTest::addRow("a directive's name is not searched") << u"chorus"_s << u"text"_s << 0 << 0 << u"-"_s;
+        QTest::addRow("a chord name is not lyric text") << u"G7"_s << u"text"_s << 0 << 0 << u"-"_s;
+        QTest::addRow("past the end the search goes on from the top")
+            << u"amazing"_s << u"text"_s << 3 << 0 << u"0:0+7 wrapped"_s;
+        QTest::addRow("the only match, behind the start on its own line, after going round")
+            << u"amazing"_s << u"text"_s << 0 << 3 << u"0:0+7 wrapped"_s;
+        QTest::addRow("backwards: the last match before the start")
+            << u"grace"_s << u"text back"_s << 1 << 11 << u"0:8+5"_s;
+        QTest::addRow("backwards past the first line goes on from the last")
+            << u"see"_s << u"text back"_s << 0 << 0 << u"3:20+3 wrapped"_s;
+        QTest::addRow("nothing found") << u"hallelujah"_s << u"text"_s << 0 << 0 << u"-"_s;
+        QTest::addRow("an empty search finds nothing") << u""_s << u"text"_s << 0 << 0 << u"-"_s;
+        QTest::addRow("a start past the song's end goes round to the top")
+            << u"amazing"_s << u"text"_s << 99 << 0 << u"0:0+7 wrapped"_s;
+        QTest::addRow("chords: a whole name, never a longer one") << u"g"_s << u"chords"_s << 0 << 9 << u"3:14 #1"_s;
+        QTest::addRow("chords: a letter inside a word is no chord") << u"c"_s << u"chords"_s << 0 << 0 << u"3:0 #0"_s;
+        QTest::addRow("chords: the name as its label shows it in solfege")
+            << u"sol7"_s << u"solfege chords"_s << 0 << 0 << u"0:19 #1"_s;
+        QTest::addRow("chords: none in tablature, where no label shows")
+            << u"g"_s << u"chords"_s << 3 << 15 << u"0:8 #0 wrapped"_s;
+        QTest::addRow("chords backwards") << u"g"_s << u"chords back"_s << 3 << 14 << u"0:8 #0"_s;
+    }
+    void findInSong()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, how);
+        QFETCH(int, line);
+        QFETCH(int, offset);
+        const Lines lines = parseSong(u"Amazing [G]grace, how [G7]sweet the sound | {6}Verse two: Grace again | "
+                                      u"{21}Start of Chorus | [C]Was blind but [G]now I see | {41}Start of Tab | "
+                                      u"[G]e|--3-- | {42}End of Tab"_s);
+        const SongSearch search{text, how.contains(u"chords"), !how.startsWith(u"solfege")};
+        const auto hit = editor::findInSong(lines, search, LinePosition{line, offset}, how.endsWith(u" back"));
+        QString found = u"-"_s;
+        if (hit) {
+            found = u"%1:%2"_s.arg(hit->lineIndex).arg(hit->offset)
+                + (hit->chordIndex >= 0 ? u" #"_s + QString::number(hit->chordIndex) : u"+"_s + QString::number(hit->length))
+                + (hit->wrapped ? u" wrapped"_s : QString());
+        }
+        QTEST(found, "expected");
     }
 
     void typingGoesBackInSteps_data()

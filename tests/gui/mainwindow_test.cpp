@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -53,6 +54,14 @@ QByteArray fileBytes(const QString& path)
 
 void typeInto(frmSong* song, const QString& text) { box(song, 1)->setFocus(); QTest::keyClicks(box(song, 1), text); }
 
+// A command of the song's Window menu, chosen as the user does: the menu opens first.
+void chooseWindowItem(frmSong* song, const QString& name)
+{
+    Q_EMIT song->findChild<QMenu*>(u"mnuWindow"_s)->aboutToShow();
+    song->action(name)->trigger();
+    QApplication::processEvents();
+}
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -85,6 +94,85 @@ private Q_SLOTS:
         fixture.main->openSong(fixture.writeSong(u"a.cho"_s, "{title: A}\n"));
         QApplication::processEvents();
         QVERIFY(offered(*fixture.main).endsWith(u"+cut"_s));
+    }
+
+    // Whatever arranges the windows, the song being edited ends up in front,
+    // the keys where they were in it: on its caret's line, in the title or in the find bar.
+    void arrangingKeepsTheActiveSongInFront_data()
+    {
+        // Window menu items; "max" maximizes, "behind" raises the others, "title" is Tab, "find" Ctrl+F.
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QString>("keys");   // where the keys are, and what typing "x" there gives
+        const QString caret = u"T2 at 2: twxo"_s;
+        QTest::addRow("cascade") << QStringList{u"mnuWCascade"_s} << caret;
+        QTest::addRow("tile from a maximized window") << QStringList{u"max"_s, u"mnuWTile"_s} << caret;
+        QTest::addRow("the song chosen in the Window menu comes out from behind")
+            << QStringList{u"behind"_s, u"mnuWSong2"_s} << caret;
+        QTest::addRow("tabs") << QStringList{u"mnuWTabs"_s} << caret;
+        QTest::addRow("cascade out of tabs") << QStringList{u"mnuWTabs"_s, u"mnuWCascade"_s} << caret;
+        QTest::addRow("the title keeps the keys out of tabs")
+            << QStringList{u"mnuWTabs"_s, u"title"_s, u"mnuWCascade"_s} << u"tTitle at 0: x"_s;
+        QTest::addRow("the find bar keeps the keys through tile and tabs")
+            << QStringList{u"find"_s, u"mnuWTile"_s, u"mnuWTabs"_s} << u"tFind at 0: x"_s;
+    }
+    void arrangingKeepsTheActiveSongInFront()
+    {
+        QFETCH(QStringList, commands);
+        QFETCH(QString, keys);
+        DesktopFixture fixture;
+        frmSong* song = fixture.open("one\ntwo\nthree\n"_ba, u"a.cho"_s);
+        fixture.open("four\n"_ba, u"b.cho"_s);
+        fixture.main->newSong();
+        QMdiArea* area = fixture.main->mdiArea();
+        auto* window = qobject_cast<QMdiSubWindow*>(song->parentWidget());
+        // The second of four windows is the one being edited.
+        area->setActiveSubWindow(window);
+        focusBox(song, 2, 2);
+        for (const QString& command : commands) {
+            if (command == u"max") {
+                window->showMaximized();
+            } else if (command == u"behind") {
+                for (QMdiSubWindow* other : area->subWindowList())
+                    other->raise();
+                QVERIFY(area->activeSubWindow() == window && area->subWindowList(QMdiArea::StackingOrder).last() != window);
+            } else if (command == u"title") {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            } else if (command == u"find") {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+            } else {
+                chooseWindowItem(song, command);
+            }
+        }
+        QCOMPARE(area->activeSubWindow(), window);
+        QCOMPARE(area->subWindowList(QMdiArea::StackingOrder).constLast(), window);
+        auto* focus = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY2(focus && song->isAncestorOf(focus), "the keys left the song");
+        // A line box is named by the line it shows.
+        const auto* line = qobject_cast<lvx::editor::SongBox*>(focus);
+        const QString where = (line ? u"T"_s + line->tag : focus->objectName()) + u" at "_s
+            + QString::number(focus->cursorPosition());
+        QTest::keyClicks(focus, u"x"_s);
+        QCOMPARE(where + u": "_s + (line ? lineText(song, 2) : focus->text()), keys);
+    }
+
+    void tabsAreRemembered()
+    {
+        {
+            DesktopFixture fixture;
+            QCOMPARE(fixture.main->mdiArea()->viewMode(), QMdiArea::SubWindowView);
+            chooseWindowItem(fixture.main->activeSong(), u"mnuWTabs"_s);
+        }
+        DesktopFixture fixture;
+        const QMdiArea* area = fixture.main->mdiArea();
+        QCOMPARE(std::tuple(area->viewMode(), area->tabsClosable(), area->tabsMovable()),
+                 std::tuple(QMdiArea::TabbedView, true, true));
+        frmSong* song = fixture.main->activeSong();
+        Q_EMIT song->findChild<QMenu*>(u"mnuWindow"_s)->aboutToShow();
+        QVERIFY(song->action(u"mnuWTabs"_s)->isChecked());
+        // Tile goes back to windows, and windows are what the next start shows.
+        chooseWindowItem(song, u"mnuWTile"_s);
+        QCOMPARE(area->viewMode(), QMdiArea::SubWindowView);
+        QCOMPARE(lvx::GetSetting(u"Public"_s, u"WindowTabs"_s, QString()), u"false"_s);
     }
 
     void sizeLimitOfOpen()

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QTableWidget>
@@ -62,11 +63,12 @@ void mouse(frmSong* song, const QStringList& parts)
 }
 
 // Keys as a script, sent where the focus is: plain characters are typed, <name>
-// presses a key ("sright" extends the selection); "tile", "cascade" and "max"
-// arrange the song windows; "pause" waits on the undo history's clock; "@name" runs
-// the song's action of that name, "button:name" clicks the toolbar's button;
-// "answer:text" and "cancel" answer the next input box; "clip:text" puts another
-// program's text on the clipboard.
+// presses a key ("sright" extends the selection, "find" is Ctrl+F, "next" F3,
+// "prev" Shift+F3); "tile", "cascade" (from the Window menu) and "max" arrange
+// the song windows, "chords" clicks the find bar's Chords box; "pause" waits on the
+// undo history's clock; "@name" runs the song's action of that name, "button:name"
+// clicks the toolbar's button; "answer:text" and "cancel" answer the next input box;
+// "clip:text" puts another program's text on the clipboard.
 void play(QWidget* target, const QString& script, lvx::RecordingMessages* messages = nullptr)
 {
     static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
@@ -87,7 +89,9 @@ void play(QWidget* target, const QString& script, lvx::RecordingMessages* messag
         {u"csend"_s, {Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier}},
         {u"cend"_s, {Qt::Key_End, Qt::ControlModifier}}, {u"all"_s, {Qt::Key_A, Qt::ControlModifier}},
         {u"copy"_s, {Qt::Key_C, Qt::ControlModifier}}, {u"cut"_s, {Qt::Key_X, Qt::ControlModifier}},
-        {u"paste"_s, {Qt::Key_V, Qt::ControlModifier}}};
+        {u"paste"_s, {Qt::Key_V, Qt::ControlModifier}}, {u"find"_s, {Qt::Key_F, Qt::ControlModifier}},
+        {u"next"_s, {Qt::Key_F3, {}}}, {u"prev"_s, {Qt::Key_F3, Qt::ShiftModifier}},
+        {u"sreturn"_s, {Qt::Key_Return, Qt::ShiftModifier}}};
     auto* area = target->window()->findChild<QMdiArea*>();
     const auto song = [area] { return qobject_cast<frmSong*>(area->activeSubWindow()->widget()); };
     for (qsizetype i = 0; i < script.size(); ++i) {
@@ -99,12 +103,13 @@ void play(QWidget* target, const QString& script, lvx::RecordingMessages* messag
         const qsizetype end = script.indexOf(u'>', i);
         const QString name = script.mid(i + 1, end - i - 1);
         i = end;
+        auto* active = qobject_cast<frmSong*>(area->activeSubWindow()->widget());
         if (name == u"max" || name == u"tile") {
             area->activeSubWindow()->showMaximized();
             if (name == u"tile")
-                area->tileSubWindows();
+                active->action(u"mnuWTile"_s)->trigger();
         } else if (name == u"cascade") {
-            area->cascadeSubWindows();
+            active->action(u"mnuWCascade"_s)->trigger();
         } else if (name == u"pause") {
             lvx::editor::UndoHistory& history = qobject_cast<frmSong*>(focus->parentWidget())->undoHistory();
             const qint64 later = history.now() + lvx::editor::UndoHistory::PauseMsecs + 1;
@@ -119,6 +124,8 @@ void play(QWidget* target, const QString& script, lvx::RecordingMessages* messag
             QGuiApplication::clipboard()->setText(name.mid(5));
         } else if (name.contains(u':')) {
             mouse(song(), name.split(u':'));
+        } else if (name == u"chords") {
+            QTest::mouseClick(active->findChild<QCheckBox*>(u"chkChords"_s), Qt::LeftButton);
         } else {
             QTest::keyClick(focus, keys.value(name).first, keys.value(name).second);
         }
@@ -183,6 +190,38 @@ QString highlighted(frmSong* song)
     while (!shown.isEmpty() && shown.last().isEmpty())
         shown.removeLast();
     return shown.join(u'|');
+}
+
+// What Find shows: the bar's word on the search, the match (text selected in a
+// line box, or a chord label marked), and where the keys are.
+QString findState(frmSong* song)
+{
+    QStringList parts;
+    const auto* bar = song->findChild<QWidget*>(u"FindBar"_s);
+    const auto* status = song->findChild<QLabel*>(u"lFindStatus"_s);
+    if (!bar->isVisible())
+        parts.append(u"closed"_s);
+    else
+        parts.append(status->text().isEmpty() ? u"-"_s
+                     : status->text() + (status->styleSheet().contains(u"color") ? u" in red"_s : QString()));
+    QString shown = u"nothing shown"_s;
+    for (auto* line : song->findChildren<lvx::editor::SongBox*>()) {
+        if (line->isVisible() && line->hasSelectedText())
+            shown = u"'"_s + line->selectedText() + u"' on line "_s + line->tag;
+    }
+    for (auto* label : song->findChildren<lvx::editor::ChordLabel*>()) {
+        if (label->isVisible() && label->isMarked())
+            shown = label->text() + u" marked"_s;
+    }
+    parts.append(shown);
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->objectName() == u"tFind")
+        parts.append(u"keys in the bar"_s);
+    else if (auto* line = qobject_cast<lvx::editor::SongBox*>(focus))
+        parts.append(u"keys on line "_s + line->tag);
+    else
+        parts.append(u"keys in "_s + (focus ? focus->objectName() : u"nothing"_s));
+    return parts.join(u"; "_s);
 }
 
 } // namespace
@@ -469,6 +508,53 @@ private Q_SLOTS:
         QCOMPARE(song->song().lines.size(), 3000);
         QCOMPARE(lineText(song, 3000), u"[C]line 1500"_s);
         QCOMPARE(song->LastShownLine(), 3000);
+    }
+
+    void find_data()
+    {
+        QTest::addColumn<QByteArray>("song");
+        QTest::addColumn<QString>("script");   // from the start of line 1
+        QTest::addColumn<QString>("expected");   // the bar's word; the match; the keys; the song
+        const QByteArray grace = "Amazing grace\nhow [G]sweet [G7]the sound\nGrace again\n"_ba;
+        const QString song = u"Amazing grace | how [G]sweet [G7]the sound | Grace again"_s;
+        QTest::addRow("typing finds as it goes, the keys staying in the bar")
+            << grace << u"<find>grac"_s << u"-; 'grac' on line 1; keys in the bar; "_s + song;
+        QTest::addRow("F3 and Return go on, and round from the top")
+            << grace << u"<find>grace<next><enter>"_s << u"Searched from the top; 'grace' on line 1; keys in the bar; "_s + song;
+        QTest::addRow("Shift+F3 goes back, round from the bottom")
+            << grace << u"<find>grace<prev>"_s << u"Searched from the bottom; 'Grace' on line 3; keys in the bar; "_s + song;
+        QTest::addRow("Shift+Return goes back too")
+            << grace << u"<find>grace<next><sreturn>"_s << u"-; 'grace' on line 1; keys in the bar; "_s + song;
+        QTest::addRow("nothing found says so in red")
+            << grace << u"<find>hallelujah"_s << u"Not found in red; nothing shown; keys in the bar; "_s + song;
+        QTest::addRow("a chord search finds the whole name only, never a word")
+            << grace << u"<find><chords>g<next>"_s << u"Searched from the top; G marked; keys in the bar; "_s + song;
+        QTest::addRow("Escape gives the caret back at the match")
+            << grace << u"<find>sweet<esc>x"_s
+            << u"closed; nothing shown; keys on line 2; Amazing grace | how [G]x [G7]the sound | Grace again"_s;
+        QTest::addRow("Escape after finding nothing gives the keys back to the title they came from")
+            << grace << u"<tab><find>qq<esc>x"_s << u"closed; nothing shown; keys in tTitle; {t}x | "_s + song;
+        QTest::addRow("F3 in the lines goes on from the match, the keys following it")
+            << grace << u"<find>grace<esc><next>"_s << u"-; 'Grace' on line 3; keys on line 3; "_s + song;
+        QTest::addRow("the words selected in a line are searched for")
+            << grace << u"<sright><sright><find>"_s << u"-; 'Am' on line 1; keys in the bar; "_s + song;
+        QByteArray longSong;
+        for (int i = 0; i < 80; ++i)
+            longSong += "la\n";
+        QTest::addRow("a match far down is scrolled into view")
+            << longSong + "the needle\n" << u"<find>needle"_s << u"-; 'needle' on line 81; keys in the bar"_s;
+    }
+    void find()
+    {
+        QFETCH(QByteArray, song);
+        QFETCH(QString, script);
+        QFETCH(QString, expected);
+        DesktopFixture fixture;
+        frmSong* window = fixture.open(song);
+        focusBox(window, 1, 0);
+        play(box(window, 1), script);
+        const QString state = findState(window);
+        QCOMPARE(expected.count(u';') == 2 ? state : state + u"; "_s + songText(window), expected);
     }
 
     void aNewSongStartsInItsFirstLine()

@@ -45,6 +45,7 @@ frmSong::frmSong(DesktopContext& desktop, SongHost* host, QWidget* parent)
     T[0]->setGeometry(-100, -100, 10, 10);
     L.append(nullptr);
     Ln.append(nullptr);
+    createFindBar();
 
     Timer = new QTimer(this);
     Timer->setObjectName(u"Timer"_s);
@@ -166,6 +167,16 @@ bool frmSong::Form_Load()
     return true;
 }
 
+void frmSong::restoreFocus(QWidget* had)
+{
+    // A line box may show another line by now: the caret's own box takes the keys.
+    if (had && isAncestorOf(had) && had->isVisible() && !qobject_cast<SongBox*>(had)) {
+        had->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    focusCurrentSlot();
+}
+
 void frmSong::Form_Activate()
 {
     m_song.FontsToPublic();
@@ -212,6 +223,8 @@ void frmSong::setModified()
     // An edit moves the lines a selection over them named.
     clearSelection();
     m_song.Modificada = true;
+    // A match found before the change may stand elsewhere now.
+    m_found.reset();
     refreshModified();
 }
 

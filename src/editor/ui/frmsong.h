@@ -4,6 +4,7 @@
 #include "editor/lineediting.h"
 #include "editor/linerange.h"
 #include "editor/songlayout.h"
+#include "editor/songsearch.h"
 #include "editor/undohistory.h"
 
 #include "base/fonts.h"
@@ -33,6 +34,7 @@ class DesktopContext;
 namespace lvx::editor {
 
 class ChordLabel;
+class FindBar;
 class ScreenMeasure;
 class SongBox;
 class SongHost;
@@ -142,6 +144,10 @@ public:
     // The selection over more than one line, when there is one (within one
     // line the box holds the selection itself).
     std::optional<LineRange> lineSelection() const { return m_span; }
+    // After the frame rearranged its windows: the keys back where they were in
+    // this window (`had`, when it is the title, the subtitle or the find bar),
+    // else to the caret's line.
+    void restoreFocus(QWidget* had);
 
     // What the line menu or chord dialog is to be used for when a box next gets the focus.
     QString PendingChordAction;
@@ -179,6 +185,10 @@ public Q_SLOTS:
     void mnuEDeleteLine_Click();
     void mnuETranspose_Click();
     void mnuEReplace_Click();
+    // Find: the bar at the window's foot, and the match after or before the caret.
+    void mnuEFind_Click();
+    void mnuEFindNext_Click();
+    void mnuEFindPrevious_Click();
     void mnuIChord_Click();
     void mnuIComment_Click();
     void mnuISOC_Click();
@@ -213,6 +223,8 @@ private:
     QScrollBar* VS = nullptr;
     QScrollBar* HS = nullptr;   // shown when a line is wider than the window
     QTimer* Timer = nullptr;
+    FindBar* m_findBar = nullptr;
+    QLineEdit* m_findFrom = nullptr;   // the header box Find was opened from (when the caret was not in the lines)
     QList<SongBox*> T;         // T[0] parks the focus while the boxes are rearranged
     QList<ChordLabel*> L;      // L[0] is never shown
     QList<QFrame*> Ln;         // Ln[0] is never shown
@@ -247,6 +259,9 @@ private:
         LinePosition at;
         bool fresh = false;   // the focus came to another box by a click just now
     } m_leftAnchor;
+    // Find: where the search as typed starts, and the match shown (its chord's label is marked).
+    LinePosition m_findStart;
+    std::optional<SearchHit> m_found;
 
     // Where the next paint puts the caret, when not simply in the box that had it.
     struct CaretRequest
@@ -283,6 +298,7 @@ private:
     void parkFocus(qsizetype boxesShown);
     void fitHorizontalScroll(const SongLayout& layout);
     int viewWidth(const SongLayout& layout) const;   // pixels left of the scroll bar
+    int viewHeight() const;                         // pixels above the find bar
     int caretX() const;                             // window pixels; -1 when no box shows the caret
     // Scrolls to a top line: the keys keep the caret's box, the wheel and the
     // scroll bar keep the caret's line while it is in sight.
@@ -345,6 +361,17 @@ private:
     int caretAtChord(ChordRef chord) const;   // the chord's character, at most the line's end
     QLineEdit* headerBox() const;   // the title or subtitle box with the focus
     void deleteInHeader(QLineEdit* box);
+    // find
+    void createFindBar();
+    void showFindBar();
+    void closeFindBar();
+    // Where a search starts: the caret, or the first line shown when no line has it.
+    LinePosition searchOrigin() const;
+    void find(LinePosition from, bool backwards);
+    void findAgain(bool backwards);
+    void showFound(const SearchHit& hit);
+    // Whether a paint or a move of the caret may give the keys to a line box.
+    bool keysToLines() const;
 };
 
 } // namespace lvx::editor

@@ -4,6 +4,7 @@
 #include "editor/ui/frmsong.h"
 
 #include "editor/clipformat.h"
+#include "editor/ui/findbar.h"
 
 #include "editor/ui/songhost.h"
 #include "editor/ui/songwidgets.h"
@@ -98,6 +99,7 @@ void frmSong::restoreState(const SongState& state)
     ActiveLine = state.ActiveLine;
     ActiveChord = state.ActiveChord;
     m_song.TopLine = state.TopLine;
+    m_found.reset();
     // Undone back to the text last loaded or saved, the song is unchanged again.
     m_song.Modificada = !m_song.matchesSaved();
     refreshModified();
@@ -155,6 +157,8 @@ void frmSong::headerEdited(QLineEdit* box)
 
 void frmSong::mnuECopy_Click()
 {
+    if (m_findBar->edit(&QLineEdit::copy))
+        return;
     if (!m_editingBody) {
         if (const QString selected = headerBox()->selectedText(); !selected.isEmpty())
             QGuiApplication::clipboard()->setText(selected);
@@ -191,6 +195,8 @@ void frmSong::deleteInHeader(QLineEdit* box)
 
 void frmSong::mnuECut_Click()
 {
+    if (m_findBar->edit(&QLineEdit::cut))
+        return;
     if (!m_editingBody) {
         QLineEdit* box = headerBox();
         if (const QString selected = box->selectedText(); !selected.isEmpty())
@@ -217,6 +223,8 @@ void frmSong::mnuECut_Click()
 
 void frmSong::mnuEPaste_Click()
 {
+    if (m_findBar->edit(&QLineEdit::paste))
+        return;
     if (!m_editingBody) {
         QLineEdit* box = headerBox();
         BackUpLinea();
@@ -247,6 +255,8 @@ void frmSong::mnuEPaste_Click()
 
 void frmSong::mnuEDelete_Click()
 {
+    if (m_findBar->edit(&QLineEdit::del))
+        return;
     if (!m_editingBody) {
         deleteInHeader(headerBox());
         return;
@@ -274,6 +284,9 @@ void frmSong::mnuEDelete_Click()
 
 void frmSong::mnuEDeleteLine_Click()
 {
+    // In the find bar the line is its words.
+    if (m_findBar->edit(&QLineEdit::clear))
+        return;
     if (!m_editingBody) {
         QLineEdit* box = headerBox();
         BackUpLinea();

@@ -74,7 +74,7 @@ void frmSong::focusSlot(int slotIndex, int caret)
         return;
     m_currentSlot = slotIndex;
     m_editingBody = true;
-    if (box->isVisibleTo(this) && isActiveSong())
+    if (box->isVisibleTo(this) && keysToLines())
         takeFocus(box);
     if (caret >= 0)
         box->setCursorPosition(std::min(caret, int(box->text().size())));

@@ -92,6 +92,11 @@ QMenu* frmSong::createEditMenu()
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     addAction(menu, u"mnuEReplace"_s, u"&Replace Chords ..."_s, &frmSong::mnuEReplace_Click)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    menu->addSeparator();
+    addAction(menu, u"mnuEFind"_s, u"&Find..."_s, &frmSong::mnuEFind_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    addAction(menu, u"mnuEFindNext"_s, u"Find &Next"_s, &frmSong::mnuEFindNext_Click)->setShortcut(QKeySequence(Qt::Key_F3));
+    addAction(menu, u"mnuEFindPrevious"_s, u"Find Pre&vious"_s, &frmSong::mnuEFindPrevious_Click)
+        ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
     return menu;
 }
 

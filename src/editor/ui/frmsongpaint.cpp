@@ -5,6 +5,7 @@
 
 #include "editor/songlayout.h"
 #include "editor/spokennames.h"
+#include "editor/ui/findbar.h"
 #include "editor/ui/songwidgets.h"
 
 #include "app/desktopcontext.h"
@@ -175,7 +176,7 @@ SongLayout frmSong::layOutView()
     input.soundingChords = m_desktop.app.soundingChords;
     const auto layOut = [&] {
         const int bottom = HS->isVisibleTo(this) ? HS->sizeHint().height() : 0;
-        input.innerHeight = (height() - bottom) * twipsPerPixel();
+        input.innerHeight = (viewHeight() - bottom) * twipsPerPixel();
         return layoutSong(m_song.lines, *m_song.fonts, input, measure(), &m_desktop.app.timers);
     };
     SongLayout layout = layOut();
@@ -226,7 +227,7 @@ void frmSong::fitHorizontalScroll(const SongLayout& layout)
     HS->setSingleStep(std::max(1, view / 20));
     HS->setValue(m_hOffset);
     const int barHeight = HS->sizeHint().height();
-    HS->setGeometry(0, height() - barHeight, view, barHeight);
+    HS->setGeometry(0, viewHeight() - barHeight, view, barHeight);
     HS->raise();
 }
 
@@ -261,8 +262,13 @@ void frmSong::placeHeader(const SongLayout& layout)
     const int top = toPixels(layout.scrollBarTop);
     const int scrollWidth = VS->sizeHint().width();
     const int bottom = HS->isVisibleTo(this) ? HS->sizeHint().height() : 0;
-    VS->setGeometry(width() - scrollWidth, top, scrollWidth, std::max(0, height() - top - bottom));
-    m_logRep->move(2, std::max(top, height() - bottom - m_logRep->height() - 2));
+    VS->setGeometry(width() - scrollWidth, top, scrollWidth, std::max(0, viewHeight() - top - bottom));
+    m_logRep->move(2, std::max(top, viewHeight() - bottom - m_logRep->height() - 2));
+    if (m_findBar->isVisibleTo(this)) {
+        const int findHeight = m_findBar->sizeHint().height();
+        m_findBar->setGeometry(0, height() - findHeight, width(), findHeight);
+        m_findBar->raise();
+    }
 }
 
 void frmSong::placeBoxes(const SongLayout& layout)
@@ -317,6 +323,8 @@ void frmSong::placeLabels(const SongLayout& layout)
         label->setGeometry(toPixels(placed.x) - m_hOffset, toPixels(placed.y), toPixels(placed.width),
                            toPixels(placed.height));
         label->homeX = label->x();
+        label->setMarked(m_found && m_findBar->isVisibleTo(this) && m_found->lineIndex == placed.lineIndex
+                         && m_found->chordIndex == placed.chordIndex);
         label->show();
         label->raise();
     }
@@ -358,8 +366,8 @@ void frmSong::fitCaretSlot(const SongLayout& layout, int slotBefore, int lineBef
     SongBox* box = T[m_currentSlot];
     box->setEnabled(true);
     // Only the active window takes the focus: a repaint of a window in the
-    // background must not bring it to the front.
-    if (m_editingBody && isActiveSong())
+    // background must not bring it to the front, nor take the keys from the find bar.
+    if (keysToLines())
         takeFocus(box);
     // A caret that stays in its box keeps its selection.
     if (request.keepSelection && requestedSlot == slotBefore && request.line == lineBefore && box->hasSelectedText())
@@ -387,7 +395,7 @@ void frmSong::Form_Resize()
     PaintPage();
     if (m_tag.isEmpty())
         return;
-    VS->setPageStep(scrollPage(m_lastLayout, height() * twipsPerPixel(), measure()).largeChange);
+    VS->setPageStep(scrollPage(m_lastLayout, viewHeight() * twipsPerPixel(), measure()).largeChange);
 }
 
 void frmSong::scrollTo(int topLine, bool keepLine)

@@ -68,8 +68,14 @@ QMenu* createWindowMenu(QWidget* owner, SongHost& host)
                      [&host] { host.tile(); });
     QObject::connect(namedAction(menu, u"mnuWArrange"_s, u"&Arrange Icons"_s), &QAction::triggered, menu,
                      [&host] { host.arrangeIcons(); });
+    QAction* tabs = namedAction(menu, u"mnuWTabs"_s, u"Ta&bs"_s);
+    tabs->setCheckable(true);
+    QObject::connect(tabs, &QAction::triggered, menu, [&host](bool checked) { host.setTabbedView(checked); });
     menu->addSeparator();
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, &host] { host.listWindows(menu); });
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, tabs, &host] {
+        tabs->setChecked(host.tabbedView());
+        host.listWindows(menu);
+    });
     return menu;
 }
 

@@ -35,8 +35,8 @@ void showRecentFileItems(const QList<QAction*>& items, const QStringList& paths)
 // The Help menu, the same in the frame and in every song window.
 QMenu* createHelpMenu(QWidget* owner, SongHost& host);
 
-// The Window menu: Cascade, Tile, Arrange Icons, then the open songs, listed
-// afresh each time the menu opens.
+// The Window menu: Cascade, Tile, Arrange Icons, Tabs, then the open songs,
+// listed afresh each time the menu opens.
 QMenu* createWindowMenu(QWidget* owner, SongHost& host);
 
 } // namespace lvx::editor

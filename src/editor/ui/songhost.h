@@ -31,6 +31,9 @@ public:
     virtual void cascade() = 0;
     virtual void tile() = 0;
     virtual void arrangeIcons() = 0;
+    // The songs as tabs (Cascade and Tile go back to windows); the choice is kept.
+    virtual bool tabbedView() const = 0;
+    virtual void setTabbedView(bool tabs) = 0;
     // Puts the open songs at the end of a Window menu, the active one checked.
     virtual void listWindows(QMenu* menu) = 0;
 

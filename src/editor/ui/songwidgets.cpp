@@ -280,6 +280,17 @@ void ChordLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
 }
 
+void ChordLabel::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0xff, 0xd8, 0x4d));
+    setPalette(palette);
+    setAutoFillBackground(marked);
+}
+
 void ChordLabel::mousePressEvent(QMouseEvent* event)
 {
     // A second button while one is down (a right click during a drag) is ignored:

@@ -85,6 +85,9 @@ public:
     int index() const { return m_index; }
     // Where the layout put the label (pixels); a drag is measured from here.
     int homeX = 0;
+    // The chord Find came to stands out.
+    void setMarked(bool marked);
+    bool isMarked() const { return m_marked; }
 
 protected:
     bool event(QEvent* event) override;
@@ -101,6 +104,7 @@ private:
     int m_index;
     double m_pressX = 0;
     bool m_pressed = false;
+    bool m_marked = false;
     Qt::MouseButton m_button = Qt::NoButton;
 };
 
