@@ -402,6 +402,9 @@ private Q_SLOTS:
             << hymn << 1 << 0 << u"<sdown><sdown><sdown><sdown><copy>"_s << hymnText
             << u"[G]Amazing [C]grace\n{start_of_chorus}\nhow [D]sweet\n{end_of_chorus}\n"_s
             << u"Amazing grace+|Start of Chorus+|how sweet+|End of Chorus+"_s;
+        QTest::addRow("shift+down onto an end mark stops at its start and leaves it out")
+            << "{sov}\n[G]one\n[C]two\n{eov}\nafter\n"_ba << 2 << 0 << u"<sdown><sdown><copy>"_s
+            << u"{8}Verse | [G]one | [C]two | {9}End of Block | after"_s << u"[G]one\n[C]two\n"_s << u"|one+|two+"_s;
         QTest::addRow("a chorus copied is pasted as a chorus, as one undo step")
             << hymn << 1 << 0 << u"<sdown><sdown><sdown><sdown><copy><cend><enter><paste><undo><redo>"_s
             << hymnText + u" | [G]Amazing [C]grace | {21}Start of Chorus | how [D]sweet | {22}End of Chorus | "_s

@@ -168,6 +168,11 @@ bool frmSong::selectionKey(QKeyEvent* event)
         else
             PageDown();
         LinePosition to = caretPosition();
+        // Up and Down keep the caret's place on the screen, which on a line that
+        // takes no text is not a place in it: there the selection stops at the
+        // line's start, as at column 0, so Shift+Down onto an end mark leaves it out.
+        if (to.lineIndex != from.lineIndex && isReadOnlyLine(m_song.lines.at(to.lineIndex)))
+            to.offset = 0;
         // On the song's first or last line the caret goes to its start or end.
         if (to.lineIndex == from.lineIndex) {
             const bool up = key == Qt::Key_Up || key == Qt::Key_PageUp;
