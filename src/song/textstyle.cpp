@@ -4,24 +4,13 @@ namespace lvx::song {
 
 LineEnd lineEndOf(QStringView text)
 {
-    qsizetype crLf = 0;
-    qsizetype lf = 0;
-    qsizetype cr = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n') {
-            ++lf;
-        } else if (text[i] == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++crLf;
-                ++i;
-            } else {
-                ++cr;
-            }
-        }
-    }
-    if (lf > 0 && crLf == 0 && cr == 0)
+    // Only a text of LF alone or of CR alone is told apart: every other mix
+    // is written with CRLF. Two searches find that without a loop per character.
+    const bool hasCr = text.contains(u'\r');
+    const bool hasLf = text.contains(u'\n');
+    if (hasLf && !hasCr)
         return LineEnd::Lf;
-    if (cr > 0 && crLf == 0 && lf == 0)
+    if (hasCr && !hasLf)
         return LineEnd::Cr;
     return LineEnd::CrLf;
 }
