@@ -310,7 +310,10 @@ QString PageRenderer::fieldValue(QStringView name, const QString& page) const
         return written(m_state.PrintSubTitle);
     if (name == u"page")
         return page;
-    return song::firstValue(m_song.metadata(), name);
+    // Read once, at the first header or footer: the song does not change while it prints.
+    if (!m_facts)
+        m_facts = m_song.metadata();
+    return song::firstValue(*m_facts, name);
 }
 
 void PageRenderer::drawTemplate(Surface& target, Surface& reference, const QString& pattern, double y)
@@ -354,16 +357,9 @@ void PageRenderer::DrawFooter(Surface& target, Surface& reference)
     const double footerY = reference.ScaleHeight() - m_song.MargenB + m_song.MargenB / 4;
     blackLine(target, m_song.MargenL, footerY, reference.ScaleWidth() - m_song.MargenR, footerY);
     drawTemplate(target, reference, m_state.FooterTemplate, footerY + 100);
-    // The song's copyright, once, under the footer of its first page.
-    if (m_footersDrawn++ == 0) {
-        if (const QString copyright = song::firstValue(m_song.metadata(), u"copyright"); !copyright.isEmpty()) {
-            const double left = m_song.MargenL;
-            const double right = reference.ScaleWidth() - m_song.MargenR;
-            target.CurrentX = (left + right - target.TextWidth(copyright)) / 2;
-            target.CurrentY = footerY + 100 + target.TextHeight(QStringLiteral("Hj"));
-            target.Print(copyright);
-        }
-    }
+    // The song's copyright, once, centred under the footer of its first page.
+    if (m_footersDrawn++ == 0)
+        drawTemplate(target, reference, QStringLiteral("|%{copyright}|"), footerY + 100 + target.TextHeight(QStringLiteral("Hj")));
 }
 
 bool PageRenderer::pageFinished(const Surface& reference) const

@@ -2,9 +2,12 @@
 
 #include "printstate.h"
 
+#include "song/metadata.h"
+
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace lvx {
 class Messages;
@@ -51,6 +54,7 @@ private:
     bool m_reportedUnclosedTag = false;
     DiagramsAtPageEnd m_diagrams;
     int m_footersDrawn = 0;
+    mutable std::optional<QList<song::MetaEntry>> m_facts;
 
     QString fieldValue(QStringView name, const QString& page) const;
     void drawTemplate(Surface& target, Surface& reference, const QString& pattern, double y);
